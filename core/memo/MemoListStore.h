@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "memo/MemoRecord.h"
+#include "memo/Placement.h"
+
+namespace quillet {
+
+class Clock;
+class FileSystem;
+class TextCodec;
+
+enum class ListReadStatus {
+  Loaded,      // the records are in the array (an unknown signature gives none)
+  NotFound,    // there is no list: the array is untouched
+  Replaced,    // empty or without a readable signature: an empty list stands there now, and the
+               // recovery of deleted memos should start
+  Unreadable,  // the file is there but cannot be read; it is never written over this session
+};
+
+struct ListReadResult {
+  ListReadStatus status = ListReadStatus::NotFound;
+  std::string groupName;     // the group actually read; a missing current group falls back
+  bool converted = false;    // an old-format list was written under the current name
+  std::string keptAsidePath; // where a damaged file was moved, if one was
+};
+
+enum class ListWriteStatus {
+  Saved,
+  Failed,     // nothing replaced; the records are still only in memory
+  Protected,  // the file could not be read this session, so it is left alone
+};
+
+// Reads and writes the memo list files of the data folder. It remembers, for the session, the
+// files it could not read (never written) and the damaged ones (kept aside before replacing).
+class MemoListStore {
+ public:
+  MemoListStore(FileSystem& files, const TextCodec& codec, const Clock& clock);
+
+  // The group to show, with the fallbacks for a missing file: the first archived "*.qld",
+  // else an old-format list converted to the default group.
+  ListReadResult ReadCurrentGroup(const std::string& folder, const std::string& group, const MemoRecord& blank,
+                                  const ScreenGeometry& screens, std::vector<MemoRecord>& records);
+  // Any other group; a missing file is an empty group.
+  ListReadResult ReadGroup(const std::string& folder, const std::string& group, const MemoRecord& blank,
+                           const ScreenGeometry& screens, std::vector<MemoRecord>& records);
+  // Sets every record's version to the current one.
+  ListWriteStatus WriteGroup(const std::string& folder, const std::string& group, std::vector<MemoRecord>& records);
+  // Writes an empty "RecycleBin.qlr" when there is none.
+  bool EnsureTemporaryStorageGroup(const std::string& folder);
+
+ private:
+  ListReadResult ReadFile(const std::string& folder, const std::string& path, const MemoRecord& blank,
+                          const ScreenGeometry& screens, std::vector<MemoRecord>& records);
+  ListReadStatus ReplaceWithEmptyList(const std::string& path);
+  void MarkUnreadable(const std::string& path);
+
+  FileSystem& files_;
+  const TextCodec& codec_;
+  const Clock& clock_;
+  std::set<std::string> unreadable_;
+  std::set<std::string> damaged_;
+};
+
+// The content file's path, or nothing when the stored name is not a plain file name.
+std::optional<std::string> ContentFilePath(const std::string& folder, const std::string& contentFile);
+
+}  // namespace quillet

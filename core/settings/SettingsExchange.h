@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "geometry/Rect.h"
+#include "settings/Settings.h"
+
+namespace quillet {
+
+// Who writes a key: the full save, only the preferences dialog when it is applied, or nobody.
+enum class Persist { FullSave, Preferences, Never };
+
+// Every key of the settings is named once, in the functions below, with its section, default and
+// persistence; a loader and a saver walk the same lists. The lists are in save order.
+class SettingsExchange {
+ public:
+  virtual ~SettingsExchange() = default;
+  virtual void Int(const char* section, const char* key, int& value, int fallback,
+                   Persist persist = Persist::FullSave) = 0;
+  virtual void Text(const char* section, const char* key, std::string& value, std::string_view fallback,
+                    Persist persist = Persist::FullSave) = 0;
+  // A path under the program folder, stored with "$(TARGETPATH)\" in portable mode. Default "".
+  virtual void Path(const char* section, const char* key, std::string& value) = 0;
+  // "%d %d".
+  virtual void Position(const char* section, const char* key, Point& value, Point fallback) = 0;
+};
+
+void ExchangeGeneral(SettingsExchange& x, GeneralSettings& general, ColorSettings& color);
+// The clock's section, ending with the two keys of ExchangeClockPosition.
+void ExchangeClock(SettingsExchange& x, ClockSettings& clock);
+void ExchangeClockPosition(SettingsExchange& x, ClockSettings& clock);
+void ExchangeCalendar(SettingsExchange& x, CalendarSettings& calendar);
+// "Schedule" and "Rauncher".
+void ExchangeWidget(SettingsExchange& x, const char* section, WidgetSettings& widget, Point defaultPosition);
+void ExchangeLauncherFile(SettingsExchange& x, std::string& rauncherFile, const std::string& programFolder);
+void ExchangeAlarm(SettingsExchange& x, AlarmSettings& alarm);
+void ExchangeHotkeys(SettingsExchange& x, HotkeyTable& hotkeys);
+
+// The whole store in load and save order.
+void ExchangeAll(SettingsExchange& x, Settings& settings, const std::string& programFolder);
+
+constexpr Point kSchedulePosition{260, 50};
+constexpr Point kLauncherPosition{260, 250};
+
+}  // namespace quillet

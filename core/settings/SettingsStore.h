@@ -1,0 +1,82 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/DataLocations.h"
+#include "settings/Settings.h"
+#include "settings/SettingsBackend.h"
+
+namespace quillet {
+
+class Clock;
+class FileSystem;
+class XmlSettingsDocument;
+
+// What the store is told about the machine it runs on.
+struct SettingsEnvironment {
+  std::string programFolder;    // folder of the executable, ending with a backslash
+  std::string documentsFolder;  // the user's documents folder; may be empty
+  int monitorCount = 1;
+  int platformLevel = 2;  // 1: Windows 9x family, 2: NT family
+};
+
+struct SettingsLoadReport {
+  // A stored location was not there; a fallback serves this session and the stored value is kept.
+  bool dataFolderUnavailable = false;
+  bool alarmFileUnavailable = false;
+};
+
+struct PortableSwitchResult {
+  bool ok = true;
+  std::string message;  // for the program message box when !ok
+};
+
+// All settings: loaded once, held as working values, saved all together. Keys go to the
+// registry, or to "QuilletDB.xml" beside the program in portable mode.
+class SettingsStore {
+ public:
+  SettingsStore(FileSystem& files, SettingsBackend& registry, const Clock& clock, SettingsEnvironment environment,
+                StarterFilePlacer placeStarterFiles);
+  ~SettingsStore();
+
+  SettingsLoadReport LoadAll();
+  // False when the settings file could not be written.
+  bool SaveAll();
+  PortableSwitchResult SetPortableMode(bool on);
+  bool IsPortable() const { return portable_; }
+  void SaveClockPosition();
+  // The version of the communication protocol other programs read: 2.
+  void WriteCommunicationVersion();
+
+  // The back end every read and write goes to now.
+  SettingsBackend& Active();
+  Settings& values() { return settings_; }
+  const Settings& values() const { return settings_; }
+  const SettingsEnvironment& environment() const { return environment_; }
+  std::string SettingsFilePath() const;
+
+ private:
+  void ChooseBackend();
+  void ApplyLoadRules(SettingsLoadReport& report);
+  bool WriteSettingsFile();
+  void DropDocument();
+
+  FileSystem& files_;
+  SettingsBackend& registry_;
+  const Clock& clock_;
+  SettingsEnvironment environment_;
+  StarterFilePlacer placeStarterFiles_;
+  Settings settings_;
+  bool portable_ = false;
+  std::unique_ptr<XmlSettingsDocument> document_;
+  // The settings file was there but could not be read: kept aside before it is replaced.
+  bool settingsFileDamaged_ = false;
+};
+
+// The date/time formats of the editor's macro menu: "Macro0", "Macro1", ... up to the first
+// empty one, with built-in formats for the first seven when their keys are missing.
+std::vector<std::string> ReadMemoMacros(const SettingsBackend& backend);
+
+}  // namespace quillet

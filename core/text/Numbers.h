@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace quillet {
+
+// The C runtime's atoi: leading blanks, an optional sign, digits up to the first other
+// character; nothing readable gives 0. Out-of-range values saturate, as the Windows runtime does.
+int ParseIntLikeAtoi(std::string_view text);
+
+}  // namespace quillet

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "ports/FileSystem.h"
+
+namespace quillet::testing {
+
+// Windows-like files in memory: paths compare without letter case, a file needs its folder,
+// and every way a real disk fails can be switched on per path.
+class MemoryFileSystem final : public FileSystem {
+ public:
+  void AddFolder(const std::string& path);
+  void AddFile(const std::string& path, std::string bytes, bool archive = true);
+  void SetModified(const std::string& path, const LocalTime& time);
+
+  // The file exists but cannot be opened or renamed (a scanner or another program holds it).
+  void Lock(const std::string& path) { locked_.insert(Key(path)); }
+  // Replacing this path fails, as on a read-only or full disk.
+  void FailWritesTo(const std::string& path) { failingWrites_.insert(Key(path)); }
+  void FailFolderCreation() { folderCreationFails_ = true; }
+
+  bool Has(const std::string& path) const { return files_.count(Key(path)) != 0; }
+  const std::string& Bytes(const std::string& path) const;
+  // Names of the files in a folder, in listing order.
+  std::set<std::string> NamesIn(const std::string& folder) const;
+  int replaceCount() const { return replaceCount_; }
+
+  ReadOutcome ReadFile(const std::string& path, std::string& bytes) const override;
+  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+  std::optional<FileStatus> Status(const std::string& path) const override;
+  bool FileExists(const std::string& path) const override;
+  bool FolderExists(const std::string& path) const override;
+  bool CreateFolder(const std::string& path) override;
+  std::vector<FolderEntry> ListFiles(const std::string& folder, std::string_view pattern) const override;
+  bool MoveFile(const std::string& from, const std::string& to) override;
+  bool DeleteFile(const std::string& path) override;
+
+ private:
+  struct File {
+    std::string path;
+    std::string bytes;
+    LocalTime modified;
+    bool archive = true;
+    int order = 0;
+  };
+
+  static std::string Key(const std::string& path);
+  static std::string ParentKey(const std::string& path);
+
+  std::map<std::string, File> files_;
+  std::set<std::string> folders_;
+  std::set<std::string> locked_;
+  std::set<std::string> failingWrites_;
+  bool folderCreationFails_ = false;
+  int nextOrder_ = 0;
+  int replaceCount_ = 0;
+};
+
+}  // namespace quillet::testing

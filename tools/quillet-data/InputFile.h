@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace quillet {
+
+// The whole of a file named on the command line.
+std::optional<std::string> ReadInputFile(const std::filesystem::path& name);
+
+}  // namespace quillet
