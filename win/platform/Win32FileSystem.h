@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ports/FileSystem.h"
+
+namespace quillet::win {
+
+// The file system through the wide API; paths arrive as CP949 text and are widened at the call.
+class Win32FileSystem final : public FileSystem {
+ public:
+  ReadOutcome ReadFile(const std::string& path, std::string& bytes) const override;
+  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+  std::optional<FileStatus> Status(const std::string& path) const override;
+  bool FileExists(const std::string& path) const override;
+  bool FolderExists(const std::string& path) const override;
+  bool CreateFolder(const std::string& path) override;
+  std::vector<FolderEntry> ListFiles(const std::string& folder, std::string_view pattern) const override;
+  bool MoveFile(const std::string& from, const std::string& to) override;
+  bool DeleteFile(const std::string& path) override;
+};
+
+}  // namespace quillet::win

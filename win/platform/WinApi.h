@@ -1,0 +1,10 @@
+#pragma once
+
+// <windows.h> for the Windows layer. The API's A/W selector macros would rename the port
+// methods of the same names (DeleteFile, MoveFile, ReplaceFile) in any file that sees both,
+// so they go; code here names the W functions explicitly anyway.
+#include <windows.h>
+
+#undef DeleteFile
+#undef MoveFile
+#undef ReplaceFile
