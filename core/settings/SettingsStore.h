@@ -54,7 +54,6 @@ class SettingsStore {
   SettingsBackend& Active();
   Settings& values() { return settings_; }
   const Settings& values() const { return settings_; }
-  const SettingsEnvironment& environment() const { return environment_; }
   std::string SettingsFilePath() const;
 
  private:

@@ -13,7 +13,6 @@ class FixedClock final : public Clock {
  public:
   explicit FixedClock(LocalTime now = LocalTime{2026, 12, 8, 9, 30, 15, 250, 2}) : now_(now) {}
   LocalTime Now() const override { return now_; }
-  void Set(const LocalTime& now) { now_ = now; }
 
  private:
   LocalTime now_;

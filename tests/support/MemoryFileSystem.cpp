@@ -85,7 +85,6 @@ bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view byt
   if (failingWrites_.count(key) || locked_.count(key) || !folders_.count(ParentKey(path)) || folders_.count(key)) {
     return false;
   }
-  ++replaceCount_;
   const bool existed = files_.count(key) != 0;
   File& file = files_[key];
   if (!existed) {

@@ -26,7 +26,6 @@ class MemoryFileSystem final : public FileSystem {
   const std::string& Bytes(const std::string& path) const;
   // Names of the files in a folder, in listing order.
   std::set<std::string> NamesIn(const std::string& folder) const;
-  int replaceCount() const { return replaceCount_; }
 
   ReadOutcome ReadFile(const std::string& path, std::string& bytes) const override;
   bool ReplaceFile(const std::string& path, std::string_view bytes) override;
@@ -56,7 +55,6 @@ class MemoryFileSystem final : public FileSystem {
   std::set<std::string> failingWrites_;
   bool folderCreationFails_ = false;
   int nextOrder_ = 0;
-  int replaceCount_ = 0;
 };
 
 }  // namespace quillet::testing
