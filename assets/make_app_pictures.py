@@ -1,0 +1,629 @@
+#!/usr/bin/python3
+"""Draws the program icon, the About box background and its close button.
+
+Run with Debian's /usr/bin/python3 (python3-pil). No arguments; writes into
+assets/app/ beside this script and prints each file it wrote. The output is
+byte-for-byte the same on every run.
+"""
+
+import io
+import math
+import os
+import struct
+
+from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = os.path.join(HERE, "app")
+
+SS = 4  # supersampling factor for antialiased shapes
+
+# Palette: butter-yellow paper, amber title strip, teal quill.
+PAPER_TOP = (255, 232, 130)
+PAPER_BOTTOM = (255, 214, 96)
+STRIP_TOP = (250, 188, 66)
+STRIP_BOTTOM = (242, 168, 44)
+EDGE = (196, 132, 26)
+EDGE_SOFT = (212, 148, 40)
+INK = (150, 108, 52)
+FLAP_LIGHT = (255, 246, 206)
+FLAP_DARK = (246, 222, 150)
+VANE_DARK = (28, 128, 126)
+VANE_LIGHT = (72, 178, 166)
+SHAFT = (236, 246, 240)
+NIB = (48, 58, 66)
+SHADOW = (60, 40, 10)
+
+YELLOW = dict(paper=(PAPER_TOP, PAPER_BOTTOM), strip=(STRIP_TOP, STRIP_BOTTOM),
+              edge=EDGE, ink=INK, flap=(FLAP_LIGHT, FLAP_DARK))
+# A cool companion tone for the note behind, in the About art.
+SKY = dict(paper=((214, 238, 246), (190, 224, 238)), strip=((138, 198, 222), (118, 184, 212)),
+           edge=(88, 146, 170), ink=(96, 148, 168), flap=((240, 250, 253), (210, 234, 244)))
+
+
+# ---------------------------------------------------------------- helpers
+
+def gradient(size, top, bottom, horizontal=False):
+    """RGBA image with a linear two-colour gradient."""
+    w, h = size
+    n = w if horizontal else h
+    strip = Image.new("RGBA", (n, 1) if horizontal else (1, n))
+    for i in range(n):
+        t = i / max(1, n - 1)
+        c = tuple(int(round(a + (b - a) * t)) for a, b in zip(top, bottom))
+        strip.putpixel((i, 0) if horizontal else (0, i), c + (255,))
+    return strip.resize((w, h), Image.NEAREST)
+
+
+def solid(size, color):
+    return Image.new("RGBA", size, tuple(color[:3]) + (255,))
+
+
+def paint(canvas, mask, source, opacity=1.0):
+    """Composite source (image or colour) onto canvas through an L mask."""
+    if not isinstance(source, Image.Image):
+        source = solid(canvas.size, source)
+    layer = source.copy()
+    if opacity < 1.0:
+        mask = mask.point(lambda v: int(round(v * opacity)))
+    layer.putalpha(ImageChops.multiply(mask, source.getchannel("A")))
+    canvas.alpha_composite(layer)
+
+
+def poly_mask(size, polys):
+    m = Image.new("L", size, 0)
+    d = ImageDraw.Draw(m)
+    for p in polys:
+        d.polygon([(round(x, 3), round(y, 3)) for x, y in p], fill=255)
+    return m
+
+
+def arc(cx, cy, r, a0, a1, n=10):
+    return [(cx + r * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
+             cy + r * math.sin(math.radians(a0 + (a1 - a0) * i / n)))
+            for i in range(n + 1)]
+
+
+def note_outline(x0, y0, x1, y1, r, fold):
+    """Rounded square whose bottom-right corner is cut off by the fold."""
+    pts = []
+    pts += arc(x0 + r, y0 + r, r, 180, 270)
+    pts += arc(x1 - r, y0 + r, r, 270, 360)
+    pts += [(x1, y1 - fold), (x1 - fold, y1)]
+    pts += arc(x0 + r, y1 - r, r, 90, 180)
+    return pts
+
+
+def rotate(pts, c, deg):
+    a = math.radians(deg)
+    ca, sa = math.cos(a), math.sin(a)
+    return [(c[0] + (x - c[0]) * ca - (y - c[1]) * sa,
+             c[1] + (x - c[0]) * sa + (y - c[1]) * ca) for x, y in pts]
+
+
+def downscale(img, size):
+    return img.resize((size, size), Image.LANCZOS)
+
+
+# ---------------------------------------------------------------- quill
+
+def quill_shapes(p0, p1, width):
+    """Polygons of a feather quill from nib tip p0 to feather end p1.
+
+    Returns (nib, shaft, vane_left, vane_right) in the same units.
+    """
+    dx, dy = p1[0] - p0[0], p1[1] - p0[1]
+    length = math.hypot(dx, dy)
+    ux, uy = dx / length, dy / length
+    nx, ny = -uy, ux  # left of the direction of travel
+
+    def at(t, s):
+        return (p0[0] + ux * length * t + nx * s, p0[1] + uy * length * t + ny * s)
+
+    nib_end, vane_start = 0.13, 0.30
+    nib = [at(0, 0), at(nib_end * 0.7, width * 0.30), at(nib_end, width * 0.22),
+           at(nib_end, -width * 0.22), at(nib_end * 0.7, -width * 0.30)]
+    shaft = [at(nib_end - 0.01, width * 0.14), at(1.0, width * 0.04),
+             at(1.0, -width * 0.04), at(nib_end - 0.01, -width * 0.14)]
+    left, right = [at(vane_start, 0)], [at(vane_start, 0)]
+    steps = 24
+    for i in range(1, steps + 1):
+        t = vane_start + (1.0 - vane_start) * i / steps
+        u = (t - vane_start) / (1.0 - vane_start)
+        # Widest just before the middle, tapering to a point at both ends.
+        w = width * math.sin(math.pi * u ** 0.9) ** 0.7
+        left.append(at(t + 0.02 * u, w))
+        right.append(at(t, -w * 0.62))
+    left.append(at(1.0, 0))
+    right.append(at(1.0, 0))
+    return nib, shaft, left + [at(1.0, 0), at(vane_start, 0)], right
+
+
+def draw_quill(canvas, p0, p1, width, shadow_offset, shadow_blur, notch=True):
+    w, h = canvas.size
+    nib, shaft, left, right = quill_shapes(p0, p1, width)
+    sil = poly_mask((w, h), [nib, shaft, left, right])
+    if shadow_blur > 0:
+        sh = sil.transform(sil.size, Image.AFFINE,
+                           (1, 0, -shadow_offset[0], 0, 1, -shadow_offset[1]),
+                           resample=Image.BILINEAR)
+        sh = sh.filter(ImageFilter.GaussianBlur(shadow_blur))
+        paint(canvas, sh, SHADOW, 0.28)
+    vane_l = poly_mask((w, h), [left])
+    vane_r = poly_mask((w, h), [right])
+    if notch:
+        # Two small cuts in the wide side make it read as a feather.
+        d = ImageDraw.Draw(vane_l)
+        dx, dy = p1[0] - p0[0], p1[1] - p0[1]
+        length = math.hypot(dx, dy)
+        ux, uy = dx / length, dy / length
+        nx, ny = -uy, ux
+        for t in (0.52, 0.72):
+            base = (p0[0] + ux * length * t, p0[1] + uy * length * t)
+            tip_in = (base[0] + nx * width * 0.45 + ux * length * 0.035,
+                      base[1] + ny * width * 0.45 + uy * length * 0.035)
+            a = (base[0] + nx * width * 1.4 - ux * length * 0.01,
+                 base[1] + ny * width * 1.4 - uy * length * 0.01)
+            b = (base[0] + nx * width * 1.4 + ux * length * 0.05,
+                 base[1] + ny * width * 1.4 + uy * length * 0.05)
+            d.polygon([tip_in, a, b], fill=0)
+    paint(canvas, vane_l, VANE_DARK)
+    paint(canvas, vane_r, VANE_LIGHT)
+    paint(canvas, poly_mask((w, h), [shaft]), SHAFT)
+    paint(canvas, poly_mask((w, h), [nib]), NIB)
+
+
+# ---------------------------------------------------------------- memo, vector
+
+def draw_memo_vector(size, tilt=-6.0, quill=True, scale=SS, frame=None, pal=None):
+    """The memo motif drawn with free geometry, supersampled.
+
+    frame: (x0, y0, x1, y1) of the note in units of size (default: icon layout).
+    pal: colours of the paper (default: the yellow of the icon).
+    """
+    pal = pal or YELLOW
+    S = size * scale
+    img = Image.new("RGBA", (S, S), (0, 0, 0, 0))
+    x0, y0, x1, y1 = [v * S for v in (frame or (0.10, 0.12, 0.84, 0.86))]
+    side = x1 - x0
+    c = ((x0 + x1) / 2, (y0 + y1) / 2)
+    r = side * 0.07
+    fold = side * 0.22
+
+    body = rotate(note_outline(x0, y0, x1, y1, r, fold), c, tilt)
+    body_mask = poly_mask((S, S), [body])
+
+    # Soft shadow, offset down and right.
+    sh = body_mask.transform(body_mask.size, Image.AFFINE,
+                             (1, 0, -side * 0.025, 0, 1, -side * 0.045),
+                             resample=Image.BILINEAR)
+    sh = sh.filter(ImageFilter.GaussianBlur(side * 0.035))
+    paint(img, sh, SHADOW, 0.40)
+
+    paint(img, body_mask, gradient((S, S), pal["paper"][0], pal["paper"][1]))
+
+    # Title strip.
+    strip_h = side * 0.17
+    strip = rotate([(x0 - 2, y0 - 2), (x1 + 2, y0 - 2), (x1 + 2, y0 + strip_h),
+                    (x0 - 2, y0 + strip_h)], c, tilt)
+    strip_mask = ImageChops.multiply(poly_mask((S, S), [strip]), body_mask)
+    paint(img, strip_mask, gradient((S, S), pal["strip"][0], pal["strip"][1]))
+    # Hairline under the strip.
+    seam = rotate([(x0, y0 + strip_h), (x1, y0 + strip_h),
+                   (x1, y0 + strip_h + side * 0.012), (x0, y0 + strip_h + side * 0.012)],
+                  c, tilt)
+    paint(img, ImageChops.multiply(poly_mask((S, S), [seam]), body_mask), pal["edge"], 0.35)
+    # Thin inner outline keeps the pale paper apart from light backgrounds.
+    edge_w = max(scale * 1.0, side * 0.008)
+    ol = Image.new("L", (S, S), 0)
+    ImageDraw.Draw(ol).line(body + [body[0]], fill=255, width=int(round(edge_w * 2)),
+                            joint="curve")
+    paint(img, ImageChops.multiply(ol, body_mask), pal["edge"], 0.55)
+
+    # Text lines; the last is short, where the quill writes.
+    lw = side * 0.055
+    lx0 = x0 + side * 0.14
+    rows = [(0.34, 0.86), (0.50, 0.80), (0.66, 0.46)]
+    lines = []
+    for fy, fx in rows:
+        yy = y0 + side * fy
+        xe = x0 + side * fx
+        lines.append(rotate(arc(lx0 + lw / 2, yy, lw / 2, 90, 270, 6)
+                            + arc(xe - lw / 2, yy, lw / 2, 270, 450, 6), c, tilt))
+    paint(img, poly_mask((S, S), lines), pal["ink"], 0.80)
+
+    # Folded corner: the flap, and the shade it throws on the note.
+    a = (x1, y1 - fold)
+    b = (x1 - fold, y1)
+    inner = (x1 - fold * 0.98, y1 - fold * 0.98)
+    flap_shade = rotate([a, b, (x1 - fold * 1.18, y1 - fold * 1.18)], c, tilt)
+    m = poly_mask((S, S), [flap_shade]).filter(ImageFilter.GaussianBlur(side * 0.02))
+    paint(img, ImageChops.multiply(m, body_mask), SHADOW, 0.30)
+    # The flap's edges bow slightly, like paper that resists the crease.
+    bow = []
+    for i in range(13):
+        t = i / 12
+        px = b[0] + (inner[0] - b[0]) * t - math.sin(math.pi * t) * fold * 0.05
+        py = b[1] + (inner[1] - b[1]) * t
+        bow.append((px, py))
+    for i in range(1, 13):
+        t = i / 12
+        px = inner[0] + (a[0] - inner[0]) * t
+        py = inner[1] + (a[1] - inner[1]) * t - math.sin(math.pi * t) * fold * 0.05
+        bow.append((px, py))
+    flap = rotate(bow, c, tilt)
+    fg = gradient((S, S), pal["flap"][0], pal["flap"][1], horizontal=True)
+    paint(img, poly_mask((S, S), [flap]), fg)
+    paint(img, poly_mask((S, S), [rotate([a, b, (x1 - fold * 0.92, y1 - fold * 0.92)],
+                                         c, tilt)]), (255, 255, 255), 0.25)
+
+    if quill:
+        nib_tip = rotate([(x0 + side * 0.50, y0 + side * 0.665)], c, tilt)[0]
+        end = (x0 + side * 1.13, y0 - side * 0.06)
+        draw_quill(img, nib_tip, end, side * 0.11,
+                   (side * 0.02, side * 0.03), side * 0.02)
+    return img
+
+
+# ---------------------------------------------------------------- memo, pixels
+
+# Pixel layouts for the small icon sizes. All numbers are whole pixels, so the
+# square edges fall on pixel boundaries; only diagonals get antialiased.
+#   note: x0, y0, x1, y1 (exclusive ends)   strip: rows of title strip
+#   fold: corner cut   lines: (y, x_start, x_end)   quill: (tip, end, width) or None
+SMALL = {
+    16: dict(note=(1, 1, 14, 14), strip=3, fold=5,
+             lines=[(6, 3, 11), (8, 3, 11), (10, 3, 7)],
+             line_h=1, quill=None, edge=EDGE, ink=1.0),
+    20: dict(note=(1, 1, 18, 18), strip=4, fold=6,
+             lines=[(7, 4, 14), (10, 4, 13), (13, 4, 9)],
+             line_h=1, quill=None, edge=EDGE, ink=1.0),
+    24: dict(note=(1, 2, 21, 22), strip=4, fold=6,
+             lines=[(9, 4, 17), (12, 4, 16), (15, 4, 10)],
+             line_h=1, quill=((10.5, 15.5), (23.5, 0.5), 3.2), edge=EDGE_SOFT, ink=0.9),
+    32: dict(note=(2, 3, 28, 29), strip=5, fold=8,
+             lines=[(11, 6, 23), (15, 6, 22), (19, 6, 13)],
+             line_h=2, quill=((13.5, 20.0), (31.5, 0.5), 4.4), edge=EDGE_SOFT, ink=0.75),
+}
+
+
+def draw_memo_pixels(size):
+    L = SMALL[size]
+    S = size * SS
+    img = Image.new("RGBA", (S, S), (0, 0, 0, 0))
+    x0, y0, x1, y1 = [v * SS for v in L["note"]]
+    fold = L["fold"] * SS
+    k = SS  # one pixel
+
+    # Corners nipped by one pixel so the square looks like paper, not a button.
+    body = [(x0 + k, y0), (x1 - k, y0), (x1, y0 + k), (x1, y1 - fold),
+            (x1 - fold, y1), (x0 + k, y1), (x0, y1 - k), (x0, y0 + k)]
+    body_mask = poly_mask((S, S), [body])
+
+    # Hard one-pixel shadow right and below, lighter further out.
+    for off, op in ((k, 0.30), (2 * k, 0.10)):
+        sh = body_mask.transform(body_mask.size, Image.AFFINE, (1, 0, -off, 0, 1, -off))
+        paint(img, sh, SHADOW, op)
+
+    # Outline: the body in the edge colour, then the paper one pixel inside.
+    edge = L["edge"]
+    paint(img, body_mask, edge)
+    inner = [(x0 + 2 * k, y0 + k), (x1 - 2 * k, y0 + k), (x1 - k, y0 + 2 * k),
+             (x1 - k, y1 - fold - k * 0.41), (x1 - fold - k * 0.41, y1 - k),
+             (x0 + 2 * k, y1 - k), (x0 + k, y1 - 2 * k), (x0 + k, y0 + 2 * k)]
+    inner_mask = poly_mask((S, S), [inner])
+    paint(img, inner_mask, gradient((S, S), PAPER_TOP, PAPER_BOTTOM))
+    strip_mask = ImageChops.multiply(
+        inner_mask, poly_mask((S, S), [[(0, 0), (S, 0), (S, y0 + L["strip"] * k),
+                                        (0, y0 + L["strip"] * k)]]))
+    paint(img, strip_mask, gradient((S, S), STRIP_TOP, STRIP_BOTTOM))
+
+    lines = []
+    for yy, xa, xb in L["lines"]:
+        lines.append([(xa * k, yy * k), (xb * k, yy * k),
+                      (xb * k, (yy + L["line_h"]) * k), (xa * k, (yy + L["line_h"]) * k)])
+    paint(img, poly_mask((S, S), lines), INK, L["ink"])
+
+    # Flap: a light triangle with the edge colour along its two inner sides.
+    a = (x1, y1 - fold)
+    b = (x1 - fold, y1)
+    corner = (x1 - fold, y1 - fold)
+    paint(img, poly_mask((S, S), [[a, b, corner]]), edge)
+    flap = [(a[0] - k * 1.7, a[1] + k * 0.7), (b[0] + k * 0.7, b[1] - k * 1.7),
+            (corner[0] + k, corner[1] + k)]
+    paint(img, poly_mask((S, S), [flap]), FLAP_LIGHT)
+
+    if L["quill"]:
+        tip, end, wq = L["quill"]
+        draw_quill(img, (tip[0] * k, tip[1] * k), (end[0] * k, end[1] * k), wq * k,
+                   (k * 0.8, k * 0.8), 0, notch=size >= 32)
+    # Box averaging gives exact coverage; LANCZOS would ring on the hard edges.
+    return img.resize((size, size), Image.BOX)
+
+
+def icon_image(size):
+    if size in SMALL:
+        return draw_memo_pixels(size)
+    tilt = {40: -4.0, 48: -4.0}.get(size, -6.0)
+    return downscale(draw_memo_vector(size, tilt=tilt), size)
+
+
+# ---------------------------------------------------------------- writers
+
+def ico_bytes(images):
+    """ICO with 32-bit BGRA DIB entries, and a PNG entry for 256."""
+    entries = []
+    for im in images:
+        w, h = im.size
+        if w >= 256:
+            buf = io.BytesIO()
+            im.save(buf, "PNG", optimize=False)
+            data = buf.getvalue()
+        else:
+            px = im.load()
+            rows = []
+            for y in range(h - 1, -1, -1):  # DIBs are bottom-up
+                rows.append(b"".join(struct.pack("<4B", px[x, y][2], px[x, y][1],
+                                                 px[x, y][0], px[x, y][3])
+                                     for x in range(w)))
+            mask_stride = ((w + 31) // 32) * 4
+            mask_rows = []
+            for y in range(h - 1, -1, -1):
+                bits = bytearray(mask_stride)
+                for x in range(w):
+                    if px[x, y][3] == 0:
+                        bits[x // 8] |= 0x80 >> (x % 8)
+                mask_rows.append(bytes(bits))
+            header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0,
+                                 w * h * 4 + mask_stride * h, 0, 0, 0, 0)
+            data = header + b"".join(rows) + b"".join(mask_rows)
+        entries.append((w, h, data))
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for w, h, data in entries:
+        out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return out + b"".join(d for _, _, d in entries)
+
+
+def bmp32_premultiplied(im):
+    """32-bit BI_RGB BMP, bottom-up (positive height), premultiplied BGRA.
+
+    Premultiplied because AlphaBlend with AC_SRC_ALPHA expects it; load it with
+    LoadImage(..., LR_CREATEDIBSECTION) so the alpha byte survives.
+    """
+    w, h = im.size
+    px = im.load()
+    rows = []
+    for y in range(h - 1, -1, -1):
+        row = bytearray()
+        for x in range(w):
+            r, g, b, a = px[x, y]
+            row += bytes(((b * a + 127) // 255, (g * a + 127) // 255,
+                          (r * a + 127) // 255, a))
+        rows.append(bytes(row))
+    pixels = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 32, 0, len(pixels), 2835, 2835, 0, 0)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    return head + info + pixels
+
+
+# ---------------------------------------------------------------- About box
+
+ABOUT_W, ABOUT_H = 275, 131
+ART_W = 92                       # left artwork column
+TEXT_BOX = (100, 18, 262, 124)   # where the program draws its text
+CLOSE_POS = (261, 3)
+CLOSE_CELL = 11
+
+FRAME = (150, 128, 98)
+CARD_TOP = (255, 253, 248)
+CARD_BOTTOM = (250, 245, 236)
+ART_TOP = (255, 236, 200)
+ART_BOTTOM = (246, 206, 160)
+
+
+def about_background():
+    W, H = ABOUT_W, ABOUT_H
+    img = gradient((W, H), CARD_TOP, CARD_BOTTOM).convert("RGBA")
+
+    # Artwork column: warm gradient with faint soft circles for depth.
+    S = SS
+    art = gradient((ART_W * S, H * S), ART_TOP, ART_BOTTOM)
+    glow = Image.new("L", art.size, 0)
+    gd = ImageDraw.Draw(glow)
+    for cx, cy, rr, v in ((10, 12, 42, 70), (84, 118, 34, 46), (70, 20, 14, 40)):
+        gd.ellipse([(cx - rr) * S, (cy - rr) * S, (cx + rr) * S, (cy + rr) * S], fill=v)
+    glow = glow.filter(ImageFilter.GaussianBlur(6 * S))
+    paint(art, glow, (255, 250, 238))
+
+    # A second note peeks out behind the main one, in a cool tone.
+    back = draw_memo_vector(ART_W, tilt=8.0, quill=False, scale=S,
+                            frame=(0.26, 0.08, 0.86, 0.68), pal=SKY)
+    art.alpha_composite(back, (0, 20 * S))
+    front = draw_memo_vector(ART_W, tilt=-6.0, quill=True, scale=S,
+                             frame=(0.12, 0.24, 0.76, 0.88))
+    art.alpha_composite(front, (0, 20 * S))
+    art = art.resize((ART_W, H), Image.LANCZOS)
+    img.alpha_composite(art, (0, 0))
+
+    # Soft edge where the art meets the card: a seam and a faint shade.
+    for x, op in ((ART_W, 0.22), (ART_W + 1, 0.07)):
+        paint(img, poly_mask((W, H), [[(x, 0), (x, H)]]), (120, 88, 50), op)
+
+    # One-pixel frame, the window has no system border.
+    d = ImageDraw.Draw(img)
+    d.rectangle([0, 0, W - 1, H - 1], outline=FRAME + (255,))
+    return img.convert("RGB")
+
+
+# ---------------------------------------------------------------- close button
+
+CLOSE_GLYPH = (112, 98, 82)
+CLOSE_HOT = (232, 112, 88)
+CLOSE_PRESSED = (196, 82, 60)
+
+
+def close_cell(state):
+    S = 8
+    n = CLOSE_CELL * S
+    img = Image.new("RGBA", (n, n), (0, 0, 0, 0))
+    glyph = CLOSE_GLYPH
+    if state != "normal":
+        m = Image.new("L", (n, n), 0)
+        ImageDraw.Draw(m).rounded_rectangle([0, 0, n - 1, n - 1], radius=int(2.6 * S),
+                                            fill=255)
+        paint(img, m, CLOSE_HOT if state == "hot" else CLOSE_PRESSED)
+        glyph = (255, 255, 255)
+    m = Image.new("L", (n, n), 0)
+    d = ImageDraw.Draw(m)
+    lo, hi = 3.0 * S, 8.0 * S
+    w = 1.35 * S
+    for (ax, ay), (bx, by) in (((lo, lo), (hi, hi)), ((hi, lo), (lo, hi))):
+        dx, dy = bx - ax, by - ay
+        ln = math.hypot(dx, dy)
+        nx, ny = -dy / ln * w / 2, dx / ln * w / 2
+        d.polygon([(ax + nx, ay + ny), (bx + nx, by + ny),
+                   (bx - nx, by - ny), (ax - nx, ay - ny)], fill=255)
+    paint(img, m, glyph)
+    return img.resize((CLOSE_CELL, CLOSE_CELL), Image.BOX)
+
+
+def close_strip():
+    strip = Image.new("RGBA", (CLOSE_CELL * 3, CLOSE_CELL), (0, 0, 0, 0))
+    for i, st in enumerate(("normal", "hot", "pressed")):
+        strip.paste(close_cell(st), (i * CLOSE_CELL, 0))
+    return strip
+
+
+# ---------------------------------------------------------------- preview
+
+def font(path, size):
+    try:
+        return ImageFont.truetype(path, size)
+    except OSError:
+        return ImageFont.load_default()
+
+
+def about_with_text(bg, close, state):
+    im = bg.convert("RGBA")
+    cell = close.crop((state * CLOSE_CELL, 0, (state + 1) * CLOSE_CELL, CLOSE_CELL))
+    im.alpha_composite(cell, CLOSE_POS)
+    d = ImageDraw.Draw(im)
+    ink = (48, 48, 48, 255)
+    soft = (96, 90, 82, 255)
+    bold = font("/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf", 16)
+    body = font("/usr/share/fonts/truetype/nanum/NanumGothic.ttf", 12)
+    d.text((TEXT_BOX[0], 20), "Quillet", font=bold, fill=ink)
+    lines = ["바탕화면 메모와 일정 알림", "버전 1.0", "© 2024 Quillet 팀",
+             "quillet.example", "도움말: F1"]
+    for i, t in enumerate(lines):
+        d.text((TEXT_BOX[0], 46 + i * 15), t, font=body, fill=soft if i else ink)
+    return im
+
+
+def checker(size, a=(236, 236, 236), b=(255, 255, 255), cell=8):
+    im = Image.new("RGBA", size, b + (255,))
+    d = ImageDraw.Draw(im)
+    for y in range(0, size[1], cell):
+        for x in range(0, size[0], cell):
+            if (x // cell + y // cell) % 2:
+                d.rectangle([x, y, x + cell - 1, y + cell - 1], fill=a + (255,))
+    return im
+
+
+def preview(icons, bg, close):
+    def big(im, f=4):
+        return im.resize((im.width * f, im.height * f), Image.NEAREST)
+
+    label_font = font("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 12)
+    W = 1200
+    sheet = Image.new("RGBA", (W, 2400), (246, 244, 240, 255))
+    d = ImageDraw.Draw(sheet)
+    y = 12
+
+    def label(text):
+        nonlocal y
+        d.text((16, y), text, font=label_font, fill=(40, 40, 40, 255))
+        y += 20
+
+    label("Icon 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light, dark and blue")
+    for bgc in ((255, 255, 255), (32, 32, 36), (0, 90, 158)):
+        panel = Image.new("RGBA", (W - 32, 272), bgc + (255,))
+        x = 12
+        for im in icons:
+            panel.alpha_composite(im, (x, 8))
+            x += im.width + 14
+        sheet.alpha_composite(panel, (16, y))
+        y += 280
+
+    label("Icons up to 64 at 4x (nearest), light and dark")
+    x = 16
+    for im in icons:
+        if im.width > 64:
+            continue
+        for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
+            tile = Image.new("RGBA", (im.width * 4, im.height * 4), bgc + (255,))
+            tile.alpha_composite(big(im))
+            sheet.alpha_composite(tile, (x, y + k * (64 * 4 + 8)))
+        x += im.width * 4 + 12
+    y += 2 * (64 * 4 + 8) + 8
+
+    label("About box at 1x with the close button normal, hot, pressed, and sample text")
+    for st in range(3):
+        sheet.alpha_composite(about_with_text(bg, close, st), (16 + st * 290, y))
+    y += ABOUT_H + 12
+
+    label("About box at 4x (close button hot)")
+    sheet.alpha_composite(big(about_with_text(bg, close, 1)), (16, y))
+    y += ABOUT_H * 4 + 12
+
+    label("Close button strip at 1x and 8x, on a checkerboard and on the background")
+    strip8 = big(close, 8)
+    tile = checker(strip8.size)
+    tile.alpha_composite(strip8)
+    sheet.alpha_composite(close, (16, y))
+    sheet.alpha_composite(tile, (60, y))
+    corner = bg.convert("RGBA").crop((ABOUT_W - 33, 0, ABOUT_W, 17))
+    row = Image.new("RGBA", (3 * 33, 17))
+    for st in range(3):
+        c = corner.copy()
+        c.alpha_composite(close.crop((st * CLOSE_CELL, 0, (st + 1) * CLOSE_CELL, CLOSE_CELL)),
+                          (CLOSE_POS[0] - (ABOUT_W - 33), CLOSE_POS[1]))
+        row.paste(c, (st * 33, 0))
+    sheet.alpha_composite(big(row, 8), (60 + strip8.width + 24, y))
+    y += 17 * 8 + 16
+    return sheet.crop((0, 0, W, y)).convert("RGB")
+
+
+# ---------------------------------------------------------------- main
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    sizes = [16, 20, 24, 32, 40, 48, 64, 256]
+    icons = [icon_image(s) for s in sizes]
+    bg = about_background()
+    close = close_strip()
+
+    written = []
+
+    def write(name, data):
+        path = os.path.join(OUT, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        written.append(path)
+
+    write("quillet.ico", ico_bytes(icons))
+    buf = io.BytesIO()
+    bg.save(buf, "BMP")
+    write("about_background.bmp", buf.getvalue())
+    write("about_close.bmp", bmp32_premultiplied(close))
+    buf = io.BytesIO()
+    preview(icons, bg, close).save(buf, "PNG", optimize=False)
+    write("preview.png", buf.getvalue())
+    for p in written:
+        print(os.path.relpath(p, os.path.dirname(HERE)), os.path.getsize(p), "bytes")
+
+
+if __name__ == "__main__":
+    main()

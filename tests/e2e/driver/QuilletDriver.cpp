@@ -1,0 +1,414 @@
+// quillet-driver: reaches a running Quillet.exe from outside, for the end-to-end tests, through
+// window messages and the registry. Prints one UTF-8 line on stdout; exit status 0 on success,
+// 1 on failure or timeout, 2 on a usage error.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+constexpr wchar_t kBroadcastName[] = L"QUILLET_BROADCAST_REGISTERWINDOW_ORVA";
+constexpr wchar_t kListenerTitle[] = L"quillet-driver listener";
+constexpr wchar_t kListenerClass[] = L"QuilletDriverListener";
+constexpr DWORD kPollMs = 50;
+constexpr UINT kMessageTimeoutMs = 2000;
+
+constexpr const char* kUsageText =
+    "usage: quillet-driver COMMAND ARGS...\n"
+    "  wait-window TITLE SECONDS        wait for a top-level window; print hwnd, visible, rect, exstyle\n"
+    "  wait-gone TITLE SECONDS          wait until no such window exists\n"
+    "  broadcast WPARAM                 send the program's registered message to HWND_BROADCAST\n"
+    "  listen SECONDS                   print the wParam of the first registered broadcast received\n"
+    "                                   (its window is titled \"quillet-driver listener\")\n"
+    "  post-command TITLE ID            post WM_COMMAND ID to the window\n"
+    "  dialog-text TITLE CONTROLID SECONDS  wait for a visible dialog; print the control's text\n"
+    "  click TITLE CONTROLID [auto|bm|command]  press a button of a visible dialog\n"
+    "  foreground                       print hwnd, rect and title of the foreground window\n"
+    "  reg-dword KEYPATH NAME           print a REG_DWORD below HKEY_CURRENT_USER\n"
+    "  reg-sz KEYPATH NAME              print a REG_SZ below HKEY_CURRENT_USER\n"
+    "  reg-exists KEYPATH               succeed when the key exists\n"
+    "TITLE is an exact window title, a handle (0x...), or @foreground.\n";
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                      nullptr);
+  return bytes;
+}
+
+void Print(std::FILE* stream, const std::wstring& line) {
+  const std::string bytes = Utf8(line) + "\n";
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
+  std::fflush(stream);
+}
+
+int Succeed(const std::wstring& line) {
+  Print(stdout, line);
+  return kOk;
+}
+
+int Fail(const std::wstring& why) {
+  Print(stderr, L"quillet-driver: " + why);
+  return kFailed;
+}
+
+int Usage(const std::wstring& why) {
+  Print(stderr, L"quillet-driver: " + why);
+  std::fputs(kUsageText, stderr);
+  return kUsage;
+}
+
+std::wstring Hex(unsigned long long value) {
+  wchar_t buffer[32];
+  std::swprintf(buffer, 32, L"0x%llx", value);
+  return buffer;
+}
+
+std::wstring HandleText(HWND hwnd) { return Hex(reinterpret_cast<ULONG_PTR>(hwnd)); }
+
+// A whole decimal or 0x-hex number; anything else is a usage error.
+std::optional<unsigned long long> ParseNumber(const wchar_t* text) {
+  if (!text || !*text || *text == L'-' || *text == L'+') return std::nullopt;
+  wchar_t* end = nullptr;
+  const unsigned long long value = std::wcstoull(text, &end, 0);
+  if (end == text || *end != L'\0') return std::nullopt;
+  return value;
+}
+
+ULONGLONG DeadlineAfter(unsigned long long seconds) { return GetTickCount64() + seconds * 1000ULL; }
+
+// Text of a window of any process without sending it a message, so a hung window cannot block us.
+std::wstring TitleOf(HWND hwnd) {
+  std::wstring title(512, L'\0');
+  const int length = GetWindowTextW(hwnd, title.data(), static_cast<int>(title.size()));
+  title.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+  return title;
+}
+
+std::wstring RectText(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) + L"," +
+         std::to_wstring(r.bottom);
+}
+
+struct WindowQuery {
+  std::wstring title;
+  bool visibleOnly = false;
+  int controlId = -1;  // when set, the window must hold this control
+};
+
+struct Collector {
+  const WindowQuery* query;
+  std::vector<HWND> found;
+};
+
+bool Matches(HWND hwnd, const WindowQuery& query) {
+  if (query.visibleOnly && !IsWindowVisible(hwnd)) return false;
+  if (query.controlId >= 0 && !GetDlgItem(hwnd, query.controlId)) return false;
+  return true;
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+  auto* collector = reinterpret_cast<Collector*>(param);
+  if (TitleOf(hwnd) == collector->query->title && Matches(hwnd, *collector->query)) collector->found.push_back(hwnd);
+  return TRUE;
+}
+
+// The window a TITLE argument names: a handle, the foreground window, or the first top-level
+// window with exactly that title.
+HWND FindTarget(const WindowQuery& query) {
+  if (query.title == L"@foreground") {
+    HWND hwnd = GetForegroundWindow();
+    return hwnd && Matches(hwnd, query) ? hwnd : nullptr;
+  }
+  if (query.title.rfind(L"0x", 0) == 0) {
+    const auto value = ParseNumber(query.title.c_str());
+    HWND hwnd = value ? reinterpret_cast<HWND>(static_cast<ULONG_PTR>(*value)) : nullptr;
+    return hwnd && IsWindow(hwnd) && Matches(hwnd, query) ? hwnd : nullptr;
+  }
+  Collector collector{&query, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collector));
+  return collector.found.empty() ? nullptr : collector.found.front();
+}
+
+HWND WaitForTarget(const WindowQuery& query, unsigned long long seconds) {
+  const ULONGLONG deadline = DeadlineAfter(seconds);
+  for (;;) {
+    if (HWND hwnd = FindTarget(query)) return hwnd;
+    if (GetTickCount64() >= deadline) return nullptr;
+    Sleep(kPollMs);
+  }
+}
+
+int WaitWindow(const std::wstring& title, unsigned long long seconds) {
+  HWND hwnd = WaitForTarget({title}, seconds);
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\" after " + std::to_wstring(seconds) + L" s");
+  const auto exStyle = static_cast<unsigned long long>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)) & 0xffffffffULL;
+  return Succeed(L"hwnd=" + HandleText(hwnd) + L" visible=" + (IsWindowVisible(hwnd) ? L"1" : L"0") + L" rect=" +
+                 RectText(hwnd) + L" exstyle=" + Hex(exStyle));
+}
+
+int WaitGone(const std::wstring& title, unsigned long long seconds) {
+  const ULONGLONG deadline = DeadlineAfter(seconds);
+  while (HWND hwnd = FindTarget({title})) {
+    if (GetTickCount64() >= deadline)
+      return Fail(L"window \"" + title + L"\" (" + HandleText(hwnd) + L") still there after " +
+                  std::to_wstring(seconds) + L" s");
+    Sleep(kPollMs);
+  }
+  return Succeed(L"gone");
+}
+
+UINT BroadcastMessageId() { return RegisterWindowMessageW(kBroadcastName); }
+
+int Broadcast(unsigned long long wparam) {
+  const UINT message = BroadcastMessageId();
+  if (!message) return Fail(L"RegisterWindowMessageW failed");
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(HWND_BROADCAST, message, static_cast<WPARAM>(wparam), 0, SMTO_ABORTIFHUNG,
+                           kMessageTimeoutMs, &result))
+    return Fail(L"SendMessageTimeoutW to HWND_BROADCAST failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"sent wparam=" + std::to_wstring(wparam));
+}
+
+struct ListenState {
+  UINT message = 0;
+  std::optional<WPARAM> received;
+};
+ListenState g_listen;  // shared with the listener's window procedure; the program has one window
+
+LRESULT CALLBACK ListenerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == g_listen.message && g_listen.message != 0) {
+    if (!g_listen.received) g_listen.received = wparam;
+    PostQuitMessage(0);
+    return 0;
+  }
+  if (message == WM_TIMER) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+int Listen(unsigned long long seconds) {
+  g_listen.message = BroadcastMessageId();
+  if (!g_listen.message) return Fail(L"RegisterWindowMessageW failed");
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = ListenerProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kListenerClass;
+  if (!RegisterClassW(&windowClass)) return Fail(L"RegisterClassW failed");
+  // A hidden top-level window: broadcasts never reach message-only windows.
+  HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, kListenerClass, kListenerTitle, WS_POPUP, 0, 0, 1, 1, nullptr,
+                              nullptr, windowClass.hInstance, nullptr);
+  if (!hwnd) return Fail(L"CreateWindowExW failed");
+  SetTimer(hwnd, 1, static_cast<UINT>(seconds * 1000ULL), nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  DestroyWindow(hwnd);
+  if (!g_listen.received) return Fail(L"no broadcast within " + std::to_wstring(seconds) + L" s");
+  return Succeed(L"wparam=" + std::to_wstring(*g_listen.received));
+}
+
+int PostCommand(const std::wstring& title, unsigned long long id) {
+  HWND hwnd = FindTarget({title});
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\"");
+  if (!PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0))
+    return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"posted WM_COMMAND " + std::to_wstring(id) + L" to " + HandleText(hwnd));
+}
+
+std::optional<std::wstring> ControlText(HWND control) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length))
+    return std::nullopt;
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied))
+    return std::nullopt;
+  text.resize(copied <= length ? copied : length);
+  return text;
+}
+
+int DialogText(const std::wstring& title, int controlId, unsigned long long seconds) {
+  HWND dialog = WaitForTarget({title, true, controlId}, seconds);
+  if (!dialog) {
+    const bool windowOnly = FindTarget({title, true}) != nullptr;
+    return Fail(windowOnly ? L"window \"" + title + L"\" has no control " + std::to_wstring(controlId)
+                           : L"no visible window titled \"" + title + L"\" after " + std::to_wstring(seconds) +
+                                 L" s");
+  }
+  const auto text = ControlText(GetDlgItem(dialog, controlId));
+  if (!text) return Fail(L"control " + std::to_wstring(controlId) + L" did not answer WM_GETTEXT");
+  return Succeed(*text);
+}
+
+bool IsButton(HWND control) {
+  wchar_t className[64] = {};
+  GetClassNameW(control, className, 64);
+  return _wcsicmp(className, L"Button") == 0;
+}
+
+// A real button gets BM_CLICK, which goes through its own mouse handling as a click would;
+// anything else gets the notification a button would send. Posted, so a dialog that opens
+// another modal loop cannot block us.
+int Click(const std::wstring& title, int controlId, const std::wstring& mode) {
+  if (mode != L"auto" && mode != L"bm" && mode != L"command") return Usage(L"click mode must be auto, bm or command");
+  HWND dialog = FindTarget({title, true, controlId});
+  if (!dialog) return Fail(L"no visible window \"" + title + L"\" with control " + std::to_wstring(controlId));
+  HWND control = GetDlgItem(dialog, controlId);
+  if (!IsWindowVisible(control) || !IsWindowEnabled(control))
+    return Fail(L"control " + std::to_wstring(controlId) + L" is hidden or disabled");
+  const bool useBmClick = mode == L"bm" || (mode == L"auto" && IsButton(control));
+  const BOOL posted = useBmClick ? PostMessageW(control, BM_CLICK, 0, 0)
+                                 : PostMessageW(dialog, WM_COMMAND,
+                                                MAKEWPARAM(static_cast<WORD>(controlId), BN_CLICKED),
+                                                reinterpret_cast<LPARAM>(control));
+  if (!posted) return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(std::wstring(useBmClick ? L"BM_CLICK" : L"WM_COMMAND") + L" to control " +
+                 std::to_wstring(controlId) + L" of " + HandleText(dialog));
+}
+
+int Foreground() {
+  HWND hwnd = GetForegroundWindow();
+  if (!hwnd) return Fail(L"no foreground window");
+  return Succeed(L"hwnd=" + HandleText(hwnd) + L" rect=" + RectText(hwnd) + L" title=" + TitleOf(hwnd));
+}
+
+struct RegistryValue {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> data;
+};
+
+// Fails with a message when the key or the value is missing.
+std::optional<RegistryValue> ReadValue(const std::wstring& keyPath, const std::wstring& name, std::wstring& why) {
+  HKEY key = nullptr;
+  LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key);
+  if (status != ERROR_SUCCESS) {
+    why = L"no key HKCU\\" + keyPath;
+    return std::nullopt;
+  }
+  RegistryValue value;
+  DWORD size = 0;
+  status = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
+  if (status == ERROR_SUCCESS) {
+    value.data.resize(size);
+    status = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.data.data(), &size);
+    value.data.resize(size);
+  }
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) {
+    why = L"no value " + name + L" in HKCU\\" + keyPath;
+    return std::nullopt;
+  }
+  return value;
+}
+
+int RegDword(const std::wstring& keyPath, const std::wstring& name) {
+  std::wstring why;
+  const auto value = ReadValue(keyPath, name, why);
+  if (!value) return Fail(why);
+  if (value->type != REG_DWORD || value->data.size() != sizeof(DWORD))
+    return Fail(name + L" is not a REG_DWORD (type " + std::to_wstring(value->type) + L")");
+  DWORD number = 0;
+  std::memcpy(&number, value->data.data(), sizeof number);
+  return Succeed(std::to_wstring(number));
+}
+
+int RegSz(const std::wstring& keyPath, const std::wstring& name) {
+  std::wstring why;
+  const auto value = ReadValue(keyPath, name, why);
+  if (!value) return Fail(why);
+  if (value->type != REG_SZ) return Fail(name + L" is not a REG_SZ (type " + std::to_wstring(value->type) + L")");
+  std::wstring text(value->data.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(text.data(), value->data.data(), text.size() * sizeof(wchar_t));
+  while (!text.empty() && text.back() == L'\0') text.pop_back();
+  return Succeed(text);
+}
+
+int RegExists(const std::wstring& keyPath) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    Print(stdout, L"absent");
+    return kFailed;
+  }
+  RegCloseKey(key);
+  return Succeed(L"exists");
+}
+
+int Run(const std::vector<std::wstring>& args) {
+  if (args.empty()) return Usage(L"no command");
+  const std::wstring& command = args[0];
+  const std::size_t count = args.size() - 1;
+  auto number = [&](std::size_t index) { return ParseNumber(args[index].c_str()); };
+  auto wrongCount = [&](std::size_t wanted) { return count != wanted; };
+
+  if (command == L"wait-window" || command == L"wait-gone") {
+    if (wrongCount(2) || !number(2)) return Usage(command + L" TITLE SECONDS");
+    return command == L"wait-window" ? WaitWindow(args[1], *number(2)) : WaitGone(args[1], *number(2));
+  }
+  if (command == L"broadcast") {
+    if (wrongCount(1) || !number(1)) return Usage(L"broadcast WPARAM");
+    return Broadcast(*number(1));
+  }
+  if (command == L"listen") {
+    if (wrongCount(1) || !number(1) || *number(1) == 0 || *number(1) > 3600) return Usage(L"listen SECONDS (1-3600)");
+    return Listen(*number(1));
+  }
+  if (command == L"post-command") {
+    if (wrongCount(2) || !number(2) || *number(2) > 0xffff) return Usage(L"post-command TITLE ID");
+    return PostCommand(args[1], *number(2));
+  }
+  if (command == L"dialog-text") {
+    if (wrongCount(3) || !number(2) || *number(2) > 0xffff || !number(3))
+      return Usage(L"dialog-text TITLE CONTROLID SECONDS");
+    return DialogText(args[1], static_cast<int>(*number(2)), *number(3));
+  }
+  if (command == L"click") {
+    if ((count != 2 && count != 3) || !number(2) || *number(2) > 0xffff)
+      return Usage(L"click TITLE CONTROLID [auto|bm|command]");
+    return Click(args[1], static_cast<int>(*number(2)), count == 3 ? args[3] : L"auto");
+  }
+  if (command == L"foreground") {
+    if (wrongCount(0)) return Usage(L"foreground");
+    return Foreground();
+  }
+  if (command == L"reg-dword" || command == L"reg-sz") {
+    if (wrongCount(2)) return Usage(command + L" KEYPATH NAME");
+    return command == L"reg-dword" ? RegDword(args[1], args[2]) : RegSz(args[1], args[2]);
+  }
+  if (command == L"reg-exists") {
+    if (wrongCount(1)) return Usage(L"reg-exists KEYPATH");
+    return RegExists(args[1]);
+  }
+  return Usage(L"unknown command " + command);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  // Our own UTF-8 bytes, not the C runtime's idea of text.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  return Run(std::vector<std::wstring>(argv + 1, argv + argc));
+}

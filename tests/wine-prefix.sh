@@ -1,0 +1,46 @@
+# Making a Wine prefix fit for the program and its tests; sourced by scripts/test, scripts/run and
+# the end-to-end harness. The caller sets WINEPREFIX and the locale (LC_ALL).
+#   wine_prepare_prefix       a new prefix: wineboot, fonts, no waiting for a window manager
+#   wine_link_korean_fonts    the Korean font links again (see below)
+
+wine_prefix_run=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run
+
+# A Korean Windows links Tahoma and the dialog fonts to a font with Hangul and has Gulim, Dotum,
+# Batang and Malgun Gothic; the prefix gets the same from the Nanum fonts, so Hangul shows.
+# Wine rewrites the Tahoma links whenever a process starts under another code page than the last
+# one, so callers that switch locales run wine_link_korean_fonts again under the new one.
+wine_write_korean_fonts() {
+  python3 - "$WINEPREFIX/drive_c/korean-fonts.reg" <<'PY'
+import sys
+link = 'NanumGothic.ttf,NanumGothic'
+multi = ','.join('%02x' % b for b in (link + '\0\0').encode('utf-16-le'))
+lines = ['Windows Registry Editor Version 5.00', '',
+         r'[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]']
+lines += ['"%s"=hex(7):%s' % (face, multi)
+          for face in ('Tahoma', 'Microsoft Sans Serif', 'MS Shell Dlg', 'MS Shell Dlg 2')]
+lines += ['', r'[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]']
+lines += ['"%s"="NanumGothic"' % face
+          for face in ('Gulim', '굴림', 'GulimChe', '굴림체', 'Dotum', '돋움', 'DotumChe', '돋움체',
+                       'Malgun Gothic', '맑은 고딕')]
+lines += ['"%s"="NanumMyeongjo"' % face for face in ('Batang', '바탕', 'BatangChe', '바탕체')]
+open(sys.argv[1], 'wb').write(('\r\n'.join(lines) + '\r\n').encode('utf-16'))
+PY
+}
+
+wine_link_korean_fonts() {
+  "$wine_prefix_run" regedit /S 'C:\korean-fonts.reg'
+}
+
+wine_prepare_prefix() {
+  mkdir -p "$WINEPREFIX"
+  "$wine_prefix_run" wineboot -i || return 1
+  timeout 60 wineserver -w
+  # Wine's GDI+ sees only the fonts of the system and of the prefix.
+  cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
+  # With no window manager, Wine waits two seconds for one at every window it hides unless its
+  # windows are unmanaged.
+  "$wine_prefix_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f || return 1
+  # A crash ends the process with a status instead of waiting on a dialog nobody sees.
+  "$wine_prefix_run" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f || return 1
+  wine_write_korean_fonts && wine_link_korean_fonts
+}

@@ -1,0 +1,97 @@
+#include "app/Application.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/MainFrame.h"
+#include "app/SingleInstance.h"
+#include "framework/Fonts.h"
+#include "framework/MessageLoop.h"
+#include "memo/StarterFiles.h"
+#include "platform/SystemInfo.h"
+#include "settings/SettingsStore.h"
+
+namespace quillet::win {
+
+namespace {
+
+int QueryPlatformLevel() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExA(&version)) return 2;
+#pragma GCC diagnostic pop
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? 2 : 1;
+}
+
+}  // namespace
+
+Application::Application(HINSTANCE instance) : instance_(instance) {
+  // Skins change the current folder; it must never be where DLLs are looked for.
+  SetDllDirectoryW(L"");
+  platformLevel_ = QueryPlatformLevel();
+  if (platformLevel_ > 1) {
+    user32_ = LoadLibraryW(L"USER32.dll");
+    if (!user32_) platformLevel_ = 1;
+  }
+  layered_ = std::make_unique<LayeredWindowApi>(user32_);
+}
+
+Application::~Application() = default;
+
+int Application::Run() {
+  if (!StartUp()) return 0;
+  const int code = RunMessageLoop();
+  ShutDown();
+  return code < 0 ? 1 : code;
+}
+
+bool Application::StartUp() {
+  singleInstance_ = std::make_unique<SingleInstance>();
+  if (singleInstance_->AnotherIsRunning()) {
+    singleInstance_->WakeTheRunningInstance();
+    return false;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  SettingsEnvironment environment{ProgramFolder(), DocumentsFolder(), MonitorCount(), platformLevel_};
+  settings_ = std::make_unique<SettingsStore>(
+      files_, registry_, clock_, environment,
+      [this](const std::string& folder) { PlaceStarterFiles(files_, folder, kDefaultGroupFile); });
+  const SettingsLoadReport report = settings_->LoadAll();
+  settings_->WriteCommunicationVersion();
+
+  frame_ = MainFrame::Make(
+      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, singleInstance_->BroadcastMessage()});
+  if (!frame_) {
+    ShutDown();
+    return false;
+  }
+  ShowWindow(frame_->hwnd(), SW_SHOWMINIMIZED);
+  UpdateWindow(frame_->hwnd());
+
+  if (platformLevel_ > 1) gdiPlus_ = std::make_unique<GdiPlusSession>();
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  drawing_.tahoma = MakeFont(L"Tahoma", 13, FW_NORMAL);
+  drawing_.display = std::make_unique<OwnedDc>(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+
+  frame_->RunStartUpSequence(report);
+  return true;
+}
+
+void Application::ShutDown() {
+  drawing_.tahoma.Reset();
+  drawing_.display.reset();
+  if (settings_) settings_->SaveAll();
+  if (user32_) FreeLibrary(user32_);
+  user32_ = nullptr;
+  singleInstance_.reset();
+  gdiPlus_.reset();
+  frame_.reset();
+}
+
+}  // namespace quillet::win

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/WinApi.h"
+
+namespace quillet::win {
+
+// The names other programs (the uninstaller, a second start) know the running program by.
+constexpr const char* kInstanceMutexName = "MUTEX_TARNCENTER_MEMO_ORVA";
+constexpr const char* kBroadcastMessageName = "QUILLET_BROADCAST_REGISTERWINDOW_ORVA";
+constexpr WPARAM kBroadcastShowMemos = 3034;
+constexpr WPARAM kBroadcastClose = 3074;
+
+// The single-instance lock, held from start-up to shutdown.
+class SingleInstance {
+ public:
+  SingleInstance();
+  ~SingleInstance();
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
+
+  bool AnotherIsRunning() const { return anotherIsRunning_; }
+  UINT BroadcastMessage() const { return broadcastMessage_; }
+  // Asks the running instance to show its memos. A hung window elsewhere cannot hold this up.
+  void WakeTheRunningInstance() const;
+
+ private:
+  HANDLE mutex_ = nullptr;
+  bool anotherIsRunning_ = false;
+  UINT broadcastMessage_ = 0;
+};
+
+}  // namespace quillet::win

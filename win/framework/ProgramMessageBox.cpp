@@ -1,0 +1,126 @@
+#include "framework/ProgramMessageBox.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/Dialog.h"
+#include "platform/Wide.h"
+#include "resources/resource.h"
+
+namespace quillet::win {
+
+namespace {
+
+// Places a dialog in the middle of the work area of the monitor under the cursor.
+void CentreOnCursorMonitor(HWND hwnd) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  const RECT& area = monitor.rcWork;
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  SetWindowPos(hwnd, HWND_TOPMOST, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE);
+}
+
+class MessageDialog final : public Dialog {
+ public:
+  MessageDialog(std::string_view text, MessageKind kind)
+      : Dialog(kind == MessageKind::Question ? IDD_MESSAGE_QUESTION : IDD_MESSAGE_NOTICE),
+        text_(WidenCp949(text)),
+        kind_(kind) {}
+
+ private:
+  bool OnInit() override {
+    SendMessageW(Item(IDC_MESSAGE_ICON), STM_SETICON,
+                 reinterpret_cast<WPARAM>(LoadIconW(nullptr, kind_ == MessageKind::Question ? IDI_QUESTION
+                                                                                            : IDI_EXCLAMATION)),
+                 0);
+    SetDlgItemTextW(hwnd(), IDC_MESSAGE_TEXT, text_.c_str());
+    FitToText();
+    CentreOnCursorMonitor(hwnd());
+    SetForegroundWindow(hwnd());
+    return true;
+  }
+
+  void OnCommand(UINT id, UINT notification) override {
+    if (id == IDYES || id == IDNO) {
+      End(id);
+      return;
+    }
+    Dialog::OnCommand(id, notification);
+  }
+
+  void OnCancel() override { End(kind_ == MessageKind::Question ? IDNO : IDOK); }
+
+  RECT ItemRect(int id) const {
+    RECT rect{};
+    GetWindowRect(Item(id), &rect);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
+
+  // Grows or shrinks the text to what it needs and moves the buttons below it, centred.
+  void FitToText() {
+    RECT units{0, 0, 280, 8};  // widest line and the margin, in dialog units
+    MapDialogRect(hwnd(), &units);
+    const RECT textRect = ItemRect(IDC_MESSAGE_TEXT);
+    const int margin = units.bottom;
+
+    HDC dc = GetDC(hwnd());
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, units.right, 0};
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd(), dc);
+
+    const RECT iconRect = ItemRect(IDC_MESSAGE_ICON);
+    const int textHeight = std::max<int>(needed.bottom, iconRect.bottom - iconRect.top);
+    const int textWidth = std::max<int>(needed.right, units.right / 2);
+    MoveWindow(Item(IDC_MESSAGE_TEXT), textRect.left, textRect.top, textWidth, textHeight, FALSE);
+
+    const int buttons[] = {IDYES, IDNO, IDOK};
+    int rowWidth = 0;
+    int buttonHeight = 0;
+    int count = 0;
+    for (int id : buttons) {
+      if (!Item(id)) continue;
+      const RECT r = ItemRect(id);
+      rowWidth += (r.right - r.left) + (count ? margin : 0);
+      buttonHeight = r.bottom - r.top;
+      ++count;
+    }
+    const int clientWidth = std::max<int>(textRect.left + textWidth + 2 * margin, rowWidth + 4 * margin);
+    const int buttonTop = textRect.top + textHeight + 2 * margin;
+    int x = (clientWidth - rowWidth) / 2;
+    for (int id : buttons) {
+      if (!Item(id)) continue;
+      const RECT r = ItemRect(id);
+      MoveWindow(Item(id), x, buttonTop, r.right - r.left, buttonHeight, FALSE);
+      x += (r.right - r.left) + margin;
+    }
+    RECT window{0, 0, clientWidth, buttonTop + buttonHeight + margin + margin / 2};
+    AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+    SetWindowPos(hwnd(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  }
+
+  std::wstring text_;
+  MessageKind kind_;
+};
+
+}  // namespace
+
+int ShowProgramMessage(HWND owner, std::string_view text, MessageKind kind) {
+  MessageDialog dialog(text, kind);
+  const INT_PTR result = dialog.RunModal(owner);
+  if (result == -1) return kind == MessageKind::Question ? IDNO : IDOK;
+  return static_cast<int>(result);
+}
+
+}  // namespace quillet::win

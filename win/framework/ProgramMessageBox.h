@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/WinApi.h"
+
+namespace quillet::win {
+
+enum class MessageKind {
+  Question,  // "예" (IDYES, 6) and "아니오" (IDNO, 7) with a question icon
+  Notice,    // one centred "확인" (IDOK) with an exclamation icon
+};
+
+// The program's message box, titled "Quillet": topmost, in the foreground, sized to its text.
+// Dismissing a question (Esc, the close box, closing the program) answers "아니오".
+int ShowProgramMessage(HWND owner, std::string_view text, MessageKind kind = MessageKind::Notice);
+
+}  // namespace quillet::win

@@ -1,0 +1,67 @@
+#include "platform/SystemInfo.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/Wide.h"
+#include "platform/WinApi.h"
+
+#include <shlobj.h>
+
+namespace quillet::win {
+
+namespace {
+
+std::optional<std::string> SpellablePath(const std::wstring& path) {
+  if (std::optional<std::string> exact = NarrowToCp949Exactly(path)) return exact;
+  const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+  if (length == 0) return std::nullopt;
+  std::wstring shortPath(length, L'\0');
+  const DWORD got = GetShortPathNameW(path.c_str(), shortPath.data(), length);
+  if (got == 0 || got >= length) return std::nullopt;
+  shortPath.resize(got);
+  return NarrowToCp949Exactly(shortPath);
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD got = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (got == 0) return {};
+    if (got < buffer.size()) {
+      std::wstring path(buffer.data(), got);
+      path.resize(path.find_last_of(L"\\/") + 1);
+      return SpellablePath(path).value_or(std::string());
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string DocumentsFolder() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+  return SpellablePath(path).value_or(std::string());
+}
+
+int MonitorCount() {
+  const int count = GetSystemMetrics(SM_CMONITORS);
+  return count > 0 ? count : 1;
+}
+
+ScreenGeometry CurrentScreens() {
+  ScreenGeometry screens;
+  screens.primary = Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR, HDC, LPRECT rect, LPARAM data) -> BOOL {
+        reinterpret_cast<ScreenGeometry*>(data)->monitors.push_back(
+            Rect{rect->left, rect->top, rect->right, rect->bottom});
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&screens));
+  return screens;
+}
+
+}  // namespace quillet::win

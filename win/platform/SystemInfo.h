@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "memo/Placement.h"
+
+namespace quillet::win {
+
+// Folder of the running executable, ending with a backslash, as CP949 text. A path that CP949
+// cannot spell is given by its short form.
+std::string ProgramFolder();
+
+// The user's documents folder, or "" when there is none that CP949 can spell.
+std::string DocumentsFolder();
+
+int MonitorCount();
+
+// The primary screen's size and every monitor's rectangle.
+ScreenGeometry CurrentScreens();
+
+}  // namespace quillet::win

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ports/Clock.h"
+
+namespace quillet::win {
+
+class Win32Clock final : public Clock {
+ public:
+  LocalTime Now() const override;
+};
+
+}  // namespace quillet::win
