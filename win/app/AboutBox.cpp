@@ -5,6 +5,7 @@
 #include "framework/Dialog.h"
 #include "framework/Fonts.h"
 #include "framework/Gdi.h"
+#include "framework/Screen.h"
 #include "platform/Wide.h"
 #include "resources/resource.h"
 
@@ -47,14 +48,8 @@ class AboutDialog final : public Dialog {
 
     MoveWindow(Item(IDC_ABOUT_CLOSE), kCloseButton.left, kCloseButton.top, kCloseButton.right - kCloseButton.left,
                kCloseButton.bottom - kCloseButton.top, FALSE);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - kBoxSize.cx) / 2,
-                 area.top + (area.bottom - area.top - kBoxSize.cy) / 2, kBoxSize.cx, kBoxSize.cy, 0);
+    SetWindowPos(hwnd(), nullptr, 0, 0, kBoxSize.cx, kBoxSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+    CentreOnCursorMonitor(hwnd(), HWND_TOP);
     SetForegroundWindow(hwnd());
     return true;
   }

@@ -37,7 +37,6 @@ Application::Application(HINSTANCE instance) : instance_(instance) {
     user32_ = LoadLibraryW(L"USER32.dll");
     if (!user32_) platformLevel_ = 1;
   }
-  layered_ = std::make_unique<LayeredWindowApi>(user32_);
 }
 
 Application::~Application() = default;

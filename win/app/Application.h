@@ -4,7 +4,6 @@
 
 #include "framework/Gdi.h"
 #include "framework/GdiPlusSession.h"
-#include "framework/LayeredWindowApi.h"
 #include "platform/RegistrySettings.h"
 #include "platform/Win32Clock.h"
 #include "platform/Win32FileSystem.h"
@@ -44,7 +43,6 @@ class Application {
   HINSTANCE instance_;
   int platformLevel_ = 1;  // 1: the Windows 9x family, 2: the NT family (layered windows, GDI+, widgets)
   HMODULE user32_ = nullptr;
-  std::unique_ptr<LayeredWindowApi> layered_;
   std::unique_ptr<SingleInstance> singleInstance_;
   Win32FileSystem files_;
   Win32TextCodec codec_;

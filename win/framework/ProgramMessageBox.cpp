@@ -4,28 +4,13 @@
 #include <string>
 
 #include "framework/Dialog.h"
+#include "framework/Screen.h"
 #include "platform/Wide.h"
 #include "resources/resource.h"
 
 namespace quillet::win {
 
 namespace {
-
-// Places a dialog in the middle of the work area of the monitor under the cursor.
-void CentreOnCursorMonitor(HWND hwnd) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  RECT window{};
-  GetWindowRect(hwnd, &window);
-  const RECT& area = monitor.rcWork;
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  SetWindowPos(hwnd, HWND_TOPMOST, area.left + (area.right - area.left - width) / 2,
-               area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE);
-}
 
 class MessageDialog final : public Dialog {
  public:
@@ -42,7 +27,7 @@ class MessageDialog final : public Dialog {
                  0);
     SetDlgItemTextW(hwnd(), IDC_MESSAGE_TEXT, text_.c_str());
     FitToText();
-    CentreOnCursorMonitor(hwnd());
+    CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
     SetForegroundWindow(hwnd());
     return true;
   }
