@@ -1,11 +1,15 @@
-// quillet-data: reads the program's data files for inspection and recovery.
+// quillet-data: reads the program's data files for inspection and recovery, and converts dates.
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
 
+#include "DumpAlarmFile.h"
+#include "DumpDayInfo.h"
 #include "DumpMemoList.h"
 #include "HostTextCodec.h"
 #include "InputFile.h"
+#include "LunarCommands.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -16,9 +20,16 @@ namespace {
 
 using Arguments = std::vector<std::filesystem::path>;
 
-constexpr const char* kUsage =
-    "usage: quillet-data dump FILE\n"
-    "  dump   print a memo list file (.qld, RecycleBin.qlr, memolist160, memolist) as JSON\n";
+void PrintUsage() {
+  std::fputs(
+      "usage: quillet-data dump FILE\n"
+      "  dump   print a data file as JSON: a memo list (.qld, RecycleBin.qlr, memolist160, memolist),\n"
+      "         an alarm file (.qla, alarmlist160, alarmlist) or the anniversary file DayInfo.dat\n",
+      stderr);
+  std::fputs(quillet::kLunarCommandsUsage, stderr);
+}
+
+void Write(const std::string& text, FILE* stream) { std::fwrite(text.data(), 1, text.size(), stream); }
 
 int Dump(const std::filesystem::path& name) {
   const std::optional<std::string> bytes = quillet::ReadInputFile(name);
@@ -26,16 +37,31 @@ int Dump(const std::filesystem::path& name) {
     std::fprintf(stderr, "quillet-data: cannot read %s\n", name.u8string().c_str());
     return 1;
   }
-  const quillet::DumpResult result = quillet::DumpMemoList(*bytes, *MakeHostTextCodec());
-  std::fwrite(result.json.data(), 1, result.json.size(), stdout);
+  const auto codec = MakeHostTextCodec();
+  const quillet::DumpResult result = quillet::IsDayInfoFileName(name.u8string()) ? quillet::DumpDayInfo(*bytes, *codec)
+                                     : quillet::LooksLikeAlarmFile(*bytes)     ? quillet::DumpAlarmFile(*bytes, *codec)
+                                                                               : quillet::DumpMemoList(*bytes, *codec);
+  Write(result.json, stdout);
   if (result.error.empty()) return 0;
   std::fprintf(stderr, "quillet-data: %s: %s\n", name.u8string().c_str(), result.error.c_str());
   return 1;
 }
 
+int Convert(quillet::LunarCommandOutput (*command)(const std::vector<std::string>&), const Arguments& arguments) {
+  std::vector<std::string> words;
+  for (auto word = arguments.begin() + 1; word != arguments.end(); ++word) words.push_back(word->u8string());
+  const quillet::LunarCommandOutput output = command(words);
+  Write(output.out, stdout);
+  Write(output.err, stderr);
+  if (output.exitCode == 2) PrintUsage();
+  return output.exitCode;
+}
+
 int Run(const Arguments& arguments) {
   if (arguments.size() == 2 && arguments[0] == "dump") return Dump(arguments[1]);
-  std::fputs(kUsage, stderr);
+  if (!arguments.empty() && arguments[0] == "lunar") return Convert(&quillet::SolarToLunarCommand, arguments);
+  if (!arguments.empty() && arguments[0] == "solar") return Convert(&quillet::LunarToSolarCommand, arguments);
+  PrintUsage();
   return 2;
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "schedule/ScheduleRecord.h"
+
+namespace quillet {
+
+// Every schedule of the program, in insertion order. Each record that enters the list gets a
+// fresh identifier, unique while the program runs, by which editors find it again even when
+// another dialog has removed records meanwhile.
+class ScheduleList {
+ public:
+  // The record as stored, with its identifier and derived fields.
+  const ScheduleRecord& Append(ScheduleRecord record);
+  // The record with `recordId` takes the new contents and a new identifier; false when it is gone.
+  bool Replace(int recordId, ScheduleRecord record);
+  bool Remove(int recordId);
+  void Clear() { records_.clear(); }
+
+  const ScheduleRecord* Find(int recordId) const;
+  ScheduleRecord* Find(int recordId);
+  const ScheduleRecord* FindByMemo(const std::string& memoId) const;
+
+  std::size_t size() const { return records_.size(); }
+  bool empty() const { return records_.empty(); }
+  const std::vector<ScheduleRecord>& records() const { return records_; }
+  // For the scheduler, which disarms fired records in place.
+  std::vector<ScheduleRecord>& records() { return records_; }
+
+ private:
+  void Admit(ScheduleRecord& record);
+
+  std::vector<ScheduleRecord> records_;
+  int nextId_ = 0;
+};
+
+}  // namespace quillet
