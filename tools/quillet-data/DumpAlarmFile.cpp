@@ -38,11 +38,7 @@ bool LooksLikeAlarmFile(std::string_view bytes) {
 DumpResult DumpAlarmFile(std::string_view bytes, const TextCodec& codec) {
   DumpResult result;
   const ParsedAlarmFile parsed = ParseAlarmFile(bytes, codec, ScheduleRecord{});
-  result.json = "[";
-  for (std::size_t i = 0; i < parsed.records.size(); ++i) {
-    result.json += (i ? ",\n  " : "\n  ") + RecordJson(parsed.records[i], codec);
-  }
-  result.json += parsed.records.empty() ? "]\n" : "\n]\n";
+  result.json = JsonArray(parsed.records, [&](const auto& record) { return RecordJson(record, codec); });
 
   if (parsed.signature != AlarmSignature::Known) {
     result.error = "no alarm file signature: the file is damaged or not an alarm file";

@@ -29,11 +29,7 @@ bool IsDayInfoFileName(std::string_view path) {
 DumpResult DumpDayInfo(std::string_view bytes, const TextCodec& codec) {
   DumpResult result;
   const ParsedDayInfo parsed = ParseDayInfo(bytes);
-  result.json = "[";
-  for (std::size_t i = 0; i < parsed.records.size(); ++i) {
-    result.json += (i ? ",\n  " : "\n  ") + RecordJson(parsed.records[i], codec);
-  }
-  result.json += parsed.records.empty() ? "]\n" : "\n]\n";
+  result.json = JsonArray(parsed.records, [&](const auto& record) { return RecordJson(record, codec); });
 
   const std::size_t count = parsed.skipped.size();
   if (count == 0) return result;

@@ -26,11 +26,7 @@ std::string RecordJson(const MemoRecord& r, const TextCodec& codec) {
 DumpResult DumpMemoList(std::string_view bytes, const TextCodec& codec) {
   DumpResult result;
   const ParsedMemoList list = ParseMemoList(bytes, codec, MemoRecord{});
-  result.json = "[";
-  for (std::size_t i = 0; i < list.records.size(); ++i) {
-    result.json += (i ? ",\n  " : "\n  ") + RecordJson(list.records[i], codec);
-  }
-  result.json += list.records.empty() ? "]\n" : "\n]\n";
+  result.json = JsonArray(list.records, [&](const auto& record) { return RecordJson(record, codec); });
 
   if (bytes.empty()) {
     result.error = "the file is empty: it holds no memo list";
