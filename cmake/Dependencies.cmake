@@ -17,6 +17,19 @@ if(WIN32)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # Google Benchmark from its Debian source package, for the benchmarks of the Windows layer.
+  set(benchmark_dir ${QUILLET_DEPS_DIR}/benchmark)
+  if(NOT EXISTS ${benchmark_dir}/CMakeLists.txt)
+    message(FATAL_ERROR "Google Benchmark sources missing in ${benchmark_dir}: run scripts/setup")
+  endif()
+  foreach(option BENCHMARK_ENABLE_TESTING BENCHMARK_ENABLE_GTEST_TESTS BENCHMARK_ENABLE_INSTALL
+                 BENCHMARK_ENABLE_WERROR BENCHMARK_INSTALL_DOCS)
+    set(${option} OFF CACHE BOOL "" FORCE)
+  endforeach()
+  # The Debian sources do not ask git for their version; "0.0.0" makes them use the project's.
+  set(GIT_VERSION "0.0.0")
+  add_subdirectory(${benchmark_dir} ${CMAKE_BINARY_DIR}/benchmark EXCLUDE_FROM_ALL)
+
   if(NOT TARGET GTest::gtest_main)
     add_library(GTest::gtest_main ALIAS gtest_main)
   endif()

@@ -44,6 +44,8 @@ class FileSystem {
   // Files (not folders) of `folder` whose names match a wildcard pattern such as "*.qld",
   // in the order the system lists them.
   virtual std::vector<FolderEntry> ListFiles(const std::string& folder, std::string_view pattern) const = 0;
+  // Names of the folders in `folder` ("." and ".." left out), in the order the system lists them.
+  virtual std::vector<std::string> ListSubfolders(const std::string& folder) const = 0;
   // Renames without replacing an existing target.
   virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;

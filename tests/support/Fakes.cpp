@@ -1,6 +1,13 @@
 #include "Fakes.h"
 
+#include "time/Gregorian.h"
+
 namespace quillet::testing {
+
+std::int64_t FixedClock::UtcSeconds() const {
+  const long long days = DaysSinceEpoch(CivilDate{now_.year, now_.month, now_.day});
+  return days * 86400 + now_.hour * 3600 + now_.minute * 60 + now_.second - zone_.offsetSeconds;
+}
 
 std::string TinyCodec::Utf16ToCp949(std::u16string_view text) const {
   std::string out;

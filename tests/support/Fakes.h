@@ -9,13 +9,18 @@
 
 namespace quillet::testing {
 
+// A clock stopped at one moment, in a zone of the test's choosing (Korea's by default).
 class FixedClock final : public Clock {
  public:
-  explicit FixedClock(LocalTime now = LocalTime{2026, 12, 8, 9, 30, 15, 250, 2}) : now_(now) {}
+  explicit FixedClock(LocalTime now = LocalTime{2026, 12, 8, 9, 30, 15, 250, 2}, ZoneState zone = ZoneState{9 * 3600})
+      : now_(now), zone_(zone) {}
   LocalTime Now() const override { return now_; }
+  std::int64_t UtcSeconds() const override;
+  ZoneState Zone() const override { return zone_; }
 
  private:
   LocalTime now_;
+  ZoneState zone_;
 };
 
 // Enough of a codec for the readers: ASCII passes, "가" (U+AC00) maps to its CP949 bytes,

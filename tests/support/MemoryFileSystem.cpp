@@ -131,6 +131,14 @@ std::vector<FolderEntry> MemoryFileSystem::ListFiles(const std::string& folder, 
   return entries;
 }
 
+std::vector<std::string> MemoryFileSystem::ListSubfolders(const std::string& folder) const {
+  std::vector<std::string> names;
+  for (const std::string& key : folders_) {
+    if (ParentKey(key) == Key(folder)) names.push_back(std::string(FileNamePart(key)));
+  }
+  return names;
+}
+
 bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
   const std::string source = Key(from);
   const std::string target = Key(to);

@@ -367,4 +367,14 @@ TEST_F(Win32FileSystemTest, KoreanNamesReachTheSameFiles) {
 }
 
 }  // namespace
+TEST_F(Win32FileSystemTest, SubfoldersAreListedWithoutFilesOrDots) {
+  ASSERT_TRUE(CreateDirectoryW(WidePath(L"Plain").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(WidePath(L"시계").c_str(), nullptr));
+  WriteRaw(WidePath(L"file.ski"), "x");
+  std::vector<std::string> names = fs_.ListSubfolders(folder_ + "\\");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Plain", "시계"}));
+  EXPECT_TRUE(fs_.ListSubfolders(Path("missing")).empty());
+}
+
 }  // namespace quillet::win

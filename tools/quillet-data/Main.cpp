@@ -7,9 +7,11 @@
 #include "DumpAlarmFile.h"
 #include "DumpDayInfo.h"
 #include "DumpMemoList.h"
+#include "HostClock.h"
 #include "HostTextCodec.h"
 #include "InputFile.h"
 #include "LunarCommands.h"
+#include "SkinCheck.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -24,7 +26,9 @@ void PrintUsage() {
   std::fputs(
       "usage: quillet-data dump FILE\n"
       "  dump   print a data file as JSON: a memo list (.qld, RecycleBin.qlr, memolist160, memolist),\n"
-      "         an alarm file (.qla, alarmlist160, alarmlist) or the anniversary file DayInfo.dat\n",
+      "         an alarm file (.qla, alarmlist160, alarmlist) or the anniversary file DayInfo.dat\n"
+      "       quillet-data skin-check FILE | --built-in NAME\n"
+      "  skin-check  what the skin engine builds of a skin file, and every part it skips\n",
       stderr);
   std::fputs(quillet::kLunarCommandsUsage, stderr);
 }
@@ -57,7 +61,28 @@ int Convert(quillet::LunarCommandOutput (*command)(const std::vector<std::string
   return output.exitCode;
 }
 
+int SkinCheck(const Arguments& arguments) {
+  const auto clock = MakeHostClock();
+  const auto codec = MakeHostTextCodec();
+  quillet::SkinCheckResult result;
+  if (arguments.size() == 3 && arguments[1] == "--built-in") {
+    result = quillet::CheckBuiltInSkin(arguments[2].u8string(), *clock, *codec);
+  } else {
+    const std::optional<std::string> bytes = quillet::ReadInputFile(arguments[1]);
+    if (!bytes) {
+      std::fprintf(stderr, "quillet-data: cannot read %s\n", arguments[1].u8string().c_str());
+      return 1;
+    }
+    std::string folder = arguments[1].parent_path().u8string();
+    if (!folder.empty()) folder += '/';
+    result = quillet::CheckSkinFile(*bytes, folder, *clock, *codec);
+  }
+  Write(result.report, stdout);
+  return result.warnings == 0 ? 0 : 1;
+}
+
 int Run(const Arguments& arguments) {
+  if ((arguments.size() == 2 || arguments.size() == 3) && arguments[0] == "skin-check") return SkinCheck(arguments);
   if (arguments.size() == 2 && arguments[0] == "dump") return Dump(arguments[1]);
   if (!arguments.empty() && arguments[0] == "lunar") return Convert(&quillet::SolarToLunarCommand, arguments);
   if (!arguments.empty() && arguments[0] == "solar") return Convert(&quillet::LunarToSolarCommand, arguments);

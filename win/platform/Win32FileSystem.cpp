@@ -195,29 +195,46 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
   return CreateDirectoryW(wide->c_str(), nullptr) != FALSE || FolderExists(path);
 }
 
-std::vector<FolderEntry> Win32FileSystem::ListFiles(const std::string& folder, std::string_view pattern) const {
-  std::vector<FolderEntry> entries;
+namespace {
+
+// Calls `visit(entry, name)` for every entry of `folder` matching `pattern` whose name CP949 can
+// spell; a long name with characters outside CP949 is given by its short name.
+template <class Visit>
+void ForEachEntry(const std::string& folder, std::string_view pattern, Visit visit) {
   auto query = ApiPath(folder);
-  if (!query || HasNul(pattern)) return entries;
+  if (!query || HasNul(pattern)) return;
   if (!query->empty() && query->back() != L'\\' && query->back() != L'/') query->push_back(L'\\');
   query->append(WidenCp949(pattern));
 
   WIN32_FIND_DATAW found{};
   FindHandle find(FindFirstFileW(query->c_str(), &found));
-  if (!find.Valid()) return entries;
+  if (!find.Valid()) return;
   do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    // A long name with characters outside CP949 could not be opened by what we report, but
-    // its short name can.
     auto name = NarrowToCp949Exactly(found.cFileName);
     if (!name && found.cAlternateFileName[0] != L'\0') name = NarrowToCp949Exactly(found.cAlternateFileName);
-    if (!name) continue;
-    FolderEntry entry;
-    entry.name = std::move(*name);
-    entry.archive = (found.dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0;
-    entries.push_back(std::move(entry));
+    if (name) visit(found, std::move(*name));
   } while (FindNextFileW(find.Get(), &found));
+}
+
+}  // namespace
+
+std::vector<FolderEntry> Win32FileSystem::ListFiles(const std::string& folder, std::string_view pattern) const {
+  std::vector<FolderEntry> entries;
+  ForEachEntry(folder, pattern, [&](const WIN32_FIND_DATAW& found, std::string name) {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
+    entries.push_back(FolderEntry{std::move(name), (found.dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0});
+  });
   return entries;
+}
+
+std::vector<std::string> Win32FileSystem::ListSubfolders(const std::string& folder) const {
+  std::vector<std::string> names;
+  ForEachEntry(folder, "*", [&](const WIN32_FIND_DATAW& found, std::string name) {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..") {
+      names.push_back(std::move(name));
+    }
+  });
+  return names;
 }
 
 bool Win32FileSystem::MoveFile(const std::string& from, const std::string& to) {

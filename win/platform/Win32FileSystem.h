@@ -14,6 +14,7 @@ class Win32FileSystem final : public FileSystem {
   bool FolderExists(const std::string& path) const override;
   bool CreateFolder(const std::string& path) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder, std::string_view pattern) const override;
+  std::vector<std::string> ListSubfolders(const std::string& folder) const override;
   bool MoveFile(const std::string& from, const std::string& to) override;
   bool DeleteFile(const std::string& path) override;
 };

@@ -1,10 +1,14 @@
 #pragma once
 
 // <windows.h> for the Windows layer. The API's A/W selector macros would rename the port
-// methods of the same names (DeleteFile, MoveFile, ReplaceFile) in any file that sees both,
+// methods of the same names (DeleteFile, MoveFile, ReplaceFile, DrawText) in any file that sees both,
 // so they go; code here names the W functions explicitly anyway.
 #include <windows.h>
 
 #undef DeleteFile
 #undef MoveFile
 #undef ReplaceFile
+#undef DrawText
+// Sixteen-bit pointer words, empty macros that would swallow ordinary names.
+#undef near
+#undef far

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "skin/Measure.h"
+#include "skin/Meter.h"
+#include "skin/SkinFile.h"
+
+namespace quillet {
+
+class Clock;
+
+// A skin ready to draw: its measures and meters in section order, bound by name.
+struct BuiltSkin {
+  std::unique_ptr<SkinImage> background;  // none: transparent
+  int width = 100;
+  int height = 100;
+  int updateInterval = 1000;
+  std::string aboutImage;
+  std::string doubleClickCommand;
+  std::vector<std::unique_ptr<Measure>> measures;
+  std::vector<std::unique_ptr<Meter>> meters;
+};
+
+struct SkinBuildContext {
+  ImageLoader& images;
+  const Clock& clock;
+  std::string folder;                   // the skin file's folder with a backslash; "" for built-in skins
+  std::optional<int> backgroundResource;  // a PNG resource that replaces the Background key
+  int updateInterval = 1000;            // kept when the skin names none
+};
+
+// Nothing when the background cannot be loaded: the window then falls back to its built-in skin.
+std::optional<BuiltSkin> BuildSkin(const SkinFile& file, const SkinBuildContext& context,
+                                   SkinIssues* issues = nullptr);
+
+// One tick of the skin window: the background replaces every pixel, then every measure is
+// updated and every meter updated and drawn, in order.
+void DrawSkin(BuiltSkin& skin, Canvas& canvas);
+
+}  // namespace quillet
