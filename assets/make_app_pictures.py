@@ -13,6 +13,10 @@ import struct
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
+import sys  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from drawing import paint  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "app")
 
@@ -53,21 +57,6 @@ def gradient(size, top, bottom, horizontal=False):
         c = tuple(int(round(a + (b - a) * t)) for a, b in zip(top, bottom))
         strip.putpixel((i, 0) if horizontal else (0, i), c + (255,))
     return strip.resize((w, h), Image.NEAREST)
-
-
-def solid(size, color):
-    return Image.new("RGBA", size, tuple(color[:3]) + (255,))
-
-
-def paint(canvas, mask, source, opacity=1.0):
-    """Composite source (image or colour) onto canvas through an L mask."""
-    if not isinstance(source, Image.Image):
-        source = solid(canvas.size, source)
-    layer = source.copy()
-    if opacity < 1.0:
-        mask = mask.point(lambda v: int(round(v * opacity)))
-    layer.putalpha(ImageChops.multiply(mask, source.getchannel("A")))
-    canvas.alpha_composite(layer)
 
 
 def poly_mask(size, polys):

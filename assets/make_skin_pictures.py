@@ -15,6 +15,10 @@ import os
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
+import sys  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from drawing import paint  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "skin")
 
@@ -67,21 +71,6 @@ def band_gradient(size, stops):
                 break
         strip.putpixel((0, i), c + (255,))
     return strip.resize((w, h), Image.NEAREST)
-
-
-def solid(size, color):
-    return Image.new("RGBA", size, tuple(color[:3]) + (255,))
-
-
-def paint(canvas, mask, source, opacity=1.0):
-    """Composite source (image or colour) onto canvas through an L mask."""
-    if not isinstance(source, Image.Image):
-        source = solid(canvas.size, source)
-    layer = source.copy()
-    if opacity < 1.0:
-        mask = mask.point(lambda v: int(round(v * opacity)))
-    layer.putalpha(ImageChops.multiply(mask, source.getchannel("A")))
-    canvas.alpha_composite(layer)
 
 
 def blank(size):
