@@ -1,5 +1,7 @@
 #include "skin/SkinFile.h"
 
+#include <algorithm>
+
 #include "text/Numbers.h"
 
 namespace quillet {
@@ -120,39 +122,34 @@ SkinSection* SkinFile::FindSection(std::string_view name) {
   return nullptr;
 }
 
-void SkinFile::LoadFromFileBytes(std::string_view bytes, SkinIssues* issues) {
-  std::vector<Line> lines;
-  int number = 0;
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    // One read takes at most 1023 characters; the rest of a longer line is read as a further line.
-    const std::size_t newline = bytes.find('\n', at);
-    const std::size_t lineEnd = newline == std::string_view::npos ? bytes.size() : newline + 1;
-    std::size_t end = lineEnd;
-    if (end - at > kMaxLineLength) {
-      end = at + kMaxLineLength;
-      Note(issues, number + 1, "line longer than 1023 characters: the rest is read as a further line");
-    }
-    std::string text(bytes.substr(at, end - at));
-    at = end;
-    ++number;
-    if (text.size() < 2 || text[0] == '#') continue;
-    lines.push_back({std::move(text), number});
-  }
-  Parse(lines, issues);
-}
-
-void SkinFile::LoadFromText(std::string_view text, SkinIssues* issues) {
+std::vector<SkinFile::Line> SkinFile::SplitLines(std::string_view text, std::size_t maxLength, SkinIssues* issues) {
   std::vector<Line> lines;
   int number = 0;
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t newline = text.find('\n', at);
-    const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
+    std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
+    if (end - at > maxLength) {
+      end = at + maxLength;
+      Note(issues, number + 1, "line longer than 1023 characters: the rest is read as a further line");
+    }
     lines.push_back({std::string(text.substr(at, end - at)), ++number});
     at = end;
   }
+  return lines;
+}
+
+void SkinFile::LoadFromFileBytes(std::string_view bytes, SkinIssues* issues) {
+  // One read takes at most 1023 characters; the rest of a longer line is read as a further line.
+  std::vector<Line> lines = SplitLines(bytes, kMaxLineLength, issues);
+  lines.erase(std::remove_if(lines.begin(), lines.end(),
+                             [](const Line& line) { return line.text.size() < 2 || line.text[0] == '#'; }),
+              lines.end());
   Parse(lines, issues);
+}
+
+void SkinFile::LoadFromText(std::string_view text, SkinIssues* issues) {
+  Parse(SplitLines(text, std::string_view::npos, issues), issues);
 }
 
 void SkinFile::Parse(const std::vector<Line>& lines, SkinIssues* issues) {

@@ -70,6 +70,7 @@ class SkinFile {
     std::string text;
     int number;
   };
+  static std::vector<Line> SplitLines(std::string_view text, std::size_t maxLength, SkinIssues* issues);
   void Parse(const std::vector<Line>& lines, SkinIssues* issues);
 
   std::vector<SkinSection> sections_;
