@@ -15,7 +15,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import paint  # noqa: E402
+from drawing import gradient, paint  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "app")
@@ -46,18 +46,6 @@ SKY = dict(paper=((214, 238, 246), (190, 224, 238)), strip=((138, 198, 222), (11
 
 
 # ---------------------------------------------------------------- helpers
-
-def gradient(size, top, bottom, horizontal=False):
-    """RGBA image with a linear two-colour gradient."""
-    w, h = size
-    n = w if horizontal else h
-    strip = Image.new("RGBA", (n, 1) if horizontal else (1, n))
-    for i in range(n):
-        t = i / max(1, n - 1)
-        c = tuple(int(round(a + (b - a) * t)) for a, b in zip(top, bottom))
-        strip.putpixel((i, 0) if horizontal else (0, i), c + (255,))
-    return strip.resize((w, h), Image.NEAREST)
-
 
 def poly_mask(size, polys):
     m = Image.new("L", size, 0)
