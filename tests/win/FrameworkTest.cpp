@@ -1,79 +1,119 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "DialogScript.h"
+#include "framework/ClosingState.h"
 #include "framework/Dialog.h"
 #include "framework/InputDialog.h"
 #include "framework/LayeredWindowApi.h"
+#include "framework/MessageLoop.h"
 #include "framework/ProgramMessageBox.h"
+#include "framework/Window.h"
 #include "platform/WinApi.h"
+#include "resources/resource.h"
 
 namespace quillet::win {
 namespace {
 
-// Runs `act` on the dialog titled `title` once it is up, from inside its modal loop.
-class WhenShown {
+using testing::DialogScript;
+using testing::ItemText;
+using testing::Press;
+
+// Handlers return true when they answered, with the answer in `result`.
+using Handler = std::function<bool(HWND, const Message&, LRESULT&)>;
+
+constexpr const wchar_t* kHostClass = L"QuilletFrameworkTestHost";
+
+// A window whose behaviour each test supplies.
+class HostWindow final : public Window {
  public:
-  WhenShown(std::wstring title, std::function<void(HWND)> act) : title_(std::move(title)), act_(std::move(act)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 30, &WhenShown::Tick);
+  // Nothing when Create refuses or the window procedure fails its creation.
+  static WindowPtr<HostWindow> Make(Handler handler, Placement placement = Placement{0, 0, 40, 40}) {
+    Register(GetModuleHandleW(nullptr), WindowClass{kHostClass, CS_DBLCLKS});
+    WindowPtr<HostWindow> window(new HostWindow(std::move(handler)));
+    if (!window->Create(GetModuleHandleW(nullptr), kHostClass, L"host", WS_POPUP, WS_EX_TOOLWINDOW, placement)) {
+      return nullptr;
+    }
+    return window;
   }
-  ~WhenShown() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
+  static HostWindow* MakeSelfOwned(Handler handler, std::function<void()> onFinal) {
+    HostWindow* window = Make(std::move(handler)).release();
+    if (window) window->onFinal_ = std::move(onFinal);
+    return window;
   }
-  bool acted() const { return acted_; }
+
+  using Window::StartTimer;
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    WhenShown* self = current_;
-    if (!self || self->acted_) return;
-    HWND dialog = FindWindowW(L"#32770", self->title_.c_str());
-    if (!dialog || !IsWindowVisible(dialog)) return;
-    self->acted_ = true;
-    self->act_(dialog);
+  explicit HostWindow(Handler handler) : handler_(std::move(handler)) {}
+
+  LRESULT OnMessage(const Message& message) override {
+    LRESULT result = 0;
+    if (handler_ && handler_(hwnd(), message, result)) return result;
+    return Default(message);
+  }
+  void OnFinalMessage() override {
+    if (!onFinal_) return;
+    onFinal_();
+    delete this;
   }
 
-  static inline WhenShown* current_ = nullptr;
-  std::wstring title_;
-  std::function<void(HWND)> act_;
-  UINT_PTR timer_ = 0;
-  bool acted_ = false;
+  Handler handler_;
+  std::function<void()> onFinal_;
 };
 
-void Press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+class HostDialog final : public Dialog {
+ public:
+  explicit HostDialog(Handler handler) : Dialog(IDD_INPUT), handler_(std::move(handler)) {}
 
-std::wstring Text(HWND dialog, int id) {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(dialog, id, text, 512);
-  return text;
+ private:
+  bool OnMessage(const Message& message, LRESULT& result) override {
+    return handler_ && handler_(hwnd(), message, result);
+  }
+  Handler handler_;
+};
+
+// Runs the program's message loop until everything posted so far has been handled.
+void RunPostedMessages() {
+  PostQuitMessage(0);
+  RunMessageLoop();
+}
+
+void PumpFor(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  MSG message;
+  while (GetTickCount64() < end) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(5);
+  }
 }
 
 TEST(ProgramMessageBox, AnswersYesOnlyWhenYesIsPressed) {
-  {
+  const struct {
+    MessageKind kind;
+    std::function<void(HWND)> act;
+    int answer;
+  } cases[] = {
+      {MessageKind::Question, [](HWND box) { Press(box, IDYES); }, IDYES},
+      {MessageKind::Question, [](HWND box) { Press(box, IDCANCEL); }, IDNO},  // Esc
+      {MessageKind::Question, [](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); }, IDNO},
+      {MessageKind::Notice, [](HWND box) { Press(box, IDCANCEL); }, IDOK},
+  };
+  for (const auto& c : cases) {
     std::wstring shown;
     bool topmost = false;
-    WhenShown yes(L"Quillet", [&](HWND box) {
-      shown = Text(box, 3012);
-      topmost = (GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-      Press(box, IDYES);
-    });
-    EXPECT_EQ(ShowProgramMessage(nullptr, "정말 지울까요?", MessageKind::Question), IDYES);
+    DialogScript script({{L"Quillet", [&](HWND box) {
+                            shown = ItemText(box, IDC_MESSAGE_TEXT);
+                            topmost = (GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+                            c.act(box);
+                          }}});
+    EXPECT_EQ(ShowProgramMessage(nullptr, "정말 지울까요?", c.kind), c.answer);
     EXPECT_EQ(shown, L"정말 지울까요?");
     EXPECT_TRUE(topmost);
-  }
-  {
-    WhenShown escape(L"Quillet", [](HWND box) { Press(box, IDCANCEL); });
-    EXPECT_EQ(ShowProgramMessage(nullptr, "지울까요?", MessageKind::Question), IDNO);
-  }
-  {
-    WhenShown closeBox(L"Quillet", [](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); });
-    EXPECT_EQ(ShowProgramMessage(nullptr, "지울까요?", MessageKind::Question), IDNO);
-  }
-  {
-    WhenShown notice(L"Quillet", [](HWND box) { Press(box, IDCANCEL); });
-    EXPECT_EQ(ShowProgramMessage(nullptr, "저장하지 못하였습니다."), IDOK);
   }
 }
 
@@ -81,45 +121,198 @@ TEST(ProgramMessageBox, LongTextsGrowTheBoxAndKeepTheButtonsInside) {
   std::string text;
   for (int i = 0; i < 12; ++i) text += "메모를 정상적으로 저장하지 못하였습니다. ";
   bool inside = false;
-  WhenShown check(L"Quillet", [&](HWND box) {
-    RECT client{}, button{}, message{};
-    GetClientRect(box, &client);
-    GetWindowRect(GetDlgItem(box, IDOK), &button);
-    GetWindowRect(GetDlgItem(box, 3012), &message);
-    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&button), 2);
-    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&message), 2);
-    inside = button.bottom <= client.bottom && button.top >= message.bottom && message.bottom - message.top > 30;
-    Press(box, IDOK);
-  });
+  DialogScript script({{L"Quillet", [&](HWND box) {
+                          RECT client{}, button{}, message{};
+                          GetClientRect(box, &client);
+                          GetWindowRect(GetDlgItem(box, IDOK), &button);
+                          GetWindowRect(GetDlgItem(box, IDC_MESSAGE_TEXT), &message);
+                          MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&button), 2);
+                          MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&message), 2);
+                          inside = button.bottom <= client.bottom && button.top >= message.bottom &&
+                                   message.bottom - message.top > 30;
+                          Press(box, IDOK);
+                        }}});
   ShowProgramMessage(nullptr, text);
   EXPECT_TRUE(inside);
 }
 
-TEST(ProgramMessageBox, ClosingTheProgramEndsEveryOpenBoxWithNo) {
-  bool ended = false;
-  WhenShown closeAll(L"Quillet", [&](HWND) { ended = Dialog::EndAllModal(IDNO); });
-  EXPECT_EQ(ShowProgramMessage(nullptr, "계속할까요?", MessageKind::Question), IDNO);
-  EXPECT_TRUE(ended);
-  EXPECT_FALSE(Dialog::EndAllModal(IDNO));  // none left
-}
-
-TEST(InputDialog, ReturnsTheEditedTextOrNothing) {
+TEST(InputDialog, ReturnsTheTextExactlyOrKeepsAsking) {
   {
-    WhenShown type(L"그룹 이름", [](HWND dialog) {
-      SetDlgItemTextW(dialog, 249, L"업무 메모");
-      Press(dialog, IDOK);
+    std::wstring initial, refusal, kept;
+    DialogScript script({
+        {L"그룹 이름", [&](HWND dialog) {
+           initial = ItemText(dialog, IDC_INPUT_TEXT);
+           SetDlgItemTextW(dialog, IDC_INPUT_TEXT, L"caf\x00e9");  // é has no CP949 form
+           Press(dialog, IDOK);
+         }},
+        {L"Quillet", [&](HWND box) {
+           refusal = ItemText(box, IDC_MESSAGE_TEXT);
+           Press(box, IDOK);
+         }},
+        {L"그룹 이름", [&](HWND dialog) {
+           kept = ItemText(dialog, IDC_INPUT_TEXT);
+           SetDlgItemTextW(dialog, IDC_INPUT_TEXT, L"업무 메모");
+           Press(dialog, IDOK);
+         }},
     });
     EXPECT_EQ(AskForText(nullptr, "그룹 이름", "새 그룹"), std::optional<std::string>("업무 메모"));
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(initial, L"새 그룹");
+    EXPECT_EQ(refusal, L"사용할 수 없는 글자가 있습니다.");
+    EXPECT_EQ(kept, L"caf\x00e9");
   }
   {
-    std::wstring initial;
-    WhenShown cancel(L"그룹 이름", [&](HWND dialog) {
-      initial = Text(dialog, 249);
-      Press(dialog, IDCANCEL);
-    });
+    DialogScript cancel({{L"그룹 이름", [](HWND dialog) { Press(dialog, IDCANCEL); }}});
     EXPECT_EQ(AskForText(nullptr, "그룹 이름", "새 그룹"), std::nullopt);
-    EXPECT_EQ(initial, L"새 그룹");
   }
+}
+
+TEST(Window, OwnersDeleteWindowsAfterTheirOwnCleanUp) {
+  constexpr UINT_PTR kTimer = 7;
+  std::vector<std::string> events;
+  WindowPtr<HostWindow> window = HostWindow::Make([&](HWND hwnd, const Message& message, LRESULT&) {
+    if (message.id == WM_DESTROY) events.push_back(KillTimer(hwnd, kTimer) ? "timer removed" : "no timer");
+    return false;
+  });
+  ASSERT_TRUE(window);
+  window->StartTimer(kTimer, 10000);
+  window.reset();
+  EXPECT_EQ(events, std::vector<std::string>{"timer removed"});
+}
+
+TEST(Window, AWindowDestroyedInItsOwnHandlerGetsItsFinalCallAfterward) {
+  constexpr UINT_PTR kTimer = 3;
+  std::vector<std::string> events;
+  HostWindow* window = HostWindow::MakeSelfOwned(
+      [&](HWND hwnd, const Message& message, LRESULT&) {
+        if (message.id != WM_TIMER) return false;
+        events.push_back("timer");
+        DestroyWindow(hwnd);
+        events.push_back("destroyed");
+        return true;
+      },
+      [&] { events.push_back("final"); });
+  ASSERT_NE(window, nullptr);
+  window->StartTimer(kTimer, 10);
+  PumpFor(300);
+  EXPECT_EQ(events, (std::vector<std::string>{"timer", "destroyed", "final"}));
+}
+
+// A modal box opened by a timer's handler runs a loop that dispatches that same timer.
+TEST(Window, ATimerHandlerIsNotReenteredByItsOwnTimer) {
+  constexpr UINT_PTR kTimer = 9;
+  int running = 0, deepest = 0, entries = 0;
+  WindowPtr<HostWindow> window = HostWindow::Make([&](HWND, const Message& message, LRESULT&) {
+    if (message.id != WM_TIMER) return false;
+    ++entries;
+    deepest = std::max(deepest, ++running);
+    if (entries == 1) PumpFor(300);
+    --running;
+    return true;
+  });
+  ASSERT_TRUE(window);
+  window->StartTimer(kTimer, 20);
+  PumpFor(500);
+  EXPECT_EQ(deepest, 1);
+  EXPECT_GT(entries, 1);  // and it runs again once the first handler is done
+}
+
+TEST(Window, AFailedHandlerNeitherClosesNorHalfBuildsAWindow) {
+  WindowPtr<HostWindow> window = HostWindow::Make([](HWND, const Message& message, LRESULT&) -> bool {
+    if (message.id == WM_CLOSE) throw std::runtime_error("writing failed");
+    return false;
+  });
+  ASSERT_TRUE(window);
+  EXPECT_EQ(SendMessageW(window->hwnd(), WM_CLOSE, 0, 0), 0);
+  EXPECT_TRUE(IsWindow(window->hwnd()));
+
+  EXPECT_FALSE(HostWindow::Make([](HWND, const Message& message, LRESULT&) -> bool {
+    if (message.id == WM_NCCREATE) throw std::bad_alloc();
+    return false;
+  }));
+  // A popup without a size would be 0 × 0 at (0, 0).
+  EXPECT_FALSE(HostWindow::Make(nullptr, {}));
+}
+
+TEST(Dialog, ModelessDialogsKeepOrLendTheirKeysAndTellTheirOwner) {
+  constexpr UINT kClosed = WM_APP + 1;
+  std::vector<std::pair<WPARAM, LPARAM>> closed;
+  WindowPtr<HostWindow> owner = HostWindow::Make([&](HWND, const Message& message, LRESULT&) {
+    if (message.id != kClosed) return false;
+    closed.emplace_back(message.wParam, message.lParam);
+    return true;
+  });
+  ASSERT_TRUE(owner);
+  const auto answerHitTests = [](HWND, const Message& message, LRESULT& result) {
+    if (message.id != WM_NCHITTEST) return false;
+    result = HTCAPTION;
+    return true;
+  };
+  WindowPtr<HostDialog> navigable(new HostDialog(answerHitTests));
+  WindowPtr<HostDialog> keepsKeys(new HostDialog(nullptr));
+  ASSERT_TRUE(navigable->CreateModeless({owner->hwnd(), kClosed, true}));
+  ASSERT_TRUE(keepsKeys->CreateModeless({owner->hwnd(), kClosed, false}));
+
+  // The dialog manager reads most answers from DWLP_MSGRESULT, not the procedure's return value.
+  EXPECT_EQ(SendMessageW(navigable->hwnd(), WM_NCHITTEST, 0, 0), HTCAPTION);
+  EXPECT_NE(SendMessageW(keepsKeys->hwnd(), WM_NCHITTEST, 0, MAKELPARAM(1, 1)), HTCAPTION);
+
+  const auto tabFromEdit = [](HWND dialog) {
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    const HWND edit = GetDlgItem(dialog, IDC_INPUT_TEXT);
+    SetFocus(edit);
+    PostMessageW(edit, WM_KEYDOWN, VK_TAB, 0);
+    RunPostedMessages();
+    return GetDlgCtrlID(GetFocus());
+  };
+  EXPECT_EQ(tabFromEdit(navigable->hwnd()), IDOK);
+  EXPECT_EQ(tabFromEdit(keepsKeys->hwnd()), IDC_INPUT_TEXT);
+  EXPECT_TRUE(closed.empty());
+
+  const HostDialog* expected = navigable.get();
+  SetForegroundWindow(navigable->hwnd());
+  SetFocus(GetDlgItem(navigable->hwnd(), IDC_INPUT_TEXT));
+  PostMessageW(GetDlgItem(navigable->hwnd(), IDC_INPUT_TEXT), WM_KEYDOWN, VK_ESCAPE, 0);
+  RunPostedMessages();
+  EXPECT_EQ(navigable->hwnd(), nullptr);
+  ASSERT_EQ(closed.size(), 1u);
+  EXPECT_EQ(closed[0].first, static_cast<WPARAM>(IDCANCEL));
+  EXPECT_EQ(closed[0].second, reinterpret_cast<LPARAM>(expected));
+}
+
+TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {
+  static ClosingState* closing = nullptr;
+  static bool menuOutlived = false;
+  ClosingState state;
+  closing = &state;
+  WindowPtr<HostWindow> owner = HostWindow::Make(nullptr);
+  ASSERT_TRUE(owner);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 100, L"새 메모");
+  // The close request arrives while the menu's own loop runs.
+  const UINT_PTR close = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    closing->Begin();
+  });
+  const UINT_PTR rescue = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    menuOutlived = true;
+    EndMenu();
+  });
+  SetForegroundWindow(owner->hwnd());
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, 0, owner->hwnd(), nullptr), 0);
+  KillTimer(nullptr, close);
+  KillTimer(nullptr, rescue);
+  DestroyMenu(menu);
+  EXPECT_FALSE(menuOutlived);
+  EXPECT_TRUE(state.InProgress());
+
+  bool endedDialog = false;
+  DialogScript closeOverBox({{L"Quillet", [&](HWND) { endedDialog = state.Begin(); }}});
+  EXPECT_EQ(ShowProgramMessage(nullptr, "계속할까요?", MessageKind::Question), IDNO);
+  EXPECT_TRUE(endedDialog);
+  EXPECT_FALSE(Dialog::EndAllModal(IDNO));  // none left
 }
 
 TEST(LayeredWindowApi, FindsTheFunctionsByNameAndSetsConstantAlpha) {

@@ -62,7 +62,7 @@ class AboutDialog final : public Dialog {
     Dialog::OnCommand(id, notification);
   }
 
-  bool OnMessage(const Message& message, INT_PTR& result) override {
+  bool OnMessage(const Message& message, LRESULT& result) override {
     switch (message.id) {
       case WM_ERASEBKGND:
         result = TRUE;
@@ -91,8 +91,7 @@ class AboutDialog final : public Dialog {
         return true;
       case WM_NCHITTEST:
         // The whole box moves by dragging; the close button keeps its clicks.
-        SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, HTCAPTION);
-        result = TRUE;
+        result = HTCAPTION;
         return true;
       default:
         return false;

@@ -34,12 +34,12 @@ Application::Application(HINSTANCE instance) : instance_(instance) {
   SetDllDirectoryW(L"");
   platformLevel_ = QueryPlatformLevel();
   if (platformLevel_ > 1) {
-    user32_ = LoadLibraryW(L"USER32.dll");
+    user32_.reset(LoadLibraryW(L"USER32.dll"));
     if (!user32_) platformLevel_ = 1;
   }
 }
 
-Application::~Application() = default;
+Application::~Application() { ShutDown(); }
 
 int Application::Run() {
   if (!StartUp()) return 0;
@@ -50,8 +50,10 @@ int Application::Run() {
 
 bool Application::StartUp() {
   singleInstance_ = std::make_unique<SingleInstance>();
+  messages_ = RegisteredMessages::Register();
   if (singleInstance_->AnotherIsRunning()) {
-    singleInstance_->WakeTheRunningInstance();
+    SingleInstance::WakeTheRunningInstance(messages_.broadcast);
+    singleInstance_.reset();
     return false;
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
@@ -65,7 +67,7 @@ bool Application::StartUp() {
   settings_->WriteCommunicationVersion();
 
   frame_ = MainFrame::Make(
-      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, singleInstance_->BroadcastMessage()});
+      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_});
   if (!frame_) {
     ShutDown();
     return false;
@@ -82,15 +84,16 @@ bool Application::StartUp() {
   return true;
 }
 
+// Runs once: after the loop, after a failed start, or from the destructor; what is gone is skipped.
 void Application::ShutDown() {
+  frame_.reset();
   drawing_.tahoma.Reset();
   drawing_.display.reset();
   if (settings_) settings_->SaveAll();
-  if (user32_) FreeLibrary(user32_);
-  user32_ = nullptr;
-  singleInstance_.reset();
+  settings_.reset();
   gdiPlus_.reset();
-  frame_.reset();
+  user32_.reset();
+  singleInstance_.reset();
 }
 
 }  // namespace quillet::win

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 
+#include "app/RegisteredMessages.h"
 #include "framework/Gdi.h"
 #include "framework/GdiPlusSession.h"
+#include "framework/WindowBase.h"
 #include "platform/RegistrySettings.h"
 #include "platform/Win32Clock.h"
 #include "platform/Win32FileSystem.h"
@@ -24,6 +27,11 @@ struct SharedDrawing {
   std::unique_ptr<OwnedDc> display;
 };
 
+struct FreeModule {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeModule>;
+
 // The process: decides whether it may run, loads the settings, runs the hidden main frame and
 // saves everything at the end.
 class Application {
@@ -40,18 +48,22 @@ class Application {
   bool StartUp();
   void ShutDown();
 
+  // Members go in the reverse order of their release: the frame and its windows first (they hold
+  // GDI+ objects and layered windows), GDI+ and USER32.dll after them, the instance lock last, so
+  // that a new start waits until everything is saved.
   HINSTANCE instance_;
   int platformLevel_ = 1;  // 1: the Windows 9x family, 2: the NT family (layered windows, GDI+, widgets)
-  HMODULE user32_ = nullptr;
   std::unique_ptr<SingleInstance> singleInstance_;
+  RegisteredMessages messages_;
+  ModuleHandle user32_;
+  std::unique_ptr<GdiPlusSession> gdiPlus_;
   Win32FileSystem files_;
   Win32TextCodec codec_;
   Win32Clock clock_;
   RegistrySettings registry_{kSettingsRegistryRoot};
   std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<MainFrame> frame_;
-  std::unique_ptr<GdiPlusSession> gdiPlus_;
   SharedDrawing drawing_;
+  WindowPtr<MainFrame> frame_;
 };
 
 }  // namespace quillet::win

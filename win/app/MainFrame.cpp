@@ -4,7 +4,6 @@
 
 #include "app/AboutBox.h"
 #include "app/SingleInstance.h"
-#include "framework/Dialog.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/MemoGroups.h"
 #include "memo/MemoMessages.h"
@@ -31,15 +30,16 @@ MainFrame::MainFrame(const Services& services)
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
 }
 
-std::unique_ptr<MainFrame> MainFrame::Make(const Services& services) {
+WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
   const auto icon = [&](int size) {
     return static_cast<HICON>(LoadImageW(services.instance, MAKEINTRESOURCEW(IDI_QUILLET), IMAGE_ICON, size, size, 0));
   };
-  if (!RegisterWindowClass(services.instance, kMainFrameClass, icon(GetSystemMetrics(SM_CXICON)),
-                     icon(GetSystemMetrics(SM_CXSMICON)))) {
-    return nullptr;
-  }
-  std::unique_ptr<MainFrame> frame(new MainFrame(services));
+  WindowClass frameClass;
+  frameClass.name = kMainFrameClass;
+  frameClass.icon = icon(GetSystemMetrics(SM_CXICON));
+  frameClass.smallIcon = icon(GetSystemMetrics(SM_CXSMICON));
+  if (!Register(services.instance, frameClass)) return nullptr;
+  WindowPtr<MainFrame> frame(new MainFrame(services));
   // A popup: an overlapped window would be widened to the smallest size a caption needs.
   if (!frame->Create(services.instance, kMainFrameClass, kMainFrameTitle, WS_POPUP, WS_EX_TOOLWINDOW,
                      Placement{kHiddenPosition, kHiddenPosition, 1, 1})) {
@@ -74,12 +74,12 @@ void MainFrame::OpenCurrentGroup() {
   if (outcome.read.status == ListReadStatus::Unreadable) ShowProgramMessage(hwnd(), kMemoOpenFailedMessage);
 }
 
-void MainFrame::WriteMemoList() {
+void MainFrame::WriteMemoList(Report report) {
   if (!groupOpen_) return;
   const GeneralSettings& general = services_.settings.values().general;
-  if (memoLists_.WriteGroup(general.dataFolder, general.memoDbFile, memos_) == ListWriteStatus::Failed) {
-    ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
-  }
+  const ListWriteStatus status = memoLists_.WriteGroup(general.dataFolder, general.memoDbFile, memos_);
+  if (report == Report::Nothing) return;
+  if (status == ListWriteStatus::Failed) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
 }
 
 void MainFrame::OnBroadcast(WPARAM request) {
@@ -88,23 +88,36 @@ void MainFrame::OnBroadcast(WPARAM request) {
 }
 
 void MainFrame::OnClose() {
-  if (closing_) return;
-  closing_ = true;
-  // A modal dialog runs its own loop inside some handler of ours: end it and close once it has.
-  if (Dialog::EndAllModal(IDNO)) {
+  if (closing_.InProgress()) return;
+  // A menu or modal dialog runs its own loop inside some handler of ours: end it and close once
+  // it has unwound.
+  if (closing_.Begin()) {
     StartTimer(kDelayedCloseTimer, kDelayedCloseMilliseconds);
   } else {
     CloseNow();
   }
 }
 
+// Everything is written before the first window goes.
 void MainFrame::CloseNow() {
-  WriteMemoList();
+  try {
+    WriteMemoList(Report::Failures);
+  } catch (...) {
+    closing_.Abandon();  // nothing destroyed: the program runs on, and a later close tries again
+    throw;
+  }
   DestroyWindow(hwnd());
 }
 
+// Windows ends the process soon after this returns, without the normal shutdown: the settings
+// go first, then the memos, and no box waits for an answer.
+void MainFrame::OnEndSession() {
+  services_.settings.SaveAll();
+  WriteMemoList(Report::Nothing);
+}
+
 LRESULT MainFrame::OnMessage(const Message& message) {
-  if (message.id == services_.broadcastMessage && message.id != 0) {
+  if (message.id == services_.messages.broadcast && message.id != 0) {
     OnBroadcast(message.wParam);
     return 0;
   }
@@ -133,11 +146,7 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      // Windows ends the process after this returns, without the normal shutdown.
-      if (message.wParam) {
-        WriteMemoList();
-        services_.settings.SaveAll();
-      }
+      if (message.wParam) OnEndSession();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/RegisteredMessages.h"
+#include "framework/ClosingState.h"
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
 #include "memo/MemoListStore.h"
@@ -30,11 +32,11 @@ class MainFrame final : public Window {
     FileSystem& files;
     const TextCodec& codec;
     const Clock& clock;
-    UINT broadcastMessage;
+    RegisteredMessages messages;
   };
 
   // Nothing when the window cannot be made.
-  static std::unique_ptr<MainFrame> Make(const Services& services);
+  static WindowPtr<MainFrame> Make(const Services& services);
 
   // What the frame does once, right after start-up.
   void RunStartUpSequence(const SettingsLoadReport& settingsReport);
@@ -47,7 +49,10 @@ class MainFrame final : public Window {
   void OnClose();
   void CloseNow();
   void OpenCurrentGroup();
-  void WriteMemoList();
+  // At the end of a Windows session nothing may wait for the user: failures go unreported.
+  enum class Report { Failures, Nothing };
+  void WriteMemoList(Report report);
+  void OnEndSession();
 
   Services services_;
   CommandTable commands_;
@@ -55,7 +60,7 @@ class MainFrame final : public Window {
   std::vector<MemoRecord> memos_;
   bool memosVisible_ = false;
   bool groupOpen_ = false;
-  bool closing_ = false;
+  ClosingState closing_;
 };
 
 }  // namespace quillet::win

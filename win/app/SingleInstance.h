@@ -19,14 +19,12 @@ class SingleInstance {
   SingleInstance& operator=(const SingleInstance&) = delete;
 
   bool AnotherIsRunning() const { return anotherIsRunning_; }
-  UINT BroadcastMessage() const { return broadcastMessage_; }
   // Asks the running instance to show its memos. A hung window elsewhere cannot hold this up.
-  void WakeTheRunningInstance() const;
+  static void WakeTheRunningInstance(UINT broadcastMessage);
 
  private:
   HANDLE mutex_ = nullptr;
   bool anotherIsRunning_ = false;
-  UINT broadcastMessage_ = 0;
 };
 
 }  // namespace quillet::win

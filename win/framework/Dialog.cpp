@@ -13,23 +13,76 @@ std::vector<Dialog*>& RunningModal() {
   return dialogs;
 }
 
+// Modeless dialogs that take keyboard navigation.
+std::vector<HWND>& Navigable() {
+  static std::vector<HWND> dialogs;
+  return dialogs;
+}
+
+template <class T>
+void Remove(std::vector<T>& items, T item) {
+  items.erase(std::remove(items.begin(), items.end(), item), items.end());
+}
+
+// The few messages whose answer is the dialog procedure's own return value; for all others the
+// dialog manager reads DWLP_MSGRESULT.
+bool AnswersDirectly(UINT id) {
+  switch (id) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 INT_PTR Dialog::RunModal(HWND owner) {
   struct Listed {
     Dialog* dialog;
     explicit Listed(Dialog* d) : dialog(d) { RunningModal().push_back(d); }
-    ~Listed() {
-      auto& dialogs = RunningModal();
-      dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
-    }
+    ~Listed() { Remove(RunningModal(), dialog); }
   } listed(this);
+  modeless_ = false;
   return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, &Dialog::Procedure,
                          reinterpret_cast<LPARAM>(this));
 }
 
+bool Dialog::CreateModeless(const Modeless& options) {
+  modeless_ = true;
+  modelessOptions_ = options;
+  initFailed_ = false;
+  const HWND created = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), options.owner,
+                                          &Dialog::Procedure, reinterpret_cast<LPARAM>(this));
+  if (!created) return false;
+  if (initFailed_) {
+    modelessOptions_.closedMessage = 0;  // never shown: the owner has nothing to forget
+    DestroyWindow(created);
+    return false;
+  }
+  if (options.keyboardNavigation) Navigable().push_back(created);
+  return true;
+}
+
 void Dialog::End(INT_PTR result) {
-  if (hwnd_) EndDialog(hwnd_, result);
+  if (!hwnd()) return;
+  if (!modeless_) {
+    EndDialog(hwnd(), result);
+    return;
+  }
+  result_ = result;
+  Destroy();
 }
 
 bool Dialog::EndAllModal(INT_PTR result) {
@@ -38,50 +91,82 @@ bool Dialog::EndAllModal(INT_PTR result) {
   return !running.empty();
 }
 
+bool Dialog::TranslateKeyboard(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  const std::vector<HWND>& dialogs = Navigable();
+  if (dialogs.empty()) return false;
+  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (std::find(dialogs.begin(), dialogs.end(), root) == dialogs.end()) return false;
+  return IsDialogMessageW(root, &message) != FALSE;
+}
+
 void Dialog::OnCommand(UINT id, UINT) {
   if (id == IDOK) OnOK();
   if (id == IDCANCEL) OnCancel();
 }
 
-bool Dialog::OnMessage(const Message&, INT_PTR&) { return false; }
+bool Dialog::OnMessage(const Message&, LRESULT&) { return false; }
 
-INT_PTR Dialog::Dispatch(const Message& message) {
-  switch (message.id) {
-    case WM_INITDIALOG:
-      return OnInit() ? TRUE : FALSE;
-    case WM_COMMAND:
-      OnCommand(message.CommandId(), HIWORD(message.wParam));
-      return TRUE;
-    case WM_CLOSE:
-      OnCancel();
-      return TRUE;
-    default: {
-      INT_PTR result = FALSE;
-      return OnMessage(message, result) ? result : FALSE;
-    }
+void Dialog::OnFinalMessage() {
+  if (modeless_ && modelessOptions_.closedMessage && modelessOptions_.owner) {
+    PostMessageW(modelessOptions_.owner, modelessOptions_.closedMessage, static_cast<WPARAM>(result_),
+                 reinterpret_cast<LPARAM>(this));
   }
 }
 
-INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+bool Dialog::Dispatch(const Message& message, LRESULT& result) {
+  switch (message.id) {
+    case WM_INITDIALOG:
+      result = OnInit() ? TRUE : FALSE;
+      return true;
+    case WM_COMMAND:
+      OnCommand(message.CommandId(), HIWORD(message.wParam));
+      return true;
+    case WM_CLOSE:
+      OnCancel();
+      return true;
+    case WM_NCDESTROY:
+      Remove(Navigable(), hwnd());
+      return OnMessage(message, result);
+    default:
+      return OnMessage(message, result);
+  }
+}
+
+bool Dialog::AnswerAfterException(UINT id, LRESULT& result) {
+  result = 0;
   if (id == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<Dialog*>(lParam);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    // A dialog whose set-up failed never runs.
+    initFailed_ = true;
+    if (!modeless_) EndDialog(hwnd(), -1);
+    return true;
   }
-  auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  return id == WM_CLOSE;  // handled: nothing closes
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+  if (id == WM_INITDIALOG) reinterpret_cast<Dialog*>(lParam)->Attach(hwnd, DWLP_USER);
+  auto* self = static_cast<Dialog*>(Attached(hwnd, DWLP_USER));
   if (!self) return FALSE;
-  INT_PTR result = FALSE;
-  try {
-    result = self->Dispatch(Message{id, wParam, lParam});
-  } catch (...) {
-    // Nothing may unwind through the dialog manager.
-    result = FALSE;
-  }
-  if (id == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-    self->hwnd_ = nullptr;
-  }
-  return result;
+  const Message message{id, wParam, lParam};
+  bool handled = false;
+  const LRESULT result = self->Deliver(
+      message,
+      [&] {
+        LRESULT answer = 0;
+        handled = self->Dispatch(message, answer);
+        return answer;
+      },
+      [&] {
+        LRESULT answer = 0;
+        handled = self->AnswerAfterException(id, answer);
+        return answer;
+      });
+  // `self` may be gone here; only the window is used.
+  if (!handled) return FALSE;
+  if (AnswersDirectly(id)) return static_cast<INT_PTR>(result);
+  SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+  return TRUE;
 }
 
 }  // namespace quillet::win

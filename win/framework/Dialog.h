@@ -1,25 +1,38 @@
 #pragma once
 
-#include "framework/Window.h"
+#include "framework/WindowBase.h"
 
 namespace quillet::win {
 
-// A dialog from a numbered template. Modal dialogs are listed process-wide while they run, so
-// that closing the program can end them all.
-class Dialog {
+// A dialog from a numbered template, modal or modeless. Modal dialogs are listed process-wide
+// while they run, so that closing the program can end them all.
+class Dialog : public WindowBase {
  public:
   explicit Dialog(int templateId) : templateId_(templateId) {}
-  Dialog(const Dialog&) = delete;
-  Dialog& operator=(const Dialog&) = delete;
-  virtual ~Dialog() = default;
 
   // The result given to End, or -1 when the template could not be made into a dialog.
   INT_PTR RunModal(HWND owner);
+
+  struct Modeless {
+    HWND owner = nullptr;
+    // Posted to the owner once the dialog is gone: wParam its result, lParam the Dialog*. The
+    // owner then deletes it (its window is already destroyed).
+    UINT closedMessage = 0;
+    // Tab, Enter, Esc and mnemonics work as in a modal dialog. Desktop windows made from
+    // templates (memos, widgets) keep those keys for themselves.
+    bool keyboardNavigation = true;
+  };
+  // False when the template could not be made into a dialog.
+  bool CreateModeless(const Modeless& options);
+
+  // A modal dialog returns `result` from RunModal; a modeless one is destroyed and tells its owner.
   void End(INT_PTR result);
-  HWND hwnd() const { return hwnd_; }
 
   // Ends every running modal dialog with `result`; true when there was one.
   static bool EndAllModal(INT_PTR result);
+  // For the message loop: gives a keyboard message to the modeless dialog it belongs to, if that
+  // one takes keyboard navigation. True when the dialog used it.
+  static bool TranslateKeyboard(MSG& message);
 
  protected:
   // Return true to let the system focus the first control.
@@ -28,17 +41,24 @@ class Dialog {
   virtual void OnOK() { End(IDOK); }
   // Esc and the close box arrive here.
   virtual void OnCancel() { End(IDCANCEL); }
-  // Messages other than the three above; return true when handled, with the result in `result`.
-  virtual bool OnMessage(const Message& message, INT_PTR& result);
+  // Messages other than the three above; return true when handled, with the result in `result`
+  // (the procedure hands it to the dialog manager the way each message needs).
+  virtual bool OnMessage(const Message& message, LRESULT& result);
 
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  void OnFinalMessage() final;
+
+  HWND Item(int id) const { return GetDlgItem(hwnd(), id); }
 
  private:
   static INT_PTR CALLBACK Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
-  INT_PTR Dispatch(const Message& message);
+  bool Dispatch(const Message& message, LRESULT& result);
+  bool AnswerAfterException(UINT id, LRESULT& result);
 
   int templateId_;
-  HWND hwnd_ = nullptr;
+  bool modeless_ = false;
+  bool initFailed_ = false;
+  Modeless modelessOptions_;
+  INT_PTR result_ = IDCANCEL;
 };
 
 }  // namespace quillet::win

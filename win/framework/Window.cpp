@@ -2,27 +2,44 @@
 
 namespace quillet::win {
 
-Window::~Window() {
-  if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
+namespace {
+
+// What a message gets when its handler failed: nothing that pretends the work was done.
+LRESULT AnswerAfterException(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+  switch (id) {
+    case WM_NCCREATE:
+      return FALSE;  // a half-built object must not get a window
+    case WM_CLOSE:
+      return 0;  // nothing destroyed: the close path writes before it destroys
+    default:
+      return DefWindowProcW(hwnd, id, wParam, lParam);
   }
 }
 
-bool Window::RegisterWindowClass(HINSTANCE instance, const wchar_t* className, HICON icon, HICON smallIcon) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &Window::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = icon;
-  windowClass.hIconSm = smallIcon;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = className;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+bool NeedsExplicitPlace(DWORD style) { return (style & (WS_POPUP | WS_CHILD)) != 0; }
+
+}  // namespace
+
+bool Window::Register(HINSTANCE instance, const WindowClass& windowClass) {
+  WNDCLASSEXW registration{};
+  registration.cbSize = sizeof registration;
+  registration.style = windowClass.style;
+  registration.lpfnWndProc = &Window::Procedure;
+  registration.hInstance = instance;
+  registration.hIcon = windowClass.icon;
+  registration.hIconSm = windowClass.smallIcon;
+  registration.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  registration.hbrBackground = windowClass.background;
+  registration.lpszClassName = windowClass.name;
+  return RegisterClassExW(&registration) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 bool Window::Create(HINSTANCE instance, const wchar_t* className, const std::wstring& title, DWORD style,
                     DWORD exStyle, Placement placement, HWND parent) {
+  if (NeedsExplicitPlace(style) && (placement.x == CW_USEDEFAULT || placement.y == CW_USEDEFAULT ||
+                                    placement.width == CW_USEDEFAULT || placement.height == CW_USEDEFAULT)) {
+    return false;
+  }
   return CreateWindowExW(exStyle, className, title.c_str(), style, placement.x, placement.y, placement.width,
                          placement.height, parent, nullptr, instance, this) != nullptr;
 }
@@ -30,33 +47,20 @@ bool Window::Create(HINSTANCE instance, const wchar_t* className, const std::wst
 LRESULT Window::OnMessage(const Message& message) { return Default(message); }
 
 LRESULT Window::Default(const Message& message) {
-  return DefWindowProcW(hwnd_, message.id, message.wParam, message.lParam);
+  return DefWindowProcW(hwnd(), message.id, message.wParam, message.lParam);
 }
-
-void Window::StartTimer(UINT_PTR id, UINT milliseconds) { SetTimer(hwnd_, id, milliseconds, nullptr); }
-
-void Window::StopTimer(UINT_PTR id) { KillTimer(hwnd_, id); }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
   if (id == WM_NCCREATE) {
     auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->Attach(hwnd, GWLP_USERDATA);
   }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = static_cast<Window*>(Attached(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, id, wParam, lParam);
-  LRESULT result = 0;
-  try {
-    result = self->OnMessage(Message{id, wParam, lParam});
-  } catch (...) {
-    // Nothing may unwind through the system's code; the message gets its default handling.
-    result = DefWindowProcW(hwnd, id, wParam, lParam);
-  }
-  if (id == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-  }
-  return result;
+  const Message message{id, wParam, lParam};
+  return self->Deliver(
+      message, [&] { return self->OnMessage(message); },
+      [&] { return AnswerAfterException(hwnd, id, wParam, lParam); });
 }
 
 }  // namespace quillet::win

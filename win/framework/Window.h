@@ -2,35 +2,24 @@
 
 #include <string>
 
-#include "platform/WinApi.h"
+#include "framework/WindowBase.h"
 
 namespace quillet::win {
 
-// One window message, unpacked once.
-struct Message {
-  UINT id;
-  WPARAM wParam;
-  LPARAM lParam;
-
-  int X() const { return static_cast<short>(LOWORD(lParam)); }  // GET_X_LPARAM: negative on left monitors
-  int Y() const { return static_cast<short>(HIWORD(lParam)); }
-  UINT_PTR TimerId() const { return static_cast<UINT_PTR>(wParam); }
-  UINT CommandId() const { return LOWORD(wParam); }
+// A window class whose procedure dispatches to Window objects.
+struct WindowClass {
+  const wchar_t* name = nullptr;
+  UINT style = 0;  // e.g. CS_DBLCLKS, without which no double click arrives
+  HICON icon = nullptr;
+  HICON smallIcon = nullptr;
+  HBRUSH background = nullptr;  // nothing: the window paints all of itself
 };
 
-// Owns one top-level or child window. The window procedure finds the object through
-// GWLP_USERDATA, stored at WM_NCCREATE; messages before that go to the default procedure.
-class Window {
+// A top-level or child window of a registered class. Its object is attached at WM_NCCREATE.
+class Window : public WindowBase {
  public:
-  Window() = default;
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
-  virtual ~Window();
-
-  HWND hwnd() const { return hwnd_; }
-
-  // Registers a window class whose procedure dispatches to Window objects; once per class.
-  static bool RegisterWindowClass(HINSTANCE instance, const wchar_t* className, HICON icon, HICON smallIcon);
+  // Once per class; a class that is already registered counts as success.
+  static bool Register(HINSTANCE instance, const WindowClass& windowClass);
 
  protected:
   struct Placement {
@@ -39,6 +28,8 @@ class Window {
     int width = CW_USEDEFAULT;
     int height = CW_USEDEFAULT;
   };
+  // False when the window could not be made. Popup and child windows need their place and size:
+  // the system's defaults would make them 0 × 0 at (0, 0).
   bool Create(HINSTANCE instance, const wchar_t* className, const std::wstring& title, DWORD style,
               DWORD exStyle, Placement placement, HWND parent = nullptr);
 
@@ -46,13 +37,8 @@ class Window {
   virtual LRESULT OnMessage(const Message& message);
   LRESULT Default(const Message& message);
 
-  void StartTimer(UINT_PTR id, UINT milliseconds);
-  void StopTimer(UINT_PTR id);
-
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
-
-  HWND hwnd_ = nullptr;
 };
 
 }  // namespace quillet::win

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/WinApi.h"
+
+namespace quillet::win {
+
+// One window message, unpacked once.
+struct Message {
+  UINT id;
+  WPARAM wParam;
+  LPARAM lParam;
+
+  int X() const { return static_cast<short>(LOWORD(lParam)); }  // GET_X_LPARAM: negative on left monitors
+  int Y() const { return static_cast<short>(HIWORD(lParam)); }
+  UINT_PTR TimerId() const { return static_cast<UINT_PTR>(wParam); }
+  UINT CommandId() const { return LOWORD(wParam); }
+};
+
+// What windows and dialogs share: the object that owns one HWND and the rules of its lifetime.
+//
+// - The procedure finds the object through a window slot set at attachment; nothing reaches the
+//   object before that or after WM_NCDESTROY.
+// - OnFinalMessage is the object's last call: its window is gone and none of its handlers is still
+//   running (a window destroyed from inside its own handler gets it once that handler returns).
+//   An object that owns itself may delete itself there; others leave it alone.
+// - An owner deletes the object through WindowPtr, which destroys the window first, so that the
+//   derived WM_DESTROY clean-up (timers, tray icon, hotkeys) runs on the whole object.
+// - A timer's handler is not entered again by the same timer while it still runs, e.g. while a
+//   message box it opened is up.
+class WindowBase {
+ public:
+  WindowBase(const WindowBase&) = delete;
+  WindowBase& operator=(const WindowBase&) = delete;
+  // A window still attached here is destroyed without the derived handlers: owners use WindowPtr.
+  virtual ~WindowBase();
+
+  HWND hwnd() const { return hwnd_; }
+  // Destroys the window, if there still is one.
+  void Destroy();
+
+ protected:
+  WindowBase() = default;
+
+  virtual void OnFinalMessage() {}
+
+  void StartTimer(UINT_PTR id, UINT milliseconds);
+  void StopTimer(UINT_PTR id);
+
+  // For the procedures: attaches the object to `hwnd` through the window slot `slot`
+  // (GWLP_USERDATA or DWLP_USER).
+  void Attach(HWND hwnd, int slot);
+  static WindowBase* Attached(HWND hwnd, int slot);
+
+  // Runs `handle()` for one message under the rules above; an exception in it gives
+  // `onException()` instead. Touches nothing of the object after OnFinalMessage.
+  template <class Handle, class OnException>
+  LRESULT Deliver(const Message& message, Handle&& handle, OnException&& onException);
+
+ private:
+  bool EnterTimer(UINT_PTR id);
+  void LeaveTimer(UINT_PTR id);
+  void Detach();
+
+  HWND hwnd_ = nullptr;
+  int slot_ = 0;
+  int depth_ = 0;          // handlers of this object running, nested ones included
+  bool detached_ = false;  // WM_NCDESTROY seen; OnFinalMessage comes when depth_ is back to 0
+  std::vector<UINT_PTR> runningTimers_;
+};
+
+template <class Handle, class OnException>
+LRESULT WindowBase::Deliver(const Message& message, Handle&& handle, OnException&& onException) {
+  const bool timer = message.id == WM_TIMER;
+  if (timer && !EnterTimer(message.TimerId())) return 0;
+  ++depth_;
+  LRESULT result = 0;
+  try {
+    result = handle();
+  } catch (...) {
+    // Nothing may unwind through the system's code.
+    result = onException();
+  }
+  if (timer) LeaveTimer(message.TimerId());
+  if (message.id == WM_NCDESTROY) Detach();
+  if (--depth_ == 0 && detached_) {
+    detached_ = false;
+    OnFinalMessage();  // may delete this
+  }
+  return result;
+}
+
+// Deletes a window object the one way owners do: its window first, while the whole object still
+// answers WM_DESTROY, then the object.
+struct DestroyThenDelete {
+  void operator()(WindowBase* window) const {
+    window->Destroy();
+    delete window;
+  }
+};
+
+template <class T>
+using WindowPtr = std::unique_ptr<T, DestroyThenDelete>;
+
+}  // namespace quillet::win
