@@ -18,7 +18,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
-E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-170}       # everything from e2e_setup on
+E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-240}       # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
 
 e2e_passed=0

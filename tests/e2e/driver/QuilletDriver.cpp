@@ -20,6 +20,7 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
 constexpr wchar_t kBroadcastName[] = L"QUILLET_BROADCAST_REGISTERWINDOW_ORVA";
+constexpr wchar_t kInstanceMutexName[] = L"MUTEX_TARNCENTER_MEMO_ORVA";
 constexpr wchar_t kListenerTitle[] = L"quillet-driver listener";
 constexpr wchar_t kListenerClass[] = L"QuilletDriverListener";
 constexpr DWORD kPollMs = 50;
@@ -29,6 +30,10 @@ constexpr const char* kUsageText =
     "usage: quillet-driver COMMAND ARGS...\n"
     "  wait-window TITLE SECONDS        wait for a top-level window; print hwnd, visible, rect, exstyle\n"
     "  wait-gone TITLE SECONDS          wait until no such window exists\n"
+    "  gone-first FIRST SECOND SECONDS  wait until FIRST is gone; fail unless SECOND still exists then\n"
+    "  send TITLE MESSAGE WPARAM LPARAM SECONDS  send a message and print its result; fail if unanswered\n"
+    "  hold-locked-mutex SECONDS        hold the program's instance mutex where no other process may\n"
+    "                                   open it, as an elevated instance's looks to a normal start\n"
     "  broadcast WPARAM                 send the program's registered message to HWND_BROADCAST\n"
     "  listen SECONDS                   print the wParam of the first registered broadcast received\n"
     "                                   (its window is titled \"quillet-driver listener\")\n"
@@ -173,6 +178,45 @@ int WaitGone(const std::wstring& title, unsigned long long seconds) {
     Sleep(kPollMs);
   }
   return Succeed(L"gone");
+}
+
+int GoneFirst(const std::wstring& first, const std::wstring& second, unsigned long long seconds) {
+  const HWND watched = FindTarget({second});
+  if (!watched) return Fail(L"no window \"" + second + L"\" to begin with");
+  Print(stdout, L"watching");
+  const ULONGLONG deadline = DeadlineAfter(seconds);
+  while (FindTarget({first})) {
+    if (GetTickCount64() >= deadline) return Fail(L"\"" + first + L"\" still there after " + std::to_wstring(seconds) + L" s");
+    Sleep(kPollMs / 5);
+  }
+  if (!IsWindow(watched)) return Fail(L"\"" + second + L"\" went no later than \"" + first + L"\"");
+  return Succeed(L"gone first");
+}
+
+int Send(const std::wstring& title, UINT message, WPARAM wparam, LPARAM lparam, unsigned long long seconds) {
+  HWND hwnd = FindTarget({title});
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\"");
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_ABORTIFHUNG, static_cast<UINT>(seconds * 1000ULL),
+                           &result))
+    return Fail(L"no answer within " + std::to_wstring(seconds) + L" s, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"result=" + std::to_wstring(result));
+}
+
+int HoldLockedMutex(unsigned long long seconds) {
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+  if (!mutex) return Fail(L"CreateMutexW failed, error " + std::to_wstring(GetLastError()));
+  // An empty access list: nobody else may open it, as with a mutex made under other rights.
+  SECURITY_DESCRIPTOR descriptor;
+  ACL acl;
+  if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+      !InitializeAcl(&acl, sizeof acl, ACL_REVISION) || !SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE) ||
+      !SetKernelObjectSecurity(mutex, DACL_SECURITY_INFORMATION, &descriptor))
+    return Fail(L"could not lock the mutex, error " + std::to_wstring(GetLastError()));
+  Print(stdout, L"holding");
+  Sleep(static_cast<DWORD>(seconds * 1000ULL));
+  CloseHandle(mutex);
+  return kOk;
 }
 
 UINT BroadcastMessageId() { return RegisterWindowMessageW(kBroadcastName); }
@@ -366,6 +410,20 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"wait-window" || command == L"wait-gone") {
     if (wrongCount(2) || !number(2)) return Usage(command + L" TITLE SECONDS");
     return command == L"wait-window" ? WaitWindow(args[1], *number(2)) : WaitGone(args[1], *number(2));
+  }
+  if (command == L"gone-first") {
+    if (wrongCount(3) || !number(3)) return Usage(L"gone-first FIRST SECOND SECONDS");
+    return GoneFirst(args[1], args[2], *number(3));
+  }
+  if (command == L"send") {
+    if (wrongCount(5) || !number(2) || *number(2) > 0xffff || !number(3) || !number(4) || !number(5))
+      return Usage(L"send TITLE MESSAGE WPARAM LPARAM SECONDS");
+    return Send(args[1], static_cast<UINT>(*number(2)), static_cast<WPARAM>(*number(3)),
+                static_cast<LPARAM>(*number(4)), *number(5));
+  }
+  if (command == L"hold-locked-mutex") {
+    if (wrongCount(1) || !number(1) || *number(1) > 3600) return Usage(L"hold-locked-mutex SECONDS (0-3600)");
+    return HoldLockedMutex(*number(1));
   }
   if (command == L"broadcast") {
     if (wrongCount(1) || !number(1)) return Usage(L"broadcast WPARAM");
