@@ -55,6 +55,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     std::snprintf(text, sizeof text, "메모 폴더 %s 을(를) 찾을 수 없어서 이번에는 %s 폴더를 사용합니다.",
                   general.memoDbFolder.c_str(), general.dataFolder.c_str());
     ShowProgramMessage(hwnd(), text);
+    if (closing_.InProgress()) return;  // closed while the box was up
   }
   OpenCurrentGroup();
 }
