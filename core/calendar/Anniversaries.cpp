@@ -1,7 +1,6 @@
 #include "calendar/Anniversaries.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 
 #include "calendar/DayInfoFormat.h"
@@ -138,9 +137,7 @@ NotificationRequest MakeAnniversaryNotification(const DayInfoRecord& entry, cons
   NotificationRequest n;
   n.style = style;
   const bool staysOpen = style == AlertStyle::Popup || style == AlertStyle::PostIt;
-  // The setting comes from the registry or a file: any value must not overflow.
-  const long long milliseconds = std::clamp(autoCloseSeconds * 1000LL, 0LL, static_cast<long long>(INT_MAX));
-  n.autoCloseMilliseconds = staysOpen ? kStaysOpen : static_cast<int>(milliseconds);
+  n.autoCloseMilliseconds = staysOpen ? kStaysOpen : DelayMilliseconds(autoCloseSeconds);
   const char* calendar = !entry.lunar ? "양력" : entry.leap ? "윤달" : "음력";
   char date[32];
   std::snprintf(date, sizeof date, " %02d/%02d [", entry.month, entry.day);

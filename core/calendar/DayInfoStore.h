@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calendar/DayInfoFormat.h"
+#include "storage/DataFileKeeper.h"
 
 namespace quillet {
 
@@ -19,32 +20,35 @@ constexpr const char* kDayInfoFileName = "DayInfo.dat";
 enum class DayInfoReadStatus {
   Loaded,
   NotFound,    // no file: the list is empty; the first write creates it
-  Unreadable,  // there but not readable: the list is untouched and the file never written this session
+  Unreadable,  // there but not readable: the list is untouched and the file never written this
+               // session (writes go beside it)
 };
 
 struct DayInfoReadResult {
   DayInfoReadStatus status = DayInfoReadStatus::NotFound;
-  // Lines a rewrite would drop. When there are any the file counts as damaged and is kept
-  // aside before the first write replaces it.
+  // Lines a rewrite would drop. When there are any the file counts as damaged and a copy is
+  // kept aside before the first write replaces it.
   std::vector<SkippedDayInfoLine> skipped;
 };
 
 enum class DayInfoWriteStatus {
   Saved,
-  Failed,     // the file could not be replaced (or kept aside) and is as it was; the records
-              // are only in memory
-  Protected,  // the file could not be read this session, so it is left alone
-  Refused,    // a record would not read back; nothing was touched (see `error`)
+  Failed,          // the file could not be replaced (or kept aside) and is as it was; the records
+                   // are only in memory
+  SavedElsewhere,  // the file could not be read this session, so it is left alone; the records
+                   // went to `unsaved`
+  Refused,         // a record would not read back; nothing was touched (see `error`)
 };
 
 struct DayInfoWriteResult {
   DayInfoWriteStatus status = DayInfoWriteStatus::Failed;
   std::string error;          // for Refused: names the record
-  std::string keptAsidePath;  // where the damaged file went, when it was moved now
+  std::string keptAsidePath;  // where a copy of the damaged file went, when it was made now
+  UnsavedFile unsaved;        // for SavedElsewhere
 };
 
 // Reads and writes the calendar's anniversary file. It remembers, for the session, whether the
-// file could not be read (never written) and whether it was damaged (kept aside once).
+// file could not be read (never written) and whether it was damaged (a copy kept once).
 class DayInfoStore {
  public:
   DayInfoStore(FileSystem& files, const Clock& clock, std::string path);
@@ -57,10 +61,8 @@ class DayInfoStore {
 
  private:
   FileSystem& files_;
-  const Clock& clock_;
   std::string path_;
-  bool unreadable_ = false;
-  bool damaged_ = false;
+  DataFileKeeper keeper_;
 };
 
 // One more than the largest identifier, for an entry added after loading.

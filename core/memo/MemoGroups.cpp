@@ -57,8 +57,8 @@ MoveOutcome MoveMemoToGroupList(MemoListStore& store, const std::string& folder,
     return outcome;
   }
   records.erase(records.begin() + static_cast<std::ptrdiff_t>(index));
-  const bool sourceSaved = store.WriteGroup(folder, currentGroup, records) == ListWriteStatus::Saved;
-  outcome.status = sourceSaved ? MoveStatus::Moved : MoveStatus::SourceSaveFailed;
+  const ListWriteStatus source = store.WriteGroup(folder, currentGroup, records, &outcome.unsaved);
+  outcome.status = source == ListWriteStatus::Failed ? MoveStatus::SourceSaveFailed : MoveStatus::Moved;
   outcome.targetCount = static_cast<int>(target.size());
   outcome.warning = TooManyMemosWarning(targetGroup, outcome.targetCount);
   return outcome;

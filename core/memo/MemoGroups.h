@@ -42,6 +42,7 @@ struct MoveOutcome {
   MoveStatus status = MoveStatus::NoSuchMemo;
   int targetCount = 0;
   std::string warning;  // for the message box when the target holds too many memos
+  UnsavedFile unsaved;  // set when the current list could only be written beside its file
 };
 
 // The list half of moving a memo to another group. The caller has saved every memo. The

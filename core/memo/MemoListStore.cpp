@@ -5,7 +5,6 @@
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "settings/DataLocations.h"
-#include "storage/KeepAside.h"
 #include "storage/Paths.h"
 
 namespace quillet {
@@ -16,52 +15,42 @@ std::optional<std::string> ContentFilePath(const std::string& folder, const std:
 }
 
 MemoListStore::MemoListStore(FileSystem& files, const TextCodec& codec, const Clock& clock)
-    : files_(files), codec_(codec), clock_(clock) {}
+    : files_(files), codec_(codec), clock_(clock), keeper_(files, clock) {}
 
-void MemoListStore::MarkUnreadable(const std::string& path) { unreadable_.insert(PathKey(path)); }
-
-ListReadStatus MemoListStore::ReplaceWithEmptyList(const std::string& path) {
-  if (!files_.ReplaceFile(path, SerializeMemoList({}))) {
-    MarkUnreadable(path);
+ListReadStatus MemoListStore::ReplaceWithEmptyList(const std::string& path, std::string& keptAsidePath) {
+  const FileWriteOutcome written = keeper_.Write(path, SerializeMemoList({}));
+  if (written.status != FileWriteStatus::Saved) {
+    keeper_.Note(path, FileCondition::Unreadable);
     return ListReadStatus::Unreadable;
   }
+  keptAsidePath = written.keptAsidePath;
   return ListReadStatus::Replaced;
 }
 
 ListReadResult MemoListStore::ReadFile(const std::string& folder, const std::string& path, const MemoRecord& blank,
                                        const ScreenGeometry& screens, std::vector<MemoRecord>& records) {
   ListReadResult result;
-  const std::string key = PathKey(path);
   std::string bytes;
   switch (files_.ReadFile(path, bytes)) {
     case ReadOutcome::Missing:
       result.status = ListReadStatus::NotFound;
       return result;
     case ReadOutcome::Unreadable:
-      MarkUnreadable(path);
+      keeper_.Note(path, FileCondition::Unreadable);
       result.status = ListReadStatus::Unreadable;
       return result;
     case ReadOutcome::Ok:
       break;
   }
-  unreadable_.erase(key);
-  if (bytes.empty()) {
-    result.status = ReplaceWithEmptyList(path);
-    return result;
-  }
   ParsedMemoList list = ParseMemoList(bytes, codec_, blank);
+  // An empty file holds nothing worth a copy.
+  const bool damaged = !bytes.empty() && (list.signature != ListSignature::Known || list.cutShort);
+  keeper_.Note(path, damaged ? FileCondition::Damaged : FileCondition::Sound);
+  // Nothing to show: an empty list takes its place, once a copy of the old file is kept.
   if (list.signature == ListSignature::Unreadable) {
-    const std::optional<std::string> aside = KeepDamagedFileAside(files_, path, clock_.Now());
-    if (!aside) {
-      MarkUnreadable(path);
-      result.status = ListReadStatus::Unreadable;
-      return result;
-    }
-    result.keptAsidePath = *aside;
-    result.status = ReplaceWithEmptyList(path);
+    result.status = ReplaceWithEmptyList(path, result.keptAsidePath);
     return result;
   }
-  if (list.signature == ListSignature::Foreign || list.cutShort) damaged_.insert(key);
   const LocalTime now = clock_.Now();
   for (MemoRecord& record : list.records) {
     if (record.version < kMemoRecordVersion || record.editTime.empty()) {
@@ -107,16 +96,11 @@ ListReadResult MemoListStore::ReadCurrentGroup(const std::string& folder, const 
 }
 
 ListWriteStatus MemoListStore::WriteGroup(const std::string& folder, const std::string& group,
-                                          std::vector<MemoRecord>& records) {
-  const std::string path = folder + group;
-  const std::string key = PathKey(path);
-  if (unreadable_.count(key)) return ListWriteStatus::Protected;
-  if (damaged_.count(key) && files_.FileExists(path)) {
-    if (!KeepDamagedFileAside(files_, path, clock_.Now())) return ListWriteStatus::Failed;
-  }
-  damaged_.erase(key);
+                                          std::vector<MemoRecord>& records, UnsavedFile* unsaved) {
   for (MemoRecord& record : records) record.version = kMemoRecordVersion;
-  return files_.ReplaceFile(path, SerializeMemoList(records)) ? ListWriteStatus::Saved : ListWriteStatus::Failed;
+  FileWriteOutcome written = keeper_.Write(folder + group, SerializeMemoList(records));
+  if (unsaved) *unsaved = std::move(written.unsaved);
+  return written.status;
 }
 
 bool MemoListStore::EnsureTemporaryStorageGroup(const std::string& folder) {

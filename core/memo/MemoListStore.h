@@ -1,12 +1,12 @@
 #pragma once
 
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "memo/MemoRecord.h"
 #include "memo/Placement.h"
+#include "storage/DataFileKeeper.h"
 
 namespace quillet {
 
@@ -20,23 +20,21 @@ enum class ListReadStatus {
   Replaced,    // empty or without a readable signature: an empty list stands there now, and the
                // recovery of deleted memos should start
   Unreadable,  // the file is there but cannot be read; it is never written over this session
+               // (writes go beside it)
 };
 
 struct ListReadResult {
   ListReadStatus status = ListReadStatus::NotFound;
   std::string groupName;     // the group actually read; a missing current group falls back
   bool converted = false;    // an old-format list was written under the current name
-  std::string keptAsidePath; // where a damaged file was moved, if one was
+  std::string keptAsidePath; // where a copy of a damaged file was kept, if one was
 };
 
-enum class ListWriteStatus {
-  Saved,
-  Failed,     // nothing replaced; the records are still only in memory
-  Protected,  // the file could not be read this session, so it is left alone
-};
+using ListWriteStatus = FileWriteStatus;
 
 // Reads and writes the memo list files of the data folder. It remembers, for the session, the
-// files it could not read (never written) and the damaged ones (kept aside before replacing).
+// files it could not read (never written: the memos go to their unsaved files) and the damaged
+// ones (copied aside before they are replaced).
 class MemoListStore {
  public:
   MemoListStore(FileSystem& files, const TextCodec& codec, const Clock& clock);
@@ -48,22 +46,22 @@ class MemoListStore {
   // Any other group; a missing file is an empty group.
   ListReadResult ReadGroup(const std::string& folder, const std::string& group, const MemoRecord& blank,
                            const ScreenGeometry& screens, std::vector<MemoRecord>& records);
-  // Sets every record's version to the current one.
-  ListWriteStatus WriteGroup(const std::string& folder, const std::string& group, std::vector<MemoRecord>& records);
+  // Sets every record's version to the current one. For SavedElsewhere, `unsaved` tells where
+  // the list went and whether to say so now.
+  ListWriteStatus WriteGroup(const std::string& folder, const std::string& group, std::vector<MemoRecord>& records,
+                             UnsavedFile* unsaved = nullptr);
   // Writes an empty "RecycleBin.qlr" when there is none.
   bool EnsureTemporaryStorageGroup(const std::string& folder);
 
  private:
   ListReadResult ReadFile(const std::string& folder, const std::string& path, const MemoRecord& blank,
                           const ScreenGeometry& screens, std::vector<MemoRecord>& records);
-  ListReadStatus ReplaceWithEmptyList(const std::string& path);
-  void MarkUnreadable(const std::string& path);
+  ListReadStatus ReplaceWithEmptyList(const std::string& path, std::string& keptAsidePath);
 
   FileSystem& files_;
   const TextCodec& codec_;
   const Clock& clock_;
-  std::set<std::string> unreadable_;
-  std::set<std::string> damaged_;
+  DataFileKeeper keeper_;
 };
 
 // The content file's path, or nothing when the stored name is not a plain file name.

@@ -1,15 +1,8 @@
 #include "memo/Placement.h"
 
-#include <algorithm>
-#include <climits>
+#include "geometry/Saturate.h"
 
 namespace quillet {
-
-namespace {
-
-int Saturate(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
-
-}  // namespace
 
 Rect CorrectMemoPlacement(const Rect& window, const ScreenGeometry& screens) {
   const Size& screen = screens.primary;

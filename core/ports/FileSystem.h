@@ -32,9 +32,14 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   virtual ReadOutcome ReadFile(const std::string& path, std::string& bytes) const = 0;
-  // Writes a temporary file beside the target, flushes it and moves it over the target,
-  // so that the old contents survive any failure. False when the new contents are not in place.
-  virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+  // Writes and flushes a new file under a free temporary name beside `path` and gives that name;
+  // a failed write leaves nothing behind.
+  virtual std::optional<std::string> WriteTemporaryFile(const std::string& path, std::string_view bytes) = 0;
+  // Moves a written temporary file over `path` in one step. On failure both stay as they were.
+  virtual bool CommitFile(const std::string& temporary, const std::string& path) = 0;
+  // A flushed copy under a new name; fails rather than replace an existing `to`, and a failed
+  // copy leaves nothing behind.
+  virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
   // Nothing when the file does not exist or its status cannot be read.
   virtual std::optional<FileStatus> Status(const std::string& path) const = 0;
   virtual bool FileExists(const std::string& path) const = 0;
@@ -49,6 +54,16 @@ class FileSystem {
   // Renames without replacing an existing target.
   virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
+
+  // A temporary file committed over `path`: the old contents survive any failure, and no
+  // temporary file is left. False when the new contents are not in place.
+  bool ReplaceFile(const std::string& path, std::string_view bytes) {
+    const std::optional<std::string> temporary = WriteTemporaryFile(path, bytes);
+    if (!temporary) return false;
+    if (CommitFile(*temporary, path)) return true;
+    DeleteFile(*temporary);
+    return false;
+  }
 };
 
 }  // namespace quillet

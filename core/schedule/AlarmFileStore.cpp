@@ -2,11 +2,9 @@
 
 #include <cstdio>
 
-#include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "schedule/AlarmFileFormat.h"
 #include "settings/DataLocations.h"
-#include "storage/KeepAside.h"
 #include "storage/Paths.h"
 
 namespace quillet {
@@ -25,29 +23,27 @@ std::string TooManyWarning(std::size_t count) {
 }  // namespace
 
 AlarmFileStore::AlarmFileStore(FileSystem& files, const TextCodec& codec, const Clock& clock)
-    : files_(files), codec_(codec), clock_(clock) {}
+    : files_(files), codec_(codec), keeper_(files, clock) {}
 
 AlarmLoadResult AlarmFileStore::Load(const std::string& path, const std::string& dataFolder,
                                      const ScheduleRecord& blank, ScheduleList& list) {
   list.Clear();
   AlarmLoadResult result;
   result.path = files_.FileExists(path) ? path : dataFolder + kAlarmFileName;
-  const std::string key = PathKey(result.path);
   std::string bytes;
   switch (files_.ReadFile(result.path, bytes)) {
     case ReadOutcome::Missing:
       return result;
     case ReadOutcome::Unreadable:
-      unreadable_.insert(key);
+      keeper_.Note(result.path, FileCondition::Unreadable);
       result.status = AlarmLoadStatus::Unreadable;
       return result;
     case ReadOutcome::Ok:
       break;
   }
-  unreadable_.erase(key);
   ParsedAlarmFile parsed = ParseAlarmFile(bytes, codec_, blank);
   if (parsed.signature != AlarmSignature::Known) {
-    keepAside_.insert(key);
+    keeper_.Note(result.path, FileCondition::Damaged);
     result.status =
         parsed.signature == AlarmSignature::Foreign ? AlarmLoadStatus::Foreign : AlarmLoadStatus::BadSignature;
     return result;
@@ -55,19 +51,15 @@ AlarmLoadResult AlarmFileStore::Load(const std::string& path, const std::string&
   for (ScheduleRecord& record : parsed.records) list.Append(std::move(record));
   result.recordsInFile = parsed.recordsInFile;
   result.tooManyWarning = TooManyWarning(parsed.recordsInFile);
-  if (parsed.damaged || parsed.recordsInFile > list.size()) keepAside_.insert(key);
+  const bool keepAside = parsed.damaged || parsed.recordsInFile > list.size();
+  keeper_.Note(result.path, keepAside ? FileCondition::Damaged : FileCondition::Sound);
   return result;
 }
 
-AlarmSaveStatus AlarmFileStore::Save(const std::string& path, const ScheduleList& list) {
-  const std::string key = PathKey(path);
-  if (unreadable_.count(key)) return AlarmSaveStatus::Protected;
-  if (keepAside_.count(key) && files_.FileExists(path)) {
-    if (!KeepDamagedFileAside(files_, path, clock_.Now())) return AlarmSaveStatus::Failed;
-  }
-  keepAside_.erase(key);
-  return files_.ReplaceFile(path, SerializeAlarmFile(list.records())) ? AlarmSaveStatus::Saved
-                                                                      : AlarmSaveStatus::Failed;
+AlarmSaveStatus AlarmFileStore::Save(const std::string& path, const ScheduleList& list, UnsavedFile* unsaved) {
+  FileWriteOutcome written = keeper_.Write(path, SerializeAlarmFile(list.records()));
+  if (unsaved) *unsaved = std::move(written.unsaved);
+  return written.status;
 }
 
 AlarmPickCheck CheckAlarmFilePick(const std::string& current, const std::string& chosen, bool portable,

@@ -1,5 +1,7 @@
 #include "schedule/FireDecision.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "settings/Settings.h"
@@ -23,7 +25,7 @@ NotificationRequest OnTimeNotice(const ScheduleRecord& r, const FireSettings& se
   NotificationRequest notice;
   notice.style = r.alertStyle;
   const bool staysOpen = r.alertStyle == AlertStyle::Popup || r.alertStyle == AlertStyle::PostIt;
-  notice.autoCloseMilliseconds = staysOpen ? kStaysOpen : settings.autoCloseSeconds * 1000;
+  notice.autoCloseMilliseconds = staysOpen ? kStaysOpen : DelayMilliseconds(settings.autoCloseSeconds);
   char title[128];
   std::snprintf(title, sizeof title, "[일 정]   %d/%02d/%02d %02d:%02d", r.year, r.month, r.day, r.hour, r.minute);
   notice.title = title;
@@ -41,7 +43,7 @@ NotificationRequest OnTimeNotice(const ScheduleRecord& r, const FireSettings& se
 NotificationRequest WarningNotice(const ScheduleRecord& r, const FireSettings& settings) {
   NotificationRequest notice;
   notice.style = settings.warningStyle;
-  notice.autoCloseMilliseconds = settings.autoCloseSeconds * 1000;
+  notice.autoCloseMilliseconds = DelayMilliseconds(settings.autoCloseSeconds);
   notice.title = LeadText(r.leadMinutes);
   notice.body = r.message;
   notice.titleColor = kRed;
@@ -50,6 +52,10 @@ NotificationRequest WarningNotice(const ScheduleRecord& r, const FireSettings& s
 }
 
 }  // namespace
+
+int DelayMilliseconds(int seconds) {
+  return static_cast<int>(std::clamp(seconds * 1000LL, 0LL, static_cast<long long>(INT_MAX)));
+}
 
 bool ShowsNotification(AlertStyle style) {
   return style == AlertStyle::Slide || style == AlertStyle::Popup || style == AlertStyle::PopupAutoClose ||
@@ -68,7 +74,7 @@ FireSettings FireSettingsFrom(const Settings& settings) {
 FireDecision DecideFiring(const ScheduleRecord& record, FireKind kind, const FireSettings& settings) {
   FireDecision decision;
   if (record.alertStyle != AlertStyle::None && settings.clockViewMode != 0) {
-    decision.showClockMilliseconds = settings.clockShowSeconds * 1000;
+    decision.showClockMilliseconds = DelayMilliseconds(settings.clockShowSeconds);
   }
   if (!record.memoId.empty()) {
     decision.memoToFlash = record.memoId;

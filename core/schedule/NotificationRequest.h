@@ -17,6 +17,10 @@ struct Rgb {
 
 constexpr int kStaysOpen = -1;
 
+// Seconds from the settings as a timer's milliseconds: any setting must not overflow, and none
+// may turn into kStaysOpen, so the result is held to 0 .. INT_MAX.
+int DelayMilliseconds(int seconds);
+
 // Whether a style shows a window at all ("알리지 않음" and unknown values do not).
 bool ShowsNotification(AlertStyle style);
 

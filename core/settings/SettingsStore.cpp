@@ -2,11 +2,9 @@
 
 #include <cstdio>
 
-#include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "settings/SettingsExchange.h"
 #include "settings/XmlSettingsDocument.h"
-#include "storage/KeepAside.h"
 #include "storage/Paths.h"
 #include "text/Scan.h"
 
@@ -78,9 +76,9 @@ SettingsStore::SettingsStore(FileSystem& files, SettingsBackend& registry, const
                              SettingsEnvironment environment, StarterFilePlacer placeStarterFiles)
     : files_(files),
       registry_(registry),
-      clock_(clock),
       environment_(std::move(environment)),
-      placeStarterFiles_(std::move(placeStarterFiles)) {}
+      placeStarterFiles_(std::move(placeStarterFiles)),
+      keeper_(files, clock) {}
 
 SettingsStore::~SettingsStore() = default;
 
@@ -106,7 +104,7 @@ void SettingsStore::ChooseBackend() {
   document_ = std::make_unique<XmlSettingsDocument>();
   std::string text;
   const bool loaded = files_.ReadFile(path, text) == ReadOutcome::Ok && document_->Parse(text);
-  settingsFileDamaged_ = !loaded;
+  keeper_.Note(path, loaded ? FileCondition::Sound : FileCondition::Damaged);
   const std::string enable = loaded ? document_->ReadString("Portable", "Enable", "0") : "";
   if (enable.empty() || enable == "0") DropDocument();
 }
@@ -169,12 +167,7 @@ void SettingsStore::ApplyLoadRules(SettingsLoadReport& report) {
 }
 
 bool SettingsStore::WriteSettingsFile() {
-  const std::string path = SettingsFilePath();
-  if (settingsFileDamaged_ && files_.FileExists(path)) {
-    if (!KeepDamagedFileAside(files_, path, clock_.Now())) return false;
-  }
-  settingsFileDamaged_ = false;
-  return files_.ReplaceFile(path, document_->Print());
+  return keeper_.Write(SettingsFilePath(), document_->Print()).status == FileWriteStatus::Saved;
 }
 
 bool SettingsStore::SaveAll() {

@@ -7,6 +7,7 @@
 #include "settings/DataLocations.h"
 #include "settings/Settings.h"
 #include "settings/SettingsBackend.h"
+#include "storage/DataFileKeeper.h"
 
 namespace quillet {
 
@@ -64,14 +65,13 @@ class SettingsStore {
 
   FileSystem& files_;
   SettingsBackend& registry_;
-  const Clock& clock_;
   SettingsEnvironment environment_;
   StarterFilePlacer placeStarterFiles_;
   Settings settings_;
   bool portable_ = false;
   std::unique_ptr<XmlSettingsDocument> document_;
-  // The settings file was there but could not be read: kept aside before it is replaced.
-  bool settingsFileDamaged_ = false;
+  // A settings file that was there but could not be read is copied aside before it is replaced.
+  DataFileKeeper keeper_;
 };
 
 // The date/time formats of the editor's macro menu: "Macro0", "Macro1", ... up to the first

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/Saturate.h"
 #include "skin/Measure.h"
 #include "skin/Meters.h"
 #include "skin/SkinFile.h"
@@ -56,12 +57,13 @@ bool Meter::Update() {
 
 void Meter::Draw(Canvas& canvas) const {
   if (hidden_) return;
-  if (solidColor_ > 0x00FFFFFF) canvas.FillRect(Rect{x_, y_, x_ + width_, y_ + height_}, solidColor_);
+  if (solidColor_ > 0x00FFFFFF) canvas.FillRect(RectAt(x_, y_, width_, height_), solidColor_);
   if (bevelType_ != 0) {
     const Argb light = bevelType_ == 2 ? kOpaqueBlack : kOpaqueWhite;
     const Argb dark = bevelType_ == 2 ? kOpaqueWhite : kOpaqueBlack;
-    const float l = static_cast<float>(x_ - 2), t = static_cast<float>(y_ - 2);
-    const float r = l + static_cast<float>(width_ + 4) - 1, b = t + static_cast<float>(height_ + 4) - 1;
+    // In float from the start: the box may reach the ends of int.
+    const float l = static_cast<float>(x_) - 2, t = static_cast<float>(y_) - 2;
+    const float r = l + static_cast<float>(width_) + 3, b = t + static_cast<float>(height_) + 3;
     const auto line = [&](float x1, float y1, float x2, float y2, Argb color) {
       canvas.DrawLine(x1, y1, x2, y2, color, 1.0f, false);
     };
@@ -78,7 +80,8 @@ void Meter::Draw(Canvas& canvas) const {
 }
 
 bool Meter::HitTest(int x, int y) const {
-  return X() <= x && x <= X() + Width() && Y() <= y && y <= Y() + Height();
+  const Rect box = RectAt(X(), Y(), Width(), Height());
+  return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;
 }
 
 std::unique_ptr<SkinImage> Meter::LoadImage(const SkinSection& section, MeterContext& context, bool takeSize) {

@@ -1,9 +1,9 @@
 #include "skin/Meters.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
+#include "geometry/Saturate.h"
 #include "skin/Measure.h"
 #include "skin/SkinFile.h"
 #include "skin/SkinWords.h"
@@ -14,8 +14,6 @@ namespace {
 
 constexpr double kDegreesPerRadian = 57.29577957855229;
 constexpr int kMaxCipher = 64;  // a damaged skin must not ask for a million digits
-
-int Saturate(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
 
 // The source cell `index` of a strip of cells `width` × `height`, side by side or stacked.
 Rect Cell(long long index, int width, int height, bool vertical) {
@@ -56,8 +54,7 @@ void ImageMeter::ConfigureType(const SkinSection& section, MeterContext& context
 
 void ImageMeter::DrawType(Canvas& canvas) const {
   if (!image_) return;
-  canvas.DrawImage(*image_, Rect{0, 0, image_->Width(), image_->Height()},
-                   Rect{x_, y_, x_ + width_, y_ + height_});
+  canvas.DrawImage(*image_, Rect{0, 0, image_->Width(), image_->Height()}, RectAt(x_, y_, width_, height_));
 }
 
 void CellIndexRule::Read(const SkinSection& section) {
@@ -83,7 +80,7 @@ void FrameImageMeter::ConfigureType(const SkinSection& section, MeterContext& co
 
 void FrameImageMeter::DrawType(Canvas& canvas) const {
   if (!image_) return;
-  canvas.DrawImage(*image_, Cell(frame_, width_, height_, vertical_), Rect{x_, y_, x_ + width_, y_ + height_});
+  canvas.DrawImage(*image_, Cell(frame_, width_, height_, vertical_), RectAt(x_, y_, width_, height_));
 }
 
 void NumImageMeter::ConfigureType(const SkinSection& section, MeterContext& context) {
@@ -107,9 +104,9 @@ void NumImageMeter::DrawType(Canvas& canvas) const {
     const char c = digits[k];
     if (c < '0' || c > '9') continue;
     const long long step = static_cast<long long>(k) * direction;
-    const int x = vertical_ ? x_ : Saturate(x_ + step * (width_ + space_));
-    const int y = vertical_ ? Saturate(y_ + step * (height_ + space_)) : y_;
-    canvas.DrawImage(*image_, Cell(c - '0', width_, height_, false), Rect{x, y, x + width_, y + height_});
+    const int x = vertical_ ? x_ : Saturate(x_ + step * (static_cast<long long>(width_) + space_));
+    const int y = vertical_ ? Saturate(y_ + step * (static_cast<long long>(height_) + space_)) : y_;
+    canvas.DrawImage(*image_, Cell(c - '0', width_, height_, false), RectAt(x, y, width_, height_));
   }
 }
 
@@ -188,8 +185,8 @@ void StringMeter::UpdateFrom(const Measure& measure) {
 
 int StringMeter::X() const {
   switch (style_.horizontal) {
-    case TextAlign::Far: return x_ - width_;
-    case TextAlign::Center: return x_ - width_ / 2;
+    case TextAlign::Far: return Saturate(static_cast<long long>(x_) - width_);
+    case TextAlign::Center: return Saturate(static_cast<long long>(x_) - width_ / 2);
     case TextAlign::Near: break;
   }
   return x_;
@@ -229,7 +226,7 @@ bool ButtonMeter::TrackMouse(int x, int y, bool down) {
 
 void ButtonMeter::DrawType(Canvas& canvas) const {
   if (!image_) return;
-  canvas.DrawImage(*image_, Cell(state_, width_, height_, false), Rect{x_, y_, x_ + width_, y_ + height_});
+  canvas.DrawImage(*image_, Cell(state_, width_, height_, false), RectAt(x_, y_, width_, height_));
 }
 
 }  // namespace quillet

@@ -182,14 +182,24 @@ TEST_F(AlarmFileStoreTest, AMissingFileIsAnEmptyListSavedUnderTheCurrentName) {
   EXPECT_TRUE(SameStoredFields(reread.records()[0], list.records()[0]));
 }
 
-TEST_F(AlarmFileStoreTest, AnUnreadableFileIsReportedAndNeverWrittenOver) {
+TEST_F(AlarmFileStoreTest, AnUnreadableFileIsNeverWrittenOverAndItsSchedulesGoBesideIt) {
   const std::string bytes = SerializeAlarmFile({Sample(1)});
   files.AddFile(kPath, bytes);
   files.Lock(kPath);
   EXPECT_EQ(Load(kPath).status, AlarmLoadStatus::Unreadable);
-  list.Append(Sample(2));
-  EXPECT_EQ(store.Save(kPath, list), AlarmSaveStatus::Protected);
+  const std::string unsavedPath = kPath + ".unsaved-20261208-093015";
+  for (const bool first : {true, false}) {  // one file a session, rewritten by every later save
+    list.Append(Sample(2));
+    UnsavedFile unsaved;
+    EXPECT_EQ(store.Save(kPath, list, &unsaved), AlarmSaveStatus::SavedElsewhere);
+    EXPECT_EQ(unsaved.path, unsavedPath);
+    EXPECT_EQ(unsaved.first, first);
+    EXPECT_EQ(files.Bytes(unsavedPath), SerializeAlarmFile(list.records()));
+  }
   EXPECT_EQ(files.Bytes(kPath), bytes);
+  EXPECT_EQ(files.NamesIn(kFolder).size(), 2u);
+  files.FailWritesTo(unsavedPath);
+  EXPECT_EQ(store.Save(kPath, list), AlarmSaveStatus::Failed);
 }
 
 TEST_F(AlarmFileStoreTest, DamagedForeignAndOverfullFilesAreKeptAsideBeforeTheFirstSave) {
@@ -217,14 +227,19 @@ TEST_F(AlarmFileStoreTest, DamagedForeignAndOverfullFilesAreKeptAsideBeforeTheFi
   EXPECT_TRUE(files.Has(full + ".damaged-20261208-093015"));
 }
 
-TEST_F(AlarmFileStoreTest, AFailedSaveIsReportedAndTheOldFileStays) {
-  const std::string bytes = SerializeAlarmFile({Sample(1)});
-  files.AddFile(kPath, bytes);
-  Load(kPath);
-  files.FailWritesTo(kPath);
-  list.Append(Sample(4));
-  EXPECT_EQ(store.Save(kPath, list), AlarmSaveStatus::Failed);
-  EXPECT_EQ(files.Bytes(kPath), bytes);
+TEST_F(AlarmFileStoreTest, AFailedSaveIsReportedAndTheOldFileStaysEvenWhenDamaged) {
+  const std::string sound = SerializeAlarmFile({Sample(1)});
+  const std::string cut = SerializeAlarmFile({Sample(1), Sample(2)}).substr(0, 150);
+  for (const std::string& bytes : {sound, cut}) {
+    files.AddFile(kPath, bytes);
+    Load(kPath);
+    files.FailWritesTo(kPath);
+    list.Append(Sample(4));
+    EXPECT_EQ(store.Save(kPath, list), AlarmSaveStatus::Failed);
+    ASSERT_TRUE(files.Has(kPath));
+    EXPECT_EQ(files.Bytes(kPath), bytes);
+    EXPECT_EQ(files.NamesIn(kFolder), std::set<std::string>{"QuilletAlarmInfo.qla"});
+  }
 }
 
 TEST(AlarmPickCheck, SameFilesAndPortableFoldersAreChecked) {

@@ -135,13 +135,15 @@ TEST_F(DayInfoStoreTest, AMissingSkinFolderIsMadeForTheFile) {
   EXPECT_TRUE(files.Has("C:\\Other\\CalendarSkin\\DayInfo.dat"));
 }
 
-TEST_F(DayInfoStoreTest, AnUnreadableFileIsReportedAndNeverWrittenOver) {
+TEST_F(DayInfoStoreTest, AnUnreadableFileIsNeverWrittenOverAndItsRecordsGoBesideIt) {
   files.AddFile(path, "5|5|+|F|a|T|3\n");
   files.Lock(path);
   records = {Entry(1, 1, "kept")};
   EXPECT_EQ(store.Read(records).status, DayInfoReadStatus::Unreadable);
   EXPECT_EQ(records.size(), 1u);
-  EXPECT_EQ(store.Write(records).status, DayInfoWriteStatus::Protected);
+  const DayInfoWriteResult written = store.Write(records);
+  EXPECT_EQ(written.status, DayInfoWriteStatus::SavedElsewhere);
+  EXPECT_EQ(files.Bytes(written.unsaved.path), "1|1|+|F|kept|F|1\n");
   EXPECT_EQ(files.Bytes(path), "5|5|+|F|a|T|3\n");
 }
 

@@ -154,5 +154,17 @@ TEST_F(MemoGroupsTest, WhenTheCurrentListCannotBeSavedTheMemoIsInBothNotLost) {
   EXPECT_EQ(OnDisk("Home.qld").size(), 2u);
 }
 
+TEST_F(MemoGroupsTest, AMoveOutOfAnUnreadableListSaysWhereTheListWent) {
+  std::vector<MemoRecord> current = Memos(2);
+  files.AddFile(kFolder + "Home.qld", SerializeMemoList(current));
+  files.Lock(kFolder + "Home.qld");
+  std::vector<MemoRecord> unread;
+  store.ReadGroup(kFolder, "Home.qld", MemoRecord{}, screens, unread);
+  const MoveOutcome outcome = Move(current, 0, "Work.qld");
+  EXPECT_EQ(outcome.status, MoveStatus::Moved);
+  EXPECT_TRUE(outcome.unsaved.first);
+  EXPECT_EQ(ParseMemoList(files.Bytes(outcome.unsaved.path), codec, {}).records, current);
+}
+
 }  // namespace
 }  // namespace quillet

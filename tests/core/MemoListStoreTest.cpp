@@ -156,25 +156,44 @@ TEST_F(MemoListStoreTest, ForeignAndCutShortFilesAreKeptAsideAtTheNextWrite) {
   EXPECT_EQ(files.NamesIn(kFolder).size(), 4u);
 }
 
-TEST_F(MemoListStoreTest, AnUnreadableFileIsReportedAndNeverWrittenOver) {
+TEST_F(MemoListStoreTest, AnUnreadableFileIsNeverWrittenOverAndItsMemosGoBesideIt) {
+  const std::string path = kFolder + "DefaultMemo.qld";
   const std::string bytes = List({Memo("a.rtf")});
-  files.AddFile(kFolder + "DefaultMemo.qld", bytes);
-  files.Lock(kFolder + "DefaultMemo.qld");
+  files.AddFile(path, bytes);
+  files.Lock(path);
   EXPECT_EQ(ReadCurrent("DefaultMemo.qld").status, ListReadStatus::Unreadable);
-  std::vector<MemoRecord> fresh = {Memo("new.rtf")};
-  EXPECT_EQ(store.WriteGroup(kFolder, "defaultmemo.QLD", fresh), ListWriteStatus::Protected);
-  EXPECT_EQ(files.Bytes(kFolder + "DefaultMemo.qld"), bytes);
-  EXPECT_EQ(files.NamesIn(kFolder).size(), 1u);
+  std::vector<MemoRecord> fresh;
+  for (const bool first : {true, false}) {  // one file a session, rewritten by every later write
+    fresh.push_back(Memo("new.rtf"));
+    UnsavedFile unsaved;
+    EXPECT_EQ(store.WriteGroup(kFolder, "defaultmemo.QLD", fresh, &unsaved), ListWriteStatus::SavedElsewhere);
+    EXPECT_EQ(unsaved.path, kFolder + "defaultmemo.QLD.unsaved-20261208-093015");
+    EXPECT_EQ(unsaved.first, first);
+    EXPECT_EQ(files.Bytes(unsaved.path), List(fresh));
+  }
+  EXPECT_EQ(files.Bytes(path), bytes);
+  EXPECT_EQ(files.NamesIn(kFolder).size(), 2u);
 }
 
-TEST_F(MemoListStoreTest, AFailedWriteIsReportedAndLeavesTheOldList) {
-  const std::string bytes = List({Memo("a.rtf")});
-  files.AddFile(kFolder + "DefaultMemo.qld", bytes);
-  files.FailWritesTo(kFolder + "DefaultMemo.qld");
-  std::vector<MemoRecord> memos = {Memo("a.rtf"), Memo("b.rtf")};
-  EXPECT_EQ(store.WriteGroup(kFolder, "DefaultMemo.qld", memos), ListWriteStatus::Failed);
-  EXPECT_EQ(files.Bytes(kFolder + "DefaultMemo.qld"), bytes);
-  EXPECT_EQ(memos.size(), 2u);
+TEST_F(MemoListStoreTest, AFailedWriteIsReportedAndLeavesTheOldListEvenWhenDamaged) {
+  const std::string path = kFolder + "DefaultMemo.qld";
+  const std::string complete = List({Memo("a.rtf"), Memo("b.rtf")});
+  const std::string cut = complete.substr(0, complete.size() - 3);
+  const std::string noSignature("\x40\x01\x02garbage", 10);
+  files.FailWritesTo(path);
+  for (const std::string& bytes : {complete, cut, noSignature}) {
+    files.AddFile(path, bytes);
+    const ListReadStatus read = ReadCurrent("DefaultMemo.qld").status;
+    std::vector<MemoRecord> memos = {Memo("a.rtf"), Memo("b.rtf")};
+    if (read == ListReadStatus::Loaded) {
+      EXPECT_EQ(store.WriteGroup(kFolder, "DefaultMemo.qld", memos), ListWriteStatus::Failed);
+    } else {
+      EXPECT_EQ(read, ListReadStatus::Unreadable);  // the empty list could not take its place
+    }
+    ASSERT_TRUE(files.Has(path));
+    EXPECT_EQ(files.Bytes(path), bytes);
+    EXPECT_EQ(files.NamesIn(kFolder), std::set<std::string>{"DefaultMemo.qld"});
+  }
 }
 
 TEST_F(MemoListStoreTest, ReadingCorrectsWindowsThatLieOffEveryScreen) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "schedule/DateKeys.h"
 #include "schedule/FireDecision.h"
 #include "schedule/ScheduleTexts.h"
@@ -101,6 +103,14 @@ TEST(FireDecision, OnTimeNotificationsFollowTheRecordsStyle) {
   EXPECT_EQ(DecideFiring(r, FireKind::OnTime, settings).notification->autoCloseMilliseconds, kStaysOpen);
   r.alertStyle = AlertStyle::PopupAutoClose;
   EXPECT_EQ(DecideFiring(r, FireKind::OnTime, settings).notification->autoCloseMilliseconds, 7000);
+
+  // Settings from a file may hold anything: the delays stop at the largest int.
+  FireSettings extreme = settings;
+  extreme.autoCloseSeconds = 3000000;
+  extreme.clockShowSeconds = 3000000;
+  d = DecideFiring(r, FireKind::OnTime, extreme);
+  EXPECT_EQ(d.notification->autoCloseMilliseconds, INT_MAX);
+  EXPECT_EQ(d.showClockMilliseconds, INT_MAX);
 
   // "알리지 않음": no window and no clock; the sound and the command still act.
   r.alertStyle = AlertStyle::None;

@@ -80,19 +80,43 @@ ReadOutcome MemoryFileSystem::ReadFile(const std::string& path, std::string& byt
   return ReadOutcome::Ok;
 }
 
-bool MemoryFileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+std::optional<std::string> MemoryFileSystem::WriteTemporaryFile(const std::string& path, std::string_view bytes) {
+  if (failingWrites_.count(Key(path)) || !folders_.count(ParentKey(path))) return std::nullopt;
+  const std::string temporary = path + '.' + std::to_string(nextOrder_) + ".tmp";
+  AddFile(temporary, std::string(bytes));
+  return temporary;
+}
+
+bool MemoryFileSystem::CommitFile(const std::string& temporary, const std::string& path) {
   const std::string key = Key(path);
-  if (failingWrites_.count(key) || locked_.count(key) || !folders_.count(ParentKey(path)) || folders_.count(key)) {
+  const auto found = files_.find(Key(temporary));
+  if (found == files_.end() || failingCommits_.count(key) || locked_.count(key) || folders_.count(key) ||
+      !folders_.count(ParentKey(path))) {
     return false;
   }
+  std::string bytes = std::move(found->second.bytes);
+  files_.erase(found);
+  // A replaced file keeps its spelling and its place in listings.
   const bool existed = files_.count(key) != 0;
   File& file = files_[key];
   if (!existed) {
     file.path = path;
     file.order = nextOrder_++;
   }
-  file.bytes.assign(bytes);
+  file.bytes = std::move(bytes);
   file.archive = true;
+  return true;
+}
+
+bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  const auto found = files_.find(Key(from));
+  if (found == files_.end() || locked_.count(Key(from)) || failingCopies_.count(Key(from)) ||
+      files_.count(Key(to)) || !folders_.count(ParentKey(to))) {
+    return false;
+  }
+  const File source = found->second;
+  AddFile(to, source.bytes, source.archive);
+  SetModified(to, source.modified);
   return true;
 }
 

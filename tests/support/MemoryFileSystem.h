@@ -18,8 +18,12 @@ class MemoryFileSystem final : public FileSystem {
 
   // The file exists but cannot be opened or renamed (a scanner or another program holds it).
   void Lock(const std::string& path) { locked_.insert(Key(path)); }
-  // Replacing this path fails, as on a read-only or full disk.
+  // Writing a temporary file beside this path fails, as on a full disk.
   void FailWritesTo(const std::string& path) { failingWrites_.insert(Key(path)); }
+  // Moving a temporary file over this path fails, as over a read-only file.
+  void FailCommitsTo(const std::string& path) { failingCommits_.insert(Key(path)); }
+  // Copying this file fails, as when the copy finds the disk full.
+  void FailCopiesOf(const std::string& path) { failingCopies_.insert(Key(path)); }
   void FailFolderCreation() { folderCreationFails_ = true; }
 
   bool Has(const std::string& path) const { return files_.count(Key(path)) != 0; }
@@ -28,7 +32,9 @@ class MemoryFileSystem final : public FileSystem {
   std::set<std::string> NamesIn(const std::string& folder) const;
 
   ReadOutcome ReadFile(const std::string& path, std::string& bytes) const override;
-  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+  std::optional<std::string> WriteTemporaryFile(const std::string& path, std::string_view bytes) override;
+  bool CommitFile(const std::string& temporary, const std::string& path) override;
+  bool CopyFile(const std::string& from, const std::string& to) override;
   std::optional<FileStatus> Status(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
   bool FolderExists(const std::string& path) const override;
@@ -54,6 +60,8 @@ class MemoryFileSystem final : public FileSystem {
   std::set<std::string> folders_;
   std::set<std::string> locked_;
   std::set<std::string> failingWrites_;
+  std::set<std::string> failingCommits_;
+  std::set<std::string> failingCopies_;
   bool folderCreationFails_ = false;
   int nextOrder_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,25 @@ TEST_F(Win32FileSystemTest, RefusedReplaceKeepsOldBytesAndNoTemporary) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   expectRefused("held open without FILE_SHARE_DELETE");
   CloseHandle(held);
+}
+
+TEST_F(Win32FileSystemTest, TheStepsOfAReplaceAndCopiesThatNeverReplace) {
+  WriteRaw(WidePath(L"memo.qld"), "old");
+  const std::optional<std::string> temporary = fs_.WriteTemporaryFile(Path("memo.qld"), "new");
+  ASSERT_TRUE(temporary.has_value());
+  EXPECT_EQ(ReadRaw(WidenCp949(*temporary)), "new");
+  EXPECT_EQ(ReadRaw(WidePath(L"memo.qld")), "old");
+
+  ASSERT_TRUE(fs_.CopyFile(Path("memo.qld"), Path("memo.qld.damaged")));
+  EXPECT_FALSE(fs_.CopyFile(Path("memo.qld"), Path("memo.qld.damaged")));
+  EXPECT_FALSE(fs_.CopyFile(Path("none.qld"), Path("none.qld.damaged")));
+  ASSERT_TRUE(fs_.CommitFile(*temporary, Path("memo.qld")));
+  EXPECT_EQ(ReadRaw(WidePath(L"memo.qld")), "new");
+  EXPECT_EQ(ReadRaw(WidePath(L"memo.qld.damaged")), "old");
+  EXPECT_EQ(RawNames(wide_), (std::vector<std::wstring>{L"memo.qld", L"memo.qld.damaged"}));
+
+  EXPECT_FALSE(fs_.WriteTemporaryFile(Path("nowhere\\memo.qld"), "text").has_value());
+  EXPECT_EQ(RawNames(wide_).size(), 2u);
 }
 
 // --- ReadFile ---

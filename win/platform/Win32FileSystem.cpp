@@ -13,7 +13,6 @@ namespace {
 
 class Handle {
  public:
-  Handle() = default;
   explicit Handle(HANDLE handle) : handle_(handle) {}
   ~Handle() { Close(); }
   Handle(const Handle&) = delete;
@@ -21,10 +20,6 @@ class Handle {
 
   bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
   HANDLE Get() const { return handle_; }
-  void Reset(HANDLE handle) {
-    Close();
-    handle_ = handle;
-  }
   // Closing can report a write the system had deferred, so the result matters.
   bool Close() {
     if (!Valid()) return true;
@@ -95,9 +90,24 @@ LocalTime ToLocalTime(const SYSTEMTIME& time) {
 }
 
 // Two writers in one process, or two processes, never pick the same temporary name.
-std::wstring TemporaryName(const std::wstring& target) {
+std::string TemporaryName(const std::string& target) {
   static std::atomic<unsigned> counter{0};
-  return target + L'.' + std::to_wstring(GetCurrentProcessId()) + L'-' + std::to_wstring(counter++) + L".tmp";
+  return target + '.' + std::to_string(GetCurrentProcessId()) + '-' + std::to_string(counter++) + ".tmp";
+}
+
+enum class NewFile { Written, Exists, Failed };
+
+// Creates a file that must not exist yet, writes and flushes it; a failed write removes it again.
+NewFile WriteNewFile(const std::string& path, std::string_view bytes) {
+  const auto wide = ApiPath(path);
+  if (!wide || wide->empty()) return NewFile::Failed;
+  Handle file(CreateFileW(wide->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return GetLastError() == ERROR_FILE_EXISTS ? NewFile::Exists : NewFile::Failed;
+  bool ok = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) != FALSE;
+  ok = file.Close() && ok;
+  if (ok) return NewFile::Written;
+  DeleteFileW(wide->c_str());
+  return NewFile::Failed;
 }
 
 }  // namespace
@@ -138,28 +148,33 @@ ReadOutcome Win32FileSystem::ReadFile(const std::string& path, std::string& byte
   return ReadOutcome::Ok;
 }
 
-bool Win32FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+std::optional<std::string> Win32FileSystem::WriteTemporaryFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return std::nullopt;  // the temporary file would land in the current folder
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    std::string temporary = TemporaryName(path);
+    switch (WriteNewFile(temporary, bytes)) {
+      case NewFile::Written: return temporary;
+      case NewFile::Exists: continue;
+      case NewFile::Failed: return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+bool Win32FileSystem::CommitFile(const std::string& temporary, const std::string& path) {
+  const auto source = ApiPath(temporary);
   const auto target = ApiPath(path);
-  if (!target || target->empty()) return false;
+  if (!source || !target || target->empty()) return false;
   // Windows refuses to move over a read-only file; Wine would replace it, so ask first.
   const DWORD existing = GetFileAttributesW(target->c_str());
   if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY)) return false;
+  return MoveFileExW(source->c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
 
-  std::wstring temporary;
-  Handle file;
-  for (int attempt = 0; attempt < 16 && !file.Valid(); ++attempt) {
-    temporary = TemporaryName(*target);
-    file.Reset(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                           nullptr));
-    if (!file.Valid() && GetLastError() != ERROR_FILE_EXISTS) return false;
-  }
-  if (!file.Valid()) return false;
-
-  bool ok = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) != FALSE;
-  ok = file.Close() && ok;
-  ok = ok && MoveFileExW(temporary.c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileW(temporary.c_str());
-  return ok;
+bool Win32FileSystem::CopyFile(const std::string& from, const std::string& to) {
+  // Read and written whole rather than by CopyFileW, so that the copy is flushed like every write.
+  std::string bytes;
+  return ReadFile(from, bytes) == ReadOutcome::Ok && WriteNewFile(to, bytes) == NewFile::Written;
 }
 
 std::optional<FileStatus> Win32FileSystem::Status(const std::string& path) const {

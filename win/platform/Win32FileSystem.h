@@ -8,7 +8,9 @@ namespace quillet::win {
 class Win32FileSystem final : public FileSystem {
  public:
   ReadOutcome ReadFile(const std::string& path, std::string& bytes) const override;
-  bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+  std::optional<std::string> WriteTemporaryFile(const std::string& path, std::string_view bytes) override;
+  bool CommitFile(const std::string& temporary, const std::string& path) override;
+  bool CopyFile(const std::string& from, const std::string& to) override;
   std::optional<FileStatus> Status(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
   bool FolderExists(const std::string& path) const override;

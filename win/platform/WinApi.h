@@ -1,10 +1,11 @@
 #pragma once
 
 // <windows.h> for the Windows layer. The API's A/W selector macros would rename the port
-// methods of the same names (DeleteFile, MoveFile, ReplaceFile, DrawText) in any file that sees both,
-// so they go; code here names the W functions explicitly anyway.
+// methods of the same names (CopyFile, DeleteFile, MoveFile, ReplaceFile, DrawText) in any file
+// that sees both, so they go; code here names the W functions explicitly anyway.
 #include <windows.h>
 
+#undef CopyFile
 #undef DeleteFile
 #undef MoveFile
 #undef ReplaceFile

@@ -294,6 +294,46 @@ TEST_F(MeterTest, ButtonsFollowTheMouse) {
   EXPECT_EQ(calls[0].source, (Rect{30, 0, 60, 30}));
 }
 
+TEST_F(MeterTest, ExtremeSkinValuesSaturateInsteadOfOverflowing) {
+  constexpr const char* kMax = "2147483647";
+  constexpr const char* kMin = "-2147483648";
+  const struct {
+    const char* drawType;
+    std::vector<std::pair<std::string, std::string>> keys;
+  } cases[] = {
+      {"IMAGE", {{"ImageName", "face.png"}, {"X", kMax}, {"Y", kMax}, {"W", "10"}, {"H", "10"}, {"SolidColor", "FF0000"}}},
+      {"IMAGE", {{"X", kMin}, {"Y", kMin}, {"BevelType", "1"}}},
+      {"IMAGE", {{"W", kMax}, {"H", kMax}, {"BevelType", "2"}}},
+      {"FRAMEIMAGE", {{"ImageName", "strip.png"}, {"X", kMax}, {"W", "30"}, {"H", "30"}}},
+      {"NUMIMAGE", {{"ImageName", "digits.png"}, {"W", "10"}, {"H", "12"}, {"Cipher", "3"}, {"Space", kMax}}},
+      {"NUMIMAGE", {{"ImageName", "digits.png"}, {"W", "10"}, {"H", "12"}, {"Cipher", "3"}, {"Space", kMax},
+                    {"Vertical", "1"}}},
+      {"NUMIMAGE", {{"ImageName", "digits.png"}, {"X", kMin}, {"W", "10"}, {"H", "12"}, {"Cipher", "3"},
+                    {"Space", kMax}, {"AlignLeftTop", "0"}}},
+      {"STRING", {{"X", kMin}, {"W", "10"}, {"StringAlign", "RIGHT"}}},
+      {"STRING", {{"X", kMin}, {"W", kMax}, {"StringAlign", "CENTER"}}},
+      {"BUTTON", {{"ImageName", "strip.png"}, {"X", kMax}, {"Y", kMax}, {"W", "30"}, {"H", "30"}}},
+  };
+  FixedMeasure many(123);
+  for (const auto& c : cases) {
+    std::unique_ptr<Meter> meter = MakeMeter(c.drawType);
+    MeterContext context{images, "C:\\Skin\\"};
+    SkinSection section("S");
+    for (const auto& [key, value] : c.keys) section.Set(key, value);
+    meter->Configure(section, context);
+    meter->Bind(&many);
+    meter->Update();
+    canvas.Reset();
+    meter->Draw(canvas);
+    EXPECT_FALSE(canvas.calls().empty()) << c.drawType;
+    for (const DrawCall& call : canvas.calls()) {
+      EXPECT_LE(call.destination.left, call.destination.right) << c.drawType;
+      EXPECT_LE(call.destination.top, call.destination.bottom) << c.drawType;
+    }
+    EXPECT_TRUE(meter->HitTest(meter->X(), meter->Y())) << c.drawType;
+  }
+}
+
 TEST_F(MeterTest, UpdateDividersHoldValuesBack) {
   FixedMeasure first(1);
   std::unique_ptr<Meter> frames = std::make_unique<FrameImageMeter>();
