@@ -78,9 +78,15 @@ void MainFrame::OpenCurrentGroup() {
 void MainFrame::WriteMemoList(Report report) {
   if (!groupOpen_) return;
   const GeneralSettings& general = services_.settings.values().general;
-  const ListWriteStatus status = memoLists_.WriteGroup(general.dataFolder, general.memoDbFile, memos_);
+  UnsavedFile unsaved;
+  const ListWriteStatus status = memoLists_.WriteGroup(general.dataFolder, general.memoDbFile, memos_, &unsaved);
   if (report == Report::Nothing) return;
   if (status == ListWriteStatus::Failed) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
+  if (status == ListWriteStatus::SavedElsewhere && unsaved.first) {
+    char text[1024];
+    std::snprintf(text, sizeof text, kMemoSavedElsewhereMessage, unsaved.path.c_str());
+    ShowProgramMessage(hwnd(), text);
+  }
 }
 
 void MainFrame::OnBroadcast(WPARAM request) {

@@ -34,6 +34,7 @@ constexpr const char* kUsageText =
     "  send TITLE MESSAGE WPARAM LPARAM SECONDS  send a message and print its result; fail if unanswered\n"
     "  hold-locked-mutex SECONDS        hold the program's instance mutex where no other process may\n"
     "                                   open it, as an elevated instance's looks to a normal start\n"
+    "  hold-file PATH SECONDS           keep a file open with no sharing, as a virus scanner may\n"
     "  broadcast WPARAM                 send the program's registered message to HWND_BROADCAST\n"
     "  listen SECONDS                   print the wParam of the first registered broadcast received\n"
     "                                   (its window is titled \"quillet-driver listener\")\n"
@@ -216,6 +217,15 @@ int HoldLockedMutex(unsigned long long seconds) {
   Print(stdout, L"holding");
   Sleep(static_cast<DWORD>(seconds * 1000ULL));
   CloseHandle(mutex);
+  return kOk;
+}
+
+int HoldFile(const std::wstring& path, unsigned long long seconds) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return Fail(L"cannot open " + path + L", error " + std::to_wstring(GetLastError()));
+  Print(stdout, L"holding");
+  Sleep(static_cast<DWORD>(seconds * 1000ULL));
+  CloseHandle(file);
   return kOk;
 }
 
@@ -424,6 +434,10 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"hold-locked-mutex") {
     if (wrongCount(1) || !number(1) || *number(1) > 3600) return Usage(L"hold-locked-mutex SECONDS (0-3600)");
     return HoldLockedMutex(*number(1));
+  }
+  if (command == L"hold-file") {
+    if (wrongCount(2) || !number(2) || *number(2) > 3600) return Usage(L"hold-file PATH SECONDS (0-3600)");
+    return HoldFile(args[1], *number(2));
   }
   if (command == L"broadcast") {
     if (wrongCount(1) || !number(1)) return Usage(L"broadcast WPARAM");
