@@ -37,7 +37,8 @@ void DialogScript::Poll() {
   if (Done() || expired_) return;
   if (GetTickCount64() > deadline_) {
     expired_ = true;
-    ADD_FAILURE() << "no visible dialog \"" << Utf8(steps_[next_].title) << "\" for step " << next_ + 1 << " before the deadline";
+    ADD_FAILURE() << "no visible dialog \"" << Utf8(steps_[next_].title) << "\" for step " << next_ + 1
+                  << " before the deadline";
     Dialog::EndAllModal(IDCANCEL);
     return;
   }

@@ -187,7 +187,8 @@ int GoneFirst(const std::wstring& first, const std::wstring& second, unsigned lo
   Print(stdout, L"watching");
   const ULONGLONG deadline = DeadlineAfter(seconds);
   while (FindTarget({first})) {
-    if (GetTickCount64() >= deadline) return Fail(L"\"" + first + L"\" still there after " + std::to_wstring(seconds) + L" s");
+    if (GetTickCount64() >= deadline)
+      return Fail(L"\"" + first + L"\" still there after " + std::to_wstring(seconds) + L" s");
     Sleep(kPollMs / 5);
   }
   if (!IsWindow(watched)) return Fail(L"\"" + second + L"\" went no later than \"" + first + L"\"");
