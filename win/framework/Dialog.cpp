@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/Control.h"
+
 namespace quillet::win {
 
 namespace {
@@ -127,6 +129,12 @@ bool Dialog::Dispatch(const Message& message, LRESULT& result) {
       return true;
     case WM_NCDESTROY:
       Remove(Navigable(), hwnd());
+      return OnMessage(message, result);
+    case WM_DRAWITEM:
+      if (ReflectDrawItem(message)) {
+        result = TRUE;
+        return true;
+      }
       return OnMessage(message, result);
     default:
       return OnMessage(message, result);

@@ -22,7 +22,7 @@ void WindowBase::StopTimer(UINT_PTR id) { KillTimer(hwnd_, id); }
 void WindowBase::Attach(HWND hwnd, int slot) {
   hwnd_ = hwnd;
   slot_ = slot;
-  SetWindowLongPtrW(hwnd, slot, reinterpret_cast<LONG_PTR>(this));
+  if (slot != kNoSlot) SetWindowLongPtrW(hwnd, slot, reinterpret_cast<LONG_PTR>(this));
 }
 
 WindowBase* WindowBase::Attached(HWND hwnd, int slot) {
@@ -31,7 +31,7 @@ WindowBase* WindowBase::Attached(HWND hwnd, int slot) {
 
 void WindowBase::Detach() {
   if (!hwnd_) return;
-  SetWindowLongPtrW(hwnd_, slot_, 0);
+  if (slot_ != kNoSlot) SetWindowLongPtrW(hwnd_, slot_, 0);
   hwnd_ = nullptr;
   detached_ = true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -50,7 +51,8 @@ class WindowBase {
   void StopTimer(UINT_PTR id);
 
   // For the procedures: attaches the object to `hwnd` through the window slot `slot`
-  // (GWLP_USERDATA or DWLP_USER).
+  // (GWLP_USERDATA or DWLP_USER), or through nothing when the procedure finds it another way.
+  static constexpr int kNoSlot = INT_MIN;
   void Attach(HWND hwnd, int slot);
   static WindowBase* Attached(HWND hwnd, int slot);
 
