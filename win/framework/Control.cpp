@@ -10,6 +10,11 @@ constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
+// An object that goes before its control (a member of a window being deleted) lets go of it first.
+Control::~Control() {
+  if (hwnd()) RemoveWindowSubclass(hwnd(), &Control::Procedure, kSubclassId);
+}
+
 bool Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& place, HWND parent, int id) {
   const HWND control =
       CreateWindowExW(exStyle, className, L"", style | WS_CHILD, place.left, place.top, place.right - place.left,

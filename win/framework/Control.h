@@ -9,6 +9,8 @@ namespace quillet::win {
 // is destroyed with its parent; its owner keeps the object in a WindowPtr.
 class Control : public WindowBase {
  public:
+  ~Control() override;
+
   // Makes the control as a child of `parent`; false when the class or the window cannot be made.
   bool Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& place, HWND parent, int id);
   // Takes over a control that exists already, e.g. one made from a dialog template.

@@ -64,4 +64,21 @@ ScreenGeometry CurrentScreens() {
   return screens;
 }
 
+std::vector<Rect> WorkAreas() {
+  std::vector<Rect> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+          const RECT& work = info.rcWork;
+          reinterpret_cast<std::vector<Rect>*>(data)->push_back(Rect{work.left, work.top, work.right, work.bottom});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 }  // namespace quillet::win

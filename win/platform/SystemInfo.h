@@ -18,4 +18,7 @@ int MonitorCount();
 // The primary screen's size and every monitor's rectangle.
 ScreenGeometry CurrentScreens();
 
+// Every monitor's work area (without the taskbar).
+std::vector<Rect> WorkAreas();
+
 }  // namespace quillet::win

@@ -25,3 +25,19 @@
 // Commands
 #define ID_APP_ABOUT 32775
 #define ID_APP_EXIT 32773
+
+// Commands of the desktop panels (the widgets' menus)
+#define ID_PANEL_HIDE 32782
+#define ID_PANEL_ALWAYS_ON_TOP 32787
+#define ID_PANEL_ARRANGE 32806
+#define ID_PANEL_TOP_LEFT 32807
+#define ID_PANEL_BOTTOM_LEFT 32808
+#define ID_PANEL_TOP_RIGHT 32809
+#define ID_PANEL_BOTTOM_RIGHT 32810
+#define ID_PANEL_NORMAL 32819
+#define ID_PANEL_DESKTOP 32820
+#define ID_PANEL_FIX_POSITION 32842
+
+// "다른 그룹 열기": one command a group file, in the order of the tray menu's group list
+#define ID_OPEN_GROUP_FIRST 5224
+#define ID_OPEN_GROUP_LAST 5423
