@@ -34,7 +34,8 @@ class FakeHost final : public PanelHost {
     windowClass.lpfnWndProc = &FakeHost::Procedure;
     windowClass.lpszClassName = L"QuilletPanelTestTarget";
     RegisterClassW(&windowClass);
-    target_ = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    target_ =
+        CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   }
   ~FakeHost() { DestroyWindow(target_); }
 

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "memo/MemoColors.h"
+#include "memo/MemoLayout.h"
+
+namespace quillet {
+namespace {
+
+TEST(MemoColors, ChannelsAreMultipliedTruncatedAndHeld) {
+  EXPECT_EQ(ScaleColor(0xC6C6C6, 1.2), 0xEDEDEDu);  // 198 × 1.2 = 237.6
+  EXPECT_EQ(ScaleColor(0xCE9AFF, 1.2), 0xF7B8FFu);  // red 255 held, green 184.8, blue 247.2
+  EXPECT_EQ(ScaleColor(0x808080, 0.55), 0x464646u);
+  EXPECT_EQ(LightenColor(0x808080, 0.55), 0x808080u);  // never darker
+  EXPECT_EQ(LightenColor(0x329632, 1.2), 0x3CB43Cu);
+
+  const MemoColors plain = ColorsFor(0xC6C6C6, false);
+  EXPECT_EQ(plain.title, 0xEDEDEDu);
+  EXPECT_EQ(plain.formatBar, 0xD9D9D9u);
+  EXPECT_EQ(plain.buttons, 0xC6C6C6u);
+  EXPECT_EQ(ColorsFor(0xC6C6C6, true).buttons, 0xEDEDEDu);
+
+  std::array<int, kPaletteSize> palette{};
+  for (int i = 0; i < kPaletteSize; ++i) palette[static_cast<std::size_t>(i)] = 0x010101 * (i + 1);
+  EXPECT_EQ(PaletteColor(palette, 13), 0x020202u);
+  EXPECT_EQ(PaletteColor(palette, -1), 0x0C0C0Cu);
+}
+
+TEST(MemoColors, TheTitleStripColumnRunsFromLightToDark) {
+  const std::vector<Colorref> column = TitleStripColumn(0x646464, 17);  // channels 100
+  ASSERT_EQ(column.size(), 17u);
+  EXPECT_EQ(column[0], 0x828282u);   // 1.3
+  EXPECT_EQ(column[1], 0x6B6B6Bu);   // 1 + 7 × 0.15 / 14 = 1.075
+  EXPECT_EQ(column[14], 0x5D5D5Du);  // 1.075 − 13 × 0.15 / 14 ≈ 0.936
+  EXPECT_EQ(column[15], 0x555555u);  // 0.85
+  EXPECT_EQ(column[16], 0x373737u);  // 0.55
+  for (std::size_t row = 2; row <= 14; ++row) EXPECT_LE(column[row], column[row - 1]) << row;
+  EXPECT_EQ(TitleStripColumn(0x646464, 1), std::vector<Colorref>{0x828282});
+  EXPECT_TRUE(TitleStripColumn(0x646464, 0).empty());
+}
+
+TEST(MemoLayout, FoldingKeepsTheRightEdgeAndEachStatePlacesTheEditor) {
+  EXPECT_EQ(FoldedMemoSize(false, {}, 150, true), (Size{150, 18}));
+  EXPECT_EQ(FoldedMemoSize(true, {200, 14}, 150, true), (Size{240, 18}));
+  EXPECT_EQ(FoldedMemoSize(true, {200, 14}, 150, false), (Size{150, 18}));
+  EXPECT_EQ(FoldedMemoSize(true, {50, 20}, 150, true), (Size{150, 22}));
+  EXPECT_EQ(AtRightEdge({100, 50, 300, 250}, {150, 18}), (Rect{150, 50, 300, 68}));
+  EXPECT_EQ(RepairedMemoRect({300, 50, 300, 40}), (Rect{200, -10, 300, 40}));
+
+  const Size client{180, 100};
+  const struct {
+    MemoViewState state;
+    Rect editor;
+  } cases[] = {
+      {{true, false, false, false}, {5, 20, 175, 95}},
+      {{true, true, false, false}, {5, 38, 175, 95}},
+      {{true, true, true, false}, {5, 3, 175, 95}},   // the simple view hides strip and bar
+      {{true, false, true, true}, {5, 20, 175, 95}},  // ... but keeps the band for title and time
+      {{false, false, false, false}, {1, 1, 121, 17}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MemoEditorRect(client, c.state, 150), c.editor);
+  EXPECT_EQ(MemoEditorRect({150, 18}, {false, false, true, false}, 150), (Rect{1, 1, 149, 17}));
+  EXPECT_EQ(FormatBarRect(client), (Rect{2, 18, 178, 38}));
+}
+
+TEST(MemoLayout, TheFrameResizesAndTheRestDrags) {
+  const Size client{180, 100};
+  const struct {
+    int x, y;
+    MemoHit hit;
+  } cases[] = {
+      {2, 50, MemoHit::Left},     {2, 97, MemoHit::BottomLeft}, {177, 50, MemoHit::Right},
+      {177, 97, MemoHit::BottomRight}, {90, 97, MemoHit::Bottom}, {90, 50, MemoHit::Default},
+      {2, 1, MemoHit::TopLeft},   {177, 1, MemoHit::TopRight},  {90, 1, MemoHit::Top},
+      {90, 10, MemoHit::Caption}, {2, 16, MemoHit::Caption},   {5, 50, MemoHit::Default},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HitTestExpandedMemo(c.x, c.y, client, false), c.hit) << c.x << "," << c.y;
+  EXPECT_EQ(HitTestExpandedMemo(90, 50, client, true), MemoHit::Caption);
+}
+
+}  // namespace
+}  // namespace quillet
