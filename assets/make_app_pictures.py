@@ -15,7 +15,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import gradient, paint  # noqa: E402
+from drawing import gradient, paint, png_bytes, write_files  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "app")
@@ -576,30 +576,18 @@ def preview(icons, bg, close):
 # ---------------------------------------------------------------- main
 
 def main():
-    os.makedirs(OUT, exist_ok=True)
     sizes = [16, 20, 24, 32, 40, 48, 64, 256]
     icons = [icon_image(s) for s in sizes]
     bg = about_background()
     close = close_strip()
-
-    written = []
-
-    def write(name, data):
-        path = os.path.join(OUT, name)
-        with open(path, "wb") as f:
-            f.write(data)
-        written.append(path)
-
-    write("quillet.ico", ico_bytes(icons))
     buf = io.BytesIO()
     bg.save(buf, "BMP")
-    write("about_background.bmp", buf.getvalue())
-    write("about_close.bmp", bmp32_premultiplied(close))
-    buf = io.BytesIO()
-    preview(icons, bg, close).save(buf, "PNG", optimize=False)
-    write("preview.png", buf.getvalue())
-    for p in written:
-        print(os.path.relpath(p, os.path.dirname(HERE)), os.path.getsize(p), "bytes")
+    write_files(OUT, [
+        ("quillet.ico", ico_bytes(icons)),
+        ("about_background.bmp", buf.getvalue()),
+        ("about_close.bmp", bmp32_premultiplied(close)),
+        ("preview.png", png_bytes(preview(icons, bg, close))),
+    ])
 
 
 if __name__ == "__main__":

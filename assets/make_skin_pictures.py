@@ -9,7 +9,6 @@ and prints each file it wrote. The output is byte-for-byte the same on every
 run. The file name starts with the program's resource number.
 """
 
-import io
 import math
 import os
 
@@ -17,7 +16,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import gradient, paint  # noqa: E402
+from drawing import gradient, paint, png_bytes, write_files  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "skin")
@@ -133,9 +132,7 @@ def font(name, size):
 
 
 def rgba_png(img):
-    buf = io.BytesIO()
-    img.convert("RGBA").save(buf, "PNG", optimize=False)
-    return buf.getvalue()
+    return png_bytes(img.convert("RGBA"))
 
 
 # ---------------------------------------------------------------- clock face
@@ -927,7 +924,6 @@ def preview(pics):
 # ---------------------------------------------------------------- main
 
 def main():
-    os.makedirs(OUT, exist_ok=True)
     pics = {
         "clock": clock_background(),
         "names": day_name_strip(),
@@ -952,25 +948,10 @@ def main():
         ("250_notice_background.png", "notice", NOTICE_SIZE),
         ("251_postit_background.png", "postit", POSTIT_SIZE),
     ]
-    written = []
-
-    def write(name, data):
-        path = os.path.join(OUT, name)
-        with open(path, "wb") as f:
-            f.write(data)
-        written.append(path)
-
     for name, key, want in files:
         assert pics[key].size == want, (name, pics[key].size)
-        write(name, rgba_png(pics[key]))
-    buf = io.BytesIO()
-    preview(pics).save(buf, "PNG", optimize=False)
-    write("preview.png", buf.getvalue())
-    for p in written:
-        with Image.open(p) as im:
-            dims = "%dx%d %s" % (im.width, im.height, im.mode)
-        print(os.path.relpath(p, os.path.dirname(HERE)), dims, os.path.getsize(p), "bytes")
-
+    write_files(OUT, [(name, rgba_png(pics[key])) for name, key, _ in files]
+                + [("preview.png", png_bytes(preview(pics)))])
 
 if __name__ == "__main__":
     main()
