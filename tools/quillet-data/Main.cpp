@@ -1,4 +1,5 @@
-// quillet-data: reads the program's data files for inspection and recovery, and converts dates.
+// quillet-data: reads the program's data files for inspection and recovery, writes memo lists from
+// their JSON, and converts dates.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,7 +9,9 @@
 #include "DumpDayInfo.h"
 #include "DumpMemoList.h"
 #include "HostClock.h"
+#include "HostFile.h"
 #include "HostTextCodec.h"
+#include "ImportMemoList.h"
 #include "InputFile.h"
 #include "LunarCommands.h"
 #include "SkinCheck.h"
@@ -27,6 +30,11 @@ void PrintUsage() {
       "usage: quillet-data dump FILE\n"
       "  dump   print a data file as JSON: a memo list (.qld, RecycleBin.qlr, memolist160, memolist),\n"
       "         an alarm file (.qla, alarmlist160, alarmlist) or the anniversary file DayInfo.dat\n"
+      "       quillet-data import FILE.json OUT\n"
+      "  import  write the memo list OUT (.qld, RecycleBin.qlr) from the JSON that dump prints for one;\n"
+      "          a field left out takes a new memo's value under the default settings: version 150,\n"
+      "          backColor 11910870, paletteColor 13027014, expanded 1, titleFont \"7816192|0|0|0|14|Tahoma\",\n"
+      "          every other number 0 and text \"\"; unknown fields and text CP949 cannot hold are errors\n"
       "       quillet-data skin-check FILE | --built-in NAME\n"
       "  skin-check  what the skin engine builds of a skin file, and every part it skips\n",
       stderr);
@@ -49,6 +57,24 @@ int Dump(const std::filesystem::path& name) {
   if (result.error.empty()) return 0;
   std::fprintf(stderr, "quillet-data: %s: %s\n", name.u8string().c_str(), result.error.c_str());
   return 1;
+}
+
+int Import(const std::filesystem::path& from, const std::filesystem::path& to) {
+  const std::optional<std::string> json = quillet::ReadInputFile(from);
+  if (!json) {
+    std::fprintf(stderr, "quillet-data: cannot read %s\n", from.u8string().c_str());
+    return 1;
+  }
+  const quillet::ImportResult result = quillet::ImportMemoList(*json, *MakeHostTextCodec());
+  if (!result.error.empty()) {
+    std::fprintf(stderr, "quillet-data: %s: %s\n", from.u8string().c_str(), result.error.c_str());
+    return 1;
+  }
+  if (!ReplaceHostFile(to, result.bytes)) {
+    std::fprintf(stderr, "quillet-data: cannot write %s\n", to.u8string().c_str());
+    return 1;
+  }
+  return 0;
 }
 
 int Convert(quillet::LunarCommandOutput (*command)(const std::vector<std::string>&), const Arguments& arguments) {
@@ -84,6 +110,7 @@ int SkinCheck(const Arguments& arguments) {
 int Run(const Arguments& arguments) {
   if ((arguments.size() == 2 || arguments.size() == 3) && arguments[0] == "skin-check") return SkinCheck(arguments);
   if (arguments.size() == 2 && arguments[0] == "dump") return Dump(arguments[1]);
+  if (arguments.size() == 3 && arguments[0] == "import") return Import(arguments[1], arguments[2]);
   if (!arguments.empty() && arguments[0] == "lunar") return Convert(&quillet::SolarToLunarCommand, arguments);
   if (!arguments.empty() && arguments[0] == "solar") return Convert(&quillet::LunarToSolarCommand, arguments);
   PrintUsage();
