@@ -7,8 +7,6 @@
 namespace quillet {
 namespace {
 
-constexpr std::size_t kReach = 100;
-
 bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 bool IsTrailByte(unsigned char c) { return (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A) || c >= 0x81; }
 bool IsSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
@@ -58,14 +56,15 @@ bool IsAbsolutePath(std::string_view word) {
 
 }  // namespace
 
-std::string WordAtCharacter(std::string_view text, std::size_t character) {
+std::string WordAt(std::string_view text, std::size_t offset) {
   const std::vector<std::size_t> starts = CharacterStarts(text);
   const std::size_t count = starts.size() - 1;
-  const std::size_t at = character < count ? character : count;
+  std::size_t at = 0;
+  while (at < count && starts[at + 1] <= offset) ++at;
   std::size_t first = at;
-  while (at - first < kReach && first > 0 && !IsSeparator(text[starts[first - 1]])) --first;
+  while (at - first < kClickReach && first > 0 && !IsSeparator(text[starts[first - 1]])) --first;
   std::size_t last = at;
-  while (last - at < kReach && last < count && !IsSeparator(text[starts[last]])) ++last;
+  while (last - at < kClickReach && last < count && !IsSeparator(text[starts[last]])) ++last;
   return std::string(text.substr(starts[first], starts[last] - starts[first]));
 }
 

@@ -86,7 +86,7 @@ TEST(ClickedAddress, TheWordReachesAHundredCharactersEachWayUpToASpaceCrOrLf) {
   }();
   const struct {
     std::string text;
-    std::size_t character;
+    std::size_t offset;
     std::string word;
   } cases[] = {
       {"see https://example.org/a now", 9, "https://example.org/a"},
@@ -95,16 +95,18 @@ TEST(ClickedAddress, TheWordReachesAHundredCharactersEachWayUpToASpaceCrOrLf) {
       {"see https://example.org/a now", 25, "https://example.org/a"},  // the space after it
       {"one\r\nword\nnext", 6, "word"},
       {"one\r\nword\nnext", 4, ""},  // between CR and LF
-      {"가나 www.예제.kr 다", 5, "www.예제.kr"},  // characters, not bytes
-      {"end", 99, "end"},                      // past the text: its last word
+      {"가나 www.예제.kr 다", 7, "www.예제.kr"},
+      {"가나 www.예제.kr 다", 10, "www.예제.kr"},  // inside a two-byte character
+      {"end", 99, "end"},                        // past the text: its last word
       {"", 0, ""},
       {longRun, 120, longRun.substr(20, 200)},
       {longRun, 0, longRun.substr(0, 100)},
       {longRun, 249, longRun.substr(149)},
-      {hangul, 0, hangul.substr(0, 200)},  // a hundred two-byte characters
+      {hangul, 0, hangul.substr(0, 200)},  // characters, not bytes
+      {hangul, 298, hangul.substr(98)},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WordAtCharacter(c.text, c.character), c.word) << c.text.substr(0, 40) << " @" << c.character;
+    EXPECT_EQ(WordAt(c.text, c.offset), c.word) << c.text.substr(0, 40) << " @" << c.offset;
   }
 }
 
