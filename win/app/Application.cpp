@@ -58,6 +58,7 @@ bool Application::StartUp() {
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  ole_ = std::make_unique<OleSession>();
 
   SettingsEnvironment environment{ProgramFolder(), DocumentsFolder(), MonitorCount(), platformLevel_};
   settings_ = std::make_unique<SettingsStore>(
@@ -92,6 +93,7 @@ void Application::ShutDown() {
   if (settings_) settings_->SaveAll();
   settings_.reset();
   gdiPlus_.reset();
+  ole_.reset();
   user32_.reset();
   singleInstance_.reset();
 }

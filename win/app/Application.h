@@ -7,6 +7,7 @@
 #include "framework/Gdi.h"
 #include "framework/GdiPlusSession.h"
 #include "framework/WindowBase.h"
+#include "memo/OleSession.h"
 #include "platform/RegistrySettings.h"
 #include "platform/Win32Clock.h"
 #include "platform/Win32FileSystem.h"
@@ -57,6 +58,7 @@ class Application {
   RegisteredMessages messages_;
   ModuleHandle user32_;
   std::unique_ptr<GdiPlusSession> gdiPlus_;
+  std::unique_ptr<OleSession> ole_;  // the memo editors' clipboard, drag and drop and objects
   Win32FileSystem files_;
   Win32TextCodec codec_;
   Win32Clock clock_;
