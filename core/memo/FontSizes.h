@@ -11,9 +11,14 @@ inline constexpr std::array<int, 16> kFontSizes = {8, 9, 10, 11, 12, 14, 16, 18,
 int StepFontSize(int points, int steps);
 
 // The editor's character heights are points × 18, not the 20 twips of a typographic point, and
-// are read back with the vertical offset added.
+// are read back with the vertical offset added, to the nearest point: RTF stores half points, so
+// a saved height comes back up to 9 twips short.
 inline constexpr int kEditorHeightPerPoint = 18;
 inline constexpr int EditorHeightOf(int points) { return points * kEditorHeightPerPoint; }
-inline constexpr int PointsOfEditorHeight(int height, int offset) { return (height + offset) / kEditorHeightPerPoint; }
+inline constexpr int PointsOfEditorHeight(int height, int offset) {
+  const long long twips = static_cast<long long>(height) + offset;
+  const long long half = kEditorHeightPerPoint / 2;
+  return static_cast<int>(twips >= 0 ? (twips + half) / kEditorHeightPerPoint : (twips - half) / kEditorHeightPerPoint);
+}
 
 }  // namespace quillet

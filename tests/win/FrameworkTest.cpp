@@ -16,6 +16,8 @@
 #include "platform/WinApi.h"
 #include "resources/resource.h"
 
+#include <commdlg.h>
+
 namespace quillet::win {
 namespace {
 
@@ -283,7 +285,9 @@ TEST(Dialog, ModelessDialogsKeepOrLendTheirKeysAndTellTheirOwner) {
 
 TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {
   static ClosingState* closing = nullptr;
+  static bool endedMenu = false;
   static bool menuOutlived = false;
+  EXPECT_FALSE(ClosingState().Begin());  // nothing to wait for
   ClosingState state;
   closing = &state;
   WindowPtr<HostWindow> owner = HostWindow::Make(nullptr);
@@ -293,7 +297,7 @@ TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {
   // The close request arrives while the menu's own loop runs.
   const UINT_PTR close = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    closing->Begin();
+    endedMenu = closing->Begin();
   });
   const UINT_PTR rescue = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
@@ -306,6 +310,7 @@ TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {
   KillTimer(nullptr, rescue);
   DestroyMenu(menu);
   EXPECT_FALSE(menuOutlived);
+  EXPECT_TRUE(endedMenu);
   EXPECT_TRUE(state.InProgress());
 
   bool endedDialog = false;
@@ -313,6 +318,29 @@ TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {
   EXPECT_EQ(ShowProgramMessage(nullptr, "계속할까요?", MessageKind::Question), IDNO);
   EXPECT_TRUE(endedDialog);
   EXPECT_FALSE(Dialog::EndAllModal(IDNO));  // none left
+
+  // The system's colour dialog, as the memo editor opens it.
+  static bool endedColorDialog = false;
+  const UINT_PTR closeOverColors = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    endedColorDialog = closing->Begin();
+  });
+  static bool colorDialogOutlived = false;
+  const UINT_PTR rescueColors = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    colorDialogOutlived = true;
+    PostMessageW(GetForegroundWindow(), WM_COMMAND, IDCANCEL, 0);
+  });
+  COLORREF custom[16] = {};
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = owner->hwnd();
+  choose.lpCustColors = custom;
+  EXPECT_FALSE(ChooseColorW(&choose));
+  KillTimer(nullptr, closeOverColors);
+  KillTimer(nullptr, rescueColors);
+  EXPECT_TRUE(endedColorDialog);
+  EXPECT_FALSE(colorDialogOutlived);
 }
 
 TEST(LayeredWindowApi, FindsTheFunctionsByNameAndSetsConstantAlpha) {

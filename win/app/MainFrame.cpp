@@ -143,7 +143,12 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case WM_TIMER:
       if (message.TimerId() == kDelayedCloseTimer) {
         StopTimer(kDelayedCloseTimer);
-        CloseNow();
+        // Still inside a loop that has not unwound (a dialog opened meanwhile): end it, wait again.
+        if (closing_.Begin()) {
+          StartTimer(kDelayedCloseTimer, kDelayedCloseMilliseconds);
+        } else {
+          CloseNow();
+        }
         return 0;
       }
       return Default(message);

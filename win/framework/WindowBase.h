@@ -42,6 +42,10 @@ class WindowBase {
   // Destroys the window, if there still is one.
   void Destroy();
 
+  // Handlers of window objects running on this thread right now, nested ones included: more than
+  // the caller's own means it runs inside another handler's nested loop (a menu, a dialog).
+  static int HandlersRunning() { return handlersRunning_; }
+
  protected:
   WindowBase() = default;
 
@@ -71,6 +75,7 @@ class WindowBase {
   int depth_ = 0;          // handlers of this object running, nested ones included
   bool detached_ = false;  // WM_NCDESTROY seen; OnFinalMessage comes when depth_ is back to 0
   std::vector<UINT_PTR> runningTimers_;
+  static inline int handlersRunning_ = 0;  // the program has one GUI thread
 };
 
 template <class Handle, class OnException>
@@ -78,6 +83,7 @@ LRESULT WindowBase::Deliver(const Message& message, Handle&& handle, OnException
   const bool timer = message.id == WM_TIMER;
   if (timer && !EnterTimer(message.TimerId())) return 0;
   ++depth_;
+  ++handlersRunning_;
   LRESULT result = 0;
   try {
     result = handle();
@@ -85,6 +91,7 @@ LRESULT WindowBase::Deliver(const Message& message, Handle&& handle, OnException
     // Nothing may unwind through the system's code.
     result = onException();
   }
+  --handlersRunning_;
   if (timer) LeaveTimer(message.TimerId());
   if (message.id == WM_NCDESTROY) Detach();
   if (--depth_ == 0 && detached_) {
