@@ -70,6 +70,36 @@ class Saver final : public SettingsExchange {
   std::string programFolder_;
 };
 
+// Passes on only the named keys: for values written the moment they change.
+class OnlyKeys final : public SettingsExchange {
+ public:
+  OnlyKeys(SettingsExchange& inner, std::initializer_list<std::string_view> keys) : inner_(inner), keys_(keys) {}
+
+  void Int(const char* section, const char* key, int& value, int fallback, Persist persist) override {
+    if (Wanted(key)) inner_.Int(section, key, value, fallback, persist);
+  }
+  void Text(const char* section, const char* key, std::string& value, std::string_view fallback,
+            Persist persist) override {
+    if (Wanted(key)) inner_.Text(section, key, value, fallback, persist);
+  }
+  void Path(const char* section, const char* key, std::string& value) override {
+    if (Wanted(key)) inner_.Path(section, key, value);
+  }
+  void Position(const char* section, const char* key, Point& value, Point fallback) override {
+    if (Wanted(key)) inner_.Position(section, key, value, fallback);
+  }
+
+ private:
+  bool Wanted(std::string_view key) const {
+    for (std::string_view wanted : keys_) {
+      if (wanted == key) return true;
+    }
+    return false;
+  }
+  SettingsExchange& inner_;
+  std::initializer_list<std::string_view> keys_;
+};
+
 }  // namespace
 
 SettingsStore::SettingsStore(FileSystem& files, SettingsBackend& registry, const Clock& clock,
@@ -194,6 +224,13 @@ PortableSwitchResult SettingsStore::SetPortableMode(bool on) {
   std::snprintf(message, sizeof message, "%s파일을 정상적으로 만들지 못하였습니다.", SettingsFilePath().c_str());
   DropDocument();
   return {false, message};
+}
+
+bool SettingsStore::SaveGeneralKeys(std::initializer_list<std::string_view> keys) {
+  Saver saver(Active(), portable_ ? environment_.programFolder : std::string());
+  OnlyKeys only(saver, keys);
+  ExchangeGeneral(only, settings_.general, settings_.color);
+  return !(portable_ && document_) || WriteSettingsFile();
 }
 
 void SettingsStore::SaveClockPosition() {

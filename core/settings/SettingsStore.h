@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,9 @@ class SettingsStore {
   bool SaveAll();
   PortableSwitchResult SetPortableMode(bool on);
   bool IsPortable() const { return portable_; }
+  // Writes just these keys of the general section, for values saved the moment they change
+  // ("DefaultColorType", "TitleFont"). False when the settings file could not be written.
+  bool SaveGeneralKeys(std::initializer_list<std::string_view> keys);
   void SaveClockPosition();
   // The version of the communication protocol other programs read: 2.
   void WriteCommunicationVersion();

@@ -97,6 +97,17 @@ TEST_F(SettingsStoreTest, TheFullSaveWritesSavedKeysOnly) {
   }
 }
 
+TEST_F(SettingsStoreTest, KeysSavedTheMomentTheyChangeLeaveTheOthersAlone) {
+  Load();
+  values().general.defaultColorType = 7;
+  values().general.titleFont = "255|0|0|1|16|굴림";
+  values().general.startDx = 300;
+  EXPECT_TRUE(store->SaveGeneralKeys({"DefaultColorType", "TitleFont"}));
+  EXPECT_EQ(registry.ReadInt("General", "DefaultColorType", 0), 7);
+  EXPECT_EQ(registry.ReadString("General", "TitleFont", ""), "255|0|0|1|16|굴림");
+  EXPECT_FALSE(registry.Has("General", "StartDX"));
+}
+
 TEST_F(SettingsStoreTest, MonitorAndPlatformRulesApplyAtLoad) {
   registry.WriteInt("General", "WorkMonitor", 5);
   registry.WriteInt("General", "EnableDesktop", 1);
