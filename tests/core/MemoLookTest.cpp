@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "memo/Arranging.h"
+#include "memo/DeleteRule.h"
 #include "memo/MemoColors.h"
 #include "memo/MemoLayout.h"
 
@@ -75,6 +77,43 @@ TEST(MemoLayout, TheFrameResizesAndTheRestDrags) {
   };
   for (const auto& c : cases) EXPECT_EQ(HitTestExpandedMemo(c.x, c.y, client, false), c.hit) << c.x << "," << c.y;
   EXPECT_EQ(HitTestExpandedMemo(90, 50, client, true), MemoHit::Caption);
+}
+
+TEST(DeleteRule, NothingWithContentGoesForGoodUnasked) {
+  using A = DeleteAction;
+  const struct {
+    DeleteKeys keys;
+    bool content, unreadable;
+    DeleteAction action;
+  } cases[] = {
+      {{true, true, true}, true, false, A::ToTemporaryStorage},  // Alt wins over everything
+      {{false, true, false}, true, false, A::ForGood},
+      {{false, true, false}, false, true, A::Ask},  // an unreadable file may hold the words
+      {{false, false, true}, true, false, A::ToRecycleBin},
+      {{}, false, false, A::ForGood},
+      {{}, true, false, A::Ask},   // text, or only a picture
+      {{}, false, true, A::Ask},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecideDelete(c.keys, c.content, c.unreadable), c.action);
+}
+
+TEST(Arranging, NewMemosFillTheFirstGapOfTheColumnChain) {
+  const ColumnLayout layout{Rect{0, 0, 1000, 400}, 180, 100, 15};
+  EXPECT_EQ(NewMemoRect({}, layout), (Rect{820, 15, 1000, 115}));
+  // Three of height 100 fill column 0; a fourth would end at 415 > 400, so column 1 starts at 0.
+  std::vector<Rect> memos = {{820, 15, 1000, 115}, {820, 115, 1000, 215}, {820, 215, 1000, 315}};
+  EXPECT_EQ(NewMemoRect(memos, layout), (Rect{640, 0, 820, 100}));
+  memos.push_back({640, 0, 820, 100});
+  EXPECT_EQ(NewMemoRect(memos, layout), (Rect{640, 100, 820, 200}));
+  // A gap in the chain is filled first; memos elsewhere leave the top right corner free.
+  EXPECT_EQ(NewMemoRect({{820, 15, 1000, 115}, {820, 215, 1000, 315}}, layout), (Rect{820, 115, 1000, 215}));
+  EXPECT_EQ(NewMemoRect({{100, 100, 280, 200}}, layout), (Rect{820, 15, 1000, 115}));
+  EXPECT_EQ(NewMemoRect({{821, 15, 1001, 115}}, layout), (Rect{820, 15, 1000, 115}));  // one pixel off
+
+  // "정렬" keeps the memo's size and skips the memo itself.
+  const std::vector<Rect> group = {{820, 15, 1000, 115}, {300, 300, 400, 350}};
+  EXPECT_EQ(ArrangedMemoRect(group, 1, layout), (Rect{900, 115, 1000, 165}));
+  EXPECT_EQ(ArrangedMemoRect(group, 0, layout), (Rect{820, 15, 1000, 115}));
 }
 
 }  // namespace

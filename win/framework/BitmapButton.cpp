@@ -29,6 +29,10 @@ void BitmapButton::SetPicture(Bitmap picture) {
   Redraw();
 }
 
+void BitmapButton::FitToPicture() {
+  SetWindowPos(hwnd(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void BitmapButton::SetBackground(COLORREF color) {
   background_ = color;
   Redraw();

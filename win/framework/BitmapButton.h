@@ -20,6 +20,8 @@ class BitmapButton final : public Control {
   // The bitmap resource `id` of the program, or a picture made elsewhere; the button owns it.
   bool LoadPicture(int id);
   void SetPicture(Bitmap picture);
+  // The button becomes exactly as large as its picture.
+  void FitToPicture();
   void SetBackground(COLORREF color);
   void SetChecked(bool checked);
   bool checked() const { return checked_; }

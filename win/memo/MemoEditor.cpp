@@ -1,7 +1,8 @@
 #include "memo/MemoEditor.h"
 
-#include <richedit.h>
 #include <commdlg.h>
+#include <richedit.h>
+#include <richole.h>
 
 #include <algorithm>
 #include <string_view>
@@ -73,10 +74,23 @@ bool MemoEditor::LoadRtf(const std::string& path) {
 }
 
 bool MemoEditor::SaveRtf(const std::string& path) {
-  const std::optional<std::string> rtf = StreamOutRtf(hwnd());
-  if (!rtf || !services_.files.ReplaceFile(path, *rtf)) return false;
+  if (!ExportRtf(path)) return false;
   SetModified(false);
   return true;
+}
+
+bool MemoEditor::ExportRtf(const std::string& path) const {
+  const std::optional<std::string> rtf = StreamOutRtf(hwnd());
+  return rtf && services_.files.ReplaceFile(path, *rtf);
+}
+
+bool MemoEditor::HasContent() const {
+  if (GetWindowTextLengthW(hwnd()) > 0) return true;
+  IRichEditOle* ole = nullptr;
+  if (!SendMessageW(hwnd(), EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole)) || !ole) return false;
+  const LONG objects = ole->GetObjectCount();
+  ole->Release();
+  return objects > 0;
 }
 
 void MemoEditor::Clear() { StreamInRtf(hwnd(), {}); }

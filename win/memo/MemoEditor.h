@@ -62,6 +62,10 @@ class MemoEditor final : public Control {
   // Writes the content as RTF over the file in one step and clears the modified flag. False when
   // it could not be written: the file keeps its old content and the editor stays modified.
   bool SaveRtf(const std::string& path);
+  // Writes a copy of the content elsewhere; the memo's own file still has to be saved.
+  bool ExportRtf(const std::string& path) const;
+  // Text, or an embedded object such as a pasted picture.
+  bool HasContent() const;
   void Clear();
   bool IsModified() const;
   void SetModified(bool modified);

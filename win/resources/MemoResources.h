@@ -2,8 +2,55 @@
 // handler whichever menu, key or window sends them.
 #pragma once
 
+// Dialog templates
+#define IDD_MEMO 133
+#define IDD_TITLE_STRIP 151
+
 // Menus
 #define IDR_EDITOR_MENU 155
+#define IDR_MEMO_MENU 167
+
+// Bitmaps of the memo buttons (magenta is see-through)
+#define IDB_MEMO_NEW 144
+#define IDB_MEMO_DELETE 148
+#define IDB_MEMO_TEXT_FORMAT 150
+#define IDB_MEMO_BOLD 152
+#define IDB_MEMO_ITALIC 153
+#define IDB_MEMO_UNDERLINE 157
+#define IDB_MEMO_SKIN_COLOR 158
+#define IDB_MEMO_FOLD 159
+#define IDB_MEMO_EXPAND 160
+#define IDB_MEMO_MENU 203
+#define IDB_MEMO_PIN 205
+#define IDB_MEMO_TITLE 236
+
+// Controls of a memo window (template 133) and of its title strip (151)
+#define IDC_MEMO_EXPAND 1009
+#define IDC_MEMO_TITLE 1010
+#define IDC_MEMO_EDITOR 4677
+#define IDC_STRIP_DELETE 1003
+#define IDC_STRIP_NEW 1004
+#define IDC_STRIP_PIN 1005
+#define IDC_STRIP_FORMAT 1006
+#define IDC_STRIP_COLOR 1007
+#define IDC_STRIP_FOLD 1008
+#define IDC_STRIP_MENU 1009
+
+// A memo window's commands (menu 167 and its buttons)
+#define ID_MEMO_HIDE 32782
+#define ID_MEMO_FOLD 32783
+#define ID_MEMO_WORDPAD 32785
+#define ID_MEMO_DELETE 32786
+#define ID_MEMO_ARRANGE 32788
+#define ID_MEMO_SCHEDULE 32815
+#define ID_MEMO_SAVE_AS 32818
+#define ID_MEMO_ALWAYS_ON_TOP 32838
+#define ID_MEMO_NORMAL 32839
+#define ID_MEMO_DESKTOP 32840
+#define ID_MEMO_SKIN_COLOR 32841
+#define ID_MEMO_PRINT 57607
+#define ID_MEMO_SEND_FIRST 5424  // "다른그룹으로 보내기": one a group, up to ID_MEMO_SEND_LAST
+#define ID_MEMO_SEND_LAST 5623
 
 // The editor's commands
 #define ID_EDIT_COPY 57634

@@ -6,7 +6,7 @@
 #define IDI_QUILLET 128
 
 // Bitmaps
-#define IDB_ABOUT_CLOSE 148       // the About box's close button: normal, hot, pressed, side by side
+#define IDB_ABOUT_CLOSE 3002      // the About box's close button: normal, hot, pressed, side by side
 #define IDB_ABOUT_BACKGROUND 3001
 
 // Dialog templates
@@ -22,9 +22,31 @@
 #define IDC_MESSAGE_ICON 3013
 #define IDC_ABOUT_CLOSE 3020
 
-// Commands
+// Commands of the main frame (the tray menu 130, the memo menu's "확장 메뉴", hotkeys)
 #define ID_APP_ABOUT 32775
 #define ID_APP_EXIT 32773
+#define ID_NEW_MEMO 32774
+#define ID_SHOW_ALL 32776
+#define ID_PREFERENCES 32777
+#define ID_ARRANGE_ALL 32778
+#define ID_EXPAND_ARRANGE 32789
+#define ID_FOLD_ARRANGE 32790
+#define ID_EXPAND_ALL 32791
+#define ID_FOLD_ALL 32792
+#define ID_HIDE_ALL 32793
+#define ID_ALL_ON_TOP 32795
+#define ID_ALL_NORMAL 32796
+#define ID_SCHEDULES 32804
+#define ID_RESTORE_MEMOS 32817
+#define ID_SHOW_CALENDAR 32823
+#define ID_CAPTURE 32824
+#define ID_SHOW_CLOCK 32830
+#define ID_ALL_ON_DESKTOP 32837
+#define ID_SHOW_SCHEDULE_VIEW 32854
+#define ID_FIND_MEMOS 32860
+#define ID_EDIT_GROUPS 32862
+#define ID_GROUP_PLACEHOLDER 32863
+#define ID_ARRANGE_BY_POSITION 32865
 
 // Commands of the desktop panels (the widgets' menus)
 #define ID_PANEL_HIDE 32782

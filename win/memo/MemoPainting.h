@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "framework/Gdi.h"
+#include "geometry/Rect.h"
+#include "memo/MemoColors.h"
+#include "memo/TitleFont.h"
+
+namespace quillet::win {
+
+// Everything a memo window's own painting depends on: its frame, grips, title band and folded bar
+// (the editor, the strip and the buttons paint themselves).
+struct MemoPicture {
+  Size client;
+  bool expanded = true;
+  bool simple = false;  // "SimpleMemoInactive" on and the memo inactive
+  bool skinType = false;
+  bool viewEditTime = false;
+  MemoColors colors;
+  std::wstring title;
+  std::wstring editTime;
+  HFONT titleFont = nullptr;        // the record's title font
+  HFONT simpleTitleFont = nullptr;  // the same at height 13, for the simple view's band
+  COLORREF titleColor = 0;
+  HFONT editTimeFont = nullptr;
+  COLORREF editTimeColor = 0;
+};
+
+void PaintMemo(HDC dc, const MemoPicture& picture);
+
+// The title font as a GDI font, at its own height or at `height`.
+Font MakeTitleFont(const TitleFont& font, std::optional<int> height = std::nullopt);
+
+}  // namespace quillet::win

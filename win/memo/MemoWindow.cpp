@@ -1,0 +1,740 @@
+#include "memo/MemoWindow.h"
+
+#include <commdlg.h>
+
+#include <cstdlib>
+
+#include "controls/ColorChoice.h"
+#include "framework/ProgramMessageBox.h"
+#include "memo/DeleteDialog.h"
+#include "memo/DeleteRule.h"
+#include "memo/FormatBar.h"
+#include "memo/MemoFileActions.h"
+#include "memo/MemoListStore.h"
+#include "memo/MemoMessages.h"
+#include "memo/MemoPainting.h"
+#include "memo/MemoTimes.h"
+#include "memo/PanelZOrder.h"
+#include "memo/TitleDialog.h"
+#include "platform/Wide.h"
+#include "ports/Clock.h"
+#include "ports/FileSystem.h"
+#include "resources/MemoResources.h"
+#include "resources/resource.h"
+#include "settings/SettingsStore.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr UINT_PTR kFlashTimer = 100;
+constexpr UINT kFlashMilliseconds = 170;
+constexpr int kFlashes = 5;
+constexpr int kFoldedButtonTop = 4;
+
+bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+
+RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+void Place(HWND hwnd, const Rect& r, UINT flags) {
+  SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags | SWP_NOZORDER);
+}
+
+}  // namespace
+
+MemoWindow::MemoWindow(const MemoServices& services)
+    : DesktopPanel(IDD_MEMO, PanelServices{services.settings.values().general, services.layered,
+                                          services.platformLevel, services.host}),
+      services_(services),
+      strip_(new TitleStrip(*this)) {
+  editor_.reset(new MemoEditor(
+      *this, MemoEditorServices{services.settings.values(),
+                                [&store = services.settings] { return ReadMemoMacros(store.Active()); },
+                                services.clock, services.files, services.openAddress}));
+}
+
+MemoWindow::~MemoWindow() = default;
+
+const GeneralSettings& MemoWindow::general() const { return services_.settings.values().general; }
+
+WindowPtr<MemoWindow> MemoWindow::CreateNew(const MemoServices& services, const Rect& place) {
+  WindowPtr<MemoWindow> memo(new MemoWindow(services));
+  memo->record_ = NewMemoRecord(memo->general());
+  if (!memo->Create()) return nullptr;
+  Place(memo->hwnd(), place, SWP_NOACTIVATE);
+  memo->ApplyZPosition(memo->general().memoZPosition);
+  memo->record_.windowRect = place;
+  memo->record_.expandedSize = Size{place.right - place.left, place.bottom - place.top};
+  const LocalTime now = services.clock.Now();
+  memo->record_.contentFile = ContentFileNameAt(now);
+  memo->record_.editTime = TimeText(now);
+  memo->ApplyNewMemoFormat();
+  const ColorSettings& color = services.settings.values().color;
+  memo->SetColorIndex(color.randomColor ? std::rand() % kPaletteSize : memo->general().defaultColorType);
+  memo->Layout();
+  return memo;
+}
+
+WindowPtr<MemoWindow> MemoWindow::CreateFromRecord(const MemoServices& services, const MemoRecord& record) {
+  WindowPtr<MemoWindow> memo(new MemoWindow(services));
+  memo->record_ = record;
+  memo->record_.windowRect = RepairedMemoRect(record.windowRect);
+  if (!memo->Create()) return nullptr;
+  memo->LoadContent();
+  Place(memo->hwnd(), memo->record_.windowRect, SWP_NOACTIVATE);
+  memo->Fold(record.expanded != 0, true);
+  memo->SetBaseColor(record.paletteColor);
+  memo->ScrollToRecordedLine();
+  SetFocus(memo->editor_->hwnd());
+  memo->ClearModified();
+  return memo;
+}
+
+bool MemoWindow::OnInit() {
+  DesktopPanel::OnInit();
+  SetWindowTextW(hwnd(), L"");
+  if (layeredWindows()) SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
+
+  const Size client = ClientSize();
+  DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  if (general().scrollMode > 0) style |= WS_VSCROLL;
+  const Rect editorRect = MemoEditorRect(client, MemoViewState{}, general().contractDx);
+  if (!editor_->Create(style, ToRECT(editorRect), hwnd(), IDC_MEMO_EDITOR)) return false;
+  const LPARAM mask = SendMessageW(editor_->hwnd(), EM_GETEVENTMASK, 0, 0);
+  SendMessageW(editor_->hwnd(), EM_SETEVENTMASK, 0, mask | ENM_LINK | ENM_SELCHANGE);
+  SendMessageW(editor_->hwnd(), EM_HIDESELECTION, FALSE, 0);
+  editor_->SetUrlDetection(true);
+
+  if (expandButton_.Take(Item(IDC_MEMO_EXPAND))) {
+    expandButton_.LoadPicture(IDB_MEMO_EXPAND);
+    expandButton_.FitToPicture();
+    tips_.Add(expandButton_.hwnd(), "펼치기");
+  }
+  if (titleButton_.Take(Item(IDC_MEMO_TITLE))) {
+    titleButton_.LoadPicture(IDB_MEMO_TITLE);
+    titleButton_.FitToPicture();
+    tips_.Add(titleButton_.hwnd(), "타이틀 입력");
+  }
+  if (strip_->Create(hwnd())) {
+    SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, kTitleStripHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(strip_->hwnd(), SW_SHOWNOACTIVATE);
+  }
+  SetMouseOverHidingEnabled(general().mouseOverHiding != 0);
+  return false;
+}
+
+BYTE MemoWindow::GetTargetAlpha() const {
+  return static_cast<BYTE>(expanded() ? general().maxTransVal : general().minTransVal);
+}
+
+bool MemoWindow::IsMouseOverHiding() const { return general().mouseOverHiding != 0; }
+
+bool MemoWindow::SimpleView() const { return general().simpleMemoInactive && !active(); }
+
+MemoViewState MemoWindow::ViewState() const {
+  return MemoViewState{expanded(), record_.formatBarShown != 0, SimpleView(), general().viewEditTime != 0};
+}
+
+Size MemoWindow::ClientSize() const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  return Size{client.right, client.bottom};
+}
+
+void MemoWindow::RecordScrollLine(int firstVisibleLine) {
+  record_.scrollLine = firstVisibleLine;
+  SetModified();
+}
+
+// --- colours, z-position --------------------------------------------------------------------
+
+void MemoWindow::SetColorIndex(int index) {
+  record_.colorType = ((index % kPaletteSize) + kPaletteSize) % kPaletteSize;
+  SetBaseColor(PaletteColor(services_.settings.values().color.palette, record_.colorType));
+}
+
+void MemoWindow::SetBaseColor(Colorref base) {
+  const MemoColors colors = ColorsFor(base, general().skinType != 0);
+  record_.paletteColor = colors.base;
+  record_.backColor = colors.title;
+  ApplyColors(colors);
+}
+
+void MemoWindow::ApplyColors(const MemoColors& colors) {
+  colors_ = colors;
+  SendMessageW(editor_->hwnd(), EM_SETBKGNDCOLOR, 0, colors.title);
+  strip_->SetColors(colors, general().skinType != 0);
+  expandButton_.SetBackground(colors.base);
+  titleButton_.SetBackground(colors.base);
+  if (formatBar_) formatBar_->SetBackground(colors.formatBar);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MemoWindow::ApplyZPosition(int z) {
+  record_.zPosition = z;
+  SetZPosition(z);
+  strip_->SetPinned(z == kZAlwaysOnTop);
+}
+
+void MemoWindow::TogglePin() {
+  ApplyZPosition(record_.zPosition == kZAlwaysOnTop ? kZNormal : kZAlwaysOnTop);
+  SetModified();
+}
+
+void MemoWindow::NextColor() {
+  SetColorIndex(record_.colorType + 1);
+  services_.settings.values().general.defaultColorType = record_.colorType;
+  services_.settings.SaveGeneralKeys({"DefaultColorType"});
+  SetModified();
+}
+
+// --- fold, layout ---------------------------------------------------------------------------
+
+Size MemoWindow::TitleTextSize() const {
+  const Font font = MakeTitleFont(ParseTitleFont(record_.titleFont));
+  const std::wstring title = WidenCp949(record_.title);
+  HDC screen = GetDC(nullptr);
+  RECT measured{0, 0, 0, 0};
+  {
+    Selection selected(screen, font.Get());
+    DrawTextW(screen, title.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  ReleaseDC(nullptr, screen);
+  return Size{measured.right, measured.bottom};
+}
+
+void MemoWindow::Fold(bool expand, bool inactive) {
+  // The desktop level cannot take a window that grows: it leaves it for the duration.
+  const bool fromDesktop = record_.zPosition == kZDesktop && expand;
+  if (fromDesktop) SetZPosition(kZNormal);
+  SetPanelAlpha(0, 0, LWA_ALPHA);
+  record_.expanded = expand ? 1 : 0;
+  const Rect current = record_.windowRect;
+  if (expand) {
+    ShowWindow(editor_->hwnd(), SW_SHOWNOACTIVATE);
+    if (!contentUnreadable_) editor_->SetEditable(true);
+    Place(hwnd(), AtRightEdge(current, record_.expandedSize), SWP_NOACTIVATE);
+  } else if (!record_.title.empty()) {
+    ShowWindow(editor_->hwnd(), SW_HIDE);
+    const Size folded = FoldedMemoSize(true, TitleTextSize(), general().contractDx, general().fitTitleWidth != 0);
+    Place(hwnd(), AtRightEdge(current, folded), SWP_NOACTIVATE);
+  } else {
+    // Without a title the first line of the text shows, read-only.
+    editor_->SetEditable(false);
+    ShowWindow(editor_->hwnd(), SW_SHOWNOACTIVATE);
+    Place(hwnd(), AtRightEdge(current, FoldedMemoSize(false, {}, general().contractDx, false)), SWP_NOACTIVATE);
+  }
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
+  ShowParts();
+  SetPanelAlpha(0, inactive ? GetTargetAlpha() : 255, LWA_ALPHA);
+  if (fromDesktop) SetZPosition(kZDesktop);
+}
+
+// Which of the strip, its buttons, the format bar and the folded buttons show, and where the
+// editor goes, for the fold state and the view.
+void MemoWindow::ShowParts() {
+  const bool simple = SimpleView();
+  const bool expand = expanded();
+  const int strip = expand && !simple ? SW_SHOWNOACTIVATE : SW_HIDE;
+  strip_->ShowButtons(expand);
+  ShowWindow(strip_->hwnd(), strip);
+  if (formatBar_) ShowWindow(formatBar_->hwnd(), strip);
+  const int foldedButtons = !expand && !simple ? SW_SHOWNOACTIVATE : SW_HIDE;
+  ShowWindow(expandButton_.hwnd(), foldedButtons);
+  ShowWindow(titleButton_.hwnd(), foldedButtons);
+  if (general().scrollMode == 2) ShowScrollBar(editor_->hwnd(), SB_VERT, expand && active());
+  Layout();
+}
+
+void MemoWindow::Layout() {
+  const Size client = ClientSize();
+  Place(editor_->hwnd(), MemoEditorRect(client, ViewState(), general().contractDx), SWP_NOACTIVATE);
+  if (formatBar_) Place(formatBar_->hwnd(), FormatBarRect(client), SWP_NOACTIVATE);
+  SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, kTitleStripHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(expandButton_.hwnd(), nullptr, client.width - 14, kFoldedButtonTop, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(titleButton_.hwnd(), nullptr, client.width - 26, kFoldedButtonTop, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// --- content --------------------------------------------------------------------------------
+
+std::string MemoWindow::ContentPath() const {
+  return ContentFilePath(general().dataFolder, record_.contentFile).value_or(std::string());
+}
+
+void MemoWindow::LoadContent() {
+  const std::string path = ContentPath();
+  if (path.empty() || editor_->LoadRtf(path)) return;
+  // There but unreadable (locked, damaged): never written over, never deleted unasked.
+  contentUnreadable_ = services_.files.FileExists(path);
+  if (contentUnreadable_) editor_->SetEditable(false);
+}
+
+bool MemoWindow::SaveContent() {
+  if (contentUnreadable_) return true;
+  const std::string path = ContentPath();
+  return !path.empty() && editor_->SaveRtf(path);
+}
+
+bool MemoWindow::ContentToSave(bool forced) {
+  if (!editor_->IsModified()) return false;
+  if (forced) return true;
+  const int length = GetWindowTextLengthW(editor_->hwnd());
+  if (length != 0 && length == rememberedLength_) {
+    rememberedLength_ = 0;
+    return true;
+  }
+  rememberedLength_ = length;
+  return false;
+}
+
+void MemoWindow::ScrollToRecordedLine() {
+  if (!general().restoreScrollPos || record_.scrollLine <= 0) return;
+  SendMessageW(editor_->hwnd(), EM_LINESCROLL, 0, record_.scrollLine);
+  const LRESULT start = SendMessageW(editor_->hwnd(), EM_LINEINDEX, static_cast<WPARAM>(record_.scrollLine), 0);
+  if (start >= 0) SendMessageW(editor_->hwnd(), EM_SETSEL, static_cast<WPARAM>(start), start);
+}
+
+// The character format a new memo starts with, from the settings.
+void MemoWindow::ApplyNewMemoFormat() {
+  SelectionFormat format = editor_->Selection();
+  const GeneralSettings& g = general();
+  if (!g.fontName.empty()) format.SetFace(g.fontName);
+  if (g.textSize > 0) format.SetSize(g.textSize);
+  format.SetColor(static_cast<COLORREF>(g.textColor));
+  if ((g.bold != 0) != format.Bold()) format.ToggleBold();
+  if ((g.italic != 0) != format.Italic()) format.ToggleItalic();
+  if ((g.underLine != 0) != format.Underline()) format.ToggleUnderline();
+}
+
+// --- activation, hit testing, mouse ---------------------------------------------------------
+
+void MemoWindow::OnActivatePanel(bool isActive) {
+  DesktopPanel::OnActivatePanel(isActive);
+  SetPanelAlpha(0, isActive ? 255 : GetTargetAlpha(), LWA_ALPHA);
+  if (services_.host.BulkOperation() && isActive) return;
+  ShowParts();
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+LRESULT MemoWindow::HitTest(const Message& message) {
+  const int tipMode = general().memoTipMode;
+  if (!expanded() && tipMode > 0) {
+    if (tipMode == 1 || ((tipMode == 3 || tipMode == 4) && KeyHeld(VK_CONTROL))) services_.host.ShowMemoTip(*this);
+    return HTCAPTION;
+  }
+  ctrlDragging_ = false;
+  const HWND focus = GetFocus();
+  if (IsMouseOverHiding() && focus != hwnd() && focus != editor_->hwnd()) {
+    if (!KeyHeld(VK_CONTROL)) return HTCLIENT;
+    ctrlDragging_ = true;
+  }
+  if (!expanded()) return HTCAPTION;
+  POINT point{message.X(), message.Y()};
+  ScreenToClient(hwnd(), &point);
+  switch (HitTestExpandedMemo(point.x, point.y, ClientSize(), ctrlDragging_)) {
+    case MemoHit::Left: return HTLEFT;
+    case MemoHit::Right: return HTRIGHT;
+    case MemoHit::Bottom: return HTBOTTOM;
+    case MemoHit::BottomLeft: return HTBOTTOMLEFT;
+    case MemoHit::BottomRight: return HTBOTTOMRIGHT;
+    case MemoHit::Top: return HTTOP;
+    case MemoHit::TopLeft: return HTTOPLEFT;
+    case MemoHit::TopRight: return HTTOPRIGHT;
+    case MemoHit::Caption: return HTCAPTION;
+    case MemoHit::Default: break;
+  }
+  return DefWindowProcW(hwnd(), message.id, message.wParam, message.lParam);
+}
+
+void MemoWindow::OnDoubleClick(const Message& message) {
+  if (KeyHeld(VK_SHIFT)) {
+    EditTitle();
+    return;
+  }
+  const int tipMode = general().memoTipMode;
+  if (!expanded()) {
+    Fold(true, false);
+    services_.host.HideMemoTip();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return;
+  }
+  POINT point{message.X(), message.Y()};
+  ScreenToClient(hwnd(), &point);
+  if (point.y < 0 || point.y >= kTitleStripHeight) return;
+  Fold(false, false);
+  if (tipMode == 2 || tipMode == 4) {
+    services_.host.HideMemoTip();
+    services_.host.ShowMemoTip(*this);
+  }
+}
+
+bool MemoWindow::OnLink(const ENLINK& link) {
+  const bool enabled = general().hyperLink != 0;
+  switch (link.msg) {
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorW(nullptr, enabled ? IDC_HAND : IDC_ARROW));
+      return true;
+    case WM_LBUTTONDOWN: {
+      // A Ctrl+click is the editor's own, so a link never opens twice.
+      if (!enabled || KeyHeld(VK_CONTROL)) return true;
+      const LONG length = link.chrg.cpMax - link.chrg.cpMin;
+      if (length <= 0) return true;
+      std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+      TEXTRANGEW range{link.chrg, text.data()};
+      text.resize(static_cast<std::size_t>(
+          SendMessageW(editor_->hwnd(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+      const std::optional<std::string> address = NarrowToCp949Exactly(text);
+      if (!address) return true;
+      const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      services_.openAddress(*address);
+      SetCursor(previous);
+      return true;
+    }
+    case WM_LBUTTONUP:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void MemoWindow::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != editor_->hwnd()) return;
+  if (header.code == EN_LINK) result = OnLink(reinterpret_cast<const ENLINK&>(header)) ? 1 : 0;
+  if (header.code == EN_SELCHANGE && formatBar_) formatBar_->Sync();
+}
+
+// --- menus and commands ---------------------------------------------------------------------
+
+void MemoWindow::ShowMemoMenu(POINT at) {
+  HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MEMO_MENU));
+  if (!menu) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  if (!expanded()) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STRING;
+    std::wstring text = WidenCp949("펼치기");
+    item.dwTypeData = text.data();
+    SetMenuItemInfoW(popup, ID_MEMO_FOLD, FALSE, &item);
+  }
+  const UINT checked = record_.zPosition == kZAlwaysOnTop ? ID_MEMO_ALWAYS_ON_TOP
+                       : record_.zPosition == kZDesktop   ? ID_MEMO_DESKTOP
+                                                           : ID_MEMO_NORMAL;
+  CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
+  const int count = GetMenuItemCount(popup);
+  HMENU extended = GetSubMenu(popup, count - 1);
+  services_.host.FillGroupMenus(GetSubMenu(popup, count - 3), extended ? GetSubMenu(extended, 13) : nullptr);
+  if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
+  SetForegroundWindow(hwnd());
+  TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+  PostMessageW(hwnd(), WM_NULL, 0, 0);
+  DestroyMenu(menu);
+}
+
+void MemoWindow::Post(UINT message) const {
+  PostMessageW(services_.host.CommandTarget(), message, reinterpret_cast<WPARAM>(hwnd()), 0);
+}
+
+void MemoWindow::OnStripButton(int id, POINT menuCorner) {
+  switch (id) {
+    case IDC_STRIP_PIN:
+      TogglePin();
+      break;
+    case IDC_STRIP_MENU:
+      ShowMemoMenu(menuCorner);
+      break;
+    case IDC_STRIP_NEW:
+      services_.settings.values().general.defaultColorType = record_.colorType;
+      services_.settings.SaveGeneralKeys({"DefaultColorType"});
+      Post(kNewMemoMessage);
+      break;
+    case IDC_STRIP_FORMAT:
+      ToggleFormatBar();
+      break;
+    case IDC_STRIP_COLOR:
+      NextColor();
+      break;
+    case IDC_STRIP_DELETE:
+      Delete();
+      break;
+    case IDC_STRIP_FOLD:
+      Fold(false, false);
+      break;
+    default:
+      break;
+  }
+}
+
+void MemoWindow::ToggleFormatBar() {
+  record_.formatBarShown = record_.formatBarShown ? 0 : 1;
+  if (!record_.formatBarShown) {
+    formatBar_.reset();
+  } else {
+    formatBar_.reset(new FormatBar());
+    if (formatBar_->Create(hwnd(), *editor_)) {
+      formatBar_->SetBackground(colors_.formatBar);
+      formatBar_->Sync();
+    } else {
+      formatBar_.reset();
+    }
+  }
+  ShowParts();
+  SetModified();
+}
+
+void MemoWindow::EditTitle() {
+  if (titleDialogOpen_) return;
+  titleDialogOpen_ = true;
+  const std::optional<TitleEdit> edit = AskForTitle(hwnd(), record_.title, ParseTitleFont(record_.titleFont));
+  titleDialogOpen_ = false;
+  if (!edit || !hwnd()) return;
+  record_.titleFont = FormatTitleFont(edit->font);
+  record_.title = edit->title;
+  services_.settings.values().general.titleFont = record_.titleFont;
+  services_.settings.SaveGeneralKeys({"TitleFont"});
+  Fold(expanded(), true);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  SetModified();
+}
+
+// Modifiers as the command runs: Alt to the temporary storage group, Shift for good, Ctrl to the
+// recycle bin; with none, a memo with content asks.
+void MemoWindow::Delete() {
+  const DeleteKeys keys{KeyHeld(VK_MENU), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL)};
+  switch (DecideDelete(keys, editor_->HasContent(), contentUnreadable_)) {
+    case DeleteAction::ToTemporaryStorage:
+      Post(kMemoToStorageMessage);
+      return;
+    case DeleteAction::ToRecycleBin:
+      if (MoveToRecycleBin()) Post(kMemoDeletedMessage);
+      return;
+    case DeleteAction::ForGood:
+      DeleteForGood();
+      return;
+    case DeleteAction::Ask:
+      break;
+  }
+  if (deleteDialogOpen_) return;
+  deleteDialogOpen_ = true;
+  const int answer = AskHowToDelete(hwnd());
+  deleteDialogOpen_ = false;
+  if (!hwnd()) return;
+  if (answer == kDeleteToRecycleBin && MoveToRecycleBin()) Post(kMemoDeletedMessage);
+  if (answer == kDeleteToStorage) Post(kMemoToStorageMessage);
+  if (answer == kDeleteForGood) DeleteForGood();
+}
+
+void MemoWindow::DeleteForGood() {
+  const std::string path = ContentPath();
+  if (!path.empty()) services_.files.DeleteFile(path);
+  Post(kMemoDeletedMessage);
+}
+
+// The content file becomes ".brt" beside the others, where the recycle bin finds it. When that
+// fails the memo stays, so that its text is never in no list at all.
+bool MemoWindow::MoveToRecycleBin() {
+  const std::string path = ContentPath();
+  bool moved = !path.empty() && SaveContent();
+  if (moved && services_.files.FileExists(path)) {
+    const std::size_t dot = path.find_last_of('.');
+    const std::string bin = (dot == std::string::npos ? path : path.substr(0, dot)) + ".brt";
+    moved = services_.files.MoveFile(path, bin);
+  }
+  if (!moved) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
+  return moved;
+}
+
+void MemoWindow::SaveAsFile() {
+  const std::optional<std::string> path = AskSavePath(hwnd(), record_.contentFile);
+  if (path && !editor_->ExportRtf(*path)) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
+}
+
+void MemoWindow::OpenInWordPad() {
+  if (editor_->IsModified()) SaveContent();
+  OpenWithWordPad(ContentPath());
+}
+
+void MemoWindow::Print() {
+  if (editor_->IsModified()) SaveContent();
+  PrintRichText(hwnd(), editor_->hwnd(), record_.contentFile);
+}
+
+void MemoWindow::OnCommand(UINT id, UINT notification) {
+  if (id >= ID_MEMO_SEND_FIRST && id <= ID_MEMO_SEND_LAST) {
+    services_.host.SendToGroup(*this, static_cast<int>(id - ID_MEMO_SEND_FIRST));
+    return;
+  }
+  switch (id) {
+    case ID_MEMO_ALWAYS_ON_TOP:
+    case ID_MEMO_NORMAL:
+    case ID_MEMO_DESKTOP:
+      ApplyZPosition(id == ID_MEMO_ALWAYS_ON_TOP ? kZAlwaysOnTop : id == ID_MEMO_DESKTOP ? kZDesktop : kZNormal);
+      SetModified();
+      return;
+    case ID_MEMO_FOLD:
+      Fold(!expanded(), false);
+      return;
+    case ID_MEMO_HIDE:
+      ShowWindow(hwnd(), SW_HIDE);
+      return;
+    case ID_MEMO_ARRANGE:
+      services_.host.ArrangePanel(*this);
+      return;
+    case ID_MEMO_SKIN_COLOR:
+      if (const std::optional<COLORREF> chosen = ChooseColorFrom(hwnd(), record_.paletteColor, customColors_)) {
+        SetBaseColor(*chosen);
+        SetModified();
+      }
+      return;
+    case ID_MEMO_SCHEDULE:
+      SaveContent();
+      PostMessageW(services_.host.CommandTarget(), WM_COMMAND, ID_MEMO_SCHEDULE, reinterpret_cast<LPARAM>(hwnd()));
+      return;
+    case IDC_MEMO_TITLE:
+      EditTitle();
+      return;
+    case ID_MEMO_DELETE:
+      Delete();
+      return;
+    case ID_MEMO_SAVE_AS:
+      SaveAsFile();
+      return;
+    case ID_MEMO_WORDPAD:
+      OpenInWordPad();
+      return;
+    case ID_MEMO_PRINT:
+      Print();
+      return;
+    case IDC_MEMO_EXPAND:
+      Fold(true, false);
+      services_.host.HideMemoTip();
+      return;
+    case IDOK:
+    case IDCANCEL:
+      return;
+    default:
+      // The frame's commands of "확장 메뉴" and "새 메모", and the group items.
+      if (notification == 0) PostMessageW(services_.host.CommandTarget(), WM_COMMAND, id, 0);
+  }
+}
+
+// --- flash ----------------------------------------------------------------------------------
+
+void MemoWindow::Flash(bool expandFirst) {
+  if (!expanded() && expandFirst) Fold(true, true);
+  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  flashCount_ = 0;
+  StartTimer(kFlashTimer, kFlashMilliseconds);
+}
+
+// Five ticks in turn draw the memo in a substitute for its title colour ("SkinType" on) or its
+// base colour; the last puts its own colours back.
+void MemoWindow::FlashStep() {
+  if (flashCount_ >= kFlashes) {
+    StopTimer(kFlashTimer);
+    ApplyColors(ColorsFor(record_.paletteColor, general().skinType != 0));
+    return;
+  }
+  const Colorref substitute = kFlashColors[flashCount_ % 2];
+  MemoColors colors = ColorsFor(record_.paletteColor, general().skinType != 0);
+  if (general().skinType) {
+    colors.title = substitute;
+    colors.buttons = substitute;
+  } else {
+    colors = ColorsFor(substitute, false);
+  }
+  ApplyColors(colors);
+  UpdateWindow(hwnd());
+  ++flashCount_;
+}
+
+// --- messages -------------------------------------------------------------------------------
+
+bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
+  switch (message.id) {
+    case WM_NCHITTEST:
+      result = HitTest(message);
+      return true;
+    case WM_NCLBUTTONDBLCLK:
+      OnDoubleClick(message);
+      return true;
+    case WM_NCLBUTTONDOWN: {
+      const int tipMode = general().memoTipMode;
+      if (tipMode == 2 || tipMode == 4) services_.host.ShowMemoTip(*this);
+      return DesktopPanel::OnMessage(message, result);
+    }
+    case WM_NCRBUTTONDOWN:
+      ShowMemoMenu(POINT{message.X(), message.Y()});
+      return true;
+    case WM_MOUSELEAVE:
+    case WM_NCMOUSELEAVE:
+      services_.host.HideMemoTip();
+      return false;
+    case WM_MOUSEMOVE:
+      if (GetFocus() == editor_->hwnd()) return false;
+      return DesktopPanel::OnMessage(message, result);
+    case WM_GETMINMAXINFO:
+      if (expanded()) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
+        info->ptMinTrackSize = POINT{kMinimumMemoSize.width, kMinimumMemoSize.height};
+      }
+      return true;
+    case WM_SIZE: {
+      RECT window{};
+      GetWindowRect(hwnd(), &window);
+      if (expanded()) record_.expandedSize = Size{window.right - window.left, window.bottom - window.top};
+      record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
+      Layout();
+      SetModified();
+      return true;
+    }
+    case WM_MOVE: {
+      RECT window{};
+      GetWindowRect(hwnd(), &window);
+      record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
+      SetModified();
+      return true;
+    }
+    case WM_ERASEBKGND:
+      result = TRUE;
+      return true;
+    case WM_PAINT: {
+      PaintDc paint(hwnd());
+      const TitleFont titleFont = ParseTitleFont(record_.titleFont);
+      const Font font = MakeTitleFont(titleFont);
+      const Font simpleFont = MakeTitleFont(titleFont, 13);
+      MemoPicture picture;
+      picture.client = ClientSize();
+      picture.expanded = expanded();
+      picture.simple = SimpleView();
+      picture.skinType = general().skinType != 0;
+      picture.viewEditTime = general().viewEditTime != 0;
+      picture.colors = colors_;
+      picture.title = WidenCp949(record_.title);
+      picture.editTime = WidenCp949(record_.editTime);
+      picture.titleFont = font.Get();
+      picture.simpleTitleFont = simpleFont.Get();
+      picture.titleColor = titleFont.color;
+      picture.editTimeFont = services_.editTimeFont;
+      picture.editTimeColor = static_cast<COLORREF>(general().inactiveTitleCol);
+      PaintMemo(paint.Get(), picture);
+      return true;
+    }
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(message.lParam), result);
+      return true;
+    case WM_TIMER:
+      if (message.TimerId() != kFlashTimer) return DesktopPanel::OnMessage(message, result);
+      FlashStep();
+      return true;
+    default:
+      return DesktopPanel::OnMessage(message, result);
+  }
+}
+
+}  // namespace quillet::win

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+
+#include "framework/BitmapButton.h"
+#include "framework/Dialog.h"
+#include "framework/ToolTips.h"
+#include "memo/MemoColors.h"
+
+namespace quillet::win {
+
+// What the strip's buttons ask of their memo window.
+class TitleStripOwner {
+ public:
+  // A strip button was pressed (IDC_STRIP_*); the memo menu button gives its bottom-right corner.
+  virtual void OnStripButton(int id, POINT menuCorner) = 0;
+
+ protected:
+  ~TitleStripOwner() = default;
+};
+
+// The 17-pixel strip along a memo's top: seven small picture buttons with tooltips, painted flat
+// in the title colour ("SkinType" on) or as a gradient of the memo's colour.
+class TitleStrip final : public Dialog {
+ public:
+  explicit TitleStrip(TitleStripOwner& owner);
+
+  bool Create(HWND memoWindow);
+  void SetColors(const MemoColors& colors, bool skinType);
+  void SetPinned(bool pinned);
+  void ShowButtons(bool show);
+
+ private:
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT notification) override;
+  bool OnMessage(const Message& message, LRESULT& result) override;
+  void OnOK() override {}
+  void OnCancel() override {}
+  void PlaceButtons(int width);
+  void Paint(HDC dc) const;
+
+  TitleStripOwner& owner_;
+  std::array<BitmapButton, 7> buttons_;
+  ToolTips tips_;
+  MemoColors colors_;
+  bool skinType_ = false;
+};
+
+}  // namespace quillet::win
