@@ -36,6 +36,7 @@ Application::Application(HINSTANCE instance) : instance_(instance) {
   if (platformLevel_ > 1) {
     user32_.reset(LoadLibraryW(L"USER32.dll"));
     if (!user32_) platformLevel_ = 1;
+    layered_ = LayeredWindowApi(user32_.get());
   }
 }
 
@@ -68,7 +69,7 @@ bool Application::StartUp() {
   settings_->WriteCommunicationVersion();
 
   frame_ = MainFrame::Make(
-      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_});
+      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_, layered_, platformLevel_, drawing_});
   if (!frame_) {
     ShutDown();
     return false;

@@ -4,8 +4,10 @@
 #include <type_traits>
 
 #include "app/RegisteredMessages.h"
+#include "app/SharedDrawing.h"
 #include "framework/Gdi.h"
 #include "framework/GdiPlusSession.h"
+#include "framework/LayeredWindowApi.h"
 #include "framework/WindowBase.h"
 #include "memo/OleSession.h"
 #include "platform/RegistrySettings.h"
@@ -21,12 +23,6 @@ namespace quillet::win {
 
 class MainFrame;
 class SingleInstance;
-
-// Drawing objects shared by the whole program from start-up to shutdown.
-struct SharedDrawing {
-  Font tahoma;  // "Tahoma", height 13, regular
-  std::unique_ptr<OwnedDc> display;
-};
 
 struct FreeModule {
   void operator()(HMODULE module) const { FreeLibrary(module); }
@@ -57,6 +53,7 @@ class Application {
   std::unique_ptr<SingleInstance> singleInstance_;
   RegisteredMessages messages_;
   ModuleHandle user32_;
+  LayeredWindowApi layered_{nullptr};
   std::unique_ptr<GdiPlusSession> gdiPlus_;
   std::unique_ptr<OleSession> ole_;  // the memo editors' clipboard, drag and drop and objects
   Win32FileSystem files_;

@@ -5,7 +5,6 @@
 #include "app/AboutBox.h"
 #include "app/SingleInstance.h"
 #include "framework/ProgramMessageBox.h"
-#include "memo/MemoGroups.h"
 #include "memo/MemoMessages.h"
 #include "platform/SystemInfo.h"
 #include "resources/resource.h"
@@ -16,6 +15,8 @@ namespace quillet::win {
 namespace {
 
 constexpr const wchar_t* kMainFrameClass = L"QuilletMainFrame";
+constexpr UINT_PTR kSaveTimer = 1001;
+constexpr UINT kSaveMilliseconds = 10000;
 constexpr UINT_PTR kDelayedCloseTimer = 1003;
 constexpr UINT kDelayedCloseMilliseconds = 1000;
 // Far off every screen, so that nothing of it can ever be seen.
@@ -23,11 +24,15 @@ constexpr int kHiddenPosition = -100000;
 
 }  // namespace
 
-MainFrame::MainFrame(const Services& services)
-    : services_(services), memoLists_(services.files, services.codec, services.clock) {
-  memosVisible_ = services.settings.values().general.viewMemoOnStart != 0;
+MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_APP_ABOUT, [this] { ShowAboutBox(hwnd()); });
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
+  commands_.On(ID_NEW_MEMO, [this] {
+    if (memos_) memos_->NewMemo();
+  });
+  commands_.On(ID_SHOW_ALL, [this] {
+    if (memos_) memos_->ShowAll();
+  });
 }
 
 WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
@@ -45,6 +50,7 @@ WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
                      Placement{kHiddenPosition, kHiddenPosition, 1, 1})) {
     return nullptr;
   }
+  frame->StartTimer(kSaveTimer, kSaveMilliseconds);
   return frame;
 }
 
@@ -57,40 +63,17 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     ShowProgramMessage(hwnd(), text);
     if (closing_.InProgress()) return;  // closed while the box was up
   }
-  OpenCurrentGroup();
-}
-
-void MainFrame::OpenCurrentGroup() {
-  GeneralSettings& general = services_.settings.values().general;
-  const GroupOpenOutcome outcome = OpenGroupList(memoLists_, services_.files, general.dataFolder, std::string(),
-                                                 general.memoDbFile, /*force=*/true, NewMemoRecord(general),
-                                                 CurrentScreens(), memos_);
-  if (outcome.status == GroupOpenStatus::NoDataFolder) {
+  memos_ = std::make_unique<MemoBoard>(MemoBoard::Services{
+      hwnd(), services_.settings, services_.files, services_.codec, services_.clock, services_.layered,
+      services_.platformLevel, services_.drawing.tahoma.Get()});
+  if (!memos_->OpenGroup(general.memoDbFile, true)) {
     ShowProgramMessage(hwnd(), kProgramCannotRunMessage);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-    return;
-  }
-  general.memoDbFile = outcome.read.groupName;
-  groupOpen_ = true;
-  if (outcome.read.status == ListReadStatus::Unreadable) ShowProgramMessage(hwnd(), kMemoOpenFailedMessage);
-}
-
-void MainFrame::WriteMemoList(Report report) {
-  if (!groupOpen_) return;
-  const GeneralSettings& general = services_.settings.values().general;
-  UnsavedFile unsaved;
-  const ListWriteStatus status = memoLists_.WriteGroup(general.dataFolder, general.memoDbFile, memos_, &unsaved);
-  if (report == Report::Nothing) return;
-  if (status == ListWriteStatus::Failed) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
-  if (status == ListWriteStatus::SavedElsewhere && unsaved.first) {
-    char text[1024];
-    std::snprintf(text, sizeof text, kMemoSavedElsewhereMessage, unsaved.path.c_str());
-    ShowProgramMessage(hwnd(), text);
   }
 }
 
 void MainFrame::OnBroadcast(WPARAM request) {
-  if (request == kBroadcastShowMemos) memosVisible_ = true;
+  if (request == kBroadcastShowMemos && memos_) memos_->ShowAll();
   if (request == kBroadcastClose) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
@@ -108,7 +91,11 @@ void MainFrame::OnClose() {
 // Everything is written before the first window goes.
 void MainFrame::CloseNow() {
   try {
-    WriteMemoList(Report::Failures);
+    if (memos_) {
+      memos_->SaveChanged(true, MemoBoard::Report::Failures);
+      memos_->WriteList(MemoBoard::Report::Failures);
+      memos_->CloseAll();
+    }
   } catch (...) {
     closing_.Abandon();  // nothing destroyed: the program runs on, and a later close tries again
     throw;
@@ -120,7 +107,27 @@ void MainFrame::CloseNow() {
 // go first, then the memos, and no box waits for an answer.
 void MainFrame::OnEndSession() {
   services_.settings.SaveAll();
-  WriteMemoList(Report::Nothing);
+  if (!memos_) return;
+  memos_->SaveChanged(true, MemoBoard::Report::Nothing);
+  memos_->WriteList(MemoBoard::Report::Nothing);
+}
+
+void MainFrame::OnMemoMessage(const Message& message) {
+  if (!memos_) return;
+  const HWND memo = reinterpret_cast<HWND>(message.wParam);
+  switch (message.id) {
+    case kMemoDeletedMessage:
+      memos_->OnMemoDeleted(memo);
+      break;
+    case kNewMemoMessage:
+      memos_->NewMemo();
+      break;
+    case kMemoToStorageMessage:
+      memos_->OnMemoToStorage(memo);
+      break;
+    default:
+      break;
+  }
 }
 
 LRESULT MainFrame::OnMessage(const Message& message) {
@@ -137,10 +144,25 @@ LRESULT MainFrame::OnMessage(const Message& message) {
       return Default(message);
     }
 
-    case WM_COMMAND:
-      if (commands_.Run(message.CommandId())) return 0;
+    case WM_COMMAND: {
+      const UINT id = message.CommandId();
+      if (id >= ID_OPEN_GROUP_FIRST && id <= ID_OPEN_GROUP_LAST) {
+        if (memos_) memos_->OpenGroupAt(static_cast<int>(id - ID_OPEN_GROUP_FIRST));
+        return 0;
+      }
+      if (commands_.Run(id)) return 0;
       return Default(message);
+    }
+    case kMemoDeletedMessage:
+    case kNewMemoMessage:
+    case kMemoToStorageMessage:
+      OnMemoMessage(message);
+      return 0;
     case WM_TIMER:
+      if (message.TimerId() == kSaveTimer) {
+        if (memos_ && !closing_.InProgress()) memos_->SaveChanged(false, MemoBoard::Report::Failures);
+        return 0;
+      }
       if (message.TimerId() == kDelayedCloseTimer) {
         StopTimer(kDelayedCloseTimer);
         // Still inside a loop that has not unwound (a dialog opened meanwhile): end it, wait again.

@@ -3,12 +3,12 @@
 #include <memory>
 #include <vector>
 
+#include "app/MemoBoard.h"
 #include "app/RegisteredMessages.h"
+#include "app/SharedDrawing.h"
 #include "framework/ClosingState.h"
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
-#include "memo/MemoListStore.h"
-#include "memo/MemoRecord.h"
 
 namespace quillet {
 class Clock;
@@ -33,6 +33,9 @@ class MainFrame final : public Window {
     const TextCodec& codec;
     const Clock& clock;
     RegisteredMessages messages;
+    const LayeredWindowApi& layered;
+    int platformLevel;
+    const SharedDrawing& drawing;  // made before the start-up sequence runs
   };
 
   // Nothing when the window cannot be made.
@@ -48,18 +51,12 @@ class MainFrame final : public Window {
   void OnBroadcast(WPARAM request);
   void OnClose();
   void CloseNow();
-  void OpenCurrentGroup();
-  // At the end of a Windows session nothing may wait for the user: failures go unreported.
-  enum class Report { Failures, Nothing };
-  void WriteMemoList(Report report);
   void OnEndSession();
+  void OnMemoMessage(const Message& message);
 
   Services services_;
   CommandTable commands_;
-  MemoListStore memoLists_;
-  std::vector<MemoRecord> memos_;
-  bool memosVisible_ = false;
-  bool groupOpen_ = false;
+  std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
   ClosingState closing_;
 };
 

@@ -521,12 +521,22 @@ void MemoWindow::Delete() {
   }
   if (deleteDialogOpen_) return;
   deleteDialogOpen_ = true;
-  const int answer = AskHowToDelete(hwnd());
+  const DeleteChoice answer = AskHowToDelete(hwnd());
   deleteDialogOpen_ = false;
   if (!hwnd()) return;
-  if (answer == kDeleteToRecycleBin && MoveToRecycleBin()) Post(kMemoDeletedMessage);
-  if (answer == kDeleteToStorage) Post(kMemoToStorageMessage);
-  if (answer == kDeleteForGood) DeleteForGood();
+  switch (answer) {
+    case DeleteChoice::RecycleBin:
+      if (MoveToRecycleBin()) Post(kMemoDeletedMessage);
+      break;
+    case DeleteChoice::TemporaryStorage:
+      Post(kMemoToStorageMessage);
+      break;
+    case DeleteChoice::ForGood:
+      DeleteForGood();
+      break;
+    case DeleteChoice::Cancel:
+      break;
+  }
 }
 
 void MemoWindow::DeleteForGood() {

@@ -1,0 +1,299 @@
+#include "app/MemoBoard.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "framework/ProgramMessageBox.h"
+#include "memo/Arranging.h"
+#include "memo/MemoGroups.h"
+#include "memo/MemoMessages.h"
+#include "memo/MemoTimes.h"
+#include "platform/ShellOpen.h"
+#include "platform/SystemInfo.h"
+#include "platform/Wide.h"
+#include "ports/Clock.h"
+#include "ports/FileSystem.h"
+#include "resources/MemoResources.h"
+#include "resources/resource.h"
+#include "settings/DataLocations.h"
+#include "settings/SettingsStore.h"
+#include "storage/Paths.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr const char* kCannotMakeMemoMessage = "새 메모를 만들수 없습니다.";
+constexpr const char* kTemporaryStorageTitle = "임시 보관함";
+constexpr int kMaxGroupItems = ID_OPEN_GROUP_LAST - ID_OPEN_GROUP_FIRST + 1;
+
+void EmptyMenu(HMENU menu) {
+  while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+}
+
+}  // namespace
+
+MemoBoard::MemoBoard(const Services& services)
+    : services_(services), lists_(services.files, services.codec, services.clock) {}
+
+MemoBoard::~MemoBoard() = default;
+
+MemoServices MemoBoard::WindowServices() {
+  return MemoServices{services_.settings, services_.files, services_.clock,       services_.layered,
+                      services_.platformLevel, services_.editTimeFont, *this, &OpenWithShell};
+}
+
+std::vector<MemoRecord> MemoBoard::Records() const {
+  std::vector<MemoRecord> records;
+  records.reserve(entries_.size());
+  for (const Entry& entry : entries_) records.push_back(entry.Current());
+  return records;
+}
+
+std::size_t MemoBoard::IndexOf(const DesktopPanel& panel) const { return IndexOf(panel.hwnd()); }
+
+std::size_t MemoBoard::IndexOf(HWND memo) const {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].window && entries_[i].window->hwnd() == memo) return i;
+  }
+  return entries_.size();
+}
+
+// --- groups ---------------------------------------------------------------------------------
+
+bool MemoBoard::OpenGroup(const std::string& group, bool force) {
+  GeneralSettings& general = services_.settings.values().general;
+  if (!force && groupOpen_ && PathKey(group) == PathKey(general.memoDbFile)) return true;
+  if (group == kTemporaryStorageGroupFile) lists_.EnsureTemporaryStorageGroup(general.dataFolder);
+  if (groupOpen_) {
+    SaveChanged(true, Report::Failures);
+    WriteList(Report::Failures);
+    CloseAll();
+  }
+  entries_.clear();
+  std::vector<MemoRecord> records;
+  const GroupOpenOutcome outcome =
+      OpenGroupList(lists_, services_.files, general.dataFolder, general.memoDbFile, group, true,
+                    NewMemoRecord(general), CurrentScreens(), records);
+  if (outcome.status == GroupOpenStatus::NoDataFolder) return false;
+  general.memoDbFile = outcome.read.groupName;
+  groupOpen_ = true;
+  if (outcome.read.status == ListReadStatus::Unreadable) ShowProgramMessage(services_.frame, kMemoOpenFailedMessage);
+
+  const bool show = general.viewMemoOnStart != 0;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    bulk_ = i + 1 < records.size();
+    Entry entry{records[i], MemoWindow::CreateFromRecord(WindowServices(), records[i])};
+    if (entry.window) {
+      entry.window->ApplyZPosition(records[i].zPosition);
+      if (show) {
+        ShowWindow(entry.window->hwnd(), SW_SHOWNOACTIVATE);
+        UpdateWindow(entry.window->hwnd());
+      }
+    }
+    entries_.push_back(std::move(entry));
+  }
+  bulk_ = false;
+  if (entries_.empty() && show) NewMemo();
+  return true;
+}
+
+void MemoBoard::OpenGroupAt(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= groupNames_.size()) return;
+  if (!OpenGroup(groupNames_[static_cast<std::size_t>(index)], false)) {
+    ShowProgramMessage(services_.frame, kProgramCannotRunMessage);
+    PostMessageW(services_.frame, WM_CLOSE, 0, 0);
+  }
+}
+
+void MemoBoard::FillGroupMenus(HMENU sendTo, HMENU openGroup) {
+  const GeneralSettings& general = services_.settings.values().general;
+  groupNames_.clear();
+  for (const FolderEntry& file : services_.files.ListFiles(general.dataFolder, "*.qld")) {
+    if (file.archive && static_cast<int>(groupNames_.size()) < kMaxGroupItems - 1) groupNames_.push_back(file.name);
+  }
+  groupNames_.push_back(kTemporaryStorageGroupFile);
+  const std::string current = PathKey(general.memoDbFile);
+  for (const auto& [menu, first] : {std::pair{sendTo, ID_MEMO_SEND_FIRST}, std::pair{openGroup, ID_OPEN_GROUP_FIRST}}) {
+    if (!menu) continue;
+    EmptyMenu(menu);
+    for (std::size_t i = 0; i < groupNames_.size(); ++i) {
+      const std::string& name = groupNames_[i];
+      const bool storage = i + 1 == groupNames_.size();
+      if (storage) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      const std::wstring text = WidenCp949(storage ? kTemporaryStorageTitle : name.substr(0, name.size() - 4));
+      const UINT checked = PathKey(name) == current ? MF_CHECKED : MF_UNCHECKED;
+      AppendMenuW(menu, MF_STRING | checked, static_cast<UINT_PTR>(first) + i, text.c_str());
+    }
+  }
+}
+
+void MemoBoard::SendToGroup(MemoWindow& memo, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= groupNames_.size()) return;
+  MoveToGroup(IndexOf(memo), groupNames_[static_cast<std::size_t>(index)]);
+}
+
+void MemoBoard::OnMemoToStorage(HWND memo) { MoveToGroup(IndexOf(memo), kTemporaryStorageGroupFile); }
+
+void MemoBoard::MoveToGroup(std::size_t index, const std::string& group) {
+  if (index >= entries_.size()) return;
+  const GeneralSettings& general = services_.settings.values().general;
+  if (group == kTemporaryStorageGroupFile) lists_.EnsureTemporaryStorageGroup(general.dataFolder);
+  SaveChanged(true, Report::Failures);
+  std::vector<MemoRecord> records = Records();
+  const MoveOutcome outcome = MoveMemoToGroupList(lists_, general.dataFolder, general.memoDbFile, records, index,
+                                                  group, NewMemoRecord(general), CurrentScreens());
+  switch (outcome.status) {
+    case MoveStatus::Moved:
+    case MoveStatus::SourceSaveFailed:
+      entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+      break;
+    case MoveStatus::TargetUnreadable:
+    case MoveStatus::TargetSaveFailed:
+      ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
+      return;
+    case MoveStatus::SameGroup:
+    case MoveStatus::NoSuchMemo:
+      return;
+  }
+  if (outcome.status == MoveStatus::SourceSaveFailed) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
+  ShowWriteOutcome(ListWriteStatus::Saved, outcome.unsaved);
+  if (!outcome.warning.empty()) ShowProgramMessage(services_.frame, outcome.warning);
+}
+
+// --- memos ----------------------------------------------------------------------------------
+
+// The columns of the "WorkMonitor" monitor (the last one when there are fewer).
+ColumnLayout MemoBoard::Columns() const {
+  const GeneralSettings& general = services_.settings.values().general;
+  const std::vector<Rect> areas = WorkAreas();
+  ColumnLayout layout;
+  if (!areas.empty()) {
+    layout.workArea = areas[static_cast<std::size_t>(std::clamp<int>(general.workMonitor, 0, areas.size() - 1))];
+  }
+  layout.startDx = general.startDx;
+  layout.startDy = general.startDy;
+  layout.sortStart = general.sortStart;
+  return layout;
+}
+
+std::vector<Rect> MemoBoard::Places() const {
+  std::vector<Rect> places;
+  places.reserve(entries_.size());
+  for (const Entry& entry : entries_) places.push_back(entry.Current().windowRect);
+  return places;
+}
+
+void MemoBoard::NewMemo() {
+  WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), NewMemoRect(Places(), Columns()));
+  if (!memo || memo->record().windowRect.right < 0) {
+    ShowProgramMessage(services_.frame, kCannotMakeMemoMessage);
+    return;
+  }
+  const HWND hwnd = memo->hwnd();
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  SetForegroundWindow(hwnd);
+  entries_.push_back(Entry{memo->record(), std::move(memo)});
+  WriteList(Report::Failures);
+  MemoWindow& created = *entries_.back().window;
+  created.ClearModified();
+  SetFocus(created.editor().hwnd());
+}
+
+void MemoBoard::ShowAll() {
+  if (entries_.empty()) {
+    NewMemo();
+    return;
+  }
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    MemoWindow* memo = entries_[i].window.get();
+    if (!memo) continue;
+    bulk_ = i + 1 < entries_.size();
+    if (memo->record().zPosition == 0) {
+      SetWindowPos(memo->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+      SetForegroundWindow(memo->hwnd());
+    } else {
+      ShowWindow(memo->hwnd(), SW_SHOW);
+    }
+  }
+  bulk_ = false;
+}
+
+void MemoBoard::OnMemoDeleted(HWND memo) {
+  const std::size_t index = IndexOf(memo);
+  if (index >= entries_.size()) return;
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+  WriteList(Report::Failures);
+}
+
+void MemoBoard::SaveChanged(bool forced, Report report) {
+  bool changed = false;
+  bool failed = false;
+  for (Entry& entry : entries_) {
+    MemoWindow* memo = entry.window.get();
+    if (!memo) continue;
+    if (memo->ContentToSave(forced)) {
+      if (memo->SaveContent()) {
+        memo->SetEditTime(TimeText(services_.clock.Now()));
+        InvalidateRect(memo->hwnd(), nullptr, FALSE);
+        changed = true;
+      } else {
+        failed = true;
+      }
+    }
+    if (memo->modified()) {
+      memo->ClearModified();
+      changed = true;
+    }
+  }
+  if (failed && report == Report::Failures) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
+  if (changed) WriteList(report);
+}
+
+void MemoBoard::WriteList(Report report) {
+  if (!groupOpen_) return;
+  const GeneralSettings& general = services_.settings.values().general;
+  std::vector<MemoRecord> records = Records();
+  UnsavedFile unsaved;
+  const ListWriteStatus status = lists_.WriteGroup(general.dataFolder, general.memoDbFile, records, &unsaved);
+  if (report == Report::Failures) ShowWriteOutcome(status, unsaved);
+}
+
+void MemoBoard::ShowWriteOutcome(ListWriteStatus status, const UnsavedFile& unsaved) const {
+  if (status == ListWriteStatus::Failed) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
+  if (!unsaved.first) return;
+  char text[1024];
+  std::snprintf(text, sizeof text, kMemoSavedElsewhereMessage, unsaved.path.c_str());
+  ShowProgramMessage(services_.frame, text);
+}
+
+void MemoBoard::CloseAll() {
+  for (Entry& entry : entries_) {
+    if (!entry.window) continue;
+    entry.record = entry.window->record();
+    entry.window.reset();
+  }
+}
+
+// --- the panels' questions ------------------------------------------------------------------
+
+PanelNeighbours MemoBoard::Neighbours(const DesktopPanel& panel) const {
+  PanelNeighbours neighbours;
+  for (const Entry& entry : entries_) {
+    const MemoWindow* memo = entry.window.get();
+    if (memo && memo->hwnd() != panel.hwnd() && IsWindowVisible(memo->hwnd())) {
+      neighbours.memos.push_back(memo->record().windowRect);
+    }
+  }
+  return neighbours;
+}
+
+void MemoBoard::ArrangePanel(DesktopPanel& panel) {
+  const std::size_t index = IndexOf(panel);
+  if (index >= entries_.size()) return;
+  const Rect place = ArrangedMemoRect(Places(), index, Columns());
+  SetWindowPos(panel.hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace quillet::win

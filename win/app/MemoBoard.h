@@ -1,0 +1,95 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "memo/Arranging.h"
+#include "memo/MemoListStore.h"
+#include "memo/MemoRecord.h"
+#include "memo/MemoWindow.h"
+
+namespace quillet {
+class Clock;
+class FileSystem;
+class SettingsStore;
+class TextCodec;
+}  // namespace quillet
+
+namespace quillet::win {
+
+class LayeredWindowApi;
+
+// The memos of the current group: their records in list order, their windows, and the list file
+// they are written to. It answers the memo windows' questions on the main frame's behalf.
+class MemoBoard final : public MemoWindowHost {
+ public:
+  struct Services {
+    HWND frame;  // where the memo windows report, and the owner of the messages
+    SettingsStore& settings;
+    FileSystem& files;
+    const TextCodec& codec;
+    const Clock& clock;
+    const LayeredWindowApi& layered;
+    int platformLevel;
+    HFONT editTimeFont;
+  };
+  explicit MemoBoard(const Services& services);
+  ~MemoBoard();
+  MemoBoard(const MemoBoard&) = delete;
+  MemoBoard& operator=(const MemoBoard&) = delete;
+
+  enum class Report { Failures, Nothing };  // at the end of a Windows session nothing may wait
+
+  // Saves and closes the open group and opens `group`: one window per memo, shown when
+  // "ViewMemoOnStart" is on, and a new memo when the group is empty. Unless `force`, the open
+  // group is left alone. False when no data folder can be made: the program cannot go on.
+  bool OpenGroup(const std::string& group, bool force);
+  // "다른 그룹 열기": the group of that item of the last group menu.
+  void OpenGroupAt(int index);
+  void NewMemo();
+  // Every memo shown ("모두 보기"), or a new one when the group has none.
+  void ShowAll();
+  void OnMemoDeleted(HWND memo);
+  void OnMemoToStorage(HWND memo);
+  // Saves the memos whose content waits (Part of the periodic save: `forced` saves every
+  // modified one), stamps their edit times, and writes the list when anything changed.
+  void SaveChanged(bool forced, Report report);
+  void WriteList(Report report);
+  // Every memo window goes; their records stay for the last write.
+  void CloseAll();
+
+  // MemoWindowHost
+  PanelNeighbours Neighbours(const DesktopPanel& panel) const override;
+  void ArrangePanel(DesktopPanel& panel) override;
+  HWND CommandTarget() const override { return services_.frame; }
+  bool BulkOperation() const override { return bulk_; }
+  void ShowMemoTip(const MemoWindow&) override {}
+  void HideMemoTip() override {}
+  void FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
+  void SendToGroup(MemoWindow& memo, int index) override;
+
+ private:
+  struct Entry {
+    MemoRecord record;  // while there is no window
+    WindowPtr<MemoWindow> window;
+    const MemoRecord& Current() const { return window ? window->record() : record; }
+  };
+
+  MemoServices WindowServices();
+  std::vector<MemoRecord> Records() const;
+  std::size_t IndexOf(const DesktopPanel& panel) const;
+  std::size_t IndexOf(HWND memo) const;
+  void MoveToGroup(std::size_t index, const std::string& group);
+  void ShowWriteOutcome(ListWriteStatus status, const UnsavedFile& unsaved) const;
+  ColumnLayout Columns() const;
+  std::vector<Rect> Places() const;
+
+  Services services_;
+  MemoListStore lists_;
+  std::vector<Entry> entries_;
+  std::vector<std::string> groupNames_;  // of the last group menu, in its order
+  bool groupOpen_ = false;
+  bool bulk_ = false;
+};
+
+}  // namespace quillet::win

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/Gdi.h"
+
+namespace quillet::win {
+
+// Drawing objects shared by the whole program from start-up to shutdown.
+struct SharedDrawing {
+  Font tahoma;  // "Tahoma", height 13, regular: edit times and measuring
+  std::unique_ptr<OwnedDc> display;
+};
+
+}  // namespace quillet::win
