@@ -5,6 +5,20 @@
 // Menus
 #define IDR_EDITOR_MENU 155
 
+// The memo window's button pictures (assets/memo), magenta see-through
+#define IDB_MEMO_NEW 144
+#define IDB_MEMO_DELETE 148
+#define IDB_MEMO_TEXT_FORMAT 150
+#define IDB_MEMO_BOLD 152
+#define IDB_MEMO_ITALIC 153
+#define IDB_MEMO_UNDERLINE 157
+#define IDB_MEMO_SKIN_COLOR 158
+#define IDB_MEMO_FOLD 159
+#define IDB_MEMO_EXPAND 160
+#define IDB_MEMO_MENU 203
+#define IDB_MEMO_PIN 205
+#define IDB_MEMO_TITLE 236
+
 // The editor's commands
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_CUT 57635
