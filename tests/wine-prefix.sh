@@ -12,12 +12,14 @@ wine_prefix_run=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run
 wine_write_korean_fonts() {
   python3 - "$WINEPREFIX/drive_c/korean-fonts.reg" <<'PY'
 import sys
-link = 'NanumGothic.ttf,NanumGothic'
-multi = ','.join('%02x' % b for b in (link + '\0\0').encode('utf-16-le'))
+def multi(link):
+    return ','.join('%02x' % b for b in (link + '\0\0').encode('utf-16-le'))
 lines = ['Windows Registry Editor Version 5.00', '',
          r'[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]']
-lines += ['"%s"=hex(7):%s' % (face, multi)
+lines += ['"%s"=hex(7):%s' % (face, multi('NanumGothic.ttf,NanumGothic'))
           for face in ('Tahoma', 'Microsoft Sans Serif', 'MS Shell Dlg', 'MS Shell Dlg 2')]
+# Bold Tahoma, the caption font, is a face of its own to the links.
+lines += ['"Tahoma Bold"=hex(7):%s' % multi('NanumGothicBold.ttf,NanumGothic')]
 lines += ['', r'[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]']
 lines += ['"%s"="NanumGothic"' % face
           for face in ('Gulim', '굴림', 'GulimChe', '굴림체', 'Dotum', '돋움', 'DotumChe', '돋움체',

@@ -2,17 +2,6 @@
 
 namespace quillet::win {
 
-bool BitmapButton::Create(HWND parent, int id, const RECT& place) {
-  return Control::Create(L"BUTTON", WS_VISIBLE | BS_OWNERDRAW, 0, place, parent, id);
-}
-
-bool BitmapButton::Take(HWND button) {
-  if (!Attach(button)) return false;
-  const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-  SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-  return true;
-}
-
 bool BitmapButton::LoadPicture(int id) {
   Bitmap picture(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -33,25 +22,13 @@ void BitmapButton::FitToPicture() {
   SetWindowPos(hwnd(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void BitmapButton::SetBackground(COLORREF color) {
-  background_ = color;
-  Redraw();
-}
-
 void BitmapButton::SetChecked(bool checked) {
   checked_ = checked;
   Redraw();
 }
 
-void BitmapButton::Redraw() const {
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
 LRESULT BitmapButton::OnMessage(const Message& message) {
   switch (message.id) {
-    case kReflectedDrawItem:
-      Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam));
-      return TRUE;
     case WM_MOUSEMOVE:
       if (!hot_) {
         hot_ = true;
@@ -64,17 +41,16 @@ LRESULT BitmapButton::OnMessage(const Message& message) {
       hot_ = false;
       Redraw();
       return Default(message);
-    case WM_ERASEBKGND:
-      return TRUE;  // Draw covers every pixel
+    case BM_GETCHECK:  // an owner-drawn button knows no state of its own
+      return checked_ ? BST_CHECKED : BST_UNCHECKED;
     default:
-      return Default(message);
+      return OwnerDrawnButton::OnMessage(message);
   }
 }
 
 void BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
   RECT area = item.rcItem;
-  Brush background(CreateSolidBrush(background_));
-  FillRect(item.hDC, &area, background.Get());
+  FillBackground(item.hDC, area);
   const bool pushed = (item.itemState & ODS_SELECTED) || checked_;
   if (pushed) {
     DrawEdge(item.hDC, &area, BDR_SUNKENOUTER, BF_RECT);

@@ -55,4 +55,10 @@ bool ReflectDrawItem(const Message& message) {
          SendMessageW(item->hwndItem, kReflectedDrawItem, message.wParam, message.lParam) == TRUE;
 }
 
+bool ReflectCommand(const Message& message) {
+  const auto control = reinterpret_cast<HWND>(message.lParam);
+  return message.id == WM_COMMAND && control &&
+         SendMessageW(control, kReflectedCommand, message.wParam, message.lParam) == TRUE;
+}
+
 }  // namespace quillet::win

@@ -122,7 +122,7 @@ bool Dialog::Dispatch(const Message& message, LRESULT& result) {
       result = OnInit() ? TRUE : FALSE;
       return true;
     case WM_COMMAND:
-      OnCommand(message.CommandId(), HIWORD(message.wParam));
+      if (!ReflectCommand(message)) OnCommand(message.CommandId(), HIWORD(message.wParam));
       return true;
     case WM_CLOSE:
       OnCancel();

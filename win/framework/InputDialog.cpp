@@ -1,15 +1,13 @@
 #include "framework/InputDialog.h"
 
 #include "framework/Dialog.h"
-#include "framework/ProgramMessageBox.h"
+#include "framework/StorableText.h"
 #include "platform/Wide.h"
 #include "resources/resource.h"
 
 namespace quillet::win {
 
 namespace {
-
-constexpr const char* kUnstorableTextMessage = "사용할 수 없는 글자가 있습니다.";
 
 class InputDialog final : public Dialog {
  public:
@@ -30,19 +28,9 @@ class InputDialog final : public Dialog {
     return false;
   }
 
-  // The program keeps text as CP949: what it cannot store is refused, never silently changed.
   void OnOK() override {
-    const HWND edit = Item(IDC_INPUT_TEXT);
-    const int length = GetWindowTextLengthW(edit);
-    std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
-    typed.resize(static_cast<std::size_t>(GetWindowTextW(edit, typed.data(), length + 1)));
-    std::optional<std::string> text = NarrowToCp949Exactly(typed);
-    if (!text) {
-      ShowProgramMessage(hwnd(), kUnstorableTextMessage);
-      SetFocus(edit);
-      SendMessageW(edit, EM_SETSEL, 0, -1);
-      return;
-    }
+    std::optional<std::string> text = ReadStorableText(Item(IDC_INPUT_TEXT));
+    if (!text) return;
     text_ = std::move(*text);
     End(IDOK);
   }

@@ -1,10 +1,10 @@
 #include "memo/MemoEditor.h"
 
-#include <commdlg.h>
 #include <richedit.h>
 #include <richole.h>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "memo/ClickedAddress.h"
@@ -263,13 +263,8 @@ void MemoEditor::OpenClickedAddress(const Message& message) {
 }
 
 void MemoEditor::ChooseTextColor() {
-  CHOOSECOLORW choose{};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = hwnd();
-  choose.rgbResult = Selection().Color();
-  choose.lpCustColors = customColors_.data();
-  choose.Flags = CC_FULLOPEN | CC_RGBINIT;
-  if (ChooseColorW(&choose) && hwnd()) Selection().SetColor(choose.rgbResult);
+  const std::optional<COLORREF> color = ChooseColorFrom(hwnd(), Selection().Color(), customColors_);
+  if (color && hwnd()) Selection().SetColor(*color);
 }
 
 // Clicks fall through (HTTRANSPARENT) to the memo window unless the editor should take them.

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/ColorChoice.h"
 #include "framework/Control.h"
 #include "memo/RichEditOleCallback.h"
 #include "memo/SelectionFormat.h"
@@ -99,7 +99,7 @@ class MemoEditor final : public Control {
   int wheelRest_ = 0;  // wheel turn not yet scrolled, less than a notch
   std::unique_ptr<RichEditOleCallback, ReleaseCom> oleCallback_;
   std::vector<std::string> macros_;  // the texts of the last context menu
-  std::array<COLORREF, 16> customColors_{};
+  CustomColors customColors_{};
 };
 
 }  // namespace quillet::win

@@ -113,7 +113,10 @@ void SelectionFormat::SetFace(const std::string& face) {
   WriteCharacters(format);
 }
 
-std::string SelectionFormat::Face() const { return NarrowToCp949(ReadCharacters().szFaceName); }
+std::string SelectionFormat::Face() const {
+  const CHARFORMATW format = ReadCharacters();
+  return (format.dwMask & CFM_FACE) ? NarrowToCp949(format.szFaceName) : std::string();
+}
 
 void SelectionFormat::SetSize(int points) {
   CHARFORMATW format = ReadCharacters();
@@ -124,7 +127,7 @@ void SelectionFormat::SetSize(int points) {
 
 int SelectionFormat::Size() const {
   const CHARFORMATW format = ReadCharacters();
-  return PointsOfEditorHeight(format.yHeight, format.yOffset);
+  return (format.dwMask & CFM_SIZE) ? PointsOfEditorHeight(format.yHeight, format.yOffset) : 0;
 }
 
 void SelectionFormat::StepSize(int steps) {

@@ -30,7 +30,7 @@ class SelectionFormat {
   void SetColor(COLORREF color);
   void SetFace(const std::string& face);
   void SetSize(int points);
-  // One step of the size table up (1) or down (-1); a size not in it stays.
+  // One step of the size table up (1) or down (-1); a size not in it, or mixed sizes, stay.
   void StepSize(int steps);
 
   // True when the whole selection has it.
@@ -41,6 +41,7 @@ class SelectionFormat {
   bool Bullets() const;
   Alignment GetAlignment() const;
   COLORREF Color() const;
+  // "" and 0 when they vary over the selection.
   std::string Face() const;
   int Size() const;
 

@@ -52,6 +52,45 @@
 #define ID_MEMO_SEND_FIRST 5424  // "다른그룹으로 보내기": one a group, up to ID_MEMO_SEND_LAST
 #define ID_MEMO_SEND_LAST 5623
 
+// The memo window's button pictures (assets/memo), magenta see-through
+#define IDB_MEMO_NEW 144
+#define IDB_MEMO_DELETE 148
+#define IDB_MEMO_TEXT_FORMAT 150
+#define IDB_MEMO_BOLD 152
+#define IDB_MEMO_ITALIC 153
+#define IDB_MEMO_UNDERLINE 157
+#define IDB_MEMO_SKIN_COLOR 158
+#define IDB_MEMO_FOLD 159
+#define IDB_MEMO_EXPAND 160
+#define IDB_MEMO_MENU 203
+#define IDB_MEMO_PIN 205
+#define IDB_MEMO_TITLE 236
+
+// Dialog templates
+#define IDD_FORMAT_BAR 154
+#define IDD_DELETE_MEMO 206
+#define IDD_TITLE 229
+
+// The format bar's controls
+#define IDC_FORMAT_BOLD 1240
+#define IDC_FORMAT_ITALIC 1241
+#define IDC_FORMAT_UNDERLINE 1242
+#define IDC_FORMAT_COLOR 1243
+#define IDC_FORMAT_SIZE 1244
+#define IDC_FORMAT_FACE 1245
+
+// The title dialog's controls
+#define IDC_TITLE_TEXT 1232
+#define IDC_TITLE_BOLD 1233
+#define IDC_TITLE_ITALIC 1234
+#define IDC_TITLE_UNDERLINE 1235
+#define IDC_TITLE_COLOR 1236
+#define IDC_TITLE_SIZE 1237
+#define IDC_TITLE_FACE 1238
+
+// The delete dialog's icon; its buttons are IDOK, IDRETRY, IDABORT and IDCANCEL, its answers
+#define IDC_DELETE_ICON 1250
+
 // The editor's commands
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_CUT 57635

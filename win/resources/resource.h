@@ -6,8 +6,8 @@
 #define IDI_QUILLET 128
 
 // Bitmaps
-#define IDB_ABOUT_CLOSE 3002      // the About box's close button: normal, hot, pressed, side by side
 #define IDB_ABOUT_BACKGROUND 3001
+#define IDB_ABOUT_CLOSE 3002  // the About box's close button: normal, hot, pressed, side by side; 148 is the memo delete button
 
 // Dialog templates
 #define IDD_ABOUT 100

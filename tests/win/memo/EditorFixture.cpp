@@ -77,4 +77,16 @@ std::string OutputPath(const std::string& name) {
   return NarrowToCp949(folder) + "\\" + name;
 }
 
+void Pump(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  MSG message;
+  while (GetTickCount64() < end) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(5);
+  }
+}
+
 }  // namespace quillet::win::testing

@@ -53,5 +53,7 @@ void Type(HWND editor, const std::wstring& text);
 void Select(HWND editor, LONG first, LONG last);
 // A CP949 path in a folder beside the test program, made on first use.
 std::string OutputPath(const std::string& name);
+// Dispatches this thread's messages for a while.
+void Pump(DWORD milliseconds);
 
 }  // namespace quillet::win::testing

@@ -8,20 +8,21 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "framework/GdiPlusApi.h"
+#include "Screenshot.h"
 #include "framework/GdiPlusSession.h"
 #include "memo/HelpDocument.h"
 #include "memo/OleSession.h"
 #include "memo/RichEditOleCallback.h"
 #include "platform/Wide.h"
 #include "resources/MemoResources.h"
-#include "skin/GdiPlusCanvas.h"
 
 namespace quillet::win {
 namespace {
 
 using testing::EditorFixture;
+using testing::KeepScreenshot;
 using testing::OutputPath;
+using testing::Pump;
 using testing::Select;
 using testing::TextOf;
 using testing::Type;
@@ -40,42 +41,6 @@ class Environment : public ::testing::Environment {
 };
 
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
-
-void Pump(DWORD milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  MSG message;
-  while (GetTickCount64() < end) {
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(5);
-  }
-}
-
-// What a person sees of the window, kept as NAME.png beside the other output.
-void KeepScreenshot(HWND window, const std::string& name) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  Pump(200);
-  RECT place{};
-  GetWindowRect(window, &place);
-  const int width = place.right - place.left;
-  const int height = place.bottom - place.top;
-  HDC screen = GetDC(window);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  {
-    Gdiplus::Bitmap picture(bitmap, nullptr);
-    GdiPlusCanvas canvas(picture);
-    EXPECT_TRUE(canvas.SavePng(OutputPath(name + ".png"))) << name;
-  }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
-}
 
 CHARFORMATW CharacterFormat(HWND editor, LONG first, LONG last) {
   Select(editor, first, last);
@@ -163,6 +128,7 @@ TEST(MemoEditor, FormatsSurviveASaveAndALoadIntoAFreshEditor) {
   Select(edit, 28, 33);
   format.SetFace("Courier New");
   Select(edit, 0, 0);
+  Pump(200);
   KeepScreenshot(first.window(), "formatted-memo");
 
   EXPECT_TRUE(first.editor().IsModified());
