@@ -169,7 +169,8 @@ ColumnLayout MemoBoard::Columns() const {
   const std::vector<Rect> areas = WorkAreas();
   ColumnLayout layout;
   if (!areas.empty()) {
-    layout.workArea = areas[static_cast<std::size_t>(std::clamp<int>(general.workMonitor, 0, areas.size() - 1))];
+    const int last = static_cast<int>(areas.size()) - 1;
+    layout.workArea = areas[static_cast<std::size_t>(std::clamp(general.workMonitor, 0, last))];
   }
   layout.startDx = general.startDx;
   layout.startDy = general.startDy;

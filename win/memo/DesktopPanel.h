@@ -86,6 +86,7 @@ class DesktopPanel : public Dialog {
 
   void SetModified() { modified_ = true; }
   void StartMouseOverHiding();
+  bool layeredWindows() const { return services_.platformLevel > 1; }
   const PanelServices& services() const { return services_; }
 
   // Derived panels call these first when they override them.
@@ -99,7 +100,6 @@ class DesktopPanel : public Dialog {
  private:
   enum class Fade { Idle, FadingOut, FadingIn, InRequested };
 
-  bool layeredWindows() const { return services_.platformLevel > 1; }
   void ApplyAlpha(double alpha);
   void MakeClickThrough(bool through);
   bool CursorInside() const;
