@@ -57,14 +57,9 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
   } else if (hot_) {
     DrawEdge(item.hDC, &area, BDR_RAISEDINNER, BF_RECT);
   }
-  if (!picture_) return;
   const int shift = pushed ? 1 : 0;
-  const int x = area.left + (area.right - area.left - pictureSize_.cx) / 2 + shift;
-  const int y = area.top + (area.bottom - area.top - pictureSize_.cy) / 2 + shift;
-  OwnedDc source(CreateCompatibleDC(item.hDC));
-  Selection picture(source.Get(), picture_.Get());
-  TransparentBlt(item.hDC, x, y, pictureSize_.cx, pictureSize_.cy, source.Get(), 0, 0, pictureSize_.cx,
-                 pictureSize_.cy, kPictureTransparent);
+  DrawKeyedPicture(item.hDC, picture_.Get(), area.left + (area.right - area.left - pictureSize_.cx) / 2 + shift,
+                   area.top + (area.bottom - area.top - pictureSize_.cy) / 2 + shift);
 }
 
 }  // namespace quillet::win

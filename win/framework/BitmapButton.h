@@ -2,11 +2,9 @@
 
 #include "framework/Gdi.h"
 #include "framework/OwnerDrawnButton.h"
+#include "framework/Pictures.h"
 
 namespace quillet::win {
-
-// The colour that is see-through in button pictures.
-constexpr COLORREF kPictureTransparent = RGB(255, 0, 255);
 
 // A small push or toggle button showing a picture whose magenta pixels let the background
 // through. It lights up under the mouse and looks pressed in while checked, which BM_GETCHECK

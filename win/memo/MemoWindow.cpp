@@ -81,7 +81,7 @@ WindowPtr<MemoWindow> MemoWindow::CreateFromRecord(const MemoServices& services,
   memo->record_.windowRect = RepairedMemoRect(record.windowRect);
   if (!memo->Create()) return nullptr;
   memo->LoadContent();
-  Place(memo->hwnd(), memo->record_.windowRect, SWP_NOACTIVATE);
+  // Folding or unfolding places the window at the record's right edge and top.
   memo->Fold(record.expanded != 0, true);
   memo->SetBaseColor(record.paletteColor);
   memo->ScrollToRecordedLine();
@@ -105,16 +105,8 @@ bool MemoWindow::OnInit() {
   SendMessageW(editor_->hwnd(), EM_HIDESELECTION, FALSE, 0);
   editor_->SetUrlDetection(true);
 
-  if (expandButton_.Take(Item(IDC_MEMO_EXPAND))) {
-    expandButton_.LoadPicture(IDB_MEMO_EXPAND);
-    expandButton_.FitToPicture();
-    tips_.Add(expandButton_.hwnd(), "펼치기");
-  }
-  if (titleButton_.Take(Item(IDC_MEMO_TITLE))) {
-    titleButton_.LoadPicture(IDB_MEMO_TITLE);
-    titleButton_.FitToPicture();
-    tips_.Add(titleButton_.hwnd(), "타이틀 입력");
-  }
+  foldedButtons_.Add(IDC_MEMO_EXPAND, IDB_MEMO_EXPAND, "펼치기");
+  foldedButtons_.Add(IDC_MEMO_TITLE, IDB_MEMO_TITLE, "타이틀 입력");
   if (strip_->Create(hwnd())) {
     SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, kTitleStripHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(strip_->hwnd(), SW_SHOWNOACTIVATE);
@@ -164,8 +156,7 @@ void MemoWindow::ApplyColors(const MemoColors& colors) {
   colors_ = colors;
   SendMessageW(editor_->hwnd(), EM_SETBKGNDCOLOR, 0, colors.title);
   strip_->SetColors(colors, general().skinType != 0);
-  expandButton_.SetBackground(colors.base);
-  titleButton_.SetBackground(colors.base);
+  foldedButtons_.SetBackground(colors.base);
   if (formatBar_) formatBar_->SetBackground(colors.formatBar);
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -207,7 +198,9 @@ void MemoWindow::Fold(bool expand, bool inactive) {
   // The desktop level cannot take a window that grows: it leaves it for the duration.
   const bool fromDesktop = record_.zPosition == kZDesktop && expand;
   if (fromDesktop) SetZPosition(kZNormal);
-  SetPanelAlpha(0, 0, LWA_ALPHA);
+  // Unseen while its shape changes; a hidden window has nothing to hide.
+  const bool visible = IsWindowVisible(hwnd()) != FALSE;
+  if (visible) SetPanelAlpha(0, 0, LWA_ALPHA);
   record_.expanded = expand ? 1 : 0;
   const Rect current = record_.windowRect;
   if (expand) {
@@ -241,9 +234,8 @@ void MemoWindow::ShowParts() {
   strip_->ShowButtons(expand);
   ShowWindow(strip_->hwnd(), strip);
   if (formatBar_) ShowWindow(formatBar_->hwnd(), strip);
-  const int foldedButtons = !expand && !simple ? SW_SHOWNOACTIVATE : SW_HIDE;
-  ShowWindow(expandButton_.hwnd(), foldedButtons);
-  ShowWindow(titleButton_.hwnd(), foldedButtons);
+  foldedButtons_.Show(hwnd(), IDC_MEMO_EXPAND, !expand && !simple);
+  foldedButtons_.Show(hwnd(), IDC_MEMO_TITLE, !expand && !simple);
   if (general().scrollMode == 2) ShowScrollBar(editor_->hwnd(), SB_VERT, expand && active());
   Layout();
 }
@@ -253,10 +245,8 @@ void MemoWindow::Layout() {
   Place(editor_->hwnd(), MemoEditorRect(client, ViewState(), general().contractDx), SWP_NOACTIVATE);
   if (formatBar_) Place(formatBar_->hwnd(), FormatBarRect(client), SWP_NOACTIVATE);
   SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, kTitleStripHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(expandButton_.hwnd(), nullptr, client.width - 14, kFoldedButtonTop, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(titleButton_.hwnd(), nullptr, client.width - 26, kFoldedButtonTop, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  foldedButtons_.Place(hwnd(), IDC_MEMO_EXPAND, client.width - 14, kFoldedButtonTop);
+  foldedButtons_.Place(hwnd(), IDC_MEMO_TITLE, client.width - 26, kFoldedButtonTop);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -322,6 +312,9 @@ void MemoWindow::OnActivatePanel(bool isActive) {
 }
 
 LRESULT MemoWindow::HitTest(const Message& message) {
+  POINT client{message.X(), message.Y()};
+  ScreenToClient(hwnd(), &client);
+  if (foldedButtons_.Covers(client)) return HTCLIENT;
   const int tipMode = general().memoTipMode;
   if (!expanded() && tipMode > 0) {
     if (tipMode == 1 || ((tipMode == 3 || tipMode == 4) && KeyHeld(VK_CONTROL))) services_.host.ShowMemoTip(*this);
@@ -334,9 +327,7 @@ LRESULT MemoWindow::HitTest(const Message& message) {
     ctrlDragging_ = true;
   }
   if (!expanded()) return HTCAPTION;
-  POINT point{message.X(), message.Y()};
-  ScreenToClient(hwnd(), &point);
-  switch (HitTestExpandedMemo(point.x, point.y, ClientSize(), ctrlDragging_)) {
+  switch (HitTestExpandedMemo(client.x, client.y, ClientSize(), ctrlDragging_)) {
     case MemoHit::Left: return HTLEFT;
     case MemoHit::Right: return HTRIGHT;
     case MemoHit::Bottom: return HTBOTTOM;
@@ -623,6 +614,7 @@ void MemoWindow::OnCommand(UINT id, UINT notification) {
     case IDC_MEMO_EXPAND:
       Fold(true, false);
       services_.host.HideMemoTip();
+      ShowParts();
       return;
     case IDOK:
     case IDCANCEL:
@@ -681,13 +673,28 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_NCRBUTTONDOWN:
       ShowMemoMenu(POINT{message.X(), message.Y()});
       return true;
-    case WM_MOUSELEAVE:
+    case WM_MOUSELEAVE: {
+      int clicked = 0;
+      foldedButtons_.OnMouse(hwnd(), message, clicked);
+      services_.host.HideMemoTip();
+      return false;
+    }
     case WM_NCMOUSELEAVE:
       services_.host.HideMemoTip();
       return false;
     case WM_MOUSEMOVE:
-      if (GetFocus() == editor_->hwnd()) return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED: {
+      int clicked = 0;
+      if (foldedButtons_.OnMouse(hwnd(), message, clicked)) {
+        if (clicked) OnCommand(static_cast<UINT>(clicked), BN_CLICKED);
+        return true;
+      }
+      if (message.id != WM_MOUSEMOVE || GetFocus() == editor_->hwnd()) return false;
       return DesktopPanel::OnMessage(message, result);
+    }
     case WM_GETMINMAXINFO:
       if (expanded()) {
         auto* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
@@ -733,6 +740,7 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
       picture.editTimeFont = services_.editTimeFont;
       picture.editTimeColor = static_cast<COLORREF>(general().inactiveTitleCol);
       PaintMemo(paint.Get(), picture);
+      foldedButtons_.Paint(paint.Get());
       return true;
     }
     case WM_NOTIFY:

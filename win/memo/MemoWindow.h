@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "controls/ColorChoice.h"
-#include "framework/BitmapButton.h"
-#include "framework/ToolTips.h"
+#include "framework/PictureButtons.h"
 #include "memo/DesktopPanel.h"
 #include "memo/MemoColors.h"
 #include "memo/MemoEditor.h"
@@ -151,9 +150,7 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   WindowPtr<MemoEditor> editor_;
   WindowPtr<TitleStrip> strip_;
   WindowPtr<FormatBar> formatBar_;
-  BitmapButton expandButton_;
-  BitmapButton titleButton_;
-  ToolTips tips_;
+  PictureButtons foldedButtons_;  // expand (1009) and title (1010)
   MemoColors colors_;
   bool contentUnreadable_ = false;
   bool ctrlDragging_ = false;

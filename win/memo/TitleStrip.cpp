@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/Gdi.h"
+#include "framework/Pictures.h"
 #include "memo/MemoLayout.h"
 #include "resources/MemoResources.h"
 
@@ -13,15 +14,15 @@ namespace {
 struct StripButton {
   int id;
   int picture;
-  const char* tip;  // nullptr: none
-  int x;            // from the left when not negative, else from the right
+  const char* tip;
+  int x;  // from the left when not negative, else from the right
   int y;
 };
 
 // In the strip's order: pin and menu at the left, the rest measured from the right edge.
 constexpr StripButton kButtons[] = {
     {IDC_STRIP_PIN, IDB_MEMO_PIN, "항상 위에", 3, 3},
-    {IDC_STRIP_MENU, IDB_MEMO_MENU, nullptr, 17, 4},
+    {IDC_STRIP_MENU, IDB_MEMO_MENU, "", 17, 4},
     {IDC_STRIP_NEW, IDB_MEMO_NEW, "새 메모", -70, 3},
     {IDC_STRIP_FORMAT, IDB_MEMO_TEXT_FORMAT, "Text format", -57, 3},
     {IDC_STRIP_COLOR, IDB_MEMO_SKIN_COLOR, "Skin Color", -43, 3},
@@ -37,52 +38,45 @@ void FillColumn(HDC dc, int x, int top, int bottom, Colorref color) {
 
 }  // namespace
 
-TitleStrip::TitleStrip(TitleStripOwner& owner) : Dialog(IDD_TITLE_STRIP), owner_(owner) {}
+TitleStrip::TitleStrip(TitleStripOwner& owner) : Dialog(IDD_TITLE_STRIP), owner_(owner) {
+  for (const StripButton& button : kButtons) buttons_.Add(button.id, button.picture, button.tip);
+}
 
 bool TitleStrip::Create(HWND memoWindow) { return CreateModeless({memoWindow, 0, false}); }
 
 bool TitleStrip::OnInit() {
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const StripButton& spec = kButtons[i];
-    BitmapButton& button = buttons_[i];
-    if (!button.Take(Item(spec.id))) continue;
-    button.LoadPicture(spec.picture);
-    button.FitToPicture();
-    if (spec.tip) tips_.Add(button.hwnd(), spec.tip);
-  }
+  ShowButtons(true);
   return false;
 }
 
 void TitleStrip::SetColors(const MemoColors& colors, bool skinType) {
   colors_ = colors;
   skinType_ = skinType;
-  for (BitmapButton& button : buttons_) button.SetBackground(colors.buttons);
-  InvalidateRect(hwnd(), nullptr, TRUE);
+  buttons_.SetBackground(colors.buttons);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void TitleStrip::SetPinned(bool pinned) { buttons_[0].SetChecked(pinned); }
+void TitleStrip::SetPinned(bool pinned) { buttons_.SetChecked(hwnd(), IDC_STRIP_PIN, pinned); }
 
 void TitleStrip::ShowButtons(bool show) {
-  for (BitmapButton& button : buttons_) ShowWindow(button.hwnd(), show ? SW_SHOWNOACTIVATE : SW_HIDE);
+  for (const StripButton& button : kButtons) buttons_.Show(hwnd(), button.id, show);
 }
 
 void TitleStrip::PlaceButtons(int width) {
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const StripButton& spec = kButtons[i];
-    const int x = spec.x >= 0 ? spec.x : width + spec.x;
-    SetWindowPos(buttons_[i].hwnd(), nullptr, x, spec.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const StripButton& button : kButtons) {
+    buttons_.Place(hwnd(), button.id, button.x >= 0 ? button.x : width + button.x, button.y);
   }
 }
 
-void TitleStrip::OnCommand(UINT id, UINT notification) {
-  if (notification != BN_CLICKED) return;
+void TitleStrip::Clicked(int id) {
   POINT corner{};
   if (id == IDC_STRIP_MENU) {
-    RECT r{};
-    GetWindowRect(Item(IDC_STRIP_MENU), &r);
-    corner = POINT{r.right, r.bottom};
+    // The menu opens at the menu button's bottom right.
+    const SIZE size = PictureSize(ProgramPicture(IDB_MEMO_MENU));
+    corner = POINT{kButtons[1].x + size.cx, kButtons[1].y + size.cy};
+    ClientToScreen(hwnd(), &corner);
   }
-  owner_.OnStripButton(static_cast<int>(id), corner);
+  owner_.OnStripButton(id, corner);
 }
 
 // Flat in the title colour with light and dark edge columns, or a vertical gradient of the
@@ -125,14 +119,22 @@ bool TitleStrip::OnMessage(const Message& message, LRESULT& result) {
     case WM_PAINT: {
       PaintDc paint(hwnd());
       Paint(paint.Get());
+      buttons_.Paint(paint.Get());
       return true;
     }
-    case WM_NCHITTEST:
-      // The strip itself drags the memo; its buttons are windows of their own.
-      result = HTTRANSPARENT;
+    case WM_NCHITTEST: {
+      // Only the buttons take the mouse; the rest of the strip drags the memo.
+      POINT point{message.X(), message.Y()};
+      ScreenToClient(hwnd(), &point);
+      result = buttons_.Covers(point) ? HTCLIENT : HTTRANSPARENT;
       return true;
-    default:
-      return false;
+    }
+    default: {
+      int clicked = 0;
+      const bool taken = buttons_.OnMouse(hwnd(), message, clicked);
+      if (clicked) Clicked(clicked);
+      return taken;
+    }
   }
 }
 

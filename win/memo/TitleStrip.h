@@ -1,10 +1,7 @@
 #pragma once
 
-#include <array>
-
-#include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
-#include "framework/ToolTips.h"
+#include "framework/PictureButtons.h"
 #include "memo/MemoColors.h"
 
 namespace quillet::win {
@@ -12,7 +9,8 @@ namespace quillet::win {
 // What the strip's buttons ask of their memo window.
 class TitleStripOwner {
  public:
-  // A strip button was pressed (IDC_STRIP_*); the memo menu button gives its bottom-right corner.
+  // A strip button was pressed (IDC_STRIP_*); the memo menu button gives its bottom-right corner
+  // in screen coordinates.
   virtual void OnStripButton(int id, POINT menuCorner) = 0;
 
  protected:
@@ -20,7 +18,8 @@ class TitleStripOwner {
 };
 
 // The 17-pixel strip along a memo's top: seven small picture buttons with tooltips, painted flat
-// in the title colour ("SkinType" on) or as a gradient of the memo's colour.
+// in the title colour ("SkinType" on) or as a gradient of the memo's colour. Elsewhere than on a
+// button the mouse goes through to the memo, which it drags.
 class TitleStrip final : public Dialog {
  public:
   explicit TitleStrip(TitleStripOwner& owner);
@@ -32,16 +31,15 @@ class TitleStrip final : public Dialog {
 
  private:
   bool OnInit() override;
-  void OnCommand(UINT id, UINT notification) override;
   bool OnMessage(const Message& message, LRESULT& result) override;
   void OnOK() override {}
   void OnCancel() override {}
   void PlaceButtons(int width);
   void Paint(HDC dc) const;
+  void Clicked(int id);
 
   TitleStripOwner& owner_;
-  std::array<BitmapButton, 7> buttons_;
-  ToolTips tips_;
+  PictureButtons buttons_;
   MemoColors colors_;
   bool skinType_ = false;
 };
