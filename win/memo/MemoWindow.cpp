@@ -566,6 +566,11 @@ void MemoWindow::Print() {
 }
 
 void MemoWindow::OnCommand(UINT id, UINT notification) {
+  // The strip's buttons answer as commands of the memo too (1009 is the folded expand button).
+  if (id >= IDC_STRIP_DELETE && id <= IDC_STRIP_FOLD) {
+    OnStripButton(static_cast<int>(id), POINT{});
+    return;
+  }
   if (id >= ID_MEMO_SEND_FIRST && id <= ID_MEMO_SEND_LAST) {
     services_.host.SendToGroup(*this, static_cast<int>(id - ID_MEMO_SEND_FIRST));
     return;
