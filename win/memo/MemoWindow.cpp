@@ -81,6 +81,7 @@ WindowPtr<MemoWindow> MemoWindow::CreateFromRecord(const MemoServices& services,
   memo->record_.windowRect = RepairedMemoRect(record.windowRect);
   if (!memo->Create()) return nullptr;
   memo->LoadContent();
+  if (record.formatBarShown) memo->SetFormatBar(true);
   // Folding or unfolding places the window at the record's right edge and top.
   memo->Fold(record.expanded != 0, true);
   memo->SetBaseColor(record.paletteColor);
@@ -462,20 +463,22 @@ void MemoWindow::OnStripButton(int id, POINT menuCorner) {
 }
 
 void MemoWindow::ToggleFormatBar() {
-  record_.formatBarShown = record_.formatBarShown ? 0 : 1;
-  if (!record_.formatBarShown) {
-    formatBar_.reset();
-  } else {
-    formatBar_.reset(new FormatBar());
-    if (formatBar_->Create(hwnd(), *editor_)) {
-      formatBar_->SetBackground(colors_.formatBar);
-      formatBar_->Sync();
-    } else {
-      formatBar_.reset();
-    }
-  }
+  SetFormatBar(!record_.formatBarShown);
   ShowParts();
   SetModified();
+}
+
+void MemoWindow::SetFormatBar(bool shown) {
+  record_.formatBarShown = shown ? 1 : 0;
+  formatBar_.reset();
+  if (!shown) return;
+  formatBar_.reset(new FormatBar());
+  if (formatBar_->Create(hwnd(), *editor_)) {
+    formatBar_->SetBackground(colors_.formatBar);
+    formatBar_->Sync();
+  } else {
+    formatBar_.reset();
+  }
 }
 
 void MemoWindow::EditTitle() {

@@ -134,6 +134,7 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   void FlashStep();
   void TogglePin();
   void ToggleFormatBar();
+  void SetFormatBar(bool shown);
   void NextColor();
   void EditTitle();
   void Delete();
