@@ -218,12 +218,16 @@ void MemoWindow::Fold(bool expand, bool inactive) {
     ShowWindow(editor_->hwnd(), SW_SHOWNOACTIVATE);
     Place(hwnd(), AtRightEdge(current, FoldedMemoSize(false, {}, general().contractDx, false)), SWP_NOACTIVATE);
   }
-  RECT window{};
-  GetWindowRect(hwnd(), &window);
-  record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
+  RecordWindowRect();
   ShowParts();
   SetPanelAlpha(0, inactive ? GetTargetAlpha() : 255, LWA_ALPHA);
   if (fromDesktop) SetZPosition(kZDesktop);
+}
+
+void MemoWindow::RecordWindowRect() {
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
 }
 
 // Which of the strip, its buttons, the format bar and the folded buttons show, and where the
@@ -709,22 +713,19 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
         info->ptMinTrackSize = POINT{kMinimumMemoSize.width, kMinimumMemoSize.height};
       }
       return true;
-    case WM_SIZE: {
-      RECT window{};
-      GetWindowRect(hwnd(), &window);
-      if (expanded()) record_.expandedSize = Size{window.right - window.left, window.bottom - window.top};
-      record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
+    case WM_SIZE:
+      RecordWindowRect();
+      if (expanded()) {
+        const Rect& r = record_.windowRect;
+        record_.expandedSize = Size{r.right - r.left, r.bottom - r.top};
+      }
       Layout();
       SetModified();
       return true;
-    }
-    case WM_MOVE: {
-      RECT window{};
-      GetWindowRect(hwnd(), &window);
-      record_.windowRect = Rect{window.left, window.top, window.right, window.bottom};
+    case WM_MOVE:
+      RecordWindowRect();
       SetModified();
       return true;
-    }
     case WM_ERASEBKGND:
       result = TRUE;
       return true;

@@ -122,6 +122,7 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   void ApplyColors(const MemoColors& colors);
   void Layout();
   void ShowParts();
+  void RecordWindowRect();
   Size TitleTextSize() const;
   void LoadContent();
   void ScrollToRecordedLine();

@@ -52,20 +52,6 @@
 #define ID_MEMO_SEND_FIRST 5424  // "다른그룹으로 보내기": one a group, up to ID_MEMO_SEND_LAST
 #define ID_MEMO_SEND_LAST 5623
 
-// The memo window's button pictures (assets/memo), magenta see-through
-#define IDB_MEMO_NEW 144
-#define IDB_MEMO_DELETE 148
-#define IDB_MEMO_TEXT_FORMAT 150
-#define IDB_MEMO_BOLD 152
-#define IDB_MEMO_ITALIC 153
-#define IDB_MEMO_UNDERLINE 157
-#define IDB_MEMO_SKIN_COLOR 158
-#define IDB_MEMO_FOLD 159
-#define IDB_MEMO_EXPAND 160
-#define IDB_MEMO_MENU 203
-#define IDB_MEMO_PIN 205
-#define IDB_MEMO_TITLE 236
-
 // Dialog templates
 #define IDD_FORMAT_BAR 154
 #define IDD_DELETE_MEMO 206
