@@ -3,13 +3,9 @@
 #include <vector>
 
 #include "geometry/Rect.h"
+#include "geometry/Screens.h"
 
 namespace quillet {
-
-struct ScreenGeometry {
-  Size primary;                // SM_CXSCREEN × SM_CYSCREEN
-  std::vector<Rect> monitors;  // every monitor's rectangle
-};
 
 // A memo wholly on the primary screen, or centred on any monitor, stays; any other is moved
 // onto the primary screen without resizing.

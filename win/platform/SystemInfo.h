@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "memo/Placement.h"
+#include "geometry/Screens.h"
 
 namespace quillet::win {
 
