@@ -1,5 +1,8 @@
 #include "memo/Arranging.h"
 
+#include <algorithm>
+#include <numeric>
+
 #include "geometry/Saturate.h"
 
 namespace quillet {
@@ -49,6 +52,38 @@ Rect NewMemoRect(const std::vector<Rect>& memos, const ColumnLayout& layout) {
   }
   if (head == kNone) return LeftOf(Point{w.right, firstTop}, size);
   return LeftOf(FreeSlot(memos, head, kNone, layout), size);
+}
+
+std::vector<Rect> ArrangeAll(const std::vector<Size>& sizes, const ColumnLayout& layout, int pitch) {
+  const Rect& w = layout.workArea;
+  std::vector<Rect> places;
+  places.reserve(sizes.size());
+  long long column = 0;
+  int x = w.right;
+  int y = Saturate(static_cast<long long>(w.top) + layout.sortStart);
+  for (const Size& size : sizes) {
+    if (w.bottom < static_cast<long long>(y) + size.height) {
+      ++column;
+      x = Saturate(static_cast<long long>(w.right) - column * pitch);
+      y = w.top;
+    }
+    places.push_back(LeftOf(Point{x, y}, size));
+    y = places.back().bottom;
+  }
+  return places;
+}
+
+std::vector<std::size_t> OrderByPosition(const std::vector<Rect>& memos, int startDx) {
+  std::vector<std::size_t> order(memos.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  if (startDx <= 0) return order;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const int columnA = memos[a].right / startDx;
+    const int columnB = memos[b].right / startDx;
+    if (columnA != columnB) return columnA > columnB;
+    return memos[a].top < memos[b].top;
+  });
+  return order;
 }
 
 Rect ArrangedMemoRect(const std::vector<Rect>& memos, std::size_t index, const ColumnLayout& layout) {

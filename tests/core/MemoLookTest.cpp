@@ -116,5 +116,28 @@ TEST(Arranging, NewMemosFillTheFirstGapOfTheColumnChain) {
   EXPECT_EQ(ArrangedMemoRect(group, 0, layout), (Rect{820, 15, 1000, 115}));
 }
 
+TEST(Arranging, ArrangeAllFillsColumnsFromTheTopRight) {
+  const ColumnLayout layout{Rect{0, 0, 1000, 400}, 180, 100, 15};
+  // The five memos of height 100: three in column 0 from 15, then column 1 from the very top.
+  const std::vector<Size> five(5, Size{180, 100});
+  const std::vector<Rect> placed = ArrangeAll(five, layout, 180);
+  const std::vector<Rect> expected = {{820, 15, 1000, 115}, {820, 115, 1000, 215}, {820, 215, 1000, 315},
+                                      {640, 0, 820, 100},   {640, 100, 820, 200}};
+  EXPECT_EQ(placed, expected);
+  // Folded memos of 18 pixels: 21 fit below 15 in one column, the rest 180 to the left.
+  const std::vector<Rect> folded = ArrangeAll(std::vector<Size>(25, Size{180, 18}), layout, 180);
+  EXPECT_EQ(folded[20], (Rect{820, 375, 1000, 393}));
+  EXPECT_EQ(folded[21], (Rect{640, 0, 820, 18}));
+  // Wider memos keep their width and overlap the next column; one taller than the area stands
+  // alone, reaching below it, and so does the memo after it.
+  EXPECT_EQ(ArrangeAll({{250, 100}, {180, 500}, {180, 100}}, layout, 180),
+            (std::vector<Rect>{{750, 15, 1000, 115}, {640, 0, 820, 500}, {460, 0, 640, 100}}));
+
+  // A hand-placed layout read by columns, right to left, then top to bottom.
+  const std::vector<Rect> hand = {{500, 300, 600, 400}, {900, 200, 1000, 300}, {880, 10, 999, 100},
+                                  {520, 10, 620, 100}};
+  EXPECT_EQ(OrderByPosition(hand, 180), (std::vector<std::size_t>{2, 1, 3, 0}));
+}
+
 }  // namespace
 }  // namespace quillet
