@@ -18,7 +18,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
-E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-240}       # everything from e2e_setup on
+E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-600}       # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
 
 e2e_passed=0
@@ -350,12 +350,15 @@ list_query() {
     fail "no answer to $2 from $1"
 }
 
-# wait_memos COUNT SECONDS: the driver's lines about the program's memo windows once there are COUNT.
+# wait_memos COUNT SECONDS: the driver's lines about the program's memo windows once there are
+# COUNT, each whole (a window being made has no editor yet). The frame answers a message only
+# once the start-up has made and placed them all.
 wait_memos() {
   local lines end=$((SECONDS + $2))
+  must - send "$frame_title" 0 0 0 "$2"
   while :; do
     lines=$(driver memos 2>/dev/null) || lines=""
-    [ "$(grep -c . <<<"$lines")" -eq "$1" ] && break
+    [ "$(grep -c . <<<"$lines")" -eq "$1" ] && ! grep -q ' editor=0x0 ' <<<"$lines" && break
     [ "$SECONDS" -ge "$end" ] && fail "expected $1 memo windows, found: ${lines:-none}"
     sleep 0.3
   done

@@ -252,3 +252,72 @@ memos_delete() {
   text=$(python3 -c 'import sys; print(open(sys.argv[1], "rb").read().decode("cp949"))' "$data/ctrl.brt")
   case $text in '{\rtf'*ctrl*) ;; *) fail "ctrl.brt does not hold the memo's text: ${text:0:200}" ;; esac
 }
+
+# The pin button and the three z-position commands, through the z-order and WS_EX_TOPMOST; with
+# "EnableDesktop" off the desktop position is the bottom. The memo menu comes up on a right press
+# on the frame.
+memos_z_position() {
+  local lines memo other strip data
+  memo_row_group pin.rtf other.rtf
+  write_content pin.rtf <<<'고정 시험'
+  write_content other.rtf <<<'다른 메모'
+  start_and_wait_frame
+  lines=$(wait_memos 2 10) || exit 1
+  memo=$(hwnd_at 30 30 "$lines") && other=$(hwnd_at 340 30 "$lines") || exit 1
+  strip=$(field "$(memo_at 30 30 "$lines")" strip)
+  must - activate "$memo"
+  must - click "$strip" 1005
+  expect_memo "$memo" topmost=1
+  must - click "$strip" 1005
+  expect_memo "$memo" topmost=0
+  must - post-command "$memo" 32838
+  expect_memo "$memo" topmost=1
+  must - post-command "$memo" 32839
+  expect_memo "$memo" topmost=0
+  must - post-command "$memo" 32840
+  expect_memo "$memo" topmost=0 bottom=1
+  must - post-command "$other" 32838
+  expect_memo "$other" topmost=1
+
+  must - post "$other" 0xa4 2 $(((25 << 16) | 600))  # WM_NCRBUTTONDOWN on the frame, HTCAPTION
+  must - wait-window "@class:#32768" 5
+  sleep 0.5
+  screenshot memo-menu
+  must - key-down 0x1b
+  must - key-up 0x1b
+  must - wait-gone "@class:#32768" 5
+  close_by_broadcast
+
+  data=$(e2e_data_dir)
+  expect_eq "z-positions after closing" "[2, 1]" "$(list_query "$data/DefaultMemo.qld" '[r["zPosition"] for r in records]')"
+}
+
+# A memo of 200,000 characters opens whole and, edited and saved at closing, keeps every one.
+memos_large() {
+  local lines editor text expected=$E2E_RUN/$E2E_SLUG.expected
+  memo_row_group large.rtf
+  python3 -c '
+for i in range(10000):
+    print("%05d 가나다라 memo line" % i)' >"$expected"
+  write_content large.rtf <"$expected"
+  start_and_wait_frame
+  lines=$(wait_memos 1 30) || exit 1
+  editor=$(field "$lines" editor)
+  expect_eq "length as opened (10,000 lines of 20 and their breaks)" 219998 "$(field "$lines" length)"
+  must - post "$editor" 0x102 0xd55c 0  # WM_CHAR "한" at the caret, the start
+  expect_memo "$(field "$lines" hwnd)" length=219999
+  close_by_broadcast
+
+  start_and_wait_frame
+  lines=$(wait_memos 1 30) || exit 1
+  must text text "$(field "$lines" editor)"
+  python3 -c '
+import sys
+expected = "한" + open(sys.argv[1], encoding="utf-8").read()[:-1].replace("\n", "\r\n")
+got = sys.stdin.read()[:-1]
+if got != expected:
+    at = next((i for i, (a, b) in enumerate(zip(got, expected)) if a != b), min(len(got), len(expected)))
+    sys.exit("text after reopening differs at %d of %d (expected %d): %r" % (at, len(got), len(expected), got[at:at + 40]))
+' "$expected" <<<"$text" || fail "the memo lost characters (see the log)"
+  close_by_broadcast
+}
