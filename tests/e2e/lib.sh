@@ -18,7 +18,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
-E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-600}       # everything from e2e_setup on
+E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-480}       # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
 
 e2e_passed=0
@@ -342,12 +342,18 @@ open(path, "w", encoding="ascii").write(rtf)
 ' "$(e2e_data_dir)/$1" "${2:-}" || fail "could not write the content file $1"
 }
 
-# list_query FILE PYTHON: prints PYTHON evaluated with `records`, the memo list FILE as JSON.
-list_query() {
+# list_fields FILE FIELD...: a line for each record of the memo list with its FIELDs, separated by
+# spaces; a rectangle or a size is its numbers joined by commas.
+list_fields() {
   local json
   json=$(dump_list "$1") || fail "quillet-data cannot read $1"
-  python3 -c 'import json, sys; records = json.loads(sys.stdin.read()); print('"$2"')' <<<"$json" ||
-    fail "no answer to $2 from $1"
+  shift
+  python3 -c '
+import json, sys
+for record in json.loads(sys.stdin.read()):
+    values = [record[name] for name in sys.argv[1:]]
+    print(" ".join(",".join(map(str, v.values())) if isinstance(v, dict) else str(v) for v in values))
+' "$@" <<<"$json" || fail "no fields $* in $json"
 }
 
 # wait_memos COUNT SECONDS: the driver's lines about the program's memo windows once there are
@@ -362,6 +368,7 @@ wait_memos() {
     [ "$SECONDS" -ge "$end" ] && fail "expected $1 memo windows, found: ${lines:-none}"
     sleep 0.3
   done
+  printf '%s\n' "$lines" >&2  # into the scenario's log
   printf '%s\n' "$lines"
 }
 
@@ -379,11 +386,19 @@ memo_at() {
   fail "no memo window at $1,$2 among: $lines"
 }
 
+# hwnd_at X Y [LINES]: the handle of the memo window at that screen point.
+hwnd_at() {
+  local line
+  line=$(memo_at "$@") || exit 1
+  field "$line" hwnd
+}
+
 # memo_mismatch LINE KEY=VALUE...: each value of the driver's memo line that differs; "topmost" is
 # read from exstyle, "bottom" (the last of all top-level windows) from z.
 memo_mismatch() {
   local line=$1 pair key actual z
   shift
+  [ -n "$line" ] || { printf ' gone;'; return; }
   for pair; do
     key=${pair%%=*}
     case $key in
@@ -405,6 +420,15 @@ expect_memo() {
     [ -z "$mismatch" ] && return 0
     [ "$SECONDS" -ge "$end" ] && fail "memo $hwnd:$mismatch line: ${line:-gone}"
     sleep 0.3
+  done
+}
+
+# expect_pixel WHAT X Y COLORREF: the screen shows that colour there within 3 s.
+expect_pixel() {
+  local seen end=$((SECONDS + 3))
+  until seen=$(driver pixels "$2" "$3" 0 1 2>/dev/null) && [ "$seen" = "$4" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "$1: the screen at $2,$3 is ${seen:-unreadable}, expected $4"
+    sleep 0.2
   done
 }
 

@@ -170,7 +170,7 @@ BOOL CALLBACK CollectClass(HWND hwnd, LPARAM param) {
 }
 
 // The window a TITLE argument names: a handle, the foreground window, or the first top-level
-// window with exactly that title.
+// window with exactly that title or class.
 HWND FindTarget(const WindowQuery& query) {
   if (query.title == L"@foreground") {
     HWND hwnd = GetForegroundWindow();
@@ -182,7 +182,8 @@ HWND FindTarget(const WindowQuery& query) {
     return hwnd && IsWindow(hwnd) && Matches(hwnd, query) ? hwnd : nullptr;
   }
   Collector collector{&query, {}};
-  EnumWindows(query.title.rfind(kClassPrefix, 0) == 0 ? CollectClass : CollectWindow, reinterpret_cast<LPARAM>(&collector));
+  const bool byClass = query.title.rfind(kClassPrefix, 0) == 0;
+  EnumWindows(byClass ? CollectClass : CollectWindow, reinterpret_cast<LPARAM>(&collector));
   return collector.found.empty() ? nullptr : collector.found.front();
 }
 
@@ -385,7 +386,7 @@ int Activate(const std::wstring& title) {
   SetForegroundWindow(hwnd);
   const ULONGLONG deadline = DeadlineAfter(2);
   while (GetForegroundWindow() != hwnd) {
-    if (GetTickCount64() >= deadline) return Fail(L"" + HandleText(hwnd) + L" did not come to the foreground");
+    if (GetTickCount64() >= deadline) return Fail(HandleText(hwnd) + L" did not come to the foreground");
     Sleep(kPollMs);
   }
   return Succeed(L"foreground " + HandleText(hwnd));
@@ -433,14 +434,14 @@ int Memos() {
     DWORD_PTR length = 0;
     if (editor && !SendMessageTimeoutW(editor, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length))
       return Fail(L"the editor of " + HandleText(memo) + L" did not answer");
+    const bool shown = editor && IsWindowVisible(editor);
     const bool readOnly = editor && (GetWindowLongPtrW(editor, GWL_STYLE) & ES_READONLY);
-    Print(stdout, L"hwnd=" + HandleText(memo) + L" visible=" + (IsWindowVisible(memo) ? L"1" : L"0") + L" rect=" +
-                      RectText(memo) + L" exstyle=" + Hex(static_cast<unsigned long long>(exStyle) & 0xffffffffULL) +
+    Print(stdout, L"hwnd=" + HandleText(memo) + L" visible=" + (IsWindowVisible(memo) ? L"1" : L"0") +
+                      L" rect=" + RectText(memo) + L" exstyle=" + Hex(static_cast<DWORD>(exStyle)) +
                       L" alpha=" + std::to_wstring(alpha) + L" z=" + std::to_wstring(z) + L"/" +
-                      std::to_wstring(collector.all.size()) + L" strip=" + HandleText(StripOf(memo)) + L" editor=" +
-                      HandleText(editor) + L" shown=" +
-                      (editor && IsWindowVisible(editor) ? L"1" : L"0") + L" length=" + std::to_wstring(length) + L" readonly=" +
-                      (readOnly ? L"1" : L"0"));
+                      std::to_wstring(collector.all.size()) + L" strip=" + HandleText(StripOf(memo)) +
+                      L" editor=" + HandleText(editor) + L" shown=" + (shown ? L"1" : L"0") +
+                      L" length=" + std::to_wstring(length) + L" readonly=" + (readOnly ? L"1" : L"0"));
   }
   return kOk;
 }
@@ -487,7 +488,8 @@ int Key(WORD key, bool down) {
   input.ki.wVk = key;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  if (SendInput(1, &input, sizeof input) != 1) return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+  if (SendInput(1, &input, sizeof input) != 1)
+    return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
   return Succeed(std::wstring(down ? L"down " : L"up ") + std::to_wstring(key));
 }
 

@@ -6,13 +6,6 @@
 title_font=7816192  # the colour of the default title font; the rest is 0|0|0|14|Tahoma
 delete_dialog="Quillet - 메모를 삭제하려고 합니다."
 
-# hwnd_at X Y [LINES]: the handle of the memo window at that screen point.
-hwnd_at() {
-  local line
-  line=$(memo_at "$@") || exit 1
-  field "$line" hwnd
-}
-
 # folded_size TITLE CONTRACT_DX: the folded memo's WIDTHxHEIGHT for that title in the default title
 # font, the text measured on the screen as the program measures it.
 folded_size() {
@@ -112,18 +105,10 @@ EOF
   close_by_broadcast
 
   data=$(e2e_data_dir)
-  expect_eq "records after closing" \
-    "[1, 320, 240, 40, 50, 360, 290] [0, 300, 160, $((800 - ${size%x*})), 60, 800, $((60 + ${size#*x}))] [1, 280, 170, 530, 400, 810, 570]" \
-    "$(list_query "$data/DefaultMemo.qld" '" ".join(str([r["expanded"], r["expandedSize"]["width"], r["expandedSize"]["height"]] + [r["windowRect"][k] for k in ("left", "top", "right", "bottom")]) for r in records)')"
-}
-
-# expect_pixel WHAT X Y COLORREF: the screen shows that colour there within 3 s.
-expect_pixel() {
-  local seen end=$((SECONDS + 3))
-  until seen=$(driver pixels "$2" "$3" 0 1 2>/dev/null) && [ "$seen" = "$4" ]; do
-    [ "$SECONDS" -ge "$end" ] && fail "$1: the screen at $2,$3 is ${seen:-unreadable}, expected $4"
-    sleep 0.2
-  done
+  expect_eq "records after closing: expanded, expanded size, rectangle" \
+    "1 320,240 40,50,360,290
+0 300,160 $((800 - ${size%x*})),60,800,$((60 + ${size#*x}))
+1 280,170 530,400,810,570" "$(list_fields "$data/DefaultMemo.qld" expanded expandedSize windowRect)"
 }
 
 # "Skin Color" on the last palette colour comes round to the first and makes it the default; the
@@ -172,11 +157,11 @@ EOF
   close_by_broadcast
 
   data=$(e2e_data_dir)
-  expect_eq "record after closing" "0 13027014 15592941 1 새 제목 New $title_font|0|0|1|14|Tahoma" \
-    "$(list_query "$data/DefaultMemo.qld" '" ".join(str(records[0][k]) for k in ("colorType", "paletteColor", "backColor", "formatBarShown", "title", "titleFont"))')"
+  expect_eq "record after closing" "0 13027014 15592941 1 $title_font|0|0|1|14|Tahoma 새 제목 New" \
+    "$(list_fields "$data/DefaultMemo.qld" colorType paletteColor backColor formatBarShown titleFont title)"
 }
 
-# Four memos side by side, 300 x 200 from the left, in the order of CONTENT_FILE...
+# memo_row_group CONTENT_FILE...: a group of expanded 300 x 200 memos in rows of four, in that order.
 memo_row_group() {
   local i=0 file json=""
   for file; do
@@ -218,7 +203,8 @@ memos_delete() {
   start_and_wait_frame
   lines=$(wait_memos 9 10) || exit 1
   for i in 0 1 2 3 4 5 6 7 8; do
-    hwnds+=("$(hwnd_at $((30 + i % 4 * 310)) $((30 + i / 4 * 230)) "$lines")") || exit 1
+    text=$(hwnd_at $((30 + i % 4 * 310)) $((30 + i / 4 * 230)) "$lines") || exit 1
+    hwnds+=("$text")
   done
 
   delete_with_key 0x12 "${hwnds[0]}" 8  # Alt
@@ -239,14 +225,15 @@ memos_delete() {
   delete_answering 4 "${hwnds[5]}" 3
   delete_answering 3 "${hwnds[6]}" 2
   delete_answering 2 "${hwnds[7]}" 2
+  expect_memo "${hwnds[8]}" length=1  # the picture, one character to the editor
   delete_answering 2 "${hwnds[8]}" 2
   close_by_broadcast
 
   data=$(e2e_data_dir)
-  expect_eq "the group's memos" "['cancel.rtf', 'picture.rtf']" \
-    "$(list_query "$data/DefaultMemo.qld" '[r["contentFile"] for r in records]')"
-  expect_eq "the temporary storage group's memos" "['alt.rtf', 'storage.rtf']" \
-    "$(list_query "$data/RecycleBin.qlr" '[r["contentFile"] for r in records]')"
+  expect_eq "the group's memos" "cancel.rtf picture.rtf" \
+    "$(list_fields "$data/DefaultMemo.qld" contentFile | paste -sd' ')"
+  expect_eq "the temporary storage group's memos" "alt.rtf storage.rtf" \
+    "$(list_fields "$data/RecycleBin.qlr" contentFile | paste -sd' ')"
   expect_eq "content files" "alt.rtf cancel.rtf ctrl.brt picture.rtf recycle.brt storage.rtf" \
     "$(cd "$data" && echo *.rtf *.brt | tr ' ' '\n' | sort | tr '\n' ' ' | sed 's/ $//')"
   text=$(python3 -c 'import sys; print(open(sys.argv[1], "rb").read().decode("cp949"))' "$data/ctrl.brt")
@@ -289,7 +276,7 @@ memos_z_position() {
   close_by_broadcast
 
   data=$(e2e_data_dir)
-  expect_eq "z-positions after closing" "[2, 1]" "$(list_query "$data/DefaultMemo.qld" '[r["zPosition"] for r in records]')"
+  expect_eq "z-positions after closing" "2 1" "$(list_fields "$data/DefaultMemo.qld" zPosition | paste -sd' ')"
 }
 
 # A memo of 200,000 characters opens whole and, edited and saved at closing, keeps every one.
@@ -317,7 +304,8 @@ expected = "한" + open(sys.argv[1], encoding="utf-8").read()[:-1].replace("\n",
 got = sys.stdin.read()[:-1]
 if got != expected:
     at = next((i for i, (a, b) in enumerate(zip(got, expected)) if a != b), min(len(got), len(expected)))
-    sys.exit("text after reopening differs at %d of %d (expected %d): %r" % (at, len(got), len(expected), got[at:at + 40]))
+    sys.exit("text after reopening differs at %d of %d (expected %d): %r"
+             % (at, len(got), len(expected), got[at:at + 40]))
 ' "$expected" <<<"$text" || fail "the memo lost characters (see the log)"
   close_by_broadcast
 }

@@ -153,7 +153,7 @@ locked_list() {
   cmp -s "$e2e_top/tests/tools/data/starter.qld" "$data/DefaultMemo.qld" || fail "the held list was changed"
   unsaved=$(ls "$data"/DefaultMemo.qld.unsaved-* 2>/dev/null)
   [ "$(grep -c . <<<"$unsaved")" -eq 1 ] || fail "expected one unsaved list beside the held one: $(ls "$data")"
-  expect_eq "memos in $unsaved" 1 "$(list_query "$unsaved" 'len(records)')"
+  expect_eq "memos in $unsaved" 1 "$(list_fields "$unsaved" contentFile | wc -l)"
 }
 
 portable_on() {
