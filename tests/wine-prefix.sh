@@ -37,8 +37,10 @@ wine_prepare_prefix() {
   mkdir -p "$WINEPREFIX"
   "$wine_prefix_run" wineboot -i || return 1
   timeout 60 wineserver -w
-  # Wine's GDI+ sees only the fonts of the system and of the prefix.
-  cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
+  # Wine's GDI+ sees only the fonts of the system and of the prefix; the caption buttons are
+  # Marlett glyphs, letters without it.
+  cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+    return 1
   # With no window manager, Wine waits two seconds for one at every window it hides unless its
   # windows are unmanaged.
   "$wine_prefix_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f || return 1

@@ -18,7 +18,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
-E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-240}       # everything from e2e_setup on
+E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-480}       # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
 
 e2e_passed=0
@@ -219,12 +219,236 @@ e2e_prepare() {
   LC_ALL=$E2E_LOCALE wine_link_korean_fonts || fail "could not link the Korean fonts"
 }
 
+# --- the program ---------------------------------------------------------------------------------
+
+frame_title="Quillet Program"
+settings='Software\Quillet Program\Quillet'
+WS_EX_TOOLWINDOW=0x80
+pid=""    # the program a scenario started; set by start_and_wait_frame
+frame=""  # the driver's line about the main frame
+
+# quillet_data dump FILE | import FILE.json OUT: the data tool, native or the Windows one
+# (E2E_DATA_TOOL).
+quillet_data() {
+  local command=$1 file args=()
+  shift
+  case $E2E_DATA_TOOL in
+    *.exe)
+      for file; do args+=("$(winpath "$file")"); done
+      LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" "$E2E_DATA_TOOL" "$command" "${args[@]}" ;;
+    *) "$E2E_DATA_TOOL" "$command" "$@" ;;
+  esac
+}
+
+dump_list() { quillet_data dump "$1"; }  # FILE: the memo list as JSON
+
+# xml_value FILE SECTION KEY: the text of <SECTION><KEY> in the settings file (its bytes may be CP949).
+xml_value() {
+  python3 - "$@" <<'EOF'
+import re, sys
+data = open(sys.argv[1], 'rb').read().decode('latin-1')
+section = re.search(r'<%s>(.*?)</%s>' % (sys.argv[2], sys.argv[2]), data, re.S)
+key = section and re.search(r'<%s>(.*?)</%s>' % (sys.argv[3], sys.argv[3]), section.group(1), re.S)
+if not key:
+    sys.exit(1)
+print(key.group(1))
+EOF
+}
+
+wait_file() {  # PATH SECONDS
+  local end=$((SECONDS + $2))
+  until [ -f "$1" ]; do
+    [ "$SECONDS" -ge "$end" ] && return 1
+    sleep 0.1
+  done
+}
+
+# Starts the program and waits for its hidden frame; sets pid and frame (the driver's line).
+start_and_wait_frame() {
+  start_quillet
+  pid=$E2E_LAST_PID
+  must frame wait-window "$frame_title" 20
+}
+
+# expect_program_ends WHY: the frame goes and the process ends cleanly.
+expect_program_ends() {
+  local status
+  must - wait-gone "$frame_title" 10
+  status=$(wait_exit "$pid" 10) || fail "still running 10 s after $1"
+  expect_eq "exit status after $1" 0 "$status"
+}
+
+# Closes the program as another process would, and checks that it ends cleanly.
+close_by_broadcast() {
+  must - broadcast 3074
+  expect_program_ends "the close broadcast"
+}
+
+# wait_for_line FILE TEXT SECONDS: a background driver has printed TEXT.
+wait_for_line() {
+  local end=$((SECONDS + $3))
+  until grep -qx "$2" "$1" 2>/dev/null; do
+    [ "$SECONDS" -ge "$end" ] && return 1
+    sleep 0.1
+  done
+}
+
+# --- memos ---------------------------------------------------------------------------------------
+
+# set_general NAME NUMBER: a REG_DWORD in the program's "General" settings, before it starts.
+set_general() {
+  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\General" /v "$1" /t REG_DWORD /d "$2" /f \
+    >/dev/null 2>&1 || fail "could not set General\\$1"
+}
+
+e2e_data_dir() { printf '%s\n' "$(e2e_program_dir)/memo_data"; }
+
+# lay_out_group < JSON: a fresh program folder whose current group holds the memo records of that
+# JSON (the form `quillet-data dump` prints; left-out fields take a new memo's values).
+lay_out_group() {
+  local data json=$E2E_RUN/$E2E_SLUG.group.json
+  fresh_program_folder >/dev/null || exit 1
+  data=$(e2e_data_dir)
+  mkdir -p "$data" && cat >"$json" || fail "could not write $json"
+  quillet_data import "$json" "$data/DefaultMemo.qld" || fail "quillet-data could not import $json"
+}
+
+# write_content NAME [picture] < TEXT: a memo content file in the data folder, RTF in code page 949
+# as the program writes it; lines become paragraphs (one final newline is dropped, so here-strings
+# serve). With "picture", a small bitmap follows the text.
+write_content() {
+  python3 -c '
+import struct, sys
+path, picture = sys.argv[1], sys.argv[2]
+text = sys.stdin.read()
+text = text[:-1] if text.endswith("\n") else text
+out = []
+for ch in text:
+    if ch in "\\{}":
+        out.append("\\" + ch)
+    elif ch == "\n":
+        out.append("\\par\n")
+    elif ord(ch) < 128:
+        out.append(ch)
+    else:
+        out.append("".join("\\\x27%02x" % b for b in ch.encode("cp949")))
+if picture:
+    # An 8 x 8 device-independent bitmap, 24 bits a pixel.
+    header = struct.pack("<IiiHHIIiiII", 40, 8, 8, 1, 24, 0, 8 * 8 * 3, 2835, 2835, 0, 0)
+    pixels = bytes([0x20, 0x20, 0xe0]) * 64
+    out.append("{\\pict\\dibitmap0\\picw8\\pich8\\picwgoal120\\pichgoal120 %s}" % (header + pixels).hex())
+rtf = "{\\rtf1\\ansi\\ansicpg949\\deff0{\\fonttbl{\\f0\\fcharset129 Gulim;}}\\f0 " + "".join(out) + "}"
+open(path, "w", encoding="ascii").write(rtf)
+' "$(e2e_data_dir)/$1" "${2:-}" || fail "could not write the content file $1"
+}
+
+# list_fields FILE FIELD...: a line for each record of the memo list with its FIELDs, separated by
+# spaces; a rectangle or a size is its numbers joined by commas.
+list_fields() {
+  local json
+  json=$(dump_list "$1") || fail "quillet-data cannot read $1"
+  shift
+  python3 -c '
+import json, sys
+for record in json.loads(sys.stdin.read()):
+    values = [record[name] for name in sys.argv[1:]]
+    print(" ".join(",".join(map(str, v.values())) if isinstance(v, dict) else str(v) for v in values))
+' "$@" <<<"$json" || fail "no fields $* in $json"
+}
+
+# wait_memos COUNT SECONDS: the driver's lines about the program's memo windows once there are
+# COUNT, each whole (a window being made has no editor yet). The frame answers a message only
+# once the start-up has made and placed them all.
+wait_memos() {
+  local lines end=$((SECONDS + $2))
+  must - send "$frame_title" 0 0 0 "$2"
+  while :; do
+    lines=$(driver memos 2>/dev/null) || lines=""
+    [ "$(grep -c . <<<"$lines")" -eq "$1" ] && ! grep -q ' editor=0x0 ' <<<"$lines" && break
+    [ "$SECONDS" -ge "$end" ] && fail "expected $1 memo windows, found: ${lines:-none}"
+    sleep 0.3
+  done
+  printf '%s\n' "$lines" >&2  # into the scenario's log
+  printf '%s\n' "$lines"
+}
+
+# memo_at X Y [LINES]: the line of the topmost memo window whose rectangle holds the screen point.
+memo_at() {
+  local lines=${3:-} line l t r b
+  [ -n "$lines" ] || must lines memos
+  while IFS= read -r line; do
+    IFS=, read -r l t r b <<<"$(field "$line" rect)"
+    if [ "$1" -ge "$l" ] && [ "$1" -lt "$r" ] && [ "$2" -ge "$t" ] && [ "$2" -lt "$b" ]; then
+      printf '%s\n' "$line"
+      return
+    fi
+  done <<<"$lines"
+  fail "no memo window at $1,$2 among: $lines"
+}
+
+# hwnd_at X Y [LINES]: the handle of the memo window at that screen point.
+hwnd_at() {
+  local line
+  line=$(memo_at "$@") || exit 1
+  field "$line" hwnd
+}
+
+# memo_mismatch LINE KEY=VALUE...: each value of the driver's memo line that differs; "topmost" is
+# read from exstyle, "bottom" (the last of all top-level windows) from z.
+memo_mismatch() {
+  local line=$1 pair key actual z
+  shift
+  [ -n "$line" ] || { printf ' gone;'; return; }
+  for pair; do
+    key=${pair%%=*}
+    case $key in
+      topmost) actual=$(( $(field "$line" exstyle) & 0x8 ? 1 : 0 )) ;;
+      bottom) z=$(field "$line" z); actual=$(( ${z%/*} + 1 == ${z#*/} ? 1 : 0 )) ;;
+      *) actual=$(field "$line" "$key") ;;
+    esac
+    [ "$actual" = "${pair#*=}" ] || printf ' %s %s, expected %s;' "$key" "$actual" "${pair#*=}"
+  done
+}
+
+# expect_memo HWND KEY=VALUE...: within 5 s the memo window shows those values (see memo_mismatch).
+expect_memo() {
+  local hwnd=$1 line mismatch end=$((SECONDS + 5))
+  shift
+  while :; do
+    line=$(driver memos 2>/dev/null | grep "^hwnd=$hwnd ")
+    mismatch=$(memo_mismatch "$line" "$@")
+    [ -z "$mismatch" ] && return 0
+    [ "$SECONDS" -ge "$end" ] && fail "memo $hwnd:$mismatch line: ${line:-gone}"
+    sleep 0.3
+  done
+}
+
+# expect_pixel WHAT X Y COLORREF: the screen shows that colour there within 3 s.
+expect_pixel() {
+  local seen end=$((SECONDS + 3))
+  until seen=$(driver pixels "$2" "$3" 0 1 2>/dev/null) && [ "$seen" = "$4" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "$1: the screen at $2,$3 is ${seen:-unreadable}, expected $4"
+    sleep 0.2
+  done
+}
+
+# command_with_key VK MEMO ID: the command runs while the key is held, as GetKeyState sees it.
+command_with_key() {
+  must - activate "$2"
+  must - key-down "$1"
+  sleep 0.3
+  must - post-command "$2" "$3"
+  sleep 0.5
+  must - key-up "$1"
+}
+
 # --- the runner ----------------------------------------------------------------------------------
 
 # scenario NAME FUNCTION [LOCALE]: runs one scenario in a subshell with a time limit; every Wine
 # process in it runs under LOCALE (ko_KR.UTF-8 unless told).
 scenario() {
   local name=$1 fn=$2 log reason limit left timed_out=0 status
+  [ -z "${E2E_ONLY:-}" ] || grep -qE "$E2E_ONLY" <<<"$name" || return 0
   E2E_LOCALE=${3:-ko_KR.UTF-8}
   E2E_SLUG=$(tr -c 'a-zA-Z0-9\n' '-' <<<"$name" | tr '[:upper:]' '[:lower:]')
   log=$E2E_LOGS/$E2E_SLUG.log

@@ -8,6 +8,7 @@
 #include "DialogScript.h"
 #include "framework/ClosingState.h"
 #include "framework/Dialog.h"
+#include "framework/Fonts.h"
 #include "framework/InputDialog.h"
 #include "framework/LayeredWindowApi.h"
 #include "framework/MessageLoop.h"
@@ -362,6 +363,18 @@ TEST(LayeredWindowApi, FindsTheFunctionsByNameAndSetsConstantAlpha) {
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
   DestroyWindow(window);
   FreeLibrary(user32);
+}
+
+TEST(Fonts, AreMadeWithCharacterOutputAndClipPrecision) {
+  const Font font = MakeFont(L"Tahoma", 13, FW_NORMAL);
+  LOGFONTW made{};
+  ASSERT_EQ(GetObjectW(font.Get(), sizeof made, &made), static_cast<int>(sizeof made));
+  EXPECT_EQ(made.lfHeight, 13);
+  EXPECT_EQ(made.lfWeight, FW_NORMAL);
+  EXPECT_EQ(made.lfCharSet, DEFAULT_CHARSET);
+  EXPECT_EQ(made.lfOutPrecision, OUT_CHARACTER_PRECIS);
+  EXPECT_EQ(made.lfClipPrecision, CLIP_CHARACTER_PRECIS);
+  EXPECT_EQ(std::wstring(made.lfFaceName), L"Tahoma");
 }
 
 }  // namespace

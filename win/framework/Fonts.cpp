@@ -41,7 +41,7 @@ Font MakeFont(const std::wstring& face, int height, int weight) {
   font.lfHeight = height;
   font.lfWeight = weight;
   font.lfCharSet = DEFAULT_CHARSET;
-  font.lfOutPrecision = OUT_STRING_PRECIS;
+  font.lfOutPrecision = OUT_CHARACTER_PRECIS;
   font.lfClipPrecision = CLIP_CHARACTER_PRECIS;
   lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return Font(CreateFontIndirectW(&font));

@@ -23,6 +23,8 @@ constexpr wchar_t kBroadcastName[] = L"QUILLET_BROADCAST_REGISTERWINDOW_ORVA";
 constexpr wchar_t kInstanceMutexName[] = L"MUTEX_TARNCENTER_MEMO_ORVA";
 constexpr wchar_t kListenerTitle[] = L"quillet-driver listener";
 constexpr wchar_t kListenerClass[] = L"QuilletDriverListener";
+constexpr wchar_t kFrameTitle[] = L"Quillet Program";
+constexpr int kEditorId = 4677;
 constexpr DWORD kPollMs = 50;
 constexpr UINT kMessageTimeoutMs = 2000;
 
@@ -42,10 +44,25 @@ constexpr const char* kUsageText =
     "  dialog-text TITLE CONTROLID SECONDS  wait for a visible dialog; print the control's text\n"
     "  click TITLE CONTROLID [auto|bm|command]  press a button of a visible dialog\n"
     "  foreground                       print hwnd, rect and title of the foreground window\n"
+    "  activate TITLE                   make the window the foreground window\n"
+    "  memos                            the memo windows of the running program, one line each in\n"
+    "                                   z-order (top first): hwnd, visible, rect, exstyle, alpha\n"
+    "                                   (255 when not layered), z (place among all top-level windows,\n"
+    "                                   0 on top, of total), strip, editor, shown (the editor's\n"
+    "                                   visibility), length, readonly\n"
+    "  place TITLE LEFT TOP RIGHT BOTTOM  move and size a window as a drag would leave it\n"
+    "  post TITLE MESSAGE WPARAM LPARAM post a message to the window\n"
+    "  set-text TITLE CONTROLID TEXT    set the text of a control of a visible dialog\n"
+    "  text TITLE                       print the text of a window of any process\n"
+    "  key-down VK / key-up VK          press or release a key through SendInput\n"
+    "  pixels X Y INTERVAL_MS COUNT     print the screen colour at (X, Y) COUNT times, as COLORREF\n"
+    "  text-size FACE HEIGHT WEIGHT TEXT  print WIDTHxHEIGHT of one line of TEXT in that font on the\n"
+    "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
     "  reg-dword KEYPATH NAME           print a REG_DWORD below HKEY_CURRENT_USER\n"
     "  reg-sz KEYPATH NAME              print a REG_SZ below HKEY_CURRENT_USER\n"
     "  reg-exists KEYPATH               succeed when the key exists\n"
-    "TITLE is an exact window title, a handle (0x...), or @foreground.\n";
+    "TITLE is an exact window title, a handle (0x...), @foreground, or @class:NAME (the first window\n"
+    "of that class in z-order).\n";
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -136,8 +153,24 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[256] = {};
+  GetClassNameW(hwnd, name, 256);
+  return name;
+}
+
+constexpr wchar_t kClassPrefix[] = L"@class:";
+
+BOOL CALLBACK CollectClass(HWND hwnd, LPARAM param) {
+  auto* collector = reinterpret_cast<Collector*>(param);
+  const std::wstring& title = collector->query->title;
+  if (ClassOf(hwnd) == title.substr(std::wcslen(kClassPrefix)) && Matches(hwnd, *collector->query))
+    collector->found.push_back(hwnd);
+  return TRUE;
+}
+
 // The window a TITLE argument names: a handle, the foreground window, or the first top-level
-// window with exactly that title.
+// window with exactly that title or class.
 HWND FindTarget(const WindowQuery& query) {
   if (query.title == L"@foreground") {
     HWND hwnd = GetForegroundWindow();
@@ -149,7 +182,8 @@ HWND FindTarget(const WindowQuery& query) {
     return hwnd && IsWindow(hwnd) && Matches(hwnd, query) ? hwnd : nullptr;
   }
   Collector collector{&query, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collector));
+  const bool byClass = query.title.rfind(kClassPrefix, 0) == 0;
+  EnumWindows(byClass ? CollectClass : CollectWindow, reinterpret_cast<LPARAM>(&collector));
   return collector.found.empty() ? nullptr : collector.found.front();
 }
 
@@ -318,11 +352,7 @@ int DialogText(const std::wstring& title, int controlId, unsigned long long seco
   return Succeed(*text);
 }
 
-bool IsButton(HWND control) {
-  wchar_t className[64] = {};
-  GetClassNameW(control, className, 64);
-  return _wcsicmp(className, L"Button") == 0;
-}
+bool IsButton(HWND control) { return _wcsicmp(ClassOf(control).c_str(), L"Button") == 0; }
 
 // A real button gets BM_CLICK, which goes through its own mouse handling as a click would;
 // anything else gets the notification a button would send. Posted, so a dialog that opens
@@ -348,6 +378,157 @@ int Foreground() {
   HWND hwnd = GetForegroundWindow();
   if (!hwnd) return Fail(L"no foreground window");
   return Succeed(L"hwnd=" + HandleText(hwnd) + L" rect=" + RectText(hwnd) + L" title=" + TitleOf(hwnd));
+}
+
+int Activate(const std::wstring& title) {
+  HWND hwnd = FindTarget({title});
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\"");
+  SetForegroundWindow(hwnd);
+  const ULONGLONG deadline = DeadlineAfter(2);
+  while (GetForegroundWindow() != hwnd) {
+    if (GetTickCount64() >= deadline) return Fail(HandleText(hwnd) + L" did not come to the foreground");
+    Sleep(kPollMs);
+  }
+  return Succeed(L"foreground " + HandleText(hwnd));
+}
+
+struct MemoCollector {
+  DWORD process;
+  std::vector<HWND> all;  // every top-level window, in z-order
+  std::vector<HWND> memos;
+};
+
+BOOL CALLBACK CollectMemo(HWND hwnd, LPARAM param) {
+  auto* collector = reinterpret_cast<MemoCollector*>(param);
+  collector->all.push_back(hwnd);
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process == collector->process && ClassOf(hwnd) == L"#32770" &&
+      (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+    collector->memos.push_back(hwnd);
+  return TRUE;
+}
+
+// The title strip: the memo's child dialog.
+HWND StripOf(HWND memo) {
+  for (HWND child = GetWindow(memo, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassOf(child) == L"#32770") return child;
+  }
+  return nullptr;
+}
+
+int Memos() {
+  HWND frame = FindTarget({kFrameTitle});
+  if (!frame) return Fail(L"no window titled \"" + std::wstring(kFrameTitle) + L"\"");
+  MemoCollector collector{};
+  GetWindowThreadProcessId(frame, &collector.process);
+  EnumWindows(CollectMemo, reinterpret_cast<LPARAM>(&collector));
+  for (HWND memo : collector.memos) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(memo, GWL_EXSTYLE);
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    if (exStyle & WS_EX_LAYERED) GetLayeredWindowAttributes(memo, nullptr, &alpha, &flags);
+    std::size_t z = 0;
+    while (collector.all[z] != memo) ++z;
+    HWND editor = GetDlgItem(memo, kEditorId);
+    DWORD_PTR length = 0;
+    if (editor && !SendMessageTimeoutW(editor, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length))
+      return Fail(L"the editor of " + HandleText(memo) + L" did not answer");
+    const bool shown = editor && IsWindowVisible(editor);
+    const bool readOnly = editor && (GetWindowLongPtrW(editor, GWL_STYLE) & ES_READONLY);
+    Print(stdout, L"hwnd=" + HandleText(memo) + L" visible=" + (IsWindowVisible(memo) ? L"1" : L"0") +
+                      L" rect=" + RectText(memo) + L" exstyle=" + Hex(static_cast<DWORD>(exStyle)) +
+                      L" alpha=" + std::to_wstring(alpha) + L" z=" + std::to_wstring(z) + L"/" +
+                      std::to_wstring(collector.all.size()) + L" strip=" + HandleText(StripOf(memo)) +
+                      L" editor=" + HandleText(editor) + L" shown=" + (shown ? L"1" : L"0") +
+                      L" length=" + std::to_wstring(length) + L" readonly=" + (readOnly ? L"1" : L"0"));
+  }
+  return kOk;
+}
+
+int Post(const std::wstring& title, UINT message, WPARAM wparam, LPARAM lparam) {
+  HWND hwnd = FindTarget({title});
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\"");
+  if (!PostMessageW(hwnd, message, wparam, lparam))
+    return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"posted " + Hex(message) + L" to " + HandleText(hwnd));
+}
+
+int Place(const std::wstring& title, int left, int top, int right, int bottom) {
+  HWND hwnd = FindTarget({title});
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\"");
+  if (!SetWindowPos(hwnd, nullptr, left, top, right - left, bottom - top, SWP_NOZORDER | SWP_NOACTIVATE))
+    return Fail(L"SetWindowPos failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"rect=" + RectText(hwnd));
+}
+
+int SetText(const std::wstring& title, int controlId, const std::wstring& text) {
+  HWND dialog = FindTarget({title, true, controlId});
+  if (!dialog) return Fail(L"no visible window \"" + title + L"\" with control " + std::to_wstring(controlId));
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                           SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result) ||
+      !result)
+    return Fail(L"control " + std::to_wstring(controlId) + L" did not take the text");
+  return Succeed(L"set");
+}
+
+int Text(const std::wstring& title) {
+  HWND hwnd = FindTarget({title});
+  if (!hwnd) return Fail(L"no window titled \"" + title + L"\"");
+  const auto text = ControlText(hwnd);
+  if (!text) return Fail(HandleText(hwnd) + L" did not answer WM_GETTEXT");
+  return Succeed(*text);
+}
+
+// The key goes to whichever thread has the keyboard focus, as a typed one would.
+int Key(WORD key, bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  if (SendInput(1, &input, sizeof input) != 1)
+    return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(std::wstring(down ? L"down " : L"up ") + std::to_wstring(key));
+}
+
+int Pixels(int x, int y, unsigned long long interval, unsigned long long count) {
+  HDC screen = GetDC(nullptr);
+  if (!screen) return Fail(L"no screen device context");
+  for (unsigned long long i = 0; i < count; ++i) {
+    if (i > 0) Sleep(static_cast<DWORD>(interval));
+    const COLORREF color = GetPixel(screen, x, y);
+    if (color == CLR_INVALID) {
+      ReleaseDC(nullptr, screen);
+      return Fail(L"no pixel at " + std::to_wstring(x) + L"," + std::to_wstring(y));
+    }
+    wchar_t text[16];
+    std::swprintf(text, 16, L"0x%06lx", static_cast<unsigned long>(color));
+    Print(stdout, text);
+  }
+  ReleaseDC(nullptr, screen);
+  return kOk;
+}
+
+int TextSize(const std::wstring& face, int height, int weight, const std::wstring& text) {
+  LOGFONTW logFont{};
+  logFont.lfHeight = height;
+  logFont.lfWeight = weight;
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  logFont.lfOutPrecision = OUT_CHARACTER_PRECIS;
+  logFont.lfClipPrecision = CLIP_CHARACTER_PRECIS;
+  lstrcpynW(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
+  HFONT font = CreateFontIndirectW(&logFont);
+  if (!font) return Fail(L"CreateFontIndirectW failed");
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(screen, text.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return Succeed(std::to_wstring(measured.right) + L"x" + std::to_wstring(measured.bottom));
 }
 
 struct RegistryValue {
@@ -465,6 +646,54 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"foreground") {
     if (wrongCount(0)) return Usage(L"foreground");
     return Foreground();
+  }
+  if (command == L"activate") {
+    if (wrongCount(1)) return Usage(L"activate TITLE");
+    return Activate(args[1]);
+  }
+  if (command == L"memos") {
+    if (wrongCount(0)) return Usage(L"memos");
+    return Memos();
+  }
+  if (command == L"post") {
+    if (wrongCount(4) || !number(2) || *number(2) > 0xffff || !number(3) || !number(4))
+      return Usage(L"post TITLE MESSAGE WPARAM LPARAM");
+    return Post(args[1], static_cast<UINT>(*number(2)), static_cast<WPARAM>(*number(3)),
+                static_cast<LPARAM>(*number(4)));
+  }
+  if (command == L"place") {
+    std::vector<int> edges;
+    for (std::size_t i = 2; i <= 5 && i <= count; ++i) {
+      const wchar_t* text = args[i].c_str();
+      wchar_t* end = nullptr;
+      const long value = std::wcstol(text, &end, 10);
+      if (end != text && *end == L'\0' && value > -32768 && value < 32768) edges.push_back(static_cast<int>(value));
+    }
+    if (wrongCount(5) || edges.size() != 4) return Usage(L"place TITLE LEFT TOP RIGHT BOTTOM");
+    return Place(args[1], edges[0], edges[1], edges[2], edges[3]);
+  }
+  if (command == L"set-text") {
+    if (wrongCount(3) || !number(2) || *number(2) > 0xffff) return Usage(L"set-text TITLE CONTROLID TEXT");
+    return SetText(args[1], static_cast<int>(*number(2)), args[3]);
+  }
+  if (command == L"text") {
+    if (wrongCount(1)) return Usage(L"text TITLE");
+    return Text(args[1]);
+  }
+  if (command == L"key-down" || command == L"key-up") {
+    if (wrongCount(1) || !number(1) || *number(1) == 0 || *number(1) > 0xfe) return Usage(command + L" VK (1-254)");
+    return Key(static_cast<WORD>(*number(1)), command == L"key-down");
+  }
+  if (command == L"pixels") {
+    if (wrongCount(4) || !number(1) || *number(1) > 0x7fff || !number(2) || *number(2) > 0x7fff || !number(3) ||
+        *number(3) > 10000 || !number(4) || *number(4) == 0 || *number(4) > 1000)
+      return Usage(L"pixels X Y INTERVAL_MS (0-10000) COUNT (1-1000)");
+    return Pixels(static_cast<int>(*number(1)), static_cast<int>(*number(2)), *number(3), *number(4));
+  }
+  if (command == L"text-size") {
+    if (wrongCount(4) || !number(2) || *number(2) > 1000 || !number(3) || *number(3) > 1000)
+      return Usage(L"text-size FACE HEIGHT WEIGHT TEXT");
+    return TextSize(args[1], static_cast<int>(*number(2)), static_cast<int>(*number(3)), args[4]);
   }
   if (command == L"reg-dword" || command == L"reg-sz") {
     if (wrongCount(2)) return Usage(command + L" KEYPATH NAME");
