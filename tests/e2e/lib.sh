@@ -386,6 +386,22 @@ memo_at() {
   fail "no memo window at $1,$2 among: $lines"
 }
 
+# press_strip_button STRIP WIDTH ID: clicks a button the title strip draws itself, at its middle
+# (1005 the pin at the left; 1004, 1006, 1007, 1003, 1008 measured from the strip's right).
+press_strip_button() {
+  local x
+  case $3 in
+    1005) x=8 ;;
+    1004) x=$(($2 - 65)) ;;
+    1006) x=$(($2 - 52)) ;;
+    1007) x=$(($2 - 38)) ;;
+    1003) x=$(($2 - 24)) ;;
+    1008) x=$(($2 - 10)) ;;
+    *) fail "no strip button $3" ;;
+  esac
+  must - click-at "$1" "$x" 8
+}
+
 # hwnd_at X Y [LINES]: the handle of the memo window at that screen point.
 hwnd_at() {
   local line

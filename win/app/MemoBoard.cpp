@@ -94,7 +94,8 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
     entries_.push_back(std::move(entry));
   }
   bulk_ = false;
-  if (entries_.empty() && show) NewMemo();
+  // A list that could not be read is not an empty group: its memos are there, only out of reach.
+  if (entries_.empty() && show && outcome.read.status != ListReadStatus::Unreadable) NewMemo();
   return true;
 }
 

@@ -4,9 +4,14 @@
 
 #include "framework/Gdi.h"
 #include "framework/Pictures.h"
+#include "framework/ToolTips.h"
 #include "platform/Wide.h"
 
 namespace quillet::win {
+
+PictureButtons::~PictureButtons() {
+  if (tips_) DestroyWindow(tips_);
+}
 
 void PictureButtons::Add(int id, int picture, std::string tip) {
   const HBITMAP bitmap = ProgramPicture(picture);
@@ -92,9 +97,7 @@ void PictureButtons::UpdateTip(HWND host, int index) const {
 
 void PictureButtons::Relay(HWND host, const Message& message) {
   if (!tips_) {
-    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, host, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    tips_ = CreateToolTipWindow();
     if (!tips_) return;
     for (const Button& button : buttons_) {
       if (button.tip.empty()) continue;

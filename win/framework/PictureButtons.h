@@ -14,6 +14,7 @@ namespace quillet::win {
 class PictureButtons {
  public:
   PictureButtons() = default;
+  ~PictureButtons();
   PictureButtons(const PictureButtons&) = delete;
   PictureButtons& operator=(const PictureButtons&) = delete;
 

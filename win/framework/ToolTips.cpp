@@ -8,13 +8,21 @@
 
 namespace quillet::win {
 
+HWND CreateToolTipWindow() {
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+ToolTips::~ToolTips() {
+  if (tips_) DestroyWindow(tips_);
+}
+
 bool ToolTips::Add(HWND control, std::string_view text) {
   const HWND owner = GetParent(control);
   if (!control || !owner) return false;
   if (!tips_ || !IsWindow(tips_)) {
-    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    tips_ = CreateToolTipWindow();
     if (!tips_) return false;
   }
   std::wstring wide = WidenCp949(text);

@@ -6,11 +6,15 @@
 
 namespace quillet::win {
 
-// The tooltips of one window's child controls. The tip window is owned by that window and goes
-// with it.
+// A tooltip window of no owner: a topmost window owned by a panel would keep the panel itself from
+// becoming topmost (Wine puts the panel under its owned popups instead). Its maker destroys it.
+HWND CreateToolTipWindow();
+
+// The tooltips of one window's child controls.
 class ToolTips {
  public:
   ToolTips() = default;
+  ~ToolTips();
   ToolTips(const ToolTips&) = delete;
   ToolTips& operator=(const ToolTips&) = delete;
 

@@ -43,6 +43,7 @@ constexpr const char* kUsageText =
     "  post-command TITLE ID            post WM_COMMAND ID to the window\n"
     "  dialog-text TITLE CONTROLID SECONDS  wait for a visible dialog; print the control's text\n"
     "  click TITLE CONTROLID [auto|bm|command]  press a button of a visible dialog\n"
+    "  click-at TITLE X Y               a left click at a point of the window's client area\n"
     "  foreground                       print hwnd, rect and title of the foreground window\n"
     "  activate TITLE                   make the window the foreground window\n"
     "  memos                            the memo windows of the running program, one line each in\n"
@@ -374,6 +375,18 @@ int Click(const std::wstring& title, int controlId, const std::wstring& mode) {
                  std::to_wstring(controlId) + L" of " + HandleText(dialog));
 }
 
+// A left click at a point of a window's client area, as mouse messages: for buttons that the
+// window draws itself.
+int ClickAt(const std::wstring& title, int x, int y) {
+  HWND hwnd = FindTarget({title, true});
+  if (!hwnd) return Fail(L"no visible window \"" + title + L"\"");
+  const LPARAM point = MAKELPARAM(x, y);
+  if (!PostMessageW(hwnd, WM_MOUSEMOVE, 0, point) || !PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point) ||
+      !PostMessageW(hwnd, WM_LBUTTONUP, 0, point))
+    return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"clicked " + HandleText(hwnd) + L" at " + std::to_wstring(x) + L"," + std::to_wstring(y));
+}
+
 int Foreground() {
   HWND hwnd = GetForegroundWindow();
   if (!hwnd) return Fail(L"no foreground window");
@@ -642,6 +655,11 @@ int Run(const std::vector<std::wstring>& args) {
     if ((count != 2 && count != 3) || !number(2) || *number(2) > 0xffff)
       return Usage(L"click TITLE CONTROLID [auto|bm|command]");
     return Click(args[1], static_cast<int>(*number(2)), count == 3 ? args[3] : L"auto");
+  }
+  if (command == L"click-at") {
+    if (wrongCount(3) || !number(2) || !number(3) || *number(2) > 0x7fff || *number(3) > 0x7fff)
+      return Usage(L"click-at TITLE X Y");
+    return ClickAt(args[1], static_cast<int>(*number(2)), static_cast<int>(*number(3)));
   }
   if (command == L"foreground") {
     if (wrongCount(0)) return Usage(L"foreground");

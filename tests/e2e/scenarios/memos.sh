@@ -125,11 +125,11 @@ EOF
   lines=$(wait_memos 1 10) || exit 1
   memo=$(field "$lines" hwnd) strip=$(field "$lines" strip)
   must - activate "$memo"
-  must - click "$strip" 1006
+  press_strip_button "$strip" 340 1006
   expect_pixel "colour 11" 102 250 0x3cb43c
   sleep 0.5
   screenshot memo-color-11-format-bar
-  must - click "$strip" 1007
+  press_strip_button "$strip" 340 1007
   expect_pixel "colour 0" 102 250 0xededed
   must value reg-dword "$settings\\General" DefaultColorType
   expect_eq "General\\DefaultColorType, written at once" 0 "$value"
@@ -253,9 +253,9 @@ memos_z_position() {
   memo=$(hwnd_at 30 30 "$lines") && other=$(hwnd_at 340 30 "$lines") || exit 1
   strip=$(field "$(memo_at 30 30 "$lines")" strip)
   must - activate "$memo"
-  must - click "$strip" 1005
+  press_strip_button "$strip" 300 1005
   expect_memo "$memo" topmost=1
-  must - click "$strip" 1005
+  press_strip_button "$strip" 300 1005
   expect_memo "$memo" topmost=0
   must - post-command "$memo" 32838
   expect_memo "$memo" topmost=1
