@@ -120,8 +120,7 @@ end_of_session() {
 }
 
 # A list another program holds at start-up is never written over: what this run keeps goes beside
-# it, and the program says once where: when the group, empty for want of its list, gets its new
-# memo.
+# it, and the program says once where. A list out of reach is not an empty group: no new memo.
 locked_list() {
   local dir data holding=$E2E_RUN/$E2E_SLUG.holding holder text unsaved
   dir=$(fresh_program_folder) || exit 1
