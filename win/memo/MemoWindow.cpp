@@ -36,6 +36,19 @@ bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
+// The submenu, at any depth, that holds the item `command`.
+HMENU SubmenuHolding(HMENU menu, UINT command) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    const HMENU sub = GetSubMenu(menu, i);
+    if (!sub) {
+      if (GetMenuItemID(menu, i) == command) return menu;
+      continue;
+    }
+    if (const HMENU found = SubmenuHolding(sub, command)) return found;
+  }
+  return nullptr;
+}
+
 void Place(HWND hwnd, const Rect& r, UINT flags) {
   SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags | SWP_NOZORDER);
 }
@@ -423,8 +436,7 @@ void MemoWindow::ShowMemoMenu(POINT at) {
                                                            : ID_MEMO_NORMAL;
   CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
   const int count = GetMenuItemCount(popup);
-  HMENU extended = GetSubMenu(popup, count - 1);
-  services_.host.FillGroupMenus(GetSubMenu(popup, count - 3), extended ? GetSubMenu(extended, 13) : nullptr);
+  services_.host.FillGroupMenus(GetSubMenu(popup, count - 3), SubmenuHolding(popup, ID_GROUP_PLACEHOLDER));
   if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
   SetForegroundWindow(hwnd());
   TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
