@@ -4,9 +4,12 @@
 
 #include "app/AboutBox.h"
 #include "app/SingleInstance.h"
+#include "framework/Menus.h"
 #include "framework/ProgramMessageBox.h"
+#include "memo/PanelZOrder.h"
 #include "memo/MemoMessages.h"
 #include "platform/SystemInfo.h"
+#include "ports/Clock.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 
@@ -24,15 +27,28 @@ constexpr int kHiddenPosition = -100000;
 
 }  // namespace
 
+// What the program does, command by command.
 MainFrame::MainFrame(const Services& services) : services_(services) {
+  using Arrangement = MemoBoard::Arrangement;
+  const auto memos = [this](auto action) {
+    return [this, action] {
+      if (memos_) action(*memos_);
+    };
+  };
+  commands_.On(ID_NEW_MEMO, memos([](MemoBoard& m) { m.NewMemo(); }));
+  commands_.On(ID_SHOW_ALL, memos([](MemoBoard& m) { m.ShowAll(); }));
+  commands_.On(ID_HIDE_ALL, memos([](MemoBoard& m) { m.HideAll(); }));
+  commands_.On(ID_EXPAND_ALL, memos([](MemoBoard& m) { m.SetAllExpanded(true); }));
+  commands_.On(ID_FOLD_ALL, memos([](MemoBoard& m) { m.SetAllExpanded(false); }));
+  commands_.On(ID_ARRANGE_ALL, memos([](MemoBoard& m) { m.ArrangeAll(Arrangement::AsTheyAre); }));
+  commands_.On(ID_EXPAND_ARRANGE, memos([](MemoBoard& m) { m.ArrangeAll(Arrangement::ExpandedFirst); }));
+  commands_.On(ID_FOLD_ARRANGE, memos([](MemoBoard& m) { m.ArrangeAll(Arrangement::FoldedFirst); }));
+  commands_.On(ID_ARRANGE_BY_POSITION, memos([](MemoBoard& m) { m.ArrangeByPosition(); }));
+  commands_.On(ID_ALL_ON_TOP, memos([](MemoBoard& m) { m.SetAllZPositions(kZAlwaysOnTop); }));
+  commands_.On(ID_ALL_NORMAL, memos([](MemoBoard& m) { m.SetAllZPositions(kZNormal); }));
+  commands_.On(ID_ALL_ON_DESKTOP, memos([](MemoBoard& m) { m.SetAllZPositions(kZDesktop); }));
   commands_.On(ID_APP_ABOUT, [this] { ShowAboutBox(hwnd()); });
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
-  commands_.On(ID_NEW_MEMO, [this] {
-    if (memos_) memos_->NewMemo();
-  });
-  commands_.On(ID_SHOW_ALL, [this] {
-    if (memos_) memos_->ShowAll();
-  });
 }
 
 WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
@@ -51,6 +67,8 @@ WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
     return nullptr;
   }
   frame->StartTimer(kSaveTimer, kSaveMilliseconds);
+  frame->tray_ = std::make_unique<TrayIcon>(frame->hwnd(), services.instance);
+  frame->tray_->Show(services.settings.values().general.showTrayIcon != 0);
   return frame;
 }
 
@@ -69,8 +87,67 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   if (!memos_->OpenGroup(general.memoDbFile, true)) {
     ShowProgramMessage(hwnd(), kProgramCannotRunMessage);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+    return;
+  }
+  tray_->Update();
+}
+
+// "LeftBtnClickRun": what a left click on the tray icon does. The schedule manager, clock,
+// calendar, preferences and groups dialog (2-5, 7) come with their windows.
+void MainFrame::OnTrayLeftClick() {
+  switch (services_.settings.values().general.leftBtnClickRun) {
+    case 0:
+      if (memos_) memos_->ToggleShown();
+      break;
+    case 1:
+      if (memos_) memos_->NewMemo();
+      break;
+    case 6:
+      PostMessageW(hwnd(), WM_COMMAND, ID_FIND_MEMOS, 0);
+      break;
+    default:
+      break;
   }
 }
+
+void MainFrame::ShowTrayMenu() {
+  HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
+  if (!menu) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  if (memos_) memos_->FillGroupMenus(nullptr, SubmenuHolding(popup, ID_GROUP_PLACEHOLDER));
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  TrackMenu(hwnd(), popup, cursor);
+  DestroyMenu(menu);
+}
+
+void MainFrame::OnTray(LPARAM mouse) {
+  switch (mouse) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnTrayLeftClick();
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      ShowTrayMenu();
+      break;
+    default:
+      break;
+  }
+}
+
+// After a suspend the day may have changed: the day of the month and the month, enough to tell.
+void MainFrame::OnPower(WPARAM event) {
+  const LocalTime now = services_.clock.Now();
+  const int day = now.day + 31 * (now.month - 1) + 31;
+  if (event == PBT_APMSUSPEND) suspendDay_ = day;
+  if (event != PBT_APMRESUMESUSPEND) return;
+  if (suspendDay_ != -1 && day != suspendDay_) OnDayChanged();
+  suspendDay_ = day;
+}
+
+// The calendar, the alarms and the schedule view join this when they exist.
+void MainFrame::OnDayChanged() { tray_->Update(); }
 
 void MainFrame::OnBroadcast(WPARAM request) {
   if (request == kBroadcastShowMemos && memos_) memos_->ShowAll();
@@ -79,6 +156,7 @@ void MainFrame::OnBroadcast(WPARAM request) {
 
 void MainFrame::OnClose() {
   if (closing_.InProgress()) return;
+  tray_->Show(false);
   // A menu or modal dialog runs its own loop inside some handler of ours: end it and close once
   // it has unwound.
   if (closing_.Begin()) {
@@ -135,6 +213,10 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     OnBroadcast(message.wParam);
     return 0;
   }
+  if (message.id == services_.messages.taskbarCreated && message.id != 0) {
+    tray_->Restore();
+    return 0;
+  }
   switch (message.id) {
     case WM_WINDOWPOSCHANGING: {
       // Whatever asks it to show, minimise or move, the frame stays hidden where it was made.
@@ -158,9 +240,15 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case kMemoToStorageMessage:
       OnMemoMessage(message);
       return 0;
+    case TrayIcon::kTrayMessage:
+      OnTray(message.lParam);
+      return 0;
+    case WM_POWERBROADCAST:
+      OnPower(message.wParam);
+      return TRUE;
     case WM_TIMER:
       if (message.TimerId() == kSaveTimer) {
-        if (memos_ && !closing_.InProgress()) memos_->SaveChanged(false, MemoBoard::Report::Failures);
+        if (memos_ && !closing_.InProgress()) memos_->SaveChanged(false, MemoBoard::Report::Once);
         return 0;
       }
       if (message.TimerId() == kDelayedCloseTimer) {

@@ -6,6 +6,7 @@
 #include "app/MemoBoard.h"
 #include "app/RegisteredMessages.h"
 #include "app/SharedDrawing.h"
+#include "app/TrayIcon.h"
 #include "framework/ClosingState.h"
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
@@ -53,11 +54,18 @@ class MainFrame final : public Window {
   void CloseNow();
   void OnEndSession();
   void OnMemoMessage(const Message& message);
+  void OnTray(LPARAM mouse);
+  void OnTrayLeftClick();
+  void ShowTrayMenu();
+  void OnPower(WPARAM event);
+  void OnDayChanged();
 
   Services services_;
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
+  std::unique_ptr<TrayIcon> tray_;
   ClosingState closing_;
+  int suspendDay_ = -1;  // of the last suspend
 };
 
 }  // namespace quillet::win

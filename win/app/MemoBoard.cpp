@@ -81,6 +81,7 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   if (outcome.read.status == ListReadStatus::Unreadable) ShowProgramMessage(services_.frame, kMemoOpenFailedMessage);
 
   const bool show = general.viewMemoOnStart != 0;
+  shown_ = show;
   for (std::size_t i = 0; i < records.size(); ++i) {
     bulk_ = i + 1 < records.size();
     Entry entry{records[i], MemoWindow::CreateFromRecord(WindowServices(), records[i])};
@@ -158,7 +159,7 @@ void MemoBoard::MoveToGroup(std::size_t index, const std::string& group) {
       return;
   }
   if (outcome.status == MoveStatus::SourceSaveFailed) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
-  ShowWriteOutcome(ListWriteStatus::Saved, outcome.unsaved);
+  ReportSavedElsewhere(outcome.unsaved, Report::Failures);
   if (!outcome.warning.empty()) ShowProgramMessage(services_.frame, outcome.warning);
 }
 
@@ -203,25 +204,6 @@ void MemoBoard::NewMemo() {
   SetFocus(created.editor().hwnd());
 }
 
-void MemoBoard::ShowAll() {
-  if (entries_.empty()) {
-    NewMemo();
-    return;
-  }
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    MemoWindow* memo = entries_[i].window.get();
-    if (!memo) continue;
-    bulk_ = i + 1 < entries_.size();
-    if (memo->record().zPosition == 0) {
-      SetWindowPos(memo->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
-      SetForegroundWindow(memo->hwnd());
-    } else {
-      ShowWindow(memo->hwnd(), SW_SHOW);
-    }
-  }
-  bulk_ = false;
-}
-
 void MemoBoard::OnMemoDeleted(HWND memo) {
   const std::size_t index = IndexOf(memo);
   if (index >= entries_.size()) return;
@@ -249,25 +231,45 @@ void MemoBoard::SaveChanged(bool forced, Report report) {
       changed = true;
     }
   }
-  if (failed && report == Report::Failures) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
-  if (changed) WriteList(report);
+  UnsavedFile unsaved;
+  if (changed && WriteListFile(unsaved) == ListWriteStatus::Failed) failed = true;
+  if (failed) {
+    ReportSaveFailure(report);
+    return;
+  }
+  if (changed) saveFailureReported_ = false;
+  ReportSavedElsewhere(unsaved, report);
 }
 
 void MemoBoard::WriteList(Report report) {
-  if (!groupOpen_) return;
-  const GeneralSettings& general = services_.settings.values().general;
-  std::vector<MemoRecord> records = Records();
   UnsavedFile unsaved;
-  const ListWriteStatus status = lists_.WriteGroup(general.dataFolder, general.memoDbFile, records, &unsaved);
-  if (report == Report::Failures) ShowWriteOutcome(status, unsaved);
+  if (WriteListFile(unsaved) == ListWriteStatus::Failed) {
+    ReportSaveFailure(report);
+    return;
+  }
+  ReportSavedElsewhere(unsaved, report);
 }
 
-void MemoBoard::ShowWriteOutcome(ListWriteStatus status, const UnsavedFile& unsaved) const {
-  if (status == ListWriteStatus::Failed) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
-  if (!unsaved.first) return;
+ListWriteStatus MemoBoard::WriteListFile(UnsavedFile& unsaved) {
+  if (!groupOpen_) return ListWriteStatus::Saved;
+  const GeneralSettings& general = services_.settings.values().general;
+  std::vector<MemoRecord> records = Records();
+  return lists_.WriteGroup(general.dataFolder, general.memoDbFile, records, &unsaved);
+}
+
+void MemoBoard::ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const {
+  if (!unsaved.first || report == Report::Nothing) return;
   char text[1024];
   std::snprintf(text, sizeof text, kMemoSavedElsewhereMessage, unsaved.path.c_str());
   ShowProgramMessage(services_.frame, text);
+}
+
+// A save that fails every ten seconds (a pulled stick, a full disk) is said once; the next ticks
+// retry quietly until one succeeds.
+void MemoBoard::ReportSaveFailure(Report report) {
+  if (report == Report::Nothing || (report == Report::Once && saveFailureReported_)) return;
+  saveFailureReported_ = true;
+  ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
 }
 
 void MemoBoard::CloseAll() {

@@ -38,7 +38,11 @@ class MemoBoard final : public MemoWindowHost {
   MemoBoard(const MemoBoard&) = delete;
   MemoBoard& operator=(const MemoBoard&) = delete;
 
-  enum class Report { Failures, Nothing };  // at the end of a Windows session nothing may wait
+  enum class Report {
+    Failures,  // every failure gets its message
+    Once,      // the periodic save: one message, then quiet until a save succeeds again
+    Nothing,   // the end of a Windows session: nothing may wait for the user
+  };
 
   // Saves and closes the open group and opens `group`: one window per memo, shown when
   // "ViewMemoOnStart" is on, and a new memo when the group is empty. Unless `force`, the open
@@ -49,6 +53,19 @@ class MemoBoard final : public MemoWindowHost {
   void NewMemo();
   // Every memo shown ("모두 보기"), or a new one when the group has none.
   void ShowAll();
+  void HideAll();
+  // A left click on the tray icon with "LeftBtnClickRun" 0.
+  void ToggleShown();
+  // "모두 펼치기" and "모두 접기".
+  void SetAllExpanded(bool expanded);
+  void SetAllZPositions(int z);
+  enum class Arrangement { AsTheyAre, ExpandedFirst, FoldedFirst };
+  // "모두 정렬", "모두 펼친 후 정렬", "모두 접은 후 정렬".
+  void ArrangeAll(Arrangement arrangement);
+  // "현재 위치기반 정렬": the list takes the order of the memos' places, then all are arranged.
+  void ArrangeByPosition();
+  // The memo windows in list order.
+  std::vector<MemoWindow*> Windows() const;
   void OnMemoDeleted(HWND memo);
   void OnMemoToStorage(HWND memo);
   // Saves the memos whose content waits (Part of the periodic save: `forced` saves every
@@ -80,7 +97,9 @@ class MemoBoard final : public MemoWindowHost {
   std::size_t IndexOf(const DesktopPanel& panel) const;
   std::size_t IndexOf(HWND memo) const;
   void MoveToGroup(std::size_t index, const std::string& group);
-  void ShowWriteOutcome(ListWriteStatus status, const UnsavedFile& unsaved) const;
+  ListWriteStatus WriteListFile(UnsavedFile& unsaved);
+  void ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const;
+  void ReportSaveFailure(Report report);
   ColumnLayout Columns() const;
   std::vector<Rect> Places() const;
 
@@ -90,6 +109,8 @@ class MemoBoard final : public MemoWindowHost {
   std::vector<std::string> groupNames_;  // of the last group menu, in its order
   bool groupOpen_ = false;
   bool bulk_ = false;
+  bool shown_ = false;              // the memos' visible flag, from "ViewMemoOnStart"
+  bool saveFailureReported_ = false;  // since the last save that succeeded
 };
 
 }  // namespace quillet::win

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "controls/ColorChoice.h"
+#include "framework/Menus.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/DeleteDialog.h"
 #include "memo/DeleteRule.h"
@@ -35,19 +36,6 @@ constexpr int kFoldedButtonTop = 4;
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-// The submenu, at any depth, that holds the item `command`.
-HMENU SubmenuHolding(HMENU menu, UINT command) {
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    const HMENU sub = GetSubMenu(menu, i);
-    if (!sub) {
-      if (GetMenuItemID(menu, i) == command) return menu;
-      continue;
-    }
-    if (const HMENU found = SubmenuHolding(sub, command)) return found;
-  }
-  return nullptr;
-}
 
 void Place(HWND hwnd, const Rect& r, UINT flags) {
   SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags | SWP_NOZORDER);
@@ -438,9 +426,7 @@ void MemoWindow::ShowMemoMenu(POINT at) {
   const int count = GetMenuItemCount(popup);
   services_.host.FillGroupMenus(GetSubMenu(popup, count - 3), SubmenuHolding(popup, ID_GROUP_PLACEHOLDER));
   if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
-  SetForegroundWindow(hwnd());
-  TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
-  PostMessageW(hwnd(), WM_NULL, 0, 0);
+  TrackMenu(hwnd(), popup, at);
   DestroyMenu(menu);
 }
 

@@ -9,6 +9,9 @@
 #define IDB_ABOUT_BACKGROUND 3001
 #define IDB_ABOUT_CLOSE 3002  // the About box's close button: normal, hot, pressed, side by side; 148 is the memo delete button
 
+// Menus
+#define IDR_TRAY_MENU 130
+
 // Dialog templates
 #define IDD_ABOUT 100
 #define IDD_INPUT 1077

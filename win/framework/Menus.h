@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/WinApi.h"
+
+namespace quillet::win {
+
+// The submenu, at any depth, that holds the item `command`; nothing when none does.
+HMENU SubmenuHolding(HMENU menu, UINT command);
+
+// Tracks a popup menu at a screen point with `owner` taking its commands. The owner takes the
+// foreground first and gets a WM_NULL after, so that the menu closes when the user clicks away.
+void TrackMenu(HWND owner, HMENU popup, POINT at);
+
+}  // namespace quillet::win
