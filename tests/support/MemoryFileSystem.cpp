@@ -81,6 +81,7 @@ ReadOutcome MemoryFileSystem::ReadFile(const std::string& path, std::string& byt
 }
 
 std::optional<std::string> MemoryFileSystem::WriteTemporaryFile(const std::string& path, std::string_view bytes) {
+  ++changes_;
   if (failingWrites_.count(Key(path)) || !folders_.count(ParentKey(path))) return std::nullopt;
   const std::string temporary = path + '.' + std::to_string(nextOrder_) + ".tmp";
   AddFile(temporary, std::string(bytes));
@@ -109,6 +110,7 @@ bool MemoryFileSystem::CommitFile(const std::string& temporary, const std::strin
 }
 
 bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  ++changes_;
   const auto found = files_.find(Key(from));
   if (found == files_.end() || locked_.count(Key(from)) || failingCopies_.count(Key(from)) ||
       files_.count(Key(to)) || !folders_.count(ParentKey(to))) {
@@ -164,6 +166,7 @@ std::vector<std::string> MemoryFileSystem::ListSubfolders(const std::string& fol
 }
 
 bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
+  ++changes_;
   const std::string source = Key(from);
   const std::string target = Key(to);
   const auto found = files_.find(source);
@@ -178,6 +181,7 @@ bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) 
 }
 
 bool MemoryFileSystem::DeleteFile(const std::string& path) {
+  ++changes_;
   const std::string key = Key(path);
   if (locked_.count(key)) return false;
   return files_.erase(key) != 0;

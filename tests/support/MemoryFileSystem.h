@@ -30,6 +30,8 @@ class MemoryFileSystem final : public FileSystem {
   const std::string& Bytes(const std::string& path) const;
   // Names of the files in a folder, in listing order.
   std::set<std::string> NamesIn(const std::string& folder) const;
+  // Every change asked of the files so far: writes, copies, moves, deletions.
+  int changes() const { return changes_; }
 
   ReadOutcome ReadFile(const std::string& path, std::string& bytes) const override;
   std::optional<std::string> WriteTemporaryFile(const std::string& path, std::string_view bytes) override;
@@ -63,6 +65,7 @@ class MemoryFileSystem final : public FileSystem {
   std::set<std::string> failingCommits_;
   std::set<std::string> failingCopies_;
   bool folderCreationFails_ = false;
+  int changes_ = 0;
   int nextOrder_ = 0;
 };
 

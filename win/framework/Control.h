@@ -5,7 +5,8 @@
 namespace quillet::win {
 
 // A control of a system class (RichEdit, Button, ...) whose messages pass through the object
-// before the class's own procedure, with the lifetime rules of every window object. The control
+// before the class's own procedure, with the lifetime rules of every window object. The object is
+// found through GWLP_USERDATA, which the system's controls leave to their owners. The control
 // is destroyed with its parent; its owner keeps the object in a WindowPtr.
 class Control : public WindowBase {
  public:
@@ -22,8 +23,9 @@ class Control : public WindowBase {
   LRESULT Default(const Message& message);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam, UINT_PTR subclass,
-                                    DWORD_PTR self);
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
+
+  WNDPROC original_ = nullptr;
 };
 
 // Sent by a dialog or window to the owner-drawn control named in a WM_DRAWITEM it received, with
