@@ -95,6 +95,7 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
     entries_.push_back(std::move(entry));
   }
   bulk_ = false;
+  if (!entries_.empty() && entries_.back().window) SetFocus(entries_.back().window->editor().hwnd());
   // A list that could not be read is not an empty group: its memos are there, only out of reach.
   if (entries_.empty() && show && outcome.read.status != ListReadStatus::Unreadable) NewMemo();
   return true;

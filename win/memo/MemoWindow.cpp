@@ -87,7 +87,6 @@ WindowPtr<MemoWindow> MemoWindow::CreateFromRecord(const MemoServices& services,
   memo->Fold(record.expanded != 0, true);
   memo->SetBaseColor(record.paletteColor);
   memo->ScrollToRecordedLine();
-  SetFocus(memo->editor_->hwnd());
   memo->ClearModified();
   return memo;
 }

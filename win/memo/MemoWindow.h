@@ -67,7 +67,8 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
  public:
   // A new memo at `place`, in the default (or a random) colour. Nothing when it cannot be made.
   static WindowPtr<MemoWindow> CreateNew(const MemoServices& services, const Rect& place);
-  // A memo of the group, hidden; the caller applies its z-position and shows it.
+  // A memo of the group, hidden; the caller applies its z-position, shows it and gives the last
+  // memo of the group the focus (each one in turn would only pass activation along).
   static WindowPtr<MemoWindow> CreateFromRecord(const MemoServices& services, const MemoRecord& record);
   ~MemoWindow() override;
 
