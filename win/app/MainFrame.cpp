@@ -33,6 +33,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_SHOW_ALL, [this] {
     if (memos_) memos_->ShowAll();
   });
+  commands_.On(ID_FIND_MEMOS, [this] {
+    if (memos_) search_.Run(hwnd(), *memos_, closing_);
+  });
 }
 
 WindowPtr<MainFrame> MainFrame::Make(const Services& services) {

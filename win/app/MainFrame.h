@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/MemoBoard.h"
+#include "app/MemoSearch.h"
 #include "app/RegisteredMessages.h"
 #include "app/SharedDrawing.h"
 #include "framework/ClosingState.h"
@@ -57,6 +58,7 @@ class MainFrame final : public Window {
   Services services_;
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
+  MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;
 };
 

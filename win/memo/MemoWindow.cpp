@@ -737,6 +737,7 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_MOVE:
       RecordWindowRect();
       SetModified();
+      if (!expanded()) services_.host.FoldedMemoMoved(*this);
       return true;
     case WM_ERASEBKGND:
       result = TRUE;
