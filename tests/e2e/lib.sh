@@ -222,6 +222,7 @@ e2e_prepare() {
 # --- the program ---------------------------------------------------------------------------------
 
 frame_title="Quillet Program"
+memo_tip_title="Quillet Memo Tip"
 settings='Software\Quillet Program\Quillet'
 WS_EX_TOOLWINDOW=0x80
 pid=""    # the program a scenario started; set by start_and_wait_frame
@@ -426,17 +427,33 @@ memo_mismatch() {
   done
 }
 
-# expect_memo HWND KEY=VALUE...: within 5 s the memo window shows those values (see memo_mismatch).
-expect_memo() {
-  local hwnd=$1 line mismatch end=$((SECONDS + 5))
-  shift
+# expect_line WHAT GET ARG KEY=VALUE...: within 5 s the line `GET ARG` prints shows those values
+# (see memo_mismatch).
+expect_line() {
+  local what=$1 get=$2 arg=$3 line mismatch end=$((SECONDS + 5))
+  shift 3
   while :; do
-    line=$(driver memos 2>/dev/null | grep "^hwnd=$hwnd ")
+    line=$("$get" "$arg")
     mismatch=$(memo_mismatch "$line" "$@")
     [ -z "$mismatch" ] && return 0
-    [ "$SECONDS" -ge "$end" ] && fail "memo $hwnd:$mismatch line: ${line:-gone}"
+    [ "$SECONDS" -ge "$end" ] && fail "$what:$mismatch line: ${line:-gone}"
     sleep 0.3
   done
+}
+
+memo_line() { driver memos 2>/dev/null | grep "^hwnd=$1 "; }    # HWND
+window_line() { driver wait-window "$1" 0 2>/dev/null; }         # TITLE, hidden windows too
+
+# expect_memo HWND KEY=VALUE...: within 5 s the memo window shows those values.
+expect_memo() { expect_line "memo $1" memo_line "$@"; }
+
+# expect_window TITLE KEY=VALUE...: within 5 s the window shows those values of wait-window's line.
+expect_window() { expect_line "window $1" window_line "$@"; }
+
+# mouse_to X Y: the pointer moves there, as the user's mouse would.
+mouse_to() {
+  e2e_log "mouse to $1,$2"
+  xdotool mousemove "$1" "$2" || fail "xdotool could not move the mouse to $1,$2"
 }
 
 # expect_pixel WHAT X Y COLORREF: the screen shows that colour there within 3 s.

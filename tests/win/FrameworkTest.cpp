@@ -105,6 +105,7 @@ TEST(ProgramMessageBox, AnswersYesOnlyWhenYesIsPressed) {
       {MessageKind::Question, [](HWND box) { Press(box, IDCANCEL); }, IDNO},  // Esc
       {MessageKind::Question, [](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); }, IDNO},
       {MessageKind::Notice, [](HWND box) { Press(box, IDCANCEL); }, IDOK},
+      {MessageKind::Retry, [](HWND box) { PostMessageW(box, WM_CLOSE, 0, 0); }, IDCANCEL},  // never a retry
   };
   for (const auto& c : cases) {
     std::wstring shown;

@@ -49,6 +49,7 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_ALL_ON_DESKTOP, memos([](MemoBoard& m) { m.SetAllZPositions(kZDesktop); }));
   commands_.On(ID_APP_ABOUT, [this] { ShowAboutBox(hwnd()); });
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
+  commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
 }
 
 WindowPtr<MainFrame> MainFrame::Make(const Services& services) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/MemoBoard.h"
+#include "app/MemoSearch.h"
 #include "app/RegisteredMessages.h"
 #include "app/SharedDrawing.h"
 #include "app/TrayIcon.h"
@@ -64,6 +65,7 @@ class MainFrame final : public Window {
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
   std::unique_ptr<TrayIcon> tray_;
+  MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;
   int suspendDay_ = -1;  // of the last suspend
 };

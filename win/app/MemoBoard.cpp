@@ -34,7 +34,9 @@ void EmptyMenu(HMENU menu) {
 }  // namespace
 
 MemoBoard::MemoBoard(const Services& services)
-    : services_(services), lists_(services.files, services.codec, services.clock) {}
+    : services_(services),
+      lists_(services.files, services.codec, services.clock),
+      tip_(MemoTip::Make({services.settings.values(), services.files, services.clock})) {}
 
 MemoBoard::~MemoBoard() = default;
 
@@ -274,11 +276,20 @@ void MemoBoard::ReportSaveFailure(Report report) {
 }
 
 void MemoBoard::CloseAll() {
+  HideMemoTip();
   for (Entry& entry : entries_) {
     if (!entry.window) continue;
     entry.record = entry.window->record();
     entry.window.reset();
   }
+}
+
+std::vector<MemoWindow*> MemoBoard::Windows() {
+  std::vector<MemoWindow*> windows;
+  for (Entry& entry : entries_) {
+    if (entry.window) windows.push_back(entry.window.get());
+  }
+  return windows;
 }
 
 // --- the panels' questions ------------------------------------------------------------------
@@ -299,6 +310,19 @@ void MemoBoard::ArrangePanel(DesktopPanel& panel) {
   if (index >= entries_.size()) return;
   const Rect place = ArrangedMemoRect(Places(), index, Columns());
   SetWindowPos(panel.hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MemoBoard::ShowMemoTip(const MemoWindow& memo) {
+  const std::size_t index = IndexOf(memo);
+  if (tip_ && index < entries_.size()) tip_->Show(*entries_[index].window);
+}
+
+void MemoBoard::HideMemoTip() {
+  if (tip_) tip_->Hide();
+}
+
+void MemoBoard::FoldedMemoMoved(const MemoWindow& memo) {
+  if (tip_) tip_->Follow(memo);
 }
 
 }  // namespace quillet::win

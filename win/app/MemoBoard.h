@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MemoTip.h"
 #include "memo/Arranging.h"
 #include "memo/MemoListStore.h"
 #include "memo/MemoRecord.h"
@@ -74,14 +75,17 @@ class MemoBoard final : public MemoWindowHost {
   void WriteList(Report report);
   // Every memo window goes; their records stay for the last write.
   void CloseAll();
+  // The open memo windows in list order.
+  std::vector<MemoWindow*> Windows();
 
   // MemoWindowHost
   PanelNeighbours Neighbours(const DesktopPanel& panel) const override;
   void ArrangePanel(DesktopPanel& panel) override;
   HWND CommandTarget() const override { return services_.frame; }
   bool BulkOperation() const override { return bulk_; }
-  void ShowMemoTip(const MemoWindow&) override {}
-  void HideMemoTip() override {}
+  void ShowMemoTip(const MemoWindow& memo) override;
+  void HideMemoTip() override;
+  void FoldedMemoMoved(const MemoWindow& memo) override;
   void FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
   void SendToGroup(MemoWindow& memo, int index) override;
 
@@ -105,6 +109,7 @@ class MemoBoard final : public MemoWindowHost {
 
   Services services_;
   MemoListStore lists_;
+  WindowPtr<MemoTip> tip_;  // outlives the memos, which may still ask it to hide
   std::vector<Entry> entries_;
   std::vector<std::string> groupNames_;  // of the last group menu, in its order
   bool groupOpen_ = false;

@@ -12,19 +12,32 @@ namespace quillet::win {
 
 namespace {
 
+struct Look {
+  int templateId;
+  const wchar_t* icon;
+  int dismissed;  // the answer of Esc and the close box
+};
+
+Look LookOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Question:
+      return {IDD_MESSAGE_QUESTION, IDI_QUESTION, IDNO};
+    case MessageKind::Retry:
+      return {IDD_MESSAGE_RETRY, IDI_QUESTION, IDCANCEL};
+    case MessageKind::Notice:
+      break;
+  }
+  return {IDD_MESSAGE_NOTICE, IDI_EXCLAMATION, IDOK};
+}
+
 class MessageDialog final : public Dialog {
  public:
-  MessageDialog(std::string_view text, MessageKind kind)
-      : Dialog(kind == MessageKind::Question ? IDD_MESSAGE_QUESTION : IDD_MESSAGE_NOTICE),
-        text_(WidenCp949(text)),
-        kind_(kind) {}
+  MessageDialog(std::string_view text, const Look& look)
+      : Dialog(look.templateId), text_(WidenCp949(text)), look_(look) {}
 
  private:
   bool OnInit() override {
-    SendMessageW(Item(IDC_MESSAGE_ICON), STM_SETICON,
-                 reinterpret_cast<WPARAM>(LoadIconW(nullptr, kind_ == MessageKind::Question ? IDI_QUESTION
-                                                                                            : IDI_EXCLAMATION)),
-                 0);
+    SendMessageW(Item(IDC_MESSAGE_ICON), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, look_.icon)), 0);
     SetDlgItemTextW(hwnd(), IDC_MESSAGE_TEXT, text_.c_str());
     FitToText();
     CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
@@ -33,14 +46,14 @@ class MessageDialog final : public Dialog {
   }
 
   void OnCommand(UINT id, UINT notification) override {
-    if (id == IDYES || id == IDNO) {
+    if (id == IDYES || id == IDNO || id == IDRETRY) {
       End(id);
       return;
     }
     Dialog::OnCommand(id, notification);
   }
 
-  void OnCancel() override { End(kind_ == MessageKind::Question ? IDNO : IDOK); }
+  void OnCancel() override { End(look_.dismissed); }
 
   RECT ItemRect(int id) const {
     RECT rect{};
@@ -68,7 +81,7 @@ class MessageDialog final : public Dialog {
     const int textWidth = std::max<int>(needed.right, units.right / 2);
     MoveWindow(Item(IDC_MESSAGE_TEXT), textRect.left, textRect.top, textWidth, textHeight, FALSE);
 
-    const int buttons[] = {IDYES, IDNO, IDOK};
+    const int buttons[] = {IDYES, IDNO, IDRETRY, IDOK, IDCANCEL};
     int rowWidth = 0;
     int buttonHeight = 0;
     int count = 0;
@@ -96,15 +109,16 @@ class MessageDialog final : public Dialog {
   }
 
   std::wstring text_;
-  MessageKind kind_;
+  Look look_;
 };
 
 }  // namespace
 
 int ShowProgramMessage(HWND owner, std::string_view text, MessageKind kind) {
-  MessageDialog dialog(text, kind);
+  const Look look = LookOf(kind);
+  MessageDialog dialog(text, look);
   const INT_PTR result = dialog.RunModal(owner);
-  if (result == -1) return kind == MessageKind::Question ? IDNO : IDOK;
+  if (result == -1) return look.dismissed;
   return static_cast<int>(result);
 }
 

@@ -15,4 +15,11 @@ void CentreOnCursorMonitor(HWND hwnd, HWND insertAfter) {
                area.top + (area.bottom - area.top - (window.bottom - window.top)) / 2, 0, 0, SWP_NOSIZE);
 }
 
+void PresentForTyping(HWND dialog, HWND edit) {
+  CentreOnCursorMonitor(dialog, HWND_TOPMOST);
+  SetForegroundWindow(dialog);
+  SetFocus(edit);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
 }  // namespace quillet::win

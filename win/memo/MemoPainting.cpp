@@ -106,6 +106,20 @@ void PaintMemo(HDC dc, const MemoPicture& picture) {
   }
 }
 
+void PaintMemoTipBorder(HDC dc, Size client, Colorref around, Colorref back) {
+  const int w = client.width;
+  const int h = client.height;
+  const int b = kMemoTipBorder;
+  Fill(dc, RECT{0, 0, w, b}, around);
+  Fill(dc, RECT{0, h - b, w, h}, around);
+  Fill(dc, RECT{0, b, b, h - b}, around);
+  Fill(dc, RECT{w - b, b, w, h - b}, around);
+  const Colorref light = ScaleColor(back, 1.2);
+  const Colorref dark = ScaleColor(back, 0.7);
+  Frame3d(dc, RECT{0, 0, w, h}, light, dark);
+  Frame3d(dc, RECT{b - 1, b - 1, w - b + 1, h - b + 1}, dark, light);
+}
+
 Font MakeTitleFont(const TitleFont& font, std::optional<int> height) {
   LOGFONTW logFont{};
   logFont.lfHeight = height.value_or(font.height);

@@ -30,6 +30,11 @@ struct MemoPicture {
 
 void PaintMemo(HDC dc, const MemoPicture& picture);
 
+// The memo tip's border around its view: "ColMemoTipArround", a raised frame at the edge and a
+// sunken one around the view, both from the memo's background colour × 1.2 and × 0.7.
+constexpr int kMemoTipBorder = 5;
+void PaintMemoTipBorder(HDC dc, Size client, Colorref around, Colorref back);
+
 // The title font as a GDI font, at its own height or at `height`.
 Font MakeTitleFont(const TitleFont& font, std::optional<int> height = std::nullopt);
 

@@ -220,6 +220,7 @@ void MemoWindow::Fold(bool expand, bool inactive) {
   }
   RecordWindowRect();
   ShowParts();
+  if (expand && GetFocus() == hwnd()) SetFocus(editor_->hwnd());
   SetPanelAlpha(0, inactive ? GetTargetAlpha() : 255, LWA_ALPHA);
   if (fromDesktop) SetZPosition(kZDesktop);
 }
@@ -722,6 +723,12 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_MOVE:
       RecordWindowRect();
       SetModified();
+      if (!expanded()) services_.host.FoldedMemoMoved(*this);
+      return true;
+    case WM_SETFOCUS:
+      // The dialog's own answer would select the whole text of a memo that never had the focus;
+      // a folded memo keeps it, so that keys never reach a hidden editor.
+      if (IsWindowVisible(editor_->hwnd())) SetFocus(editor_->hwnd());
       return true;
     case WM_ERASEBKGND:
       result = TRUE;

@@ -38,6 +38,8 @@ class MemoWindowHost : public PanelHost {
   virtual bool BulkOperation() const = 0;
   virtual void ShowMemoTip(const MemoWindow& memo) = 0;
   virtual void HideMemoTip() = 0;
+  // A folded memo moved: its tip goes along.
+  virtual void FoldedMemoMoved(const MemoWindow& memo) = 0;
   // Fills the "다른그룹으로 보내기" submenu (commands 5424…) and the "다른 그룹 열기" submenu
   // (5224…) with the group names.
   virtual void FillGroupMenus(HMENU sendTo, HMENU openGroup) = 0;

@@ -38,10 +38,7 @@ class TitleDialog final : public Dialog {
     CheckDlgButton(hwnd(), IDC_TITLE_ITALIC, edit_.font.italic ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(hwnd(), IDC_TITLE_UNDERLINE, edit_.font.underline ? BST_CHECKED : BST_UNCHECKED);
 
-    CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
-    SetForegroundWindow(hwnd());
-    SetFocus(text);
-    SendMessageW(text, EM_SETSEL, 0, -1);
+    PresentForTyping(hwnd(), text);
     return false;
   }
 

@@ -14,9 +14,12 @@
 
 // Dialog templates
 #define IDD_ABOUT 100
+#define IDD_MEMO_TIP 233
+#define IDD_SEARCH 235
 #define IDD_INPUT 1077
 #define IDD_MESSAGE_QUESTION 3010
 #define IDD_MESSAGE_NOTICE 3011
+#define IDD_MESSAGE_RETRY 3014
 
 // Controls
 #define IDC_INPUT_PROMPT 248
@@ -24,6 +27,14 @@
 #define IDC_MESSAGE_TEXT 3012
 #define IDC_MESSAGE_ICON 3013
 #define IDC_ABOUT_CLOSE 3020
+// The search dialog
+#define IDC_SEARCH_IN_CONTENT 1083
+#define IDC_SEARCH_TEXT 1232
+#define IDC_SEARCH_WHOLE_WORD 1248
+#define IDC_SEARCH_MATCH_CASE 1249
+#define IDC_SEARCH_ON_TOP 1250
+#define IDC_SEARCH_UNFOLD 1251
+#define IDC_SEARCH_IN_TITLES 1252
 
 // Commands of the main frame (the tray menu 130, the memo menu's "확장 메뉴", hotkeys)
 #define ID_APP_ABOUT 32775

@@ -2,6 +2,7 @@
 // window messages and the registry. Prints one UTF-8 line on stdout; exit status 0 on success,
 // 1 on failure or timeout, 2 on a usage error.
 #include <windows.h>
+#include <richedit.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -50,7 +51,9 @@ constexpr const char* kUsageText =
     "                                   z-order (top first): hwnd, visible, rect, exstyle, alpha\n"
     "                                   (255 when not layered), z (place among all top-level windows,\n"
     "                                   0 on top, of total), strip, editor, shown (the editor's\n"
-    "                                   visibility), length, readonly\n"
+    "                                   visibility), length, readonly, sel (the editor's selection),\n"
+    "                                   first (its first visible line), selshown (the selection's\n"
+    "                                   start lies in the editor's client area)\n"
     "  place TITLE LEFT TOP RIGHT BOTTOM  move and size a window as a drag would leave it\n"
     "  post TITLE MESSAGE WPARAM LPARAM post a message to the window\n"
     "  set-text TITLE CONTROLID TEXT    set the text of a control of a visible dialog\n"
@@ -411,23 +414,75 @@ struct MemoCollector {
   std::vector<HWND> memos;
 };
 
-BOOL CALLBACK CollectMemo(HWND hwnd, LPARAM param) {
-  auto* collector = reinterpret_cast<MemoCollector*>(param);
-  collector->all.push_back(hwnd);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == collector->process && ClassOf(hwnd) == L"#32770" &&
-      (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
-    collector->memos.push_back(hwnd);
-  return TRUE;
-}
-
 // The title strip: the memo's child dialog.
 HWND StripOf(HWND memo) {
   for (HWND child = GetWindow(memo, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassOf(child) == L"#32770") return child;
   }
   return nullptr;
+}
+
+// Memo windows are the program's tool-window dialogs with a title strip (the memo tip has none).
+BOOL CALLBACK CollectMemo(HWND hwnd, LPARAM param) {
+  auto* collector = reinterpret_cast<MemoCollector*>(param);
+  collector->all.push_back(hwnd);
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process == collector->process && ClassOf(hwnd) == L"#32770" &&
+      (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && StripOf(hwnd))
+    collector->memos.push_back(hwnd);
+  return TRUE;
+}
+
+// Memory in the process of a window, for the rich-edit messages that answer through a pointer.
+class RemoteMemory {
+ public:
+  RemoteMemory(HWND window, SIZE_T size) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteMemory() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+  ULONG_PTR address() const { return reinterpret_cast<ULONG_PTR>(address_); }
+
+  template <class T>
+  std::optional<T> Read() const {
+    T value{};
+    SIZE_T read = 0;
+    if (!address_ || !ReadProcessMemory(process_, address_, &value, sizeof value, &read) || read != sizeof value)
+      return std::nullopt;
+    return value;
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+// " sel=START,END first=LINE selshown=0|1" of a rich-edit control, or nothing when it did not answer.
+std::optional<std::wstring> SelectionFields(HWND editor) {
+  RemoteMemory remote(editor, sizeof(CHARRANGE) + sizeof(POINTL));
+  DWORD_PTR answer = 0;
+  const auto ask = [&](UINT message, WPARAM wparam, LPARAM lparam) {
+    return SendMessageTimeoutW(editor, message, wparam, lparam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &answer) != 0;
+  };
+  if (!remote.address() || !ask(EM_EXGETSEL, 0, static_cast<LPARAM>(remote.address()))) return std::nullopt;
+  const auto range = remote.Read<CHARRANGE>();
+  if (!range || !ask(EM_POSFROMCHAR, remote.address(), range->cpMin)) return std::nullopt;
+  const auto at = remote.Read<POINTL>();
+  if (!at || !ask(EM_GETFIRSTVISIBLELINE, 0, 0)) return std::nullopt;
+  RECT client{};
+  GetClientRect(editor, &client);
+  const bool shown = at->x >= client.left && at->x < client.right && at->y >= client.top && at->y < client.bottom;
+  return L" sel=" + std::to_wstring(range->cpMin) + L"," + std::to_wstring(range->cpMax) + L" first=" +
+         std::to_wstring(answer) + L" selshown=" + (shown ? L"1" : L"0");
 }
 
 int Memos() {
@@ -449,12 +504,15 @@ int Memos() {
       return Fail(L"the editor of " + HandleText(memo) + L" did not answer");
     const bool shown = editor && IsWindowVisible(editor);
     const bool readOnly = editor && (GetWindowLongPtrW(editor, GWL_STYLE) & ES_READONLY);
+    const auto selection = editor ? SelectionFields(editor) : std::optional<std::wstring>(L"");
+    if (!selection) return Fail(L"the editor of " + HandleText(memo) + L" did not tell its selection");
     Print(stdout, L"hwnd=" + HandleText(memo) + L" visible=" + (IsWindowVisible(memo) ? L"1" : L"0") +
                       L" rect=" + RectText(memo) + L" exstyle=" + Hex(static_cast<DWORD>(exStyle)) +
                       L" alpha=" + std::to_wstring(alpha) + L" z=" + std::to_wstring(z) + L"/" +
                       std::to_wstring(collector.all.size()) + L" strip=" + HandleText(StripOf(memo)) +
                       L" editor=" + HandleText(editor) + L" shown=" + (shown ? L"1" : L"0") +
-                      L" length=" + std::to_wstring(length) + L" readonly=" + (readOnly ? L"1" : L"0"));
+                      L" length=" + std::to_wstring(length) + L" readonly=" + (readOnly ? L"1" : L"0") +
+                      *selection);
   }
   return kOk;
 }

@@ -31,6 +31,7 @@ class QuietHost final : public MemoWindowHost {
   bool BulkOperation() const override { return true; }
   void ShowMemoTip(const MemoWindow&) override {}
   void HideMemoTip() override {}
+  void FoldedMemoMoved(const MemoWindow&) override {}
   void FillGroupMenus(HMENU, HMENU) override {}
   void SendToGroup(MemoWindow&, int) override {}
 };
