@@ -18,7 +18,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
-E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-480}       # everything from e2e_setup on
+E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-900}       # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
 
 e2e_passed=0
@@ -387,6 +387,15 @@ memo_at() {
   fail "no memo window at $1,$2 among: $lines"
 }
 
+# folded_size TITLE CONTRACT_DX: the folded memo's WIDTHxHEIGHT for that title in the default title
+# font, the text measured on the screen as the program measures it.
+folded_size() {
+  local text w h
+  must text text-size Tahoma 14 400 "$1"
+  w=$((${text%x*} + 40)) h=$((${text#*x} + 2))
+  printf '%sx%s\n' $((w > $2 ? w : $2)) $((h > 18 ? h : 18))
+}
+
 # press_strip_button STRIP WIDTH ID: clicks a button the title strip draws itself, at its middle
 # (1005 the pin at the left; 1004, 1006, 1007, 1003, 1008 measured from the strip's right).
 press_strip_button() {
@@ -465,6 +474,19 @@ expect_pixel() {
   done
 }
 
+# tray_click BUTTON: a click (1 left, 3 right) on the program's icon, the first in Wine's own
+# tray window, which stands at the top left of a screen without a taskbar.
+tray_click() {
+  local tray l t r b
+  must tray wait-window "Wine System Tray" 10
+  IFS=, read -r l t r b <<<"$(field "$tray" rect)"
+  e2e_log "tray click $1"
+  xdotool mousemove $((l + 12)) $((b - 14)) click "$1" || fail "xdotool could not click the tray icon"
+}
+
+# keys VK...: each key pressed and released, into whatever has the keyboard (an open menu too).
+keys() { must - keys "$@"; }
+
 # command_with_key VK MEMO ID: the command runs while the key is held, as GetKeyState sees it.
 command_with_key() {
   must - activate "$2"
@@ -477,8 +499,9 @@ command_with_key() {
 
 # --- the runner ----------------------------------------------------------------------------------
 
-# scenario NAME FUNCTION [LOCALE]: runs one scenario in a subshell with a time limit; every Wine
-# process in it runs under LOCALE (ko_KR.UTF-8 unless told).
+# scenario NAME FUNCTION [LOCALE [SECONDS]]: runs one scenario in a subshell with a time limit
+# (E2E_SCENARIO_SECONDS unless told); every Wine process in it runs under LOCALE (ko_KR.UTF-8
+# unless told).
 scenario() {
   local name=$1 fn=$2 log reason limit left timed_out=0 status
   [ -z "${E2E_ONLY:-}" ] || grep -qE "$E2E_ONLY" <<<"$name" || return 0
@@ -493,7 +516,7 @@ scenario() {
     e2e_failed=$((e2e_failed + 1))
     return
   fi
-  limit=$E2E_SCENARIO_SECONDS
+  limit=${4:-$E2E_SCENARIO_SECONDS}
   [ "$left" -lt "$limit" ] && limit=$left
 
   ( e2e_prepare && "$fn" ) >"$log" 2>&1 &

@@ -59,6 +59,8 @@ constexpr const char* kUsageText =
     "  set-text TITLE CONTROLID TEXT    set the text of a control of a visible dialog\n"
     "  text TITLE                       print the text of a window of any process\n"
     "  key-down VK / key-up VK          press or release a key through SendInput\n"
+    "  keys VK...                       press and release each key in turn\n"
+    "  type TEXT                        type TEXT as Unicode characters\n"
     "  pixels X Y INTERVAL_MS COUNT     print the screen colour at (X, Y) COUNT times, as COLORREF\n"
     "  text-size FACE HEIGHT WEIGHT TEXT  print WIDTHxHEIGHT of one line of TEXT in that font on the\n"
     "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
@@ -564,6 +566,41 @@ int Key(WORD key, bool down) {
   return Succeed(std::wstring(down ? L"down " : L"up ") + std::to_wstring(key));
 }
 
+// Each key pressed and released in turn, as one stream of input.
+int Keys(const std::vector<WORD>& keys) {
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) {
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+      input.ki.dwFlags = flags;
+      inputs.push_back(input);
+    }
+  }
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+    return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"pressed");
+}
+
+// Characters typed as a keyboard without their keys would: any script, no layout needed.
+int Type(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (const wchar_t c : text) {
+    for (const DWORD flags : {DWORD{KEYEVENTF_UNICODE}, DWORD{KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = flags;
+      inputs.push_back(input);
+    }
+  }
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+    return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+  return Succeed(L"typed");
+}
+
 int Pixels(int x, int y, unsigned long long interval, unsigned long long count) {
   HDC screen = GetDC(nullptr);
   if (!screen) return Fail(L"no screen device context");
@@ -759,6 +796,19 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"key-down" || command == L"key-up") {
     if (wrongCount(1) || !number(1) || *number(1) == 0 || *number(1) > 0xfe) return Usage(command + L" VK (1-254)");
     return Key(static_cast<WORD>(*number(1)), command == L"key-down");
+  }
+  if (command == L"keys") {
+    std::vector<WORD> keys;
+    for (std::size_t i = 1; i <= count; ++i) {
+      if (!number(i) || *number(i) == 0 || *number(i) > 0xfe) return Usage(L"keys VK... (1-254)");
+      keys.push_back(static_cast<WORD>(*number(i)));
+    }
+    if (keys.empty()) return Usage(L"keys VK... (1-254)");
+    return Keys(keys);
+  }
+  if (command == L"type") {
+    if (wrongCount(1)) return Usage(L"type TEXT");
+    return Type(args[1]);
   }
   if (command == L"pixels") {
     if (wrongCount(4) || !number(1) || *number(1) > 0x7fff || !number(2) || *number(2) > 0x7fff || !number(3) ||

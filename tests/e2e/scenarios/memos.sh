@@ -6,15 +6,6 @@
 title_font=7816192  # the colour of the default title font; the rest is 0|0|0|14|Tahoma
 delete_dialog="Quillet - 메모를 삭제하려고 합니다."
 
-# folded_size TITLE CONTRACT_DX: the folded memo's WIDTHxHEIGHT for that title in the default title
-# font, the text measured on the screen as the program measures it.
-folded_size() {
-  local text w h
-  must text text-size Tahoma 14 400 "$1"
-  w=$((${text%x*} + 40)) h=$((${text#*x} + 2))
-  printf '%sx%s\n' $((w > $2 ? w : $2)) $((h > 18 ? h : 18))
-}
-
 # Three memos of one group: expanded, folded with a title, folded without one; z-positions 0, 1, 2.
 three_memos() {
   lay_out_group <<'EOF'
