@@ -12,11 +12,13 @@ run. The file name starts with the program's resource number.
 import math
 import os
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import gradient, paint, png_bytes, write_files  # noqa: E402
+from drawing import (band_gradient, bar, blank, both, capsule, checker, circle, disc_box,  # noqa: E402
+                     down, font, gradient, minus, paint, png_bytes, polygon, rrect, shifted,
+                     write_files)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "skin")
@@ -44,92 +46,6 @@ CORAL_DARK = (196, 82, 60)
 
 
 # ---------------------------------------------------------------- helpers
-
-def band_gradient(size, stops):
-    """Vertical gradient through (position 0..1, colour) stops."""
-    w, h = size
-    strip = Image.new("RGBA", (1, h))
-    for i in range(h):
-        t = i / max(1, h - 1)
-        for (t0, c0), (t1, c1) in zip(stops, stops[1:]):
-            if t0 <= t <= t1:
-                u = (t - t0) / max(1e-9, t1 - t0)
-                c = tuple(int(round(a + (b - a) * u)) for a, b in zip(c0, c1))
-                break
-        strip.putpixel((0, i), c + (255,))
-    return strip.resize((w, h), Image.NEAREST)
-
-
-def blank(size):
-    return Image.new("L", size, 0)
-
-
-def disc_box(cx, cy, r):
-    """Pillow box of a disc: whole-pixel bounds keep it symmetric about its
-    centre, and Pillow fills both ends of a box, so the far edge comes in by one."""
-    x0, y0, x1, y1 = [int(round(v)) for v in (cx - r, cy - r, cx + r, cy + r)]
-    return [x0, y0, x1 - 1, y1 - 1]
-
-
-def circle(size, cx, cy, r):
-    m = blank(size)
-    ImageDraw.Draw(m).ellipse(disc_box(cx, cy, r), fill=255)
-    return m
-
-
-def rrect(size, box, r):
-    m = blank(size)
-    ImageDraw.Draw(m).rounded_rectangle([box[0], box[1], box[2] - 1, box[3] - 1],
-                                        radius=r, fill=255)
-    return m
-
-
-def polygon(size, pts):
-    m = blank(size)
-    ImageDraw.Draw(m).polygon([(round(x, 3), round(y, 3)) for x, y in pts], fill=255)
-    return m
-
-
-def shifted(mask, dx, dy, blur=0.0):
-    m = mask.transform(mask.size, Image.AFFINE, (1, 0, -dx, 0, 1, -dy),
-                       resample=Image.BILINEAR)
-    return m.filter(ImageFilter.GaussianBlur(blur)) if blur > 0 else m
-
-
-def minus(a, b):
-    return ImageChops.subtract(a, b)
-
-
-def both(a, b):
-    return ImageChops.multiply(a, b)
-
-
-def bar(size, p0, p1, width):
-    """Flat-ended bar from p0 to p1, like a GDI+ line with flat caps."""
-    (ax, ay), (bx, by) = p0, p1
-    ln = math.hypot(bx - ax, by - ay)
-    nx, ny = -(by - ay) / ln * width / 2, (bx - ax) / ln * width / 2
-    return polygon(size, [(ax + nx, ay + ny), (bx + nx, by + ny),
-                          (bx - nx, by - ny), (ax - nx, ay - ny)])
-
-
-def capsule(size, p0, p1, width):
-    m = bar(size, p0, p1, width)
-    d = ImageDraw.Draw(m)
-    r = width / 2
-    for x, y in (p0, p1):
-        d.ellipse([x - r, y - r, x + r, y + r], fill=255)
-    return m
-
-
-def down(img, size):
-    # Box averaging gives exact coverage; LANCZOS would ring on hard edges.
-    return img.resize(size, Image.BOX)
-
-
-def font(name, size):
-    return ImageFont.truetype(name, size)
-
 
 def rgba_png(img):
     return png_bytes(img.convert("RGBA"))
@@ -668,16 +584,6 @@ def close_strip(cell, on_paper=False):
 
 
 # ---------------------------------------------------------------- preview
-
-def checker(size, a=(228, 228, 228), b=(255, 255, 255), cell=6):
-    im = Image.new("RGBA", size, b + (255,))
-    d = ImageDraw.Draw(im)
-    for y in range(0, size[1], cell):
-        for x in range(0, size[0], cell):
-            if (x // cell + y // cell) % 2:
-                d.rectangle([x, y, x + cell - 1, y + cell - 1], fill=a + (255,))
-    return im
-
 
 def hand_layer(size, S, fraction, start, length, width, color, dx=0, dy=0):
     """A ROUNDLINE: a flat-capped line from the centre of the meters' box."""
