@@ -1,0 +1,36 @@
+#include "platform/TestTrace.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/WinApi.h"
+#include "time/TestMoment.h"
+
+namespace quillet::win {
+
+namespace {
+
+std::wstring TracePath() {
+  const DWORD size = GetEnvironmentVariableW(L"QUILLET_TEST_TRACE", nullptr, 0);
+  if (size == 0) return {};
+  std::wstring path(size, L'\0');
+  const DWORD got = GetEnvironmentVariableW(L"QUILLET_TEST_TRACE", path.data(), size);
+  if (got == 0 || got >= size) return {};
+  path.resize(got);
+  return path;
+}
+
+}  // namespace
+
+void TraceLine(const char* text, const LocalTime& at) {
+  static const std::wstring path = TracePath();
+  if (path.empty()) return;
+  // Opened for each line, so a test may read or remove the file at any time.
+  FILE* file = _wfopen(path.c_str(), L"ab");
+  if (file == nullptr) return;
+  const std::string line = FormatTestMoment(at) + ' ' + (text != nullptr ? text : "") + '\n';
+  std::fwrite(line.data(), 1, line.size(), file);
+  std::fclose(file);
+}
+
+}  // namespace quillet::win
