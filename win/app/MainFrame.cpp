@@ -50,6 +50,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_APP_ABOUT, [this] { ShowAboutBox(hwnd()); });
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
   commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
+  commands_.On(ID_SHOW_CLOCK, [this] {
+    if (widgets_) widgets_->ShowClock();
+  });
 }
 
 WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
@@ -90,11 +93,16 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
     return;
   }
+  widgets_ = std::make_unique<DesktopWidgets>(DesktopWidgets::Services{
+      hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
+      services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
+      [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute&) { OnDayChanged(); }});
+  widgets_->CreateClock();
   tray_->Update();
 }
 
-// "LeftBtnClickRun": what a left click on the tray icon does. The schedule manager, clock,
-// calendar, preferences and groups dialog (2-5, 7) come with their windows.
+// "LeftBtnClickRun": what a left click on the tray icon does. The schedule manager, calendar,
+// preferences and groups dialog (2, 4, 5, 7) come with their windows.
 void MainFrame::OnTrayLeftClick() {
   switch (services_.settings.values().general.leftBtnClickRun) {
     case 0:
@@ -102,6 +110,9 @@ void MainFrame::OnTrayLeftClick() {
       break;
     case 1:
       if (memos_) memos_->NewMemo();
+      break;
+    case 3:
+      if (widgets_ && widgets_->clock()) widgets_->ShowClock();
       break;
     case 6:
       PostMessageW(hwnd(), WM_COMMAND, ID_FIND_MEMOS, 0);
@@ -111,14 +122,19 @@ void MainFrame::OnTrayLeftClick() {
   }
 }
 
-void MainFrame::ShowTrayMenu() {
+// Menu 130 with "다른 그룹 열기" filled: the tray's menu and the widgets' "확장 메뉴".
+HMENU MainFrame::MakeProgramMenu() {
   HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
+  if (menu && memos_) memos_->FillGroupMenus(nullptr, SubmenuHolding(GetSubMenu(menu, 0), ID_GROUP_PLACEHOLDER));
+  return menu;
+}
+
+void MainFrame::ShowTrayMenu() {
+  HMENU menu = MakeProgramMenu();
   if (!menu) return;
-  HMENU popup = GetSubMenu(menu, 0);
-  if (memos_) memos_->FillGroupMenus(nullptr, SubmenuHolding(popup, ID_GROUP_PLACEHOLDER));
   POINT cursor{};
   GetCursorPos(&cursor);
-  TrackMenu(hwnd(), popup, cursor);
+  TrackMenu(hwnd(), GetSubMenu(menu, 0), cursor);
   DestroyMenu(menu);
 }
 
@@ -147,6 +163,9 @@ void MainFrame::OnPower(WPARAM event) {
   suspendDay_ = day;
 }
 
+// The alarm checks join this with their issue.
+void MainFrame::OnMinute(const LocalMinute&) {}
+
 // The calendar, the alarms and the schedule view join this when they exist.
 void MainFrame::OnDayChanged() { tray_->Update(); }
 
@@ -173,8 +192,9 @@ void MainFrame::CloseNow() {
     if (memos_) {
       memos_->SaveChanged(true, MemoBoard::Report::Failures);
       memos_->WriteList(MemoBoard::Report::Failures);
-      memos_->CloseAll();
     }
+    if (widgets_) widgets_->CloseAll();
+    if (memos_) memos_->CloseAll();
   } catch (...) {
     closing_.Abandon();  // nothing destroyed: the program runs on, and a later close tries again
     throw;
@@ -185,6 +205,7 @@ void MainFrame::CloseNow() {
 // Windows ends the process soon after this returns, without the normal shutdown: the settings
 // go first, then the memos, and no box waits for an answer.
 void MainFrame::OnEndSession() {
+  if (widgets_) widgets_->StoreStates();
   services_.settings.SaveAll();
   if (!memos_) return;
   memos_->SaveChanged(true, MemoBoard::Report::Nothing);
@@ -249,7 +270,9 @@ LRESULT MainFrame::OnMessage(const Message& message) {
       return TRUE;
     case WM_TIMER:
       if (message.TimerId() == kSaveTimer) {
-        if (memos_ && !closing_.InProgress()) memos_->SaveChanged(false, MemoBoard::Report::Once);
+        if (closing_.InProgress()) return 0;
+        if (memos_) memos_->SaveChanged(false, MemoBoard::Report::Once);
+        if (widgets_) widgets_->SaveMovedPositions();
         return 0;
       }
       if (message.TimerId() == kDelayedCloseTimer) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/DesktopWidgets.h"
 #include "app/MemoBoard.h"
 #include "app/MemoSearch.h"
 #include "app/RegisteredMessages.h"
@@ -58,12 +59,15 @@ class MainFrame final : public Window {
   void OnTray(LPARAM mouse);
   void OnTrayLeftClick();
   void ShowTrayMenu();
+  HMENU MakeProgramMenu();
   void OnPower(WPARAM event);
+  void OnMinute(const LocalMinute& now);
   void OnDayChanged();
 
   Services services_;
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
+  std::unique_ptr<DesktopWidgets> widgets_;  // after the memos, which they snap to
   std::unique_ptr<TrayIcon> tray_;
   MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;

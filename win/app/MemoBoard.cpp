@@ -190,6 +190,8 @@ std::vector<Rect> MemoBoard::Places() const {
   return places;
 }
 
+Rect MemoBoard::NewMemoPlace() const { return NewMemoRect(Places(), Columns()); }
+
 void MemoBoard::NewMemo() {
   WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), NewMemoRect(Places(), Columns()));
   if (!memo || memo->record().windowRect.right < 0) {
@@ -284,14 +286,6 @@ void MemoBoard::CloseAll() {
   }
 }
 
-std::vector<MemoWindow*> MemoBoard::Windows() {
-  std::vector<MemoWindow*> windows;
-  for (Entry& entry : entries_) {
-    if (entry.window) windows.push_back(entry.window.get());
-  }
-  return windows;
-}
-
 // --- the panels' questions ------------------------------------------------------------------
 
 PanelNeighbours MemoBoard::Neighbours(const DesktopPanel& panel) const {
@@ -302,13 +296,19 @@ PanelNeighbours MemoBoard::Neighbours(const DesktopPanel& panel) const {
       neighbours.memos.push_back(memo->record().windowRect);
     }
   }
+  if (widgetPlaces_) neighbours.widgets = widgetPlaces_(panel.hwnd());
   return neighbours;
 }
 
+// A widget is arranged as one more memo at the end of the list would be.
 void MemoBoard::ArrangePanel(DesktopPanel& panel) {
-  const std::size_t index = IndexOf(panel);
-  if (index >= entries_.size()) return;
-  const Rect place = ArrangedMemoRect(Places(), index, Columns());
+  std::vector<Rect> places = Places();
+  std::size_t index = IndexOf(panel);
+  if (index >= entries_.size()) {
+    index = places.size();
+    places.push_back(panel.GetPanelRect());
+  }
+  const Rect place = ArrangedMemoRect(places, index, Columns());
   SetWindowPos(panel.hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ class MemoBoard final : public MemoWindowHost {
   void ArrangeByPosition();
   // The memo windows in list order.
   std::vector<MemoWindow*> Windows() const;
+  // Where a new memo would go now; the widgets come back there when they are off every screen.
+  Rect NewMemoPlace() const;
+  // The visible widgets but `except`, which memos and widgets snap to as they move.
+  void SetWidgetPlaces(std::function<std::vector<Rect>(HWND except)> places) { widgetPlaces_ = std::move(places); }
   void OnMemoDeleted(HWND memo);
   void OnMemoToStorage(HWND memo);
   // Saves the memos whose content waits (Part of the periodic save: `forced` saves every
@@ -75,8 +80,6 @@ class MemoBoard final : public MemoWindowHost {
   void WriteList(Report report);
   // Every memo window goes; their records stay for the last write.
   void CloseAll();
-  // The open memo windows in list order.
-  std::vector<MemoWindow*> Windows();
 
   // MemoWindowHost
   PanelNeighbours Neighbours(const DesktopPanel& panel) const override;
@@ -116,6 +119,7 @@ class MemoBoard final : public MemoWindowHost {
   bool bulk_ = false;
   bool shown_ = false;              // the memos' visible flag, from "ViewMemoOnStart"
   bool saveFailureReported_ = false;  // since the last save that succeeded
+  std::function<std::vector<Rect>(HWND except)> widgetPlaces_;
 };
 
 }  // namespace quillet::win

@@ -94,6 +94,20 @@ bool DesktopPanel::SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags) {
 
 void DesktopPanel::OnActivatePanel(bool active) { active_ = active; }
 
+PanelShowState DesktopPanel::ShowState() const {
+  if (!IsWindowVisible(hwnd())) return PanelShowState::Hidden;
+  switch (fade_) {
+    case Fade::FadingOut:
+      return PanelShowState::Hiding;
+    case Fade::FadingIn:
+    case Fade::InRequested:
+      return PanelShowState::Showing;
+    case Fade::Idle:
+      break;
+  }
+  return PanelShowState::Shown;
+}
+
 void DesktopPanel::ApplyAlpha(double alpha) {
   SetPanelAlpha(0, static_cast<BYTE>(std::clamp(alpha, 0.0, 255.0)), LWA_ALPHA);
 }

@@ -4,6 +4,7 @@
 
 #include "framework/Dialog.h"
 #include "geometry/Rect.h"
+#include "widgets/SpecialTime.h"
 
 namespace quillet {
 struct GeneralSettings;
@@ -63,6 +64,9 @@ class DesktopPanel : public Dialog {
   // else right-aligned to the new-memo rectangle.
   Point CheckedPosition(Point saved, const Rect& newMemoRect) const;
 
+  PanelShowState ShowState() const;
+  // The panel's rectangle on the screen, as docking and arranging see it.
+  virtual Rect GetPanelRect() const;
   bool modified() const { return modified_; }
   void ClearModified() { modified_ = false; }
   bool active() const { return active_; }
@@ -77,7 +81,6 @@ class DesktopPanel : public Dialog {
 
   // The operations derived panels answer.
   virtual void HideAfterFade() {}
-  virtual Rect GetPanelRect() const;
   virtual BYTE GetTargetAlpha() const { return 255; }
   virtual bool SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags);
   virtual void OnActivatePanel(bool active);

@@ -1,0 +1,94 @@
+#include "app/DesktopWidgets.h"
+
+#include "app/MemoBoard.h"
+#include "framework/ProgramMessageBox.h"
+#include "settings/SettingsStore.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr const char* kNeedsLayeredWindows = "Windows 2000 이상에서만 지원합니다";
+
+}  // namespace
+
+DesktopWidgets::DesktopWidgets(const Services& services) : services_(services) {
+  services_.memos.SetWidgetPlaces([this](HWND except) { return Places(except); });
+}
+
+DesktopWidgets::~DesktopWidgets() { services_.memos.SetWidgetPlaces(nullptr); }
+
+SkinWindowServices DesktopWidgets::WidgetServices() {
+  Settings& values = services_.settings.values();
+  return SkinWindowServices{PanelServices{values.general, services_.layered, services_.platformLevel, *this}, *this,
+                            services_.files, services_.clock, services_.instance};
+}
+
+void DesktopWidgets::CreateClock() {
+  if (services_.platformLevel < 2 || clock_) return;
+  Settings& values = services_.settings.values();
+  ClockSettings& settings = values.clock;
+  WindowPtr<ClockWindow> clock(new ClockWindow(WidgetServices(), settings, values.clockSkinFolder, *this));
+  if (!clock->Create()) return;
+  const Point checked = clock->CheckedPosition(settings.position, services_.memos.NewMemoPlace());
+  if (checked.x != settings.position.x || checked.y != settings.position.y) {
+    SetWindowPos(clock->hwnd(), nullptr, checked.x, checked.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    settings.position = checked;
+  }
+  clock->ClearModified();
+  clock_ = std::move(clock);
+  if (settings.viewMode == 0) {
+    clock_->FadeIn();
+  } else if (settings.startView != 0) {
+    clock_->ShowFor(values.general.hotKeyClockViewTime * 1000);
+  }
+}
+
+void DesktopWidgets::ShowClock() {
+  if (services_.platformLevel < 2) {
+    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
+    return;
+  }
+  if (!clock_) return;
+  const Settings& values = services_.settings.values();
+  clock_->ShowFor(values.clock.viewMode != 0 ? values.general.hotKeyClockViewTime * 1000 : -1);
+}
+
+void DesktopWidgets::SaveMovedPositions() {
+  if (!clock_ || !clock_->modified()) return;
+  services_.settings.SaveClockPosition();
+  clock_->ClearModified();
+}
+
+void DesktopWidgets::StoreStates() {
+  if (clock_) clock_->StoreState();
+}
+
+void DesktopWidgets::CloseAll() {
+  StoreStates();
+  clock_.reset();
+}
+
+void DesktopWidgets::SaveSettings() {
+  StoreStates();
+  services_.settings.SaveAll();
+}
+
+std::vector<Rect> DesktopWidgets::Places(HWND except) const {
+  std::vector<Rect> places;
+  for (const SkinWindow* widget : {static_cast<const SkinWindow*>(clock_.get())}) {
+    if (widget && widget->hwnd() != except && IsWindowVisible(widget->hwnd())) places.push_back(widget->GetPanelRect());
+  }
+  return places;
+}
+
+PanelNeighbours DesktopWidgets::Neighbours(const DesktopPanel& panel) const {
+  return services_.memos.Neighbours(panel);
+}
+
+void DesktopWidgets::ArrangePanel(DesktopPanel& panel) { services_.memos.ArrangePanel(panel); }
+
+// Only the clock exists yet, and it hides instead.
+void DesktopWidgets::DestroyWidget(SkinWindow&) {}
+
+}  // namespace quillet::win

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "framework/WindowBase.h"
+#include "widgets/ClockWindow.h"
+
+namespace quillet {
+class Clock;
+class FileSystem;
+class SettingsStore;
+}  // namespace quillet
+
+namespace quillet::win {
+
+class LayeredWindowApi;
+class MemoBoard;
+
+// The widgets on the desktop, for the main frame: making them at start-up, showing them, keeping
+// their state in the settings, and answering their questions. The clock is the program's
+// heartbeat: its minutes and days go to the frame's handlers.
+class DesktopWidgets final : public WidgetHost, private ClockHost {
+ public:
+  struct Services {
+    HWND frame;
+    HINSTANCE instance;
+    SettingsStore& settings;
+    FileSystem& files;
+    const Clock& clock;
+    const LayeredWindowApi& layered;
+    int platformLevel;
+    MemoBoard& memos;
+    std::function<HMENU()> programMenu;  // the tray menu's commands, its group submenu filled
+    std::function<void(const LocalMinute&)> onMinute;
+    std::function<void(const LocalMinute&)> onDayChanged;
+  };
+  explicit DesktopWidgets(const Services& services);
+  ~DesktopWidgets();
+  DesktopWidgets(const DesktopWidgets&) = delete;
+  DesktopWidgets& operator=(const DesktopWidgets&) = delete;
+
+  // Start-up: the clock at its saved place (moved back onto a monitor when needed), shown as its
+  // view mode says. Nothing below platform level 2.
+  void CreateClock();
+  // "시계 보기": for "HotKeyClockViewTime" seconds, or for good in view mode 0.
+  void ShowClock();
+  ClockWindow* clock() { return clock_.get(); }
+  // The end of the frame's periodic save: a moved clock writes its position.
+  void SaveMovedPositions();
+  // Every widget's state into the working values, before any full save.
+  void StoreStates();
+  // The widgets go; their states stay in the working values.
+  void CloseAll();
+  // The visible widgets but `except`.
+  std::vector<Rect> Places(HWND except) const;
+
+  // WidgetHost
+  PanelNeighbours Neighbours(const DesktopPanel& panel) const override;
+  void ArrangePanel(DesktopPanel& panel) override;
+  HWND CommandTarget() const override { return services_.frame; }
+  HMENU MakeProgramMenu() override { return services_.programMenu(); }
+  void DestroyWidget(SkinWindow& widget) override;
+  void RunSetupCommand(SkinCommand) override {}
+
+ private:
+  // ClockHost
+  void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
+  void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
+  void SaveSettings() override;
+
+  SkinWindowServices WidgetServices();
+
+  Services services_;
+  WindowPtr<ClockWindow> clock_;
+};
+
+}  // namespace quillet::win

@@ -1,0 +1,30 @@
+// Numbered resources of the skin windows and the desktop widgets. The numbers are part of the
+// program: commands reach one handler whichever menu, key or window sends them.
+#pragma once
+
+// Dialog templates
+#define IDD_CLOCK 191
+#define IDD_SKIN_WINDOW 3030  // a skin window with the base menu
+#define IDD_SKIN_EDITOR 3031
+#define IDD_SKIN_INFO 3032
+
+// Menus
+#define IDR_CLOCK_MENU 196
+#define IDR_SKIN_MENU 199
+
+// Controls of the skin editor
+#define IDC_SKIN_TEXT 3040
+#define IDC_SKIN_FOLDER 3041
+
+// Commands of the skin windows
+#define ID_SKIN_DEFAULT 32805
+#define ID_CLOCK_SETTINGS 32811
+#define ID_CLOCK_ALWAYS 32812
+#define ID_CLOCK_AT_SET_TIMES 32814
+#define ID_SKIN_DEFAULT_BASE 32821
+#define ID_SKIN_EDIT 32833
+#define ID_SKIN_ABOUT 32836
+#define ID_TRANSPARENCY_FIRST 32844  // "10%"; 32853 is "불투명"
+#define ID_TRANSPARENCY_LAST 32853
+#define ID_SKIN_FIRST 5024           // the skins of the Skin submenu, in list order
+#define ID_SKIN_LAST 5223

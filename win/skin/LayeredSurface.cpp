@@ -1,0 +1,49 @@
+#include "skin/LayeredSurface.h"
+
+#include "framework/GdiPlusApi.h"
+#include "framework/LayeredWindowApi.h"
+
+namespace quillet::win {
+
+LayeredSurface::LayeredSurface(int width, int height) : width_(width), height_(height) {
+  if (width <= 0 || height <= 0) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down, as GDI+ lays out its rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  dib_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!dib_ || !bits) return;
+  dc_ = CreateCompatibleDC(nullptr);
+  if (!dc_) return;
+  previous_ = SelectObject(dc_, dib_);
+  auto bitmap = std::make_unique<Gdiplus::Bitmap>(width, height, width * 4, PixelFormat32bppPARGB,
+                                                  static_cast<BYTE*>(bits));
+  if (bitmap->GetLastStatus() == Gdiplus::Ok) bitmap_ = std::move(bitmap);
+}
+
+LayeredSurface::~LayeredSurface() {
+  bitmap_.reset();
+  if (dc_) {
+    SelectObject(dc_, previous_);
+    DeleteDC(dc_);
+  }
+  if (dib_) DeleteObject(dib_);
+}
+
+bool LayeredSurface::Present(const LayeredWindowApi& api, HWND hwnd, POINT topLeft, BYTE alpha) {
+  if (!Valid()) return false;
+  GdiFlush();  // GDI+ wrote straight into the section's memory
+  SIZE size{width_, height_};
+  POINT source{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
+  HDC screen = GetDC(nullptr);
+  const bool done = api.Update(hwnd, screen, &topLeft, &size, dc_, &source, 0, &blend, ULW_ALPHA);
+  ReleaseDC(nullptr, screen);
+  return done;
+}
+
+}  // namespace quillet::win

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/WinApi.h"
+
+namespace Gdiplus {
+class Bitmap;
+}
+
+namespace quillet::win {
+
+class LayeredWindowApi;
+
+// The pixels of a per-pixel-alpha window: a top-down 32-bit DIB section, premultiplied, that a
+// GDI+ bitmap draws into directly and UpdateLayeredWindow reads from its memory DC. Made once
+// per skin load, so a redraw creates no GDI object.
+class LayeredSurface {
+ public:
+  // Check Valid(): GDI may refuse a bitmap of that size.
+  LayeredSurface(int width, int height);
+  ~LayeredSurface();
+  LayeredSurface(const LayeredSurface&) = delete;
+  LayeredSurface& operator=(const LayeredSurface&) = delete;
+
+  bool Valid() const { return bitmap_ != nullptr; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Gdiplus::Bitmap& bitmap() { return *bitmap_; }
+
+  // The window shows these pixels at `topLeft`, every one times `alpha` / 255.
+  bool Present(const LayeredWindowApi& api, HWND hwnd, POINT topLeft, BYTE alpha);
+
+ private:
+  int width_;
+  int height_;
+  HDC dc_ = nullptr;
+  HBITMAP dib_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  std::unique_ptr<Gdiplus::Bitmap> bitmap_;
+};
+
+}  // namespace quillet::win

@@ -1,0 +1,392 @@
+#include "skin/SkinWindow.h"
+
+#include <algorithm>
+
+#include "framework/GdiPlusApi.h"
+#include "framework/LayeredWindowApi.h"
+#include "framework/Menus.h"
+#include "framework/ProgramMessageBox.h"
+#include "memo/PanelZOrder.h"
+#include "platform/SystemInfo.h"
+#include "ports/FileSystem.h"
+#include "resources/WidgetResources.h"
+#include "resources/resource.h"
+#include "skin/BuiltInSkins.h"
+#include "skin/GdiPlusCanvas.h"
+#include "skin/GdiPlusImageLoader.h"
+#include "skin/LayeredSurface.h"
+#include "skin/Meters.h"
+#include "skin/SkinEditorDialog.h"
+#include "skin/SkinInfoWindow.h"
+#include "skin/WidgetMenu.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr const char* kCannotEditMessage = "현재 Skin은 수정할 수 없습니다.";
+
+// The folder of a file, with its backslash.
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool IsPanelCommand(UINT id) {
+  switch (id) {
+    case ID_PANEL_NORMAL:
+    case ID_PANEL_ALWAYS_ON_TOP:
+    case ID_PANEL_DESKTOP:
+    case ID_PANEL_HIDE:
+    case ID_PANEL_FIX_POSITION:
+    case ID_PANEL_ARRANGE:
+    case ID_PANEL_TOP_LEFT:
+    case ID_PANEL_BOTTOM_LEFT:
+    case ID_PANEL_TOP_RIGHT:
+    case ID_PANEL_BOTTOM_RIGHT:
+      return true;
+    default:
+      return id >= ID_OPEN_GROUP_FIRST && id <= ID_OPEN_GROUP_LAST;
+  }
+}
+
+}  // namespace
+
+SkinWindow::SkinWindow(const SkinWindowServices& services, std::string skinRoot)
+    : SkinWindow(IDD_SKIN_WINDOW, IDR_SKIN_MENU, services, std::move(skinRoot)) {}
+
+SkinWindow::SkinWindow(int templateId, int menuId, const SkinWindowServices& services, std::string skinRoot)
+    : DesktopPanel(templateId, services.panel),
+      menuId_(menuId),
+      services_(services),
+      skinRoot_(std::move(skinRoot)),
+      images_(std::make_unique<GdiPlusImageLoader>(services.files)) {}
+
+// The canvas draws on the surface's bitmap, so it goes first.
+SkinWindow::~SkinWindow() {
+  canvas_.reset();
+  surface_.reset();
+}
+
+bool SkinWindow::Create(Point position, const std::string& skinPath, int zPosition, BYTE alpha) {
+  alpha_ = layeredWindows() ? alpha : 255;
+  shownAlpha_ = alpha_;
+  if (!DesktopPanel::Create()) return false;
+  SetWindowPos(hwnd(), nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  LoadSkin(skinPath);
+  SetZPosition(zPosition);
+  return true;
+}
+
+bool SkinWindow::OnInit() {
+  DesktopPanel::OnInit();
+  return false;
+}
+
+void SkinWindow::LoadSkin(const std::string& path) {
+  chosenSkin_ = path;
+  if (path.empty()) {
+    BuildDefaultSkin();
+    return;
+  }
+  std::string bytes;
+  SkinFile file;
+  if (services_.files.ReadFile(path, bytes) == ReadOutcome::Ok) file.LoadFromFileBytes(bytes);
+  if (bytes.empty() || !Build(file, FolderOf(path), std::nullopt)) {
+    BuildDefaultSkin();  // the choice stays: the user may mend the file
+    return;
+  }
+  loadedSkin_ = path;
+}
+
+void SkinWindow::LoadDefaultSkin() {
+  chosenSkin_.clear();
+  BuildDefaultSkin();
+}
+
+void SkinWindow::BuildDefaultSkin() { BuildFromText(kNoSkinText, kNoSkinBackground); }
+
+void SkinWindow::BuildFromText(const std::string& text, int backgroundResource) {
+  SkinFile file;
+  file.LoadFromText(text);
+  Build(file, "", backgroundResource);
+}
+
+bool SkinWindow::Build(const SkinFile& file, const std::string& folder, std::optional<int> backgroundResource) {
+  loadedSkin_.clear();
+  canvas_.reset();
+  surface_.reset();
+  skin_.reset();
+  std::optional<BuiltSkin> built =
+      BuildSkin(file, SkinBuildContext{*images_, services_.clock, folder, backgroundResource, updateInterval_});
+  if (!built) return false;
+  auto surface = std::make_unique<LayeredSurface>(built->width, built->height);
+  if (!surface->Valid()) return false;
+  skin_ = std::move(built);
+  surface_ = std::move(surface);
+  canvas_ = std::make_unique<GdiPlusCanvas>(surface_->bitmap());
+  width_ = skin_->width;
+  height_ = skin_->height;
+  updateInterval_ = skin_->updateInterval;
+  layeredPending_ = true;
+
+  RECT current{};
+  GetWindowRect(hwnd(), &current);
+  const Rect now{current.left, current.top, current.right, current.bottom};
+  const Rect fitted = FitSkinWindow(now, Rect{now.left, now.top, now.left + width_, now.top + height_},
+                                    Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                                    MonitorCount());
+  SetWindowPos(hwnd(), nullptr, fitted.left, fitted.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+  Redraw();
+  return true;
+}
+
+void SkinWindow::Redraw() {
+  if (!skin_ || !canvas_) return;
+  DrawSkin(*skin_, *canvas_);
+  Present();
+}
+
+void SkinWindow::Present() {
+  if (!surface_ || !layeredWindows()) return;
+  if (layeredPending_) {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED);
+    layeredPending_ = false;
+  }
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  surface_->Present(services_.panel.layered, hwnd(), POINT{window.left, window.top}, shownAlpha_);
+}
+
+// Fades and mouse-over hiding blend the whole picture: never SetLayeredWindowAttributes, which
+// would end the per-pixel presentation.
+bool SkinWindow::SetPanelAlpha(COLORREF, BYTE alpha, DWORD) {
+  if (!layeredWindows()) return false;
+  shownAlpha_ = alpha;
+  Present();
+  return true;
+}
+
+void SkinWindow::HideAfterFade() { shownAlpha_ = alpha_; }
+
+void SkinWindow::SetTransparency(BYTE alpha) {
+  alpha_ = layeredWindows() ? alpha : 255;
+  shownAlpha_ = alpha_;
+  Present();
+}
+
+void SkinWindow::RunCommand(const std::string& command) {
+  const std::string word = UpperCaseSkinCommand(command);
+  if (RunWidgetCommand(word)) return;
+  switch (const SkinCommand base = BaseSkinCommand(word)) {
+    case SkinCommand::Hide:
+      FadeOut();
+      break;
+    case SkinCommand::DestroyWindow:
+      DestroyFromCommand();
+      break;
+    case SkinCommand::ClockSetup:
+    case SkinCommand::CalendarSetup:
+    case SkinCommand::AlarmSetup:
+    case SkinCommand::AddAlarm:
+      services_.host.RunSetupCommand(base);
+      break;
+    case SkinCommand::None:
+      break;
+  }
+}
+
+void SkinWindow::DestroyFromCommand() { services_.host.DestroyWidget(*this); }
+
+void SkinWindow::OnDoubleClick() {
+  if (!skin_ || skin_->doubleClickCommand.empty()) return;
+  RunCommand(std::string(skin_->doubleClickCommand));  // a copy: the command may reload the skin
+}
+
+std::vector<ButtonMeter*> SkinWindow::Buttons() const {
+  std::vector<ButtonMeter*> buttons;
+  if (!skin_) return buttons;
+  for (const auto& meter : skin_->meters) {
+    if (meter->type() == MeterType::Button) buttons.push_back(static_cast<ButtonMeter*>(meter.get()));
+  }
+  return buttons;
+}
+
+// Every button follows the mouse first; the caller redraws, then runs what was pressed, so no
+// command runs while the loop still walks meters a command could free.
+bool SkinWindow::TrackButtons(POINT client, bool down, std::vector<std::string>* pressedCommands) {
+  bool changed = false;
+  for (ButtonMeter* button : Buttons()) {
+    if (!button->TrackMouse(client.x, client.y, down)) continue;
+    changed = true;
+    if (pressedCommands && button->state() == ButtonMeter::Pressed) pressedCommands->push_back(button->command());
+  }
+  return changed;
+}
+
+LRESULT SkinWindow::HitTest(const Message& message) const {
+  if (IsMouseOverHiding() && GetKeyState(VK_CONTROL) >= 0) return HTCLIENT;
+  POINT client{message.X(), message.Y()};
+  ScreenToClient(hwnd(), &client);
+  for (const ButtonMeter* button : Buttons()) {
+    if (button->HitTest(client.x, client.y) || button->state() != ButtonMeter::Normal) return HTCLIENT;
+  }
+  return HTCAPTION;  // the rest of the skin drags the window
+}
+
+void SkinWindow::ShowContextMenu(POINT at) {
+  HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId_));
+  if (!menu) return;
+  const HMENU popup = GetSubMenu(menu, 0);
+  skinList_ = ListSkins(services_.files, skinRoot_);
+  WidgetMenuState state;
+  state.zPosition = zPosition();
+  state.movable = movable();
+  state.alpha = alpha_;
+  state.skins = &skinList_;
+  state.chosenSkin = chosenSkin_;
+  state.hasAboutImage = skin_ && !skin_->aboutImage.empty() && !loadedSkin_.empty();
+  state.baseMenu = menuId_ == IDR_SKIN_MENU;
+  PrepareWidgetMenu(popup, state, services_.host.MakeProgramMenu());
+  PrepareMenu(popup);
+  TrackMenu(hwnd(), popup, at);
+  DestroyMenu(menu);
+}
+
+void SkinWindow::EditSkin() {
+  if (loadedSkin_.empty()) {
+    ShowProgramMessage(hwnd(), kCannotEditMessage);
+    return;
+  }
+  const std::string path = loadedSkin_;
+  SkinEditorDialog editor(services_.files, path);
+  if (editor.RunModal(hwnd()) == IDOK && IsWindow(hwnd())) LoadSkin(path);
+}
+
+void SkinWindow::ShowAboutImage() {
+  if (!skin_ || skin_->aboutImage.empty() || loadedSkin_.empty()) return;
+  const std::string path = FolderOf(loadedSkin_) + skin_->aboutImage;
+  if (!services_.files.FileExists(path)) return;
+  std::unique_ptr<SkinImage> picture = images_->LoadFile(path);
+  if (!picture) return;  // not a picture: nothing, as for a missing one
+  SkinInfoWindow info(std::move(picture), services_.panel.layered);
+  info.RunModal(hwnd());
+}
+
+void SkinWindow::OnCommand(UINT id, UINT notification) {
+  if (const std::optional<int> alpha = TransparencyAlpha(id)) {
+    SetTransparency(static_cast<BYTE>(*alpha));
+    return;
+  }
+  if (id >= ID_SKIN_FIRST && id <= ID_SKIN_LAST) {
+    const std::size_t index = id - ID_SKIN_FIRST;
+    if (index < skinList_.size()) {
+      LoadSkin(std::string(skinList_[index].path));
+      OnSkinChosen();
+    }
+    return;
+  }
+  switch (id) {
+    case ID_SKIN_DEFAULT:
+    case ID_SKIN_DEFAULT_BASE:
+      LoadDefaultSkin();
+      OnSkinChosen();
+      return;
+    case ID_SKIN_EDIT:
+      EditSkin();
+      return;
+    case ID_SKIN_ABOUT:
+      ShowAboutImage();
+      return;
+    default:
+      break;
+  }
+  if (id >= 0x8000 && !IsPanelCommand(id)) {
+    PostMessageW(services_.host.CommandTarget(), WM_COMMAND, id, 0);  // the program's commands
+  } else {
+    DesktopPanel::OnCommand(id, notification);
+  }
+}
+
+bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
+  switch (message.id) {
+    case WM_NCHITTEST:
+      result = HitTest(message);
+      return true;
+    case WM_MOUSEMOVE: {
+      if (!trackingLeave_) {
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, hwnd(), 0};
+        trackingLeave_ = TrackMouseEvent(&leave) != FALSE;
+      }
+      const POINT client{message.X(), message.Y()};
+      for (ButtonMeter* button : Buttons()) {
+        if (button->TrackMouse(client.x, client.y, message.wParam == MK_LBUTTON)) {
+          Redraw();
+          break;
+        }
+      }
+      return DesktopPanel::OnMessage(message, result);
+    }
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      if (GetCapture() != hwnd() && TrackButtons(POINT{-1, -1}, false, nullptr)) Redraw();
+      return true;
+    case WM_LBUTTONDOWN: {
+      std::vector<std::string> commands;
+      if (TrackButtons(POINT{message.X(), message.Y()}, true, &commands)) Redraw();
+      if (!commands.empty()) SetCapture(hwnd());
+      for (const std::string& command : commands) {
+        if (!IsWindow(hwnd())) break;
+        RunCommand(command);
+      }
+      return true;
+    }
+    case WM_LBUTTONUP:
+      if (GetCapture() == hwnd()) ReleaseCapture();
+      if (TrackButtons(POINT{message.X(), message.Y()}, false, nullptr)) Redraw();
+      return true;
+    case WM_NCLBUTTONDBLCLK:
+      OnDoubleClick();
+      return true;
+    case WM_NCRBUTTONDOWN:
+      return true;  // the system's answer would capture the mouse and swallow the release
+    case WM_NCRBUTTONUP:
+    case WM_CONTEXTMENU: {
+      POINT at{message.X(), message.Y()};
+      if (message.id == WM_CONTEXTMENU && at.x == -1 && at.y == -1) {  // the menu key
+        RECT window{};
+        GetWindowRect(hwnd(), &window);
+        at = POINT{window.left + width_ / 2, window.top + height_ / 2};
+      }
+      ShowContextMenu(at);
+      return true;
+    }
+    case WM_WINDOWPOSCHANGING: {
+      // At the desktop level nothing may lift the window; going to the bottom is its own doing.
+      auto* position = reinterpret_cast<WINDOWPOS*>(message.lParam);
+      if (zPosition() == kZDesktop && position->hwndInsertAfter != HWND_BOTTOM) position->flags |= SWP_NOZORDER;
+      return false;
+    }
+    case WM_MOVE:
+      if (skin_) {
+        SetModified();
+        OnMoved();
+      }
+      return false;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(hwnd(), &paint);
+      EndPaint(hwnd(), &paint);
+      Redraw();
+      return true;
+    }
+    case WM_ERASEBKGND:
+      result = TRUE;
+      return true;
+    default:
+      return DesktopPanel::OnMessage(message, result);
+  }
+}
+
+}  // namespace quillet::win

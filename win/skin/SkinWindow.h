@@ -1,0 +1,133 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "memo/DesktopPanel.h"
+#include "skin/SkinBuilder.h"
+#include "skin/SkinList.h"
+#include "skin/SkinWindowRules.h"
+
+namespace quillet {
+class ButtonMeter;
+class Clock;
+class FileSystem;
+}  // namespace quillet
+
+namespace quillet::win {
+
+class GdiPlusCanvas;
+class GdiPlusImageLoader;
+class LayeredSurface;
+class SkinWindow;
+
+// What a skin window needs from the program around it (the main frame), besides a panel's.
+class WidgetHost : public PanelHost {
+ public:
+  // The program's own menu (the tray's commands, "다른 그룹 열기" filled) for "확장 메뉴"; the
+  // caller destroys it. Nothing when it cannot be made.
+  virtual HMENU MakeProgramMenu() = 0;
+  // "<DESTROY_WINDOW>" on a widget that does not hide instead: the host destroys it once the
+  // handler running the command has returned, and forgets it.
+  virtual void DestroyWidget(SkinWindow& widget) = 0;
+  // The setup words of a skin: the preferences' clock and calendar pages, the schedule manager,
+  // a new schedule. Windows of later issues answer them.
+  virtual void RunSetupCommand(SkinCommand command) = 0;
+
+ protected:
+  ~WidgetHost() = default;
+};
+
+struct SkinWindowServices {
+  PanelServices panel;  // its host is `host`
+  WidgetHost& host;
+  FileSystem& files;
+  const Clock& clock;
+  HINSTANCE instance;
+};
+
+// A skin on the desktop: a borderless panel whose every pixel comes from the skin, composed into
+// a premultiplied surface and presented with UpdateLayeredWindow. Widgets derive from it and
+// answer the virtual operations; the base alone shows the placeholder skin with menu 199.
+class SkinWindow : public DesktopPanel {
+ public:
+  SkinWindow(const SkinWindowServices& services, std::string skinRoot);
+  ~SkinWindow() override;
+
+  // Hidden at `position`, with the skin of `skinPath` (the built-in one when it is empty or
+  // cannot be loaded) at z-position `zPosition`. False when the window cannot be made.
+  bool Create(Point position, const std::string& skinPath, int zPosition, BYTE alpha);
+
+  // The skin the user chose, kept even while a broken one shows the built-in skin.
+  const std::string& chosenSkin() const { return chosenSkin_; }
+  // The file the window shows; empty for the built-in skin.
+  const std::string& loadedSkin() const { return loadedSkin_; }
+  void LoadSkin(const std::string& path);
+  // The built-in skin, forgetting the chosen one.
+  void LoadDefaultSkin();
+  void Redraw();
+  BYTE alpha() const { return alpha_; }
+  void SetTransparency(BYTE alpha);
+  Size size() const { return Size{width_, height_}; }
+  bool HasSkin() const { return skin_.has_value(); }
+
+ protected:
+  SkinWindow(int templateId, int menuId, const SkinWindowServices& services, std::string skinRoot);
+
+  // The widget's built-in skin: its text and background resource.
+  virtual void BuildDefaultSkin();
+  void BuildFromText(const std::string& text, int backgroundResource);
+  // A widget's own command words (upper-cased), before the base's; true when taken.
+  virtual bool RunWidgetCommand(const std::string&) { return false; }
+  // "<DESTROY_WINDOW>"; the clock hides instead.
+  virtual void DestroyFromCommand();
+  virtual void OnDoubleClick();
+  // A skin chosen from the menu or the default command, after it loaded.
+  virtual void OnSkinChosen() {}
+  // The widget's own checks in its menu.
+  virtual void PrepareMenu(HMENU) {}
+  // A move the user or a command made, once the window has a skin.
+  virtual void OnMoved() {}
+
+  BYTE GetTargetAlpha() const override { return alpha_; }
+  void HideAfterFade() override;
+  bool SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags) override;
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT notification) override;
+  bool OnMessage(const Message& message, LRESULT& result) override;
+
+  const SkinWindowServices& skinServices() const { return services_; }
+  void RunCommand(const std::string& command);
+
+ private:
+  bool Build(const SkinFile& file, const std::string& folder, std::optional<int> backgroundResource);
+  void Present();
+  void ShowContextMenu(POINT at);
+  void EditSkin();
+  void ShowAboutImage();
+  LRESULT HitTest(const Message& message) const;
+  bool TrackButtons(POINT client, bool down, std::vector<std::string>* pressedCommands);
+  std::vector<ButtonMeter*> Buttons() const;
+
+  int menuId_;
+  SkinWindowServices services_;
+  std::string skinRoot_;
+  std::unique_ptr<GdiPlusImageLoader> images_;
+  std::optional<BuiltSkin> skin_;
+  std::unique_ptr<LayeredSurface> surface_;
+  std::unique_ptr<GdiPlusCanvas> canvas_;
+  std::vector<SkinChoice> skinList_;
+  std::string chosenSkin_;
+  std::string loadedSkin_;
+  int width_ = 0;
+  int height_ = 0;
+  int updateInterval_ = 1000;
+  BYTE alpha_ = 255;       // the user's transparency
+  BYTE shownAlpha_ = 255;  // what the window blends with now, fades included
+  bool layeredPending_ = false;
+  bool trackingLeave_ = false;
+};
+
+}  // namespace quillet::win
