@@ -296,11 +296,15 @@ wait_for_line() {
 
 # --- memos ---------------------------------------------------------------------------------------
 
-# set_general NAME NUMBER: a REG_DWORD in the program's "General" settings, before it starts.
-set_general() {
-  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\General" /v "$1" /t REG_DWORD /d "$2" /f \
-    >/dev/null 2>&1 || fail "could not set General\\$1"
+# set_setting SECTION NAME dword|sz VALUE: a value of the program's settings, before it starts.
+set_setting() {
+  local type=REG_DWORD
+  [ "$3" = sz ] && type=REG_SZ
+  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f \
+    >/dev/null 2>&1 || fail "could not set $1\\$2"
 }
+
+set_general() { set_setting General "$1" dword "$2"; }  # NAME NUMBER
 
 e2e_data_dir() { printf '%s\n' "$(e2e_program_dir)/memo_data"; }
 

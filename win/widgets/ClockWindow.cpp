@@ -59,6 +59,13 @@ void ClockWindow::StoreState() {
   settings_.allowMove = movable() ? 1 : 0;
 }
 
+// Named for the tools that look for it; its picture has no caption to show the name.
+bool ClockWindow::OnInit() {
+  SkinWindow::OnInit();
+  SetWindowTextW(hwnd(), L"Quillet Clock");
+  return false;
+}
+
 void ClockWindow::BuildDefaultSkin() { BuildFromText(DefaultClockSkinText(), kClockBackground); }
 
 // On the clock "<DESTROY_WINDOW>" hides: the heartbeat must go on.
@@ -158,8 +165,7 @@ void ClockWindow::OnCommand(UINT id, UINT notification) {
     FadeOut();
     return;
   }
-  FadeIn();
-  SetForegroundWindow(hwnd());
+  BeginTemporaryShow(-1);  // for good, whatever temporary show was running
 }
 
 bool ClockWindow::OnMessage(const Message& message, LRESULT& result) {

@@ -45,6 +45,7 @@ class ClockWindow final : public SkinWindow {
   void SpecialTime(const LocalTime& now);
   void ForgetSpecialTimeRaise();
 
+  bool OnInit() override;
   void BuildDefaultSkin() override;
   void DestroyFromCommand() override;
   void OnDoubleClick() override;

@@ -1,0 +1,138 @@
+# shellcheck shell=bash
+# Scenarios of the clock: the skin window on the desktop and the program's one-second heartbeat,
+# driven through its menu commands, the mouse and a pinned clock (QUILLET_TEST_NOW), and followed
+# through the trace file (QUILLET_TEST_TRACE), the registry and the screen.
+# Sourced by run-e2e.
+
+clock_title="Quillet Clock"
+clock_key="$settings\\Clock"
+digital_skin="ClockSkin\\Quillet Digital\\Quillet Digital.ski"
+
+# pinned_clock "YYYY-MM-DD HH:MM:SS": the program starts at that moment and traces its heartbeat.
+pinned_clock() {
+  export QUILLET_TEST_NOW=$1
+  E2E_TRACE=$E2E_RUN/$E2E_SLUG.trace
+  rm -f "$E2E_TRACE"
+  export QUILLET_TEST_TRACE
+  QUILLET_TEST_TRACE=$(winpath "$E2E_TRACE")
+}
+
+# wait_trace LINE SECONDS: the trace holds that line.
+wait_trace() {
+  wait_for_line "$E2E_TRACE" "$1" "$2" || fail "no trace line '$1' after $2 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
+}
+
+# clock_size: the clock window's WIDTHxHEIGHT.
+clock_size() {
+  local line l t r b
+  must line wait-window "$clock_title" 5
+  IFS=, read -r l t r b <<<"$(field "$line" rect)"
+  printf '%sx%s\n' $((r - l)) $((b - t))
+}
+
+clock_reg_sz() { driver reg-sz "$clock_key" "$1" 2>/dev/null; }
+
+# A fresh install: the analog clock greets the user for "HotKeyClockViewTime" seconds. Its menu
+# offers the shipped skins; the digital one is stored at once, the default forgets it. 50 %
+# blends every pixel at half, the corner command moves it and the periodic save writes the place;
+# the skin editor needs a skin file. The transparency is kept at exit.
+clock_skins_and_menu() {
+  local size pixel half expected
+  fresh_program_folder >/dev/null
+  set_general HotKeyClockViewTime 2
+  set_setting Clock WinSXSY sz "900 300"
+  start_and_wait_frame
+  expect_window "$clock_title" visible=1 rect=900,300,1044,444
+  sleep 1
+  screenshot clock-analog
+  expect_window "$clock_title" visible=0
+
+  must - post-command "$frame_title" 32830  # 시계 보기
+  expect_window "$clock_title" visible=1
+  must - post-command "$clock_title" 32812  # 항상 보기
+  xdotool mousemove 970 420 click 3 || fail "xdotool could not right-click the clock"
+  must - wait-window "@class:#32768" 5
+  sleep 0.5
+  screenshot clock-menu
+  keys 0x1b
+  must - wait-gone "@class:#32768" 5
+
+  must - post-command "$clock_title" 32833  # Skin 파일 수정, with the built-in skin
+  must text dialog-text Quillet 3012 5
+  expect_eq "editing the built-in skin" "현재 Skin은 수정할 수 없습니다." "$text"
+  must - click Quillet 1
+
+  must - post-command "$clock_title" 5024  # the first skin the menu listed
+  expect_eq "SkinFile once chosen" "$(winpath "$(e2e_program_dir)")\\$digital_skin" "$(clock_reg_sz SkinFile)"
+  size=$(clock_size)
+  [ "$size" != 144x144 ] || fail "the digital skin kept the analog clock's size"
+  sleep 1
+  screenshot clock-digital
+  must - post-command "$clock_title" 32805  # Default
+  expect_eq "SkinFile after Default" "" "$(clock_reg_sz SkinFile)"
+  expect_eq "the analog clock's size" 144x144 "$(clock_size)"
+
+  # The golden rim at full and at half: the screen below is black, so half is half of each part.
+  must pixel pixels 972 307 0 1
+  must - post-command "$clock_title" 32848  # 50%
+  half=$(printf '0x%06x' $(( ((pixel >> 16 & 255) * 128 / 255) << 16 | ((pixel >> 8 & 255) * 128 / 255) << 8 | (pixel & 255) * 128 / 255 )))
+  sleep 0.5
+  must seen pixels 972 307 0 1
+  python3 -c '
+import sys
+a, b = (int(x, 16) for x in sys.argv[1:])
+sys.exit(0 if all(abs((a >> s & 255) - (b >> s & 255)) <= 2 for s in (0, 8, 16)) else 1)' "$half" "$seen" ||
+    fail "at 50 % the rim reads $seen, expected about $half (from $pixel)"
+
+  must - post-command "$clock_title" 32810  # 윈도우 오른쪽 아래
+  expected=$((1280 - 144 - 2)),$((1024 - 144 - 2))
+  expect_window "$clock_title" rect="$expected,$((1280 - 2)),$((1024 - 2))"
+  local end=$((SECONDS + 12))
+  until [ "$(clock_reg_sz WinSXSY)" = "${expected/,/ }" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "WinSXSY is '$(clock_reg_sz WinSXSY)' 12 s after the move"
+    sleep 0.5
+  done
+  close_by_broadcast
+  must value reg-dword "$clock_key" TransVal
+  expect_eq "TransVal after exit" 128 "$value"
+}
+
+# "설정 시간에 보기" with the defaults at 10:59:52: hidden, raised on top 3 s before the hour, the
+# sound at 11:00:00 and the one new minute, lowered and back at its own level a second later.
+clock_special_time() {
+  fresh_program_folder >/dev/null
+  set_setting Clock ViewMode dword 2
+  set_setting Clock StartView dword 0
+  set_setting Clock ZPosition dword 0
+  set_setting Clock WinSXSY sz "900 300"
+  set_setting Clock SpecialAlarm sz 'C:\windows\media\ding.wav'
+  pinned_clock "2026-12-08 10:59:52"
+  start_and_wait_frame
+  expect_window "$clock_title" visible=0
+  wait_trace "2026-12-08 10:59:57 special-time raise" 10
+  expect_window "$clock_title" visible=1 topmost=1
+  wait_trace "2026-12-08 11:00:00 sound" 5
+  wait_trace "2026-12-08 11:00:00 minute" 1
+  wait_trace "2026-12-08 11:00:01 special-time lower" 3
+  expect_window "$clock_title" visible=0 topmost=0
+  expect_eq "minutes traced for 11:00" 1 "$(grep -c '^2026-12-08 11:00:.. minute$' "$E2E_TRACE")"
+  close_by_broadcast
+}
+
+# Midnight: the minute and then the day in the one tick. Shown at no special time and not at the
+# start, the clock stays hidden while its heartbeat goes on.
+clock_at_midnight() {
+  local line
+  fresh_program_folder >/dev/null
+  set_setting Clock ViewMode dword 2
+  set_setting Clock StartView dword 0
+  for line in 0 30 2 3 4; do set_setting Clock "SpecialTime_$line" dword 4294967295; done
+  pinned_clock "2026-12-08 23:59:57"
+  start_and_wait_frame
+  wait_trace "2026-12-09 00:00:00 day" 8
+  expect_eq "the tick at midnight" "2026-12-09 00:00:00 minute|2026-12-09 00:00:00 day" \
+    "$(grep '^2026-12-09 00:00:00 ' "$E2E_TRACE" | paste -sd'|')"
+  if grep -q special-time "$E2E_TRACE"; then fail "a special time with none set: $(cat "$E2E_TRACE")"; fi
+  expect_window "$clock_title" visible=0
+  close_by_broadcast
+}
