@@ -22,9 +22,10 @@ wait_trace() {
   wait_for_line "$E2E_TRACE" "$1" "$2" || fail "no trace line '$1' after $2 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
 }
 
-# clock_size: the clock window's WIDTHxHEIGHT.
+# clock_size: the clock window's WIDTHxHEIGHT, once the frame's start-up is over.
 clock_size() {
   local line l t r b
+  must - send "$frame_title" 0 0 0 5
   must line wait-window "$clock_title" 5
   IFS=, read -r l t r b <<<"$(field "$line" rect)"
   printf '%sx%s\n' $((r - l)) $((b - t))
@@ -135,4 +136,64 @@ clock_at_midnight() {
   if grep -q special-time "$E2E_TRACE"; then fail "a special time with none set: $(cat "$E2E_TRACE")"; fi
   expect_window "$clock_title" visible=0
   close_by_broadcast
+}
+
+# A skin whose background is missing shows the analog clock and keeps its place in the settings.
+# A skin's buttons: "<hide_window>" (commands are upper-cased) and "<DESTROY_WINDOW>" both hide
+# the clock, whose heartbeat goes on. The skin editor keeps the dialog and the text when the file
+# cannot be written, and otherwise writes it (CR LF, no trailing break) and loads it again.
+clock_skin_buttons_and_editor() {
+  local folder skins broken buttons text
+  folder=$(fresh_program_folder) || exit 1
+  skins="$folder/ClockSkin"
+  mkdir -p "$skins/Broken" && printf '[Background]\r\nBackground=missing.png\r\n' >"$skins/Broken/Broken.ski"
+  cp -r "$skins/Quillet Digital" "$skins/Buttons" && mv "$skins/Buttons/Quillet Digital.ski" "$skins/Buttons/Buttons.ski"
+  sed -i 's/^Command=<HIDE_WINDOW>/Command=<hide_window>/' "$skins/Buttons/Buttons.ski"
+  printf '\n[Destroy]\nDrawType=BUTTON\nX=6\nY=7\nW=11\nH=11\nImageName=hide.png\nCommand=<DESTROY_WINDOW>\n' \
+    >>"$skins/Buttons/Buttons.ski"
+  broken="$(winpath "$folder")\\ClockSkin\\Broken\\Broken.ski"
+  buttons="$(winpath "$folder")\\ClockSkin\\Buttons\\Buttons.ski"
+  set_setting Clock ViewMode dword 0
+  set_setting Clock WinSXSY sz "900 300"
+
+  set_setting Clock SkinFile sz "$broken"
+  start_and_wait_frame
+  expect_eq "the clock of a broken skin" 144x144 "$(clock_size)"
+  close_by_broadcast
+  expect_eq "SkinFile after a broken skin" "$broken" "$(clock_reg_sz SkinFile)"
+
+  set_setting Clock SkinFile sz "$buttons"
+  pinned_clock "2026-12-08 09:30:50"
+  start_and_wait_frame
+  expect_window "$clock_title" visible=1 rect=900,300,1100,380
+  sleep 0.5
+  xdotool mousemove 1086 312 click 1 || fail "xdotool could not click the hide button"
+  expect_window "$clock_title" visible=0
+  wait_trace "2026-12-08 09:31:00 minute" 12
+  must - post-command "$frame_title" 32830
+  expect_window "$clock_title" visible=1
+  sleep 0.5
+  xdotool mousemove 911 312 click 1 || fail "xdotool could not click the destroy button"
+  expect_window "$clock_title" visible=0
+
+  must - post-command "$frame_title" 32830
+  chmod a-w "$skins/Buttons/Buttons.ski"
+  must - post-command "$clock_title" 32833
+  must text dialog-text "Skin 파일 수정" 3040 5
+  case $text in *"[Destroy]"*"Command=<DESTROY_WINDOW>"*) ;; *) fail "the editor shows: ${text:0:300}" ;; esac
+  must - set-text "Skin 파일 수정" 3040 $'[Background]\nBackground=missing.png\n\n'
+  must - click "Skin 파일 수정" 1
+  must text dialog-text Quillet 3012 5
+  expect_eq "a read-only skin file" "Skin 파일을 저장하지 못하였습니다." "$text"
+  must - click Quillet 1
+  must text dialog-text "Skin 파일 수정" 3040 5
+  case $text in "[Background]"*"missing.png"*) ;; *) fail "the editor lost the text: $text" ;; esac
+  chmod u+w "$skins/Buttons/Buttons.ski"
+  must - click "Skin 파일 수정" 1
+  must - wait-gone "Skin 파일 수정" 5
+  expect_eq "the skin file as written" "5b4261636b67726f756e645d0d0a4261636b67726f756e643d6d697373696e672e706e67" \
+    "$(od -An -tx1 "$skins/Buttons/Buttons.ski" | tr -d ' \n')"
+  expect_eq "the clock after the edit" 144x144 "$(clock_size)"
+  close_by_broadcast
+  expect_eq "SkinFile after the edit" "$buttons" "$(clock_reg_sz SkinFile)"
 }
