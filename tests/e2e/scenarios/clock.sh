@@ -98,8 +98,10 @@ sys.exit(0 if all(abs((a >> s & 255) - (b >> s & 255)) <= 2 for s in (0, 8, 16))
   expect_eq "TransVal after exit" 128 "$value"
 }
 
-# "설정 시간에 보기" with the defaults at 10:59:52: hidden, raised on top 3 s before the hour, the
-# sound at 11:00:00 and the one new minute, lowered and back at its own level a second later.
+# "설정 시간에 보기" with the defaults. Raised before the half hour and hidden by the user, the clock
+# goes back to its own level, which is what is saved. At 10:59:52: hidden, raised on top 3 s
+# before the hour, the sound at 11:00:00 and the one new minute, lowered and back at its own
+# level a second later.
 clock_special_time() {
   fresh_program_folder >/dev/null
   set_setting Clock ViewMode dword 2
@@ -107,6 +109,16 @@ clock_special_time() {
   set_setting Clock ZPosition dword 0
   set_setting Clock WinSXSY sz "900 300"
   set_setting Clock SpecialAlarm sz 'C:\windows\media\ding.wav'
+  pinned_clock "2026-12-08 10:29:54"
+  start_and_wait_frame
+  wait_trace "2026-12-08 10:29:57 special-time raise" 10
+  expect_window "$clock_title" visible=1 topmost=1
+  must - post-command "$clock_title" 32782  # 숨기기
+  expect_window "$clock_title" visible=0 topmost=0
+  close_by_broadcast
+  must value reg-dword "$clock_key" ZPosition
+  expect_eq "ZPosition after a raised clock was hidden" 0 "$value"
+
   pinned_clock "2026-12-08 10:59:52"
   start_and_wait_frame
   expect_window "$clock_title" visible=0
