@@ -49,6 +49,7 @@ class HostWindow final : public Window {
     return window;
   }
 
+  using Window::AllowReentrantTimer;
   using Window::StartTimer;
 
  private:
@@ -202,23 +203,27 @@ TEST(Window, AWindowDestroyedInItsOwnHandlerGetsItsFinalCallAfterward) {
   EXPECT_EQ(events, (std::vector<std::string>{"timer", "destroyed", "final"}));
 }
 
-// A modal box opened by a timer's handler runs a loop that dispatches that same timer.
-TEST(Window, ATimerHandlerIsNotReenteredByItsOwnTimer) {
+// A modal box opened by a timer's handler runs a loop that dispatches that same timer: it waits,
+// unless the window lets that timer in again (the clock's heartbeat).
+TEST(Window, ATimerHandlerIsNotReenteredByItsOwnTimerUnlessAllowed) {
   constexpr UINT_PTR kTimer = 9;
-  int running = 0, deepest = 0, entries = 0;
-  WindowPtr<HostWindow> window = HostWindow::Make([&](HWND, const Message& message, LRESULT&) {
-    if (message.id != WM_TIMER) return false;
-    ++entries;
-    deepest = std::max(deepest, ++running);
-    if (entries == 1) PumpFor(300);
-    --running;
-    return true;
-  });
-  ASSERT_TRUE(window);
-  window->StartTimer(kTimer, 20);
-  PumpFor(500);
-  EXPECT_EQ(deepest, 1);
-  EXPECT_GT(entries, 1);  // and it runs again once the first handler is done
+  for (const bool reentrant : {false, true}) {
+    int running = 0, deepest = 0, entries = 0;
+    WindowPtr<HostWindow> window = HostWindow::Make([&](HWND, const Message& message, LRESULT&) {
+      if (message.id != WM_TIMER) return false;
+      ++entries;
+      deepest = std::max(deepest, ++running);
+      if (entries == 1) PumpFor(300);
+      --running;
+      return true;
+    });
+    ASSERT_TRUE(window);
+    if (reentrant) window->AllowReentrantTimer(kTimer);
+    window->StartTimer(kTimer, 20);
+    PumpFor(500);
+    EXPECT_EQ(deepest, reentrant ? 2 : 1);
+    EXPECT_GT(entries, 1);  // and it runs again once the first handler is done
+  }
 }
 
 TEST(Window, AFailedHandlerNeitherClosesNorHalfBuildsAWindow) {

@@ -37,6 +37,7 @@ void WindowBase::Detach() {
 }
 
 bool WindowBase::EnterTimer(UINT_PTR id) {
+  if (std::find(reentrantTimers_.begin(), reentrantTimers_.end(), id) != reentrantTimers_.end()) return true;
   if (std::find(runningTimers_.begin(), runningTimers_.end(), id) != runningTimers_.end()) return false;
   runningTimers_.push_back(id);
   return true;

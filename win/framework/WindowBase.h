@@ -30,7 +30,7 @@ struct Message {
 // - An owner deletes the object through WindowPtr, which destroys the window first, so that the
 //   derived WM_DESTROY clean-up (timers, tray icon, hotkeys) runs on the whole object.
 // - A timer's handler is not entered again by the same timer while it still runs, e.g. while a
-//   message box it opened is up.
+//   message box it opened is up, unless the window allows it for that timer.
 class WindowBase {
  public:
   WindowBase(const WindowBase&) = delete;
@@ -53,6 +53,9 @@ class WindowBase {
 
   void StartTimer(UINT_PTR id, UINT milliseconds);
   void StopTimer(UINT_PTR id);
+  // This timer's handler may run again while it still runs: for a heartbeat that must go on
+  // while a handler it called shows a message box.
+  void AllowReentrantTimer(UINT_PTR id) { reentrantTimers_.push_back(id); }
 
   // For the procedures: attaches the object to `hwnd` through the window slot `slot`
   // (GWLP_USERDATA or DWLP_USER), or through nothing when the procedure finds it another way.
@@ -75,6 +78,7 @@ class WindowBase {
   int depth_ = 0;          // handlers of this object running, nested ones included
   bool detached_ = false;  // WM_NCDESTROY seen; OnFinalMessage comes when depth_ is back to 0
   std::vector<UINT_PTR> runningTimers_;
+  std::vector<UINT_PTR> reentrantTimers_;
   static inline int handlersRunning_ = 0;  // the program has one GUI thread
 };
 

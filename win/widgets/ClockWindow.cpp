@@ -47,6 +47,9 @@ bool ClockWindow::Create() {
   SetMovable(settings_.allowMove != 0);
   const BYTE alpha = static_cast<BYTE>(std::clamp(settings_.transVal, 0, 255));
   if (!SkinWindow::Create(settings_.position, settings_.skinFile, settings_.zPosition, alpha)) return false;
+  // A minute handler's message box must not stop the clock or the next minutes' checks; the
+  // heartbeat stores its stamps before calling, so a nested tick reports nothing twice.
+  AllowReentrantTimer(kClockTimer);
   StartTimer(kClockTimer, kTickMilliseconds);
   return true;
 }
