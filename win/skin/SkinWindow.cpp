@@ -319,13 +319,8 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
         TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, hwnd(), 0};
         trackingLeave_ = TrackMouseEvent(&leave) != FALSE;
       }
-      const POINT client{message.X(), message.Y()};
-      for (ButtonMeter* button : Buttons()) {
-        if (button->TrackMouse(client.x, client.y, message.wParam == MK_LBUTTON)) {
-          Redraw();
-          break;
-        }
-      }
+      // Every button: the one the mouse left may be next to the one it entered.
+      if (TrackButtons(POINT{message.X(), message.Y()}, (message.wParam & MK_LBUTTON) != 0, nullptr)) Redraw();
       return DesktopPanel::OnMessage(message, result);
     }
     case WM_MOUSELEAVE:
