@@ -13,6 +13,7 @@ SkinInfoWindow::SkinInfoWindow(std::unique_ptr<SkinImage> picture, const Layered
 SkinInfoWindow::~SkinInfoWindow() = default;
 
 bool SkinInfoWindow::OnInit() {
+  SetWindowTextW(hwnd(), L"Skin 정보");  // for tools: the picture shows no caption
   const int width = picture_->Width();
   const int height = picture_->Height();
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;

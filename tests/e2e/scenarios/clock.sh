@@ -69,6 +69,13 @@ clock_skins_and_menu() {
   [ "$size" != 144x144 ] || fail "the digital skin kept the analog clock's size"
   sleep 1
   screenshot clock-digital
+  must - post-command "$clock_title" 32836  # Skin 정보: the skin's about picture until a click
+  must line wait-window "Skin 정보" 5
+  expect_eq "the about picture, centred" "530,457,750,567" "$(field "$line" rect)"
+  sleep 0.5
+  screenshot clock-skin-info
+  must - click-at "Skin 정보" 100 50
+  must - wait-gone "Skin 정보" 5
   must - post-command "$clock_title" 32805  # Default
   expect_eq "SkinFile after Default" "" "$(clock_reg_sz SkinFile)"
   expect_eq "the analog clock's size" 144x144 "$(clock_size)"
