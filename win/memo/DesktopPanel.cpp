@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Keys.h"
 #include "framework/LayeredWindowApi.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/Docking.h"
@@ -32,8 +33,6 @@ constexpr const char* kExitQuestion = "Quillet를 종료하시겠습니까?";
 
 Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-bool CtrlDown() { return GetKeyState(VK_CONTROL) < 0; }
 
 // The rectangles every drag snaps to after the neighbours: the screen and the work areas, both
 // kept 2 pixels short of the right and bottom.
@@ -216,7 +215,7 @@ void DesktopPanel::StartMouseOverHiding() {
 
 // Fades out while the mouse rests on the panel (Ctrl turns it back), fades in otherwise.
 void DesktopPanel::HidingStep() {
-  if (hiding_ && !CtrlDown() && CursorInside()) {
+  if (hiding_ && !KeyHeld(VK_CONTROL) && CursorInside()) {
     if (hidingStep_ <= 1) {
       StopTimer(kHidingTimer);
       hidingStep_ = 0;

@@ -1,22 +1,13 @@
 #include "memo/MemoWindow.h"
 
-#include <commdlg.h>
-
 #include <cstdlib>
 
-#include "controls/ColorChoice.h"
-#include "framework/Menus.h"
-#include "framework/ProgramMessageBox.h"
-#include "memo/DeleteDialog.h"
-#include "memo/DeleteRule.h"
+#include "framework/Keys.h"
 #include "memo/FormatBar.h"
-#include "memo/MemoFileActions.h"
 #include "memo/MemoListStore.h"
-#include "memo/MemoMessages.h"
 #include "memo/MemoPainting.h"
 #include "memo/MemoTimes.h"
 #include "memo/PanelZOrder.h"
-#include "memo/TitleDialog.h"
 #include "platform/Wide.h"
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
@@ -32,8 +23,6 @@ constexpr UINT_PTR kFlashTimer = 100;
 constexpr UINT kFlashMilliseconds = 170;
 constexpr int kFlashes = 5;
 constexpr int kFoldedButtonTop = 4;
-
-bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
@@ -403,236 +392,6 @@ void MemoWindow::OnNotify(const NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != editor_->hwnd()) return;
   if (header.code == EN_LINK) result = OnLink(reinterpret_cast<const ENLINK&>(header)) ? 1 : 0;
   if (header.code == EN_SELCHANGE && formatBar_) formatBar_->Sync();
-}
-
-// --- menus and commands ---------------------------------------------------------------------
-
-void MemoWindow::ShowMemoMenu(POINT at) {
-  HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MEMO_MENU));
-  if (!menu) return;
-  HMENU popup = GetSubMenu(menu, 0);
-  if (!expanded()) {
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STRING;
-    std::wstring text = WidenCp949("펼치기");
-    item.dwTypeData = text.data();
-    SetMenuItemInfoW(popup, ID_MEMO_FOLD, FALSE, &item);
-  }
-  const UINT checked = record_.zPosition == kZAlwaysOnTop ? ID_MEMO_ALWAYS_ON_TOP
-                       : record_.zPosition == kZDesktop   ? ID_MEMO_DESKTOP
-                                                           : ID_MEMO_NORMAL;
-  CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
-  const int count = GetMenuItemCount(popup);
-  services_.host.FillGroupMenus(GetSubMenu(popup, count - 3), SubmenuHolding(popup, ID_GROUP_PLACEHOLDER));
-  if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
-  TrackMenu(hwnd(), popup, at);
-  DestroyMenu(menu);
-}
-
-void MemoWindow::Post(UINT message) const {
-  PostMessageW(services_.host.CommandTarget(), message, reinterpret_cast<WPARAM>(hwnd()), 0);
-}
-
-void MemoWindow::OnStripButton(int id, POINT menuCorner) {
-  switch (id) {
-    case IDC_STRIP_PIN:
-      TogglePin();
-      break;
-    case IDC_STRIP_MENU:
-      ShowMemoMenu(menuCorner);
-      break;
-    case IDC_STRIP_NEW:
-      services_.settings.values().general.defaultColorType = record_.colorType;
-      services_.settings.SaveGeneralKeys({"DefaultColorType"});
-      Post(kNewMemoMessage);
-      break;
-    case IDC_STRIP_FORMAT:
-      ToggleFormatBar();
-      break;
-    case IDC_STRIP_COLOR:
-      NextColor();
-      break;
-    case IDC_STRIP_DELETE:
-      Delete();
-      break;
-    case IDC_STRIP_FOLD:
-      Fold(false, false);
-      break;
-    default:
-      break;
-  }
-}
-
-void MemoWindow::ToggleFormatBar() {
-  SetFormatBar(!record_.formatBarShown);
-  ShowParts();
-  SetModified();
-}
-
-void MemoWindow::SetFormatBar(bool shown) {
-  record_.formatBarShown = shown ? 1 : 0;
-  formatBar_.reset();
-  if (!shown) return;
-  formatBar_.reset(new FormatBar());
-  if (formatBar_->Create(hwnd(), *editor_)) {
-    formatBar_->SetBackground(colors_.formatBar);
-    formatBar_->Sync();
-  } else {
-    formatBar_.reset();
-  }
-}
-
-void MemoWindow::EditTitle() {
-  if (titleDialogOpen_) return;
-  titleDialogOpen_ = true;
-  const std::optional<TitleEdit> edit = AskForTitle(hwnd(), record_.title, ParseTitleFont(record_.titleFont));
-  titleDialogOpen_ = false;
-  if (!edit || !hwnd()) return;
-  record_.titleFont = FormatTitleFont(edit->font);
-  record_.title = edit->title;
-  services_.settings.values().general.titleFont = record_.titleFont;
-  services_.settings.SaveGeneralKeys({"TitleFont"});
-  Fold(expanded(), true);
-  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  SetModified();
-}
-
-// Modifiers as the command runs: Alt to the temporary storage group, Shift for good, Ctrl to the
-// recycle bin; with none, a memo with content asks.
-void MemoWindow::Delete() {
-  const DeleteKeys keys{KeyHeld(VK_MENU), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL)};
-  switch (DecideDelete(keys, editor_->HasContent(), contentUnreadable_)) {
-    case DeleteAction::ToTemporaryStorage:
-      Post(kMemoToStorageMessage);
-      return;
-    case DeleteAction::ToRecycleBin:
-      if (MoveToRecycleBin()) Post(kMemoDeletedMessage);
-      return;
-    case DeleteAction::ForGood:
-      DeleteForGood();
-      return;
-    case DeleteAction::Ask:
-      break;
-  }
-  if (deleteDialogOpen_) return;
-  deleteDialogOpen_ = true;
-  const DeleteChoice answer = AskHowToDelete(hwnd());
-  deleteDialogOpen_ = false;
-  if (!hwnd()) return;
-  switch (answer) {
-    case DeleteChoice::RecycleBin:
-      if (MoveToRecycleBin()) Post(kMemoDeletedMessage);
-      break;
-    case DeleteChoice::TemporaryStorage:
-      Post(kMemoToStorageMessage);
-      break;
-    case DeleteChoice::ForGood:
-      DeleteForGood();
-      break;
-    case DeleteChoice::Cancel:
-      break;
-  }
-}
-
-void MemoWindow::DeleteForGood() {
-  const std::string path = ContentPath();
-  if (!path.empty()) services_.files.DeleteFile(path);
-  Post(kMemoDeletedMessage);
-}
-
-// The content file becomes ".brt" beside the others, where the recycle bin finds it. When that
-// fails the memo stays, so that its text is never in no list at all.
-bool MemoWindow::MoveToRecycleBin() {
-  const std::string path = ContentPath();
-  bool moved = !path.empty() && SaveContent();
-  if (moved && services_.files.FileExists(path)) {
-    const std::size_t dot = path.find_last_of('.');
-    const std::string bin = (dot == std::string::npos ? path : path.substr(0, dot)) + ".brt";
-    moved = services_.files.MoveFile(path, bin);
-  }
-  if (!moved) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
-  return moved;
-}
-
-void MemoWindow::SaveAsFile() {
-  const std::optional<std::string> path = AskSavePath(hwnd(), record_.contentFile);
-  if (path && !editor_->ExportRtf(*path)) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
-}
-
-void MemoWindow::OpenInWordPad() {
-  if (editor_->IsModified()) SaveContent();
-  OpenWithWordPad(ContentPath());
-}
-
-void MemoWindow::Print() {
-  if (editor_->IsModified()) SaveContent();
-  PrintRichText(hwnd(), editor_->hwnd(), record_.contentFile);
-}
-
-void MemoWindow::OnCommand(UINT id, UINT notification) {
-  // The strip's buttons answer as commands of the memo too (1009 is the folded expand button).
-  if (id >= IDC_STRIP_DELETE && id <= IDC_STRIP_FOLD) {
-    OnStripButton(static_cast<int>(id), POINT{});
-    return;
-  }
-  if (id >= ID_MEMO_SEND_FIRST && id <= ID_MEMO_SEND_LAST) {
-    services_.host.SendToGroup(*this, static_cast<int>(id - ID_MEMO_SEND_FIRST));
-    return;
-  }
-  switch (id) {
-    case ID_MEMO_ALWAYS_ON_TOP:
-    case ID_MEMO_NORMAL:
-    case ID_MEMO_DESKTOP:
-      ApplyZPosition(id == ID_MEMO_ALWAYS_ON_TOP ? kZAlwaysOnTop : id == ID_MEMO_DESKTOP ? kZDesktop : kZNormal);
-      SetModified();
-      return;
-    case ID_MEMO_FOLD:
-      Fold(!expanded(), false);
-      return;
-    case ID_MEMO_HIDE:
-      ShowWindow(hwnd(), SW_HIDE);
-      return;
-    case ID_MEMO_ARRANGE:
-      services_.host.ArrangePanel(*this);
-      return;
-    case ID_MEMO_SKIN_COLOR:
-      if (const std::optional<COLORREF> chosen = ChooseColorFrom(hwnd(), record_.paletteColor, customColors_)) {
-        SetBaseColor(*chosen);
-        SetModified();
-      }
-      return;
-    case ID_MEMO_SCHEDULE:
-      SaveContent();
-      PostMessageW(services_.host.CommandTarget(), WM_COMMAND, ID_MEMO_SCHEDULE, reinterpret_cast<LPARAM>(hwnd()));
-      return;
-    case IDC_MEMO_TITLE:
-      EditTitle();
-      return;
-    case ID_MEMO_DELETE:
-      Delete();
-      return;
-    case ID_MEMO_SAVE_AS:
-      SaveAsFile();
-      return;
-    case ID_MEMO_WORDPAD:
-      OpenInWordPad();
-      return;
-    case ID_MEMO_PRINT:
-      Print();
-      return;
-    case IDC_MEMO_EXPAND:
-      Fold(true, false);
-      services_.host.HideMemoTip();
-      ShowParts();
-      return;
-    case IDOK:
-    case IDCANCEL:
-      return;
-    default:
-      // The frame's commands of "확장 메뉴" and "새 메모", and the group items.
-      if (notification == 0) PostMessageW(services_.host.CommandTarget(), WM_COMMAND, id, 0);
-  }
 }
 
 // --- flash ----------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/GdiPlusApi.h"
+#include "framework/Keys.h"
 #include "framework/LayeredWindowApi.h"
 #include "framework/Menus.h"
 #include "framework/ProgramMessageBox.h"
@@ -226,7 +227,7 @@ bool SkinWindow::TrackButtons(POINT client, bool down, std::vector<std::string>*
 }
 
 LRESULT SkinWindow::HitTest(const Message& message) const {
-  if (IsMouseOverHiding() && GetKeyState(VK_CONTROL) >= 0) return HTCLIENT;
+  if (IsMouseOverHiding() && !KeyHeld(VK_CONTROL)) return HTCLIENT;
   POINT client{message.X(), message.Y()};
   ScreenToClient(hwnd(), &client);
   for (const ButtonMeter* button : Buttons()) {
