@@ -14,6 +14,7 @@
 #include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
 #include "framework/LayeredWindowApi.h"
+#include "memo/PanelZOrder.h"
 #include "platform/Wide.h"
 #include "platform/Win32FileSystem.h"
 #include "settings/Settings.h"
@@ -25,7 +26,8 @@
 namespace quillet::win {
 namespace {
 
-constexpr Point kPlace{100, 100};
+// Topmost and away from where other test programs, which ctest may run alongside, put windows.
+constexpr Point kPlace{900, 700};
 
 class RecordingHost final : public WidgetHost {
  public:
@@ -107,8 +109,15 @@ class SkinWindowTest : public ::testing::Test {
 
   WindowPtr<SkinWindow> MakeWindow(const std::string& skinPath) {
     WindowPtr<SkinWindow> window(new SkinWindow(services_, ""));
-    EXPECT_TRUE(window->Create(kPlace, skinPath, 0, 255));
+    EXPECT_TRUE(window->Create(kPlace, skinPath, kZAlwaysOnTop, 255));
     return window;
+  }
+
+  // Shown and done fading in, however slow the timers run.
+  static bool ShowFully(SkinWindow& window) {
+    window.FadeIn();
+    for (int i = 0; i < 150 && window.ShowState() != PanelShowState::Shown; ++i) Pump(20);
+    return window.ShowState() == PanelShowState::Shown;
   }
 
   static RECT Place(const SkinWindow& window) {
@@ -144,9 +153,7 @@ TEST_F(SkinWindowTest, PlaceholderReachesTheScreenPremultiplied) {
   const RECT place = Place(*window);
   ASSERT_EQ(place.right - place.left, expected.width);
   ASSERT_EQ(place.bottom - place.top, expected.height);
-  window->FadeIn();
-  Pump(500);
-  ASSERT_TRUE(IsWindowVisible(window->hwnd()));
+  ASSERT_TRUE(ShowFully(*window));
   BYTE alpha = 0;
   EXPECT_FALSE(GetLayeredWindowAttributes(window->hwnd(), nullptr, &alpha, nullptr))
       << "presented with SetLayeredWindowAttributes, alpha " << int(alpha);
@@ -246,8 +253,7 @@ TEST_F(SkinWindowTest, ButtonsFollowTheMouseAndRunTheirCommandsOnceEveryStateIsS
   WindowPtr<SkinWindow> window = MakeWindow(folder + "buttons.ski");
   ASSERT_EQ(window->loadedSkin(), folder + "buttons.ski");
   ASSERT_EQ(window->size().width, 120);
-  window->FadeIn();
-  Pump(500);
+  ASSERT_TRUE(ShowFully(*window));
   const HWND hwnd = window->hwnd();
   const RECT place = Place(*window);
   const auto hit = [&](POINT client) {
