@@ -380,6 +380,9 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_ERASEBKGND:
       result = TRUE;
       return true;
+    case WM_SHOWWINDOW:
+      if (message.wParam) Redraw();  // a widget draws nothing while it is hidden
+      return false;
     default:
       return DesktopPanel::OnMessage(message, result);
   }

@@ -135,7 +135,9 @@ void ClockWindow::Tick() {
   const LocalTime now = skinServices().clock.Now();
   switch (settings_.viewMode) {
     case 0:
-      Redraw();
+      // Hidden by the user or a skin's button: nothing to show until it comes back, which
+      // redraws it first.
+      if (IsWindowVisible(hwnd())) Redraw();
       break;
     case 1:
       if (ShowState() != PanelShowState::Hidden) Redraw();
