@@ -171,6 +171,10 @@ def down(img, size):
     return img.resize(size, Image.BOX)
 
 
+NANUM = "/usr/share/fonts/truetype/nanum/"
+DEJAVU = "/usr/share/fonts/truetype/dejavu/"
+
+
 def font(name, size):
     return ImageFont.truetype(name, size)
 
@@ -183,3 +187,57 @@ def checker(size, a=(228, 228, 228), b=(255, 255, 255), cell=6):
             if (x // cell + y // cell) % 2:
                 d.rectangle([x, y, x + cell - 1, y + cell - 1], fill=a + (255,))
     return im
+
+
+# Preview sheets: labelled rows of pictures on a light page, for eyeballing.
+
+LABEL_FONT = DEJAVU + "DejaVuSans.ttf"
+
+
+def enlarged(im, factor):
+    """Nearest-neighbour enlargement, so each pixel shows as a square."""
+    return im.resize((im.width * factor, im.height * factor), Image.NEAREST)
+
+
+def on_colour(im, colour):
+    """im composited over an opaque tile of colour (RGB or RGBA)."""
+    tile = Image.new("RGBA", im.size, tuple(colour) + (255,) * (4 - len(colour)))
+    tile.alpha_composite(im)
+    return tile
+
+
+def on_checker(im, **pattern):
+    """im composited over a checkerboard; pattern is checker()'s a, b and cell."""
+    tile = checker(im.size, **pattern)
+    tile.alpha_composite(im)
+    return tile
+
+
+class PreviewSheet:
+    """A page filled from the top down; y is where the next row starts.
+    Made taller than needed, then cut to y by finished()."""
+    PAGE = (246, 244, 240, 255)
+    INK = (40, 40, 40, 255)
+
+    def __init__(self, width, height, label_size=12, top=12):
+        self.width = width
+        self.page = Image.new("RGBA", (width, height), self.PAGE)
+        self.draw = ImageDraw.Draw(self.page)
+        self.label_font = font(LABEL_FONT, label_size)
+        self.y = top
+
+    def text(self, pos, text, text_font=None):
+        if text_font is None:
+            text_font = self.label_font
+        self.draw.text(pos, text, font=text_font, fill=self.INK)
+
+    def label(self, text, height=20):
+        """A caption at the left margin, then moves y below it."""
+        self.text((16, self.y), text)
+        self.y += height
+
+    def place(self, im, pos):
+        self.page.alpha_composite(im, pos)
+
+    def finished(self):
+        return self.page.crop((0, 0, self.width, self.y)).convert("RGB")

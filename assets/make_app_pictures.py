@@ -15,10 +15,10 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import gradient, paint, png_bytes, write_files  # noqa: E402
+from drawing import (NANUM, ROOT, PreviewSheet, enlarged, gradient, on_checker,  # noqa: E402
+                     on_colour, paint, png_bytes, write_files)
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "app")
+OUT = os.path.join(ROOT, "assets", "app")
 
 SS = 4  # supersampling factor for antialiased shapes
 
@@ -489,8 +489,8 @@ def about_with_text(bg, close, state):
     d = ImageDraw.Draw(im)
     ink = (48, 48, 48, 255)
     soft = (96, 90, 82, 255)
-    bold = font("/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf", 16)
-    body = font("/usr/share/fonts/truetype/nanum/NanumGothic.ttf", 12)
+    bold = font(NANUM + "NanumGothicBold.ttf", 16)
+    body = font(NANUM + "NanumGothic.ttf", 12)
     d.text((TEXT_BOX[0], 20), "Quillet", font=bold, fill=ink)
     lines = ["바탕화면 메모와 일정 알림", "버전 1.0", "© 2024 Quillet 팀",
              "quillet.example", "도움말: F1"]
@@ -499,68 +499,43 @@ def about_with_text(bg, close, state):
     return im
 
 
-def checker(size, a=(236, 236, 236), b=(255, 255, 255), cell=8):
-    im = Image.new("RGBA", size, b + (255,))
-    d = ImageDraw.Draw(im)
-    for y in range(0, size[1], cell):
-        for x in range(0, size[0], cell):
-            if (x // cell + y // cell) % 2:
-                d.rectangle([x, y, x + cell - 1, y + cell - 1], fill=a + (255,))
-    return im
-
-
 def preview(icons, bg, close):
-    def big(im, f=4):
-        return im.resize((im.width * f, im.height * f), Image.NEAREST)
-
-    label_font = font("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 12)
     W = 1200
-    sheet = Image.new("RGBA", (W, 2400), (246, 244, 240, 255))
-    d = ImageDraw.Draw(sheet)
-    y = 12
+    sheet = PreviewSheet(W, 2400)
 
-    def label(text):
-        nonlocal y
-        d.text((16, y), text, font=label_font, fill=(40, 40, 40, 255))
-        y += 20
-
-    label("Icon 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light, dark and blue")
+    sheet.label("Icon 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light, dark and blue")
     for bgc in ((255, 255, 255), (32, 32, 36), (0, 90, 158)):
         panel = Image.new("RGBA", (W - 32, 272), bgc + (255,))
         x = 12
         for im in icons:
             panel.alpha_composite(im, (x, 8))
             x += im.width + 14
-        sheet.alpha_composite(panel, (16, y))
-        y += 280
+        sheet.place(panel, (16, sheet.y))
+        sheet.y += 280
 
-    label("Icons up to 64 at 4x (nearest), light and dark")
+    sheet.label("Icons up to 64 at 4x (nearest), light and dark")
     x = 16
     for im in icons:
         if im.width > 64:
             continue
         for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
-            tile = Image.new("RGBA", (im.width * 4, im.height * 4), bgc + (255,))
-            tile.alpha_composite(big(im))
-            sheet.alpha_composite(tile, (x, y + k * (64 * 4 + 8)))
+            sheet.place(on_colour(enlarged(im, 4), bgc), (x, sheet.y + k * (64 * 4 + 8)))
         x += im.width * 4 + 12
-    y += 2 * (64 * 4 + 8) + 8
+    sheet.y += 2 * (64 * 4 + 8) + 8
 
-    label("About box at 1x with the close button normal, hot, pressed, and sample text")
+    sheet.label("About box at 1x with the close button normal, hot, pressed, and sample text")
     for st in range(3):
-        sheet.alpha_composite(about_with_text(bg, close, st), (16 + st * 290, y))
-    y += ABOUT_H + 12
+        sheet.place(about_with_text(bg, close, st), (16 + st * 290, sheet.y))
+    sheet.y += ABOUT_H + 12
 
-    label("About box at 4x (close button hot)")
-    sheet.alpha_composite(big(about_with_text(bg, close, 1)), (16, y))
-    y += ABOUT_H * 4 + 12
+    sheet.label("About box at 4x (close button hot)")
+    sheet.place(enlarged(about_with_text(bg, close, 1), 4), (16, sheet.y))
+    sheet.y += ABOUT_H * 4 + 12
 
-    label("Close button strip at 1x and 8x, on a checkerboard and on the background")
-    strip8 = big(close, 8)
-    tile = checker(strip8.size)
-    tile.alpha_composite(strip8)
-    sheet.alpha_composite(close, (16, y))
-    sheet.alpha_composite(tile, (60, y))
+    sheet.label("Close button strip at 1x and 8x, on a checkerboard and on the background")
+    strip8 = enlarged(close, 8)
+    sheet.place(close, (16, sheet.y))
+    sheet.place(on_checker(strip8, a=(236, 236, 236), cell=8), (60, sheet.y))
     corner = bg.convert("RGBA").crop((ABOUT_W - 33, 0, ABOUT_W, 17))
     row = Image.new("RGBA", (3 * 33, 17))
     for st in range(3):
@@ -568,9 +543,9 @@ def preview(icons, bg, close):
         c.alpha_composite(close.crop((st * CLOSE_CELL, 0, (st + 1) * CLOSE_CELL, CLOSE_CELL)),
                           (CLOSE_POS[0] - (ABOUT_W - 33), CLOSE_POS[1]))
         row.paste(c, (st * 33, 0))
-    sheet.alpha_composite(big(row, 8), (60 + strip8.width + 24, y))
-    y += 17 * 8 + 16
-    return sheet.crop((0, 0, W, y)).convert("RGB")
+    sheet.place(enlarged(row, 8), (60 + strip8.width + 24, sheet.y))
+    sheet.y += 17 * 8 + 16
+    return sheet.finished()
 
 
 # ---------------------------------------------------------------- main

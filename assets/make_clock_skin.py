@@ -15,18 +15,15 @@ import sys
 from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import (ROOT, blank, both, checker, circle, capsule, down, font,  # noqa: E402
-                     gradient, minus, paint, png_bytes, polygon, rrect, shifted,
-                     write_files)
+from drawing import (DEJAVU, NANUM, ROOT, PreviewSheet, blank, both, circle, capsule,  # noqa: E402
+                     down, enlarged, font, gradient, minus, on_checker, on_colour, paint,
+                     png_bytes, polygon, rrect, shifted, write_files)
 
 NAME = "Quillet Digital"
 OUT = os.path.join(ROOT, "skins", "ClockSkin", NAME)
 PREVIEW = os.path.join(ROOT, "assets", "skin", "clock_skin_preview.png")
 
 SS = 8  # supersampling factor
-
-NANUM = "/usr/share/fonts/truetype/nanum/"
-DEJAVU = "/usr/share/fonts/truetype/dejavu/"
 
 # The program's amber, on a warm dark glass so the digits read on any wallpaper.
 AMBER_TOP = (255, 214, 118)
@@ -416,25 +413,14 @@ def check_layout(pics):
 # ---------------------------------------------------------------- preview
 
 def preview(pics):
-    def big(im, f=3):
-        return im.resize((im.width * f, im.height * f), Image.NEAREST)
-
-    label_font = font(DEJAVU + "DejaVuSans.ttf", 12)
     W = 1250
-    sheet = Image.new("RGBA", (W, 3000), (246, 244, 240, 255))
-    d = ImageDraw.Draw(sheet)
-    y = 12
-
-    def label(text):
-        nonlocal y
-        d.text((16, y), text, font=label_font, fill=(40, 40, 40, 255))
-        y += 20
+    sheet = PreviewSheet(W, 3000)
 
     moments = [(9, 41, 27, 3, 12, 25), (9, 41, 28, 3, 12, 25), (23, 58, 4, 0, 1, 7),
                (7, 5, 59, 6, 10, 31)]
     clocks = [compose(pics, *m) for m in moments]
-    label("At 1x: 09:41:27 Wednesday 12.25 (colon dark), 09:41:28 (colon lit), "
-          "23:58:04 Sunday 1.07, 07:05:59 Saturday 10.31")
+    sheet.label("At 1x: 09:41:27 Wednesday 12.25 (colon dark), 09:41:28 (colon lit), "
+                "23:58:04 Sunday 1.07, 07:05:59 Saturday 10.31")
     walls = [("light", (236, 238, 242)), ("dark", (30, 32, 38)), ("blue", (0, 90, 158)),
              ("photo", None)]
     pw, ph = 2 * (SIZE[0] + 16) + 16, 2 * (SIZE[1] + 12) + 16
@@ -447,11 +433,11 @@ def preview(pics):
             panel = Image.new("RGBA", (pw, ph), wall + (255,))
         for i, im in enumerate(clocks):
             panel.alpha_composite(im, (12 + (i % 2) * (SIZE[0] + 16), 10 + (i // 2) * (SIZE[1] + 12)))
-        sheet.alpha_composite(panel, (16 + (n % 2) * (pw + 12), y + (n // 2) * (ph + 12)))
-    y += 2 * (ph + 12) + 4
+        sheet.place(panel, (16 + (n % 2) * (pw + 12), sheet.y + (n // 2) * (ph + 12)))
+    sheet.y += 2 * (ph + 12) + 4
 
-    label("On a desktop: the clock in the top-right corner of a wallpaper, with the hide button "
-          "hovered on the right")
+    sheet.label("On a desktop: the clock in the top-right corner of a wallpaper, with the hide "
+                "button hovered on the right")
     desk = gradient((W - 32, 220), (46, 92, 140), (196, 152, 110))
     sun = circle(desk.size, 760, 230, 150).filter(ImageFilter.GaussianBlur(30))
     paint(desk, sun, (255, 214, 150), 0.6)
@@ -461,45 +447,36 @@ def preview(pics):
         paint(desk, icon, (236, 236, 240), 0.9)
     desk.alpha_composite(clocks[0], (desk.width - 2 * SIZE[0] - 40, 16))
     desk.alpha_composite(compose(pics, *moments[0], button=2), (desk.width - SIZE[0] - 16, 16))
-    sheet.alpha_composite(desk, (16, y))
-    y += desk.height + 12
+    sheet.place(desk, (16, sheet.y))
+    sheet.y += desk.height + 12
 
-    label("At 3x (nearest), 09:41:27, and the background alone on a checkerboard")
-    z = big(clocks[0])
-    t = Image.new("RGBA", z.size, (236, 238, 242, 255))
-    t.alpha_composite(z)
-    sheet.alpha_composite(t, (16, y))
-    t = checker(z.size)
-    t.alpha_composite(big(pics["background.png"]))
-    sheet.alpha_composite(t, (16 + z.width + 12, y))
-    y += z.height + 12
+    sheet.label("At 3x (nearest), 09:41:27, and the background alone on a checkerboard")
+    t = on_colour(enlarged(clocks[0], 3), (236, 238, 242))
+    sheet.place(t, (16, sheet.y))
+    sheet.place(on_checker(enlarged(pics["background.png"], 3)), (16 + t.width + 12, sheet.y))
+    sheet.y += t.height + 12
 
-    label("The strips at 3x on the glass colour: digits, colon (lit, dark), seconds, date digits, "
-          "weekdays, hide button (pressed, normal, hover)")
-    glass = (48, 37, 28, 255)
+    sheet.label("The strips at 3x on the glass colour: digits, colon (lit, dark), seconds, "
+                "date digits, weekdays, hide button (pressed, normal, hover)")
+    glass = (48, 37, 28)
     x0 = 16
     row_h = 0
     for name in ("digits.png", "colon.png", "seconds.png", "date.png", "weekdays.png", "hide.png"):
-        s = pics[name]
-        t = Image.new("RGBA", s.size, glass)
-        t.alpha_composite(s)
-        t = big(t)
+        t = enlarged(on_colour(pics[name], glass), 3)
         if x0 + t.width > W - 16:
-            x0, y = 16, y + row_h + 10
+            x0, sheet.y = 16, sheet.y + row_h + 10
             row_h = 0
-        sheet.alpha_composite(t, (x0, y))
+        sheet.place(t, (x0, sheet.y))
         x0 += t.width + 14
         row_h = max(row_h, t.height)
-    y += row_h + 16
+    sheet.y += row_h + 16
 
-    label("AboutSkin picture at 1x and 2x")
+    sheet.label("AboutSkin picture at 1x and 2x")
     a = pics["about.png"]
-    sheet.alpha_composite(a, (16, y))
-    t = Image.new("RGBA", (a.width * 2, a.height * 2), (236, 238, 242, 255))
-    t.alpha_composite(big(a, 2))
-    sheet.alpha_composite(t, (16 + a.width + 16, y))
-    y += a.height * 2 + 12
-    return sheet.crop((0, 0, W, y)).convert("RGB")
+    sheet.place(a, (16, sheet.y))
+    sheet.place(on_colour(enlarged(a, 2), (236, 238, 242)), (16 + a.width + 16, sheet.y))
+    sheet.y += a.height * 2 + 12
+    return sheet.finished()
 
 
 # ---------------------------------------------------------------- main

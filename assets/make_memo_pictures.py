@@ -17,13 +17,13 @@ the pale memo colours and vanish into the two dark ones.
 import os
 import sys
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageDraw
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import blend, keyed_bmp24, pixel_art, png_bytes, write_files  # noqa: E402
+from drawing import (NANUM, ROOT, PreviewSheet, blend, enlarged, font, keyed_bmp24,  # noqa: E402
+                     on_colour, pixel_art, png_bytes, write_files)
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "memo")
+OUT = os.path.join(ROOT, "assets", "memo")
 
 # A warm near-black: the darkest tone that still looks brown beside the
 # icon's amber, and dark enough to stand out on the blue and green memos.
@@ -229,20 +229,6 @@ def lighten(c, f):
 
 # ---------------------------------------------------------------- preview
 
-DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
-NANUM = "/usr/share/fonts/truetype/nanum/NanumGothic.ttf"
-
-
-def big(im, f):
-    return im.resize((im.width * f, im.height * f), Image.NEAREST)
-
-
-def on(colour, im):
-    tile = Image.new("RGBA", im.size, colour + (255,))
-    tile.alpha_composite(im)
-    return tile
-
-
 def title_strip(width, base, flat):
     """The strip as the memo paints it: flat in the title colour, or the
     base colour's vertical gradient."""
@@ -274,11 +260,11 @@ def memo_top(pics, base, flat, width=214):
     r = width
     for rid, x, y in ((205, 3, 3), (203, 17, 4), (144, r - 70, 3), (150, r - 57, 3),
                       (158, r - 43, 3), (148, r - 29, 3), (159, r - 15, 3)):
-        strip.paste(on(button_bg, pics[rid]), (x, y))
+        strip.paste(on_colour(pics[rid], button_bg), (x, y))
     im.paste(strip, (0, 0))
     bar = Image.new("RGBA", (width - 4, 20), lighten(base, 1.1) + (255,))
     for rid, x in ((152, 4), (153, 17), (157, 30)):
-        bar.paste(on(lighten(base, 1.1), pics[rid]), (x, 4))
+        bar.paste(on_colour(pics[rid], lighten(base, 1.1)), (x, 4))
     d = ImageDraw.Draw(bar)
     for x0, w in ((48, 35), (82, 35), (118, min(87, width - 4 - 122))):
         d.rectangle([x0, 1, x0 + w - 1, 15], fill=(255, 255, 255), outline=(128, 128, 128))
@@ -299,9 +285,9 @@ def folded_memo(pics, base, width=120):
     d.line([(0, 0), (width - 1, 0)], fill=scale(base, 1.25))
     d.line([(0, h - 1), (width - 1, h - 1)], fill=dark)
     d.line([(width - 1, 0), (width - 1, h - 1)], fill=dark)
-    d.text((6, 2), "장보기 목록", font=ImageFont.truetype(NANUM, 12), fill=(0, 64, 128))
-    im.paste(on(base, pics[160]), (width - 14, 4))
-    im.paste(on(base, pics[236]), (width - 26, 4))
+    d.text((6, 2), "장보기 목록", font=font(NANUM + "NanumGothic.ttf", 12), fill=(0, 64, 128))
+    im.paste(on_colour(pics[160], base), (width - 14, 4))
+    im.paste(on_colour(pics[236], base), (width - 26, 4))
     return im
 
 
@@ -323,8 +309,7 @@ def button(pic, bg, state):
 
 
 def preview(pics):
-    label_font = ImageFont.truetype(DEJAVU, 11)
-    korean = ImageFont.truetype(NANUM, 11)
+    korean = font(NANUM + "NanumGothic.ttf", 11)
     order = [p[0] for p in PICTURES]
     tips = {p[0]: p[2] for p in PICTURES}
     pad = 6
@@ -335,69 +320,63 @@ def preview(pics):
         cells.append(4 * w + w + 3 * pad)
     W = left + sum(cells) + 16
     row_h = 4 * 12 + 2 * pad
-    sheet = Image.new("RGBA", (W, 3000), (246, 244, 240, 255))
-    d = ImageDraw.Draw(sheet)
-    ink = (40, 40, 40, 255)
-    y = 10
-    d.text((16, y), "Each bitmap at 4x (nearest) and 1x on the twelve title colours, "
-           "lighten(palette, 1.2); magenta shows the background", font=label_font, fill=ink)
-    y += 22
+    sheet = PreviewSheet(W, 3000, label_size=11, top=10)
+    sheet.label("Each bitmap at 4x (nearest) and 1x on the twelve title colours, "
+                "lighten(palette, 1.2); magenta shows the background", height=22)
     x = left
     for rid, cw in zip(order, cells):
-        d.text((x + pad, y), "%d %dx%d" % ((rid,) + pics[rid].size), font=label_font, fill=ink)
-        d.text((x + pad, y + 14), tips[rid], font=korean, fill=ink)
+        sheet.text((x + pad, sheet.y), "%d %dx%d" % ((rid,) + pics[rid].size))
+        sheet.text((x + pad, sheet.y + 14), tips[rid], korean)
         x += cw
-    y += 34
+    sheet.y += 34
     for i, c in enumerate(PALETTE):
         title = lighten(rgb(c), 1.2)
-        d.text((16, y + 12), "Type%02d %06X" % (i, c), font=label_font, fill=ink)
-        d.text((16, y + 26), "title %d,%d,%d" % title, font=label_font, fill=ink)
+        sheet.text((16, sheet.y + 12), "Type%02d %06X" % (i, c))
+        sheet.text((16, sheet.y + 26), "title %d,%d,%d" % title)
         x = left
         for rid, cw in zip(order, cells):
             im = pics[rid]
             cell = Image.new("RGBA", (cw - 2, row_h - 2), title + (255,))
-            cell.alpha_composite(big(im, 4), (pad, pad))
+            cell.alpha_composite(enlarged(im, 4), (pad, pad))
             cell.alpha_composite(im, (2 * pad + 4 * im.width, pad + (4 * im.height - im.height) // 2))
-            sheet.alpha_composite(cell, (x, y))
+            sheet.place(cell, (x, sheet.y))
             x += cw
-        y += row_h
-    y += 12
+        sheet.y += row_h
+    sheet.y += 12
 
-    d.text((16, y), "In place at 1x: memo top with the format bar (strip flat in the title colour "
-           "| strip in the base colour's gradient), and a folded memo", font=label_font, fill=ink)
-    y += 20
+    sheet.label("In place at 1x: memo top with the format bar (strip flat in the title colour "
+                "| strip in the base colour's gradient), and a folded memo")
     for i, c in enumerate(PALETTE):
         base = rgb(c)
-        d.text((16, y + 16), "Type%02d" % i, font=label_font, fill=ink)
-        sheet.alpha_composite(memo_top(pics, base, True), (left, y))
-        sheet.alpha_composite(memo_top(pics, base, False), (left + 230, y))
-        sheet.alpha_composite(folded_memo(pics, base), (left + 460, y + 4))
-        y += 52
-    y += 8
-    d.text((16, y), "Normal, under the mouse and pressed or checked, at 4x, on Type01, Type07 "
-           "and Type10, with the button just the picture's size", font=label_font, fill=ink)
-    y += 20
+        sheet.text((16, sheet.y + 16), "Type%02d" % i)
+        sheet.place(memo_top(pics, base, True), (left, sheet.y))
+        sheet.place(memo_top(pics, base, False), (left + 230, sheet.y))
+        sheet.place(folded_memo(pics, base), (left + 460, sheet.y + 4))
+        sheet.y += 52
+    sheet.y += 8
+    sheet.label("Normal, under the mouse and pressed or checked, at 4x, on Type01, Type07 "
+                "and Type10, with the button just the picture's size")
     x = 16
     for rid in order:
         w, h = pics[rid].size
         for k, i in enumerate((1, 7, 10)):
             bg = lighten(rgb(PALETTE[i]), 1.2)
             for j, st in enumerate(("normal", "hot", "pushed")):
-                sheet.alpha_composite(big(button(pics[rid], bg, st), 4),
-                                      (x + j * (4 * w + 4), y + k * (4 * 12 + 4)))
+                sheet.place(enlarged(button(pics[rid], bg, st), 4),
+                            (x + j * (4 * w + 4), sheet.y + k * (4 * 12 + 4)))
         x += 3 * (4 * w + 4) + 10
         if x > W - 3 * (4 * 26 + 4) - 20:
             x = 16
-            y += 3 * (4 * 12 + 4) + 8
-    y += 3 * (4 * 12 + 4) + 12
-    d.text((16, y), "In place at 3x: Type01, Type09, Type10 and Type11", font=label_font, fill=ink)
-    y += 20
+            sheet.y += 3 * (4 * 12 + 4) + 8
+    sheet.y += 3 * (4 * 12 + 4) + 12
+    sheet.label("In place at 3x: Type01, Type09, Type10 and Type11")
     for i in (1, 9, 10, 11):
         base = rgb(PALETTE[i])
-        sheet.alpha_composite(big(memo_top(pics, base, True), 3), (16, y))
-        sheet.alpha_composite(big(folded_memo(pics, base), 3), (16 + 214 * 3 + 12, y + 12))
-        y += 46 * 3 + 8
-    return sheet.crop((0, 0, W, y + 4)).convert("RGB")
+        sheet.place(enlarged(memo_top(pics, base, True), 3), (16, sheet.y))
+        sheet.place(enlarged(folded_memo(pics, base), 3), (16 + 214 * 3 + 12, sheet.y + 12))
+        sheet.y += 46 * 3 + 8
+    sheet.y += 4
+    return sheet.finished()
 
 
 # ---------------------------------------------------------------- main

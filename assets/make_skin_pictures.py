@@ -16,17 +16,14 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import (band_gradient, bar, blank, both, capsule, checker, circle, disc_box,  # noqa: E402
-                     down, font, gradient, minus, paint, png_bytes, polygon, rrect, shifted,
+from drawing import (NANUM, ROOT, PreviewSheet, band_gradient, bar, blank, both,  # noqa: E402
+                     capsule, circle, disc_box, down, enlarged, font, gradient, minus,
+                     on_checker, on_colour, paint, png_bytes, polygon, rrect, shifted,
                      write_files)
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "skin")
+OUT = os.path.join(ROOT, "assets", "skin")
 
 SS = 4  # supersampling factor for antialiased shapes
-
-NANUM = "/usr/share/fonts/truetype/nanum/"
-DEJAVU = "/usr/share/fonts/truetype/dejavu/"
 
 # The program's palette (icon and About box): amber strip, teal quill,
 # warm peach, warm greys.
@@ -665,27 +662,16 @@ def notice_with_text(bg, close, cell, pos, title, title_col, body, body_col, bod
 
 
 def preview(pics):
-    def big(im, f=3):
-        return im.resize((im.width * f, im.height * f), Image.NEAREST)
-
-    label_font = font(DEJAVU + "DejaVuSans.ttf", 12)
     W = 1300
-    sheet = Image.new("RGBA", (W, 4000), (246, 244, 240, 255))
-    d = ImageDraw.Draw(sheet)
-    y = 12
-
-    def label(text):
-        nonlocal y
-        d.text((16, y), text, font=label_font, fill=(40, 40, 40, 255))
-        y += 20
+    sheet = PreviewSheet(W, 4000)
 
     bg, names, digits = pics["clock"], pics["names"], pics["digits"]
     cap, shine = pics["knob"], pics["gloss"]
     samples = [(10, 10, 30, 0, 7), (10, 10, 30, 3, 24), (4, 47, 12, 6, 31)]
     clocks = [clock_at(bg, names, digits, cap, shine, *smp) for smp in samples]
 
-    label("Default clock at 1x: 10:10:30 Sunday 7, 10:10:30 Wednesday 24, 4:47:12 Saturday 31; "
-          "face alone; on light, dark, blue and photo-like wallpapers")
+    sheet.label("Default clock at 1x: 10:10:30 Sunday 7, 10:10:30 Wednesday 24, 4:47:12 "
+                "Saturday 31; face alone; on light, dark, blue and photo-like wallpapers")
     walls = [(236, 238, 242), (30, 32, 38), (0, 90, 158), None]
     for k, wall in enumerate(walls):
         panel_w, panel_h = 4 * 152 + 8, 160
@@ -695,53 +681,44 @@ def preview(pics):
             panel = Image.new("RGBA", (panel_w, panel_h), wall + (255,))
         for i, im in enumerate(clocks + [bg]):
             panel.alpha_composite(im, (4 + i * 152, 8))
-        sheet.alpha_composite(panel, (16 + (k % 2) * (panel_w + 12), y + (k // 2) * (panel_h + 8)))
-    y += 2 * (160 + 8) + 8
+        sheet.place(panel, (16 + (k % 2) * (panel_w + 12), sheet.y + (k // 2) * (panel_h + 8)))
+    sheet.y += 2 * (160 + 8) + 8
 
-    label("Default clock at 3x (nearest): 10:10:30 with hands, knob and gloss; the face alone; "
-          "knob 207 at 3x and 8x, gloss 208 at 3x, on grey")
-    tile = Image.new("RGBA", (CLOCK * 3, CLOCK * 3), (236, 238, 242, 255))
-    tile.alpha_composite(big(clocks[0]))
-    sheet.alpha_composite(tile, (16, y))
-    tile = checker((CLOCK * 3, CLOCK * 3))
-    tile.alpha_composite(big(bg))
-    sheet.alpha_composite(tile, (16 + CLOCK * 3 + 12, y))
+    sheet.label("Default clock at 3x (nearest): 10:10:30 with hands, knob and gloss; the face "
+                "alone; knob 207 at 3x and 8x, gloss 208 at 3x, on grey")
+    sheet.place(on_colour(enlarged(clocks[0], 3), (236, 238, 242)), (16, sheet.y))
+    sheet.place(on_checker(enlarged(bg, 3)), (16 + CLOCK * 3 + 12, sheet.y))
     x = 16 + 2 * (CLOCK * 3 + 12)
     # Knob and gloss on their own, on a checkerboard.
-    for im, f, pos in ((cap, 3, (x, y)), (cap, 8, (x, y + 40)), (shine, 3, (x + 76, y))):
-        t = checker((im.width * f, im.height * f), a=(90, 90, 96), b=(140, 140, 148))
-        t.alpha_composite(big(im, f))
-        sheet.alpha_composite(t, pos)
-    y += CLOCK * 3 + 12
+    for im, f, pos in ((cap, 3, (x, sheet.y)), (cap, 8, (x, sheet.y + 40)),
+                       (shine, 3, (x + 76, sheet.y))):
+        sheet.place(on_checker(enlarged(im, f), a=(90, 90, 96), b=(140, 140, 148)), pos)
+    sheet.y += CLOCK * 3 + 12
 
-    label("Day-name strip 212 (70x6) and digit strip 211 (50x6): 1x on the plate colour, "
-          "3x on a checkerboard, 5x cell by cell")
+    sheet.label("Day-name strip 212 (70x6) and digit strip 211 (50x6): 1x on the plate colour, "
+                "3x on a checkerboard, 5x cell by cell")
     for k, (strip, cell) in enumerate(((names, 10), (digits, 5))):
-        row = y + k * 44
+        row = sheet.y + k * 44
         plate = Image.new("RGBA", (strip.width + 4, 10), (255, 255, 255, 255))
         plate.alpha_composite(strip, (2, 2))
-        sheet.alpha_composite(plate, (16, row + 10))
-        t = checker((strip.width * 3, 18), cell=3)
-        t.alpha_composite(big(strip, 3))
-        sheet.alpha_composite(t, (100, row + 6))
+        sheet.place(plate, (16, row + 10))
+        sheet.place(on_checker(enlarged(strip, 3), cell=3), (100, row + 6))
         x = 100 + 70 * 3 + 24
         for i in range(strip.width // cell):
             c = Image.new("RGBA", (cell + 2, 8), (255, 255, 255, 255))
             c.alpha_composite(strip.crop((i * cell, 0, (i + 1) * cell, 6)), (1, 1))
-            sheet.alpha_composite(big(c, 5), (x, row))
+            sheet.place(enlarged(c, 5), (x, row))
             x += (cell + 2) * 5 + 6
-    y += 2 * 44 + 8
+    sheet.y += 2 * 44 + 8
 
-    label("No-skin placeholder 239 at 1x on light, dark and blue, and at 3x")
+    sheet.label("No-skin placeholder 239 at 1x on light, dark and blue, and at 3x")
     ns = pics["noskin"]
     for k, wall in enumerate(((236, 238, 242), (30, 32, 38), (0, 90, 158))):
         panel = Image.new("RGBA", (ns.width + 16, ns.height + 16), wall + (255,))
         panel.alpha_composite(ns, (8, 8))
-        sheet.alpha_composite(panel, (16, y + k * (ns.height + 20)))
-    tile = checker((ns.width * 3, ns.height * 3))
-    tile.alpha_composite(big(ns))
-    sheet.alpha_composite(tile, (16 + ns.width + 30, y))
-    y += max(3 * (ns.height + 20), ns.height * 3) + 8
+        sheet.place(panel, (16, sheet.y + k * (ns.height + 20)))
+    sheet.place(on_checker(enlarged(ns, 3)), (16 + ns.width + 30, sheet.y))
+    sheet.y += max(3 * (ns.height + 20), ns.height * 3) + 8
 
     nb, pb = pics["notice"], pics["postit"]
     c15, c10 = pics["close15"], pics["close10"]
@@ -764,25 +741,25 @@ def preview(pics):
         notice_with_text(pb, *p_args, "오늘은 기념일입니다", (32, 64, 232), "결혼기념일",
                          (0, 0, 0), 12, POSTIT_BODY, state=2),
     ]
-    label("Notification background 250 (252x140) with sample text and the close button "
-          "(normal, hover, pressed), on light and dark")
+    sheet.label("Notification background 250 (252x140) with sample text and the close button "
+                "(normal, hover, pressed), on light and dark")
     for k, wall in enumerate(((236, 238, 242), (30, 32, 38))):
         panel = Image.new("RGBA", (3 * 264 + 8, 156), wall + (255,))
         for i, im in enumerate(notices):
             panel.alpha_composite(im, (8 + i * 264, 8))
-        sheet.alpha_composite(panel, (16, y))
-        y += 160
-    label("Three slide notifications stacked as the program places them (10 rows of overlap, "
-          "the newest on top), against the right edge of the work area")
+        sheet.place(panel, (16, sheet.y))
+        sheet.y += 160
+    sheet.label("Three slide notifications stacked as the program places them (10 rows of "
+                "overlap, the newest on top), against the right edge of the work area")
     nh = nb.height
     ph = 3 * nh - 20
     panel = gradient((nb.width + 40, ph), (120, 150, 170), (70, 96, 120))
     for row, im in enumerate(notices):
         panel.alpha_composite(im, (40, ph - (nh - 10) * (row + 1) - 10))
-    sheet.alpha_composite(panel, (16, y))
-    y += ph + 12
-    label("PostIt background 251 (238x175) with sample text, on light and dark; "
-          "the empty backgrounds")
+    sheet.place(panel, (16, sheet.y))
+    sheet.y += ph + 12
+    sheet.label("PostIt background 251 (238x175) with sample text, on light and dark; "
+                "the empty backgrounds")
     panel = Image.new("RGBA", (4 * 250 + 8, 190), (236, 238, 242, 255))
     for i, im in enumerate(postits):
         panel.alpha_composite(im, (8 + i * 250, 8))
@@ -790,41 +767,33 @@ def preview(pics):
     dark.alpha_composite(postits[0], (6, 8))
     panel.alpha_composite(dark, (8 + 2 * 250, 0))
     panel.alpha_composite(pb, (8 + 3 * 250, 8))
-    sheet.alpha_composite(panel, (16, y))
-    y += 198
-    t = checker(nb.size)
-    t.alpha_composite(nb)
-    sheet.alpha_composite(t, (16, y))
-    y += nb.height + 12
+    sheet.place(panel, (16, sheet.y))
+    sheet.y += 198
+    sheet.place(on_checker(nb), (16, sheet.y))
+    sheet.y += nb.height + 12
 
-    label("Notification at 3x (close button hover)")
-    sheet.alpha_composite(big(notices[1]), (16, y))
-    y += nb.height * 3 + 12
-    label("PostIt at 3x")
-    sheet.alpha_composite(big(postits[0]), (16, y))
-    y += pb.height * 3 + 12
+    sheet.label("Notification at 3x (close button hover)")
+    sheet.place(enlarged(notices[1], 3), (16, sheet.y))
+    sheet.y += nb.height * 3 + 12
+    sheet.label("PostIt at 3x")
+    sheet.place(enlarged(postits[0], 3), (16, sheet.y))
+    sheet.y += pb.height * 3 + 12
 
-    label("Close strips 242 (60x15) and 247 (40x10), frames pressed, normal, hover, disabled: "
-          "1x, 3x and 8x on a checkerboard; 8x on the header and paper colours")
+    sheet.label("Close strips 242 (60x15) and 247 (40x10), frames pressed, normal, hover, "
+                "disabled: 1x, 3x and 8x on a checkerboard; 8x on the header and paper colours")
     x = 16
     for strip in (c15, c10):
-        sheet.alpha_composite(strip, (x, y))
-        t = checker((strip.width * 3, strip.height * 3), cell=3)
-        t.alpha_composite(big(strip, 3))
-        sheet.alpha_composite(t, (x + strip.width + 12, y))
-        t = checker((strip.width * 8, strip.height * 8))
-        t.alpha_composite(big(strip, 8))
-        sheet.alpha_composite(t, (x, y + 52))
+        sheet.place(strip, (x, sheet.y))
+        sheet.place(on_checker(enlarged(strip, 3), cell=3), (x + strip.width + 12, sheet.y))
+        sheet.place(on_checker(enlarged(strip, 8)), (x, sheet.y + 52))
         x += strip.width * 8 + 24
-    y += 52 + 15 * 8 + 8
+    sheet.y += 52 + 15 * 8 + 8
     x = 16
     for strip, bgc in ((c15, nb.getpixel((222, 18))), (c10, pb.getpixel((214, 20)))):
-        t = Image.new("RGBA", strip.size, bgc)
-        t.alpha_composite(strip)
-        sheet.alpha_composite(big(t, 8), (x, y))
+        sheet.place(enlarged(on_colour(strip, bgc), 8), (x, sheet.y))
         x += strip.width * 8 + 24
-    y += 15 * 8 + 16
-    return sheet.crop((0, 0, W, y)).convert("RGB")
+    sheet.y += 15 * 8 + 16
+    return sheet.finished()
 
 
 # ---------------------------------------------------------------- main
