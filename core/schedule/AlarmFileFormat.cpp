@@ -8,8 +8,6 @@ namespace quillet {
 namespace {
 
 constexpr std::uint32_t kEndMark = 0x0000FFFF;
-constexpr std::int32_t kLowestLead = -1440;
-constexpr std::int32_t kHighestLead = 44640;
 
 enum class RecordRead { Record, EndMark, Broken };
 
@@ -56,7 +54,7 @@ RecordRead ReadRecord(ArchiveReader& reader, ScheduleRecord& r) {
 }  // namespace
 
 std::int32_t ClampLeadMinutes(std::int32_t leadMinutes) {
-  return leadMinutes < kLowestLead || leadMinutes > kHighestLead ? 0 : leadMinutes;
+  return leadMinutes < kLowestLeadMinutes || leadMinutes > kHighestLeadMinutes ? 0 : leadMinutes;
 }
 
 ParsedAlarmFile ParseAlarmFile(std::string_view bytes, const TextCodec& codec, const ScheduleRecord& blank) {

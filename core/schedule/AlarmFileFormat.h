@@ -31,7 +31,9 @@ ParsedAlarmFile ParseAlarmFile(std::string_view bytes, const TextCodec& codec, c
 // Every record in version 4, then the end mark.
 std::string SerializeAlarmFile(const std::vector<ScheduleRecord>& records);
 
-// Advance warnings outside what the editor offers are dropped when a file is read.
+// Advance warnings outside these bounds are dropped (set to 0) when a file is read.
+constexpr std::int32_t kLowestLeadMinutes = -1440;
+constexpr std::int32_t kHighestLeadMinutes = 44640;
 std::int32_t ClampLeadMinutes(std::int32_t leadMinutes);
 
 }  // namespace quillet

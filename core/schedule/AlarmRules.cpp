@@ -28,6 +28,29 @@ bool DailyLeadDue(const ScheduleRecord& r, int minuteOfDay) {
   return at != 0 && at == minuteOfDay;
 }
 
+// A timed OnDate schedule still armed whose minute is `last` or earlier.
+bool ArmedOnDateBy(const ScheduleRecord& r, std::int64_t last) {
+  return !r.IsAllDay() && r.recurrence == Recurrence::OnDate && r.enabled && r.minuteStamp <= last;
+}
+
+// Walks the list; `decide(record, disarm)` says whether the record fires on time and sets
+// `disarm` when it is to be disarmed.
+template <class Decide>
+AlarmCheckResult FireOnTime(ScheduleList& list, Decide decide) {
+  AlarmCheckResult result;
+  for (ScheduleRecord& r : list.records()) {
+    bool disarm = false;
+    if (!decide(r, disarm)) continue;
+    if (disarm) {
+      r.enabled = 0;
+      result.saveList = true;
+    }
+    result.firings.push_back({r.recordId, FireKind::OnTime});
+  }
+  result.refreshViews = !result.firings.empty();
+  return result;
+}
+
 class MinuteCheck {
  public:
   explicit MinuteCheck(const LocalMinute& now) : now_(now), stamp_(now.Stamp()), code_(now.Code()) {}
@@ -95,11 +118,11 @@ bool IsMonthDay(std::int32_t dayPattern, const CivilDate& date) {
   return date.day == dayPattern || (dayPattern == kLastDayOfMonth && date.day == DaysInMonth(date.year, date.month));
 }
 
-AlarmCheckResult CheckMinute(ScheduleList& list, const LocalMinute& now) {
+AlarmCheckResult CheckMinute(ScheduleList& list, const LocalMinute& now, int aboveRecordId) {
   AlarmCheckResult result;
   const MinuteCheck check(now);
   for (ScheduleRecord& record : list.records()) {
-    if (record.IsAllDay()) continue;
+    if (record.IsAllDay() || record.recordId <= aboveRecordId) continue;
     FireKind kind;
     bool disarmed;
     if (!check.Examine(record, kind, disarmed)) continue;
@@ -112,33 +135,25 @@ AlarmCheckResult CheckMinute(ScheduleList& list, const LocalMinute& now) {
 }
 
 AlarmCheckResult CheckAtStartUp(ScheduleList& list, const LocalMinute& now) {
-  AlarmCheckResult result;
   const CivilDate& today = now.date;
   const std::int64_t stamp = now.Stamp();
-  for (ScheduleRecord& r : list.records()) {
-    bool fire = false;
-    bool disarm = false;
-    if (r.IsAllDay()) {
-      switch (r.recurrence) {
-        case Recurrence::Daily: fire = IsToday(r, today); break;
-        case Recurrence::Once:
-        case Recurrence::OnDate: fire = disarm = r.enabled && IsToday(r, today); break;
-        case Recurrence::Weekdays: fire = WeekdayBitSet(r.dayPattern, today); break;
-        case Recurrence::MonthDay: fire = IsMonthDay(r.dayPattern, today); break;
-        case Recurrence::Period: fire = InPeriod(r, now.Code()); break;
-      }
-    } else {
-      fire = disarm = r.recurrence == Recurrence::OnDate && r.enabled && r.minuteStamp <= stamp;
+  return FireOnTime(list, [&](const ScheduleRecord& r, bool& disarm) {
+    if (!r.IsAllDay()) return disarm = ArmedOnDateBy(r, stamp);
+    switch (r.recurrence) {
+      case Recurrence::Daily: return IsToday(r, today);
+      case Recurrence::Once:
+      case Recurrence::OnDate: return disarm = r.enabled && IsToday(r, today);
+      case Recurrence::Weekdays: return WeekdayBitSet(r.dayPattern, today);
+      case Recurrence::MonthDay: return IsMonthDay(r.dayPattern, today);
+      case Recurrence::Period: return InPeriod(r, now.Code());
     }
-    if (!fire) continue;
-    if (disarm) {
-      r.enabled = 0;
-      result.saveList = true;
-    }
-    result.firings.push_back({r.recordId, FireKind::OnTime});
-  }
-  result.refreshViews = !result.firings.empty();
-  return result;
+    return false;
+  });
+}
+
+AlarmCheckResult CheckPassedOnDates(ScheduleList& list, const LocalMinute& now) {
+  const std::int64_t before = now.Stamp() - 1;
+  return FireOnTime(list, [&](const ScheduleRecord& r, bool& disarm) { return disarm = ArmedOnDateBy(r, before); });
 }
 
 int PurgeExpired(ScheduleList& list, const LocalMinute& now) {

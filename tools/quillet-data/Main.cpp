@@ -1,5 +1,5 @@
-// quillet-data: reads the program's data files for inspection and recovery, writes memo lists from
-// their JSON, and converts dates.
+// quillet-data: reads the program's data files for inspection and recovery, writes memo lists and
+// alarm files from their JSON, and converts dates.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -11,7 +11,7 @@
 #include "HostClock.h"
 #include "HostFile.h"
 #include "HostTextCodec.h"
-#include "ImportMemoList.h"
+#include "Import.h"
 #include "InputFile.h"
 #include "LunarCommands.h"
 #include "SkinCheck.h"
@@ -31,10 +31,14 @@ void PrintUsage() {
       "  dump   print a data file as JSON: a memo list (.qld, RecycleBin.qlr, memolist160, memolist),\n"
       "         an alarm file (.qla, alarmlist160, alarmlist) or the anniversary file DayInfo.dat\n"
       "       quillet-data import FILE.json OUT\n"
-      "  import  write the memo list OUT (.qld, RecycleBin.qlr) from the JSON that dump prints for one;\n"
-      "          a field left out takes a new memo's value under the default settings: version 150,\n"
-      "          backColor 11910870, paletteColor 13027014, expanded 1, titleFont \"7816192|0|0|0|14|Tahoma\",\n"
-      "          every other number 0 and text \"\"; unknown fields and text CP949 cannot hold are errors\n"
+      "  import  write the memo list (.qld, RecycleBin.qlr) or alarm file (.qla) OUT from the JSON that\n"
+      "          dump prints for one; FILE.json - reads standard input. The kind follows the records'\n"
+      "          fields (OUT's name when none tells). A field left out takes a new record's value under\n"
+      "          the default settings: for a memo version 150, backColor 11910870, paletteColor 13027014,\n"
+      "          expanded 1, titleFont \"7816192|0|0|0|14|Tahoma\"; for a schedule version 4, enabled 1,\n"
+      "          imageIndex 1; every other number 0, text \"\" and reservedTexts [\"\", \"\", \"\"].\n"
+      "          Unknown fields, wrong types, text CP949 cannot hold, a leadMinutes outside -1440..44640\n"
+      "          and more than 20000 schedules are errors, and OUT is left as it was\n"
       "       quillet-data skin-check FILE | --built-in NAME\n"
       "  skin-check  what the skin engine builds of a skin file, and every part it skips\n",
       stderr);
@@ -60,14 +64,16 @@ int Dump(const std::filesystem::path& name) {
 }
 
 int Import(const std::filesystem::path& from, const std::filesystem::path& to) {
-  const std::optional<std::string> json = quillet::ReadInputFile(from);
+  const bool standardInput = from == "-";
+  const std::string source = standardInput ? "standard input" : from.u8string();
+  const std::optional<std::string> json = standardInput ? quillet::ReadStandardInput() : quillet::ReadInputFile(from);
   if (!json) {
-    std::fprintf(stderr, "quillet-data: cannot read %s\n", from.u8string().c_str());
+    std::fprintf(stderr, "quillet-data: cannot read %s\n", source.c_str());
     return 1;
   }
-  const quillet::ImportResult result = quillet::ImportMemoList(*json, *MakeHostTextCodec());
+  const quillet::ImportResult result = quillet::ImportDataFile(*json, to.u8string(), *MakeHostTextCodec());
   if (!result.error.empty()) {
-    std::fprintf(stderr, "quillet-data: %s: %s\n", from.u8string().c_str(), result.error.c_str());
+    std::fprintf(stderr, "quillet-data: %s: %s\n", source.c_str(), result.error.c_str());
     return 1;
   }
   if (!ReplaceHostFile(to, result.bytes)) {
