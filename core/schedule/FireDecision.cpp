@@ -76,12 +76,19 @@ FireDecision DecideFiring(const ScheduleRecord& record, FireKind kind, const Fir
   if (record.alertStyle != AlertStyle::None && settings.clockViewMode != 0) {
     decision.showClockMilliseconds = DelayMilliseconds(settings.clockShowSeconds);
   }
+  const auto notice = [&](const ScheduleRecord& shown) -> std::optional<NotificationRequest> {
+    NotificationRequest request =
+        kind == FireKind::Warning ? WarningNotice(shown, settings) : OnTimeNotice(shown, settings);
+    if (!ShowsNotification(request.style)) return std::nullopt;
+    return request;
+  };
   if (!record.memoId.empty()) {
     decision.memoToFlash = record.memoId;
+    ScheduleRecord withoutMemo = record;
+    withoutMemo.message = kMissingMemoBody;
+    decision.notificationWithoutMemo = notice(withoutMemo);
   } else if (!record.message.empty()) {
-    NotificationRequest notice =
-        kind == FireKind::Warning ? WarningNotice(record, settings) : OnTimeNotice(record, settings);
-    if (ShowsNotification(notice.style)) decision.notification = std::move(notice);
+    decision.notification = notice(record);
   }
   decision.soundFile = record.soundFile;
   decision.runCommand = record.runCommand;

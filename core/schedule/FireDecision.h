@@ -11,10 +11,15 @@ namespace quillet {
 
 struct Settings;
 
+// The body of a schedule whose memo is not in the open group.
+constexpr const char* kMissingMemoBody = "  [Memo Data]  ";
+
 // Everything the program does when a schedule fires, decided here and carried out by the windows.
 struct FireDecision {
   int showClockMilliseconds = 0;  // 0: the clock is not shown
   std::string memoToFlash;        // content file of the memo to pin and flash; empty: none
+  // Shown instead when that memo is not in the open group, so the alarm is never lost unseen.
+  std::optional<NotificationRequest> notificationWithoutMemo;
   std::optional<NotificationRequest> notification;  // none for a style that shows nothing
   std::string soundFile;   // played when the file exists
   std::string runCommand;  // opened through the shell

@@ -141,6 +141,9 @@ TEST(FireDecision, WarningsAlwaysCloseAndMemosReplaceTheWindow) {
   d = DecideFiring(r, FireKind::OnTime, settings);
   EXPECT_EQ(d.memoToFlash, "20260102030405006.rtf");
   EXPECT_FALSE(d.notification);
+  ASSERT_TRUE(d.notificationWithoutMemo);  // for a memo that is not in the open group
+  EXPECT_EQ(d.notificationWithoutMemo->body, "  [Memo Data]  ");
+  EXPECT_EQ(d.notificationWithoutMemo->style, AlertStyle::PostIt);
   r.memoId.clear();
   r.message.clear();
   EXPECT_FALSE(DecideFiring(r, FireKind::OnTime, settings).notification);

@@ -18,7 +18,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
-E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-900}       # everything from e2e_setup on
+E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-1200}      # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
 
 e2e_passed=0
@@ -291,6 +291,30 @@ wait_for_line() {
   until grep -qx "$2" "$1" 2>/dev/null; do
     [ "$SECONDS" -ge "$end" ] && return 1
     sleep 0.1
+  done
+}
+
+# pinned_clock "YYYY-MM-DD HH:MM:SS": the program starts at that moment and traces its heartbeat.
+pinned_clock() {
+  export QUILLET_TEST_NOW=$1
+  E2E_TRACE=$E2E_RUN/$E2E_SLUG.trace
+  rm -f "$E2E_TRACE"
+  export QUILLET_TEST_TRACE
+  QUILLET_TEST_TRACE=$(winpath "$E2E_TRACE")
+}
+
+# wait_trace LINE SECONDS: the trace holds that line.
+wait_trace() {
+  wait_for_line "$E2E_TRACE" "$1" "$2" || fail "no trace line '$1' after $2 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
+}
+
+# wait_firing RECORD KIND SECONDS: the trace holds the firing of that record ("on time" or
+# "warning"), whenever in the minute it came.
+wait_firing() {
+  local end=$((SECONDS + $3))
+  until grep -q " fire $1 $2\$" "$E2E_TRACE" 2>/dev/null; do
+    [ "$SECONDS" -ge "$end" ] && fail "record $1 did not fire ($2) in $3 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
+    sleep 0.2
   done
 }
 

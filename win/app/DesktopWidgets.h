@@ -54,6 +54,8 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void CloseAll();
   // The visible widgets but `except`.
   std::vector<Rect> Places(HWND except) const;
+  // What a skin window of the program needs; the notification windows are made with it.
+  SkinWindowServices WidgetServices();
 
   // WidgetHost
   PanelNeighbours Neighbours(const DesktopPanel& panel) const override;
@@ -68,8 +70,6 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
-
-  SkinWindowServices WidgetServices();
 
   Services services_;
   WindowPtr<ClockWindow> clock_;

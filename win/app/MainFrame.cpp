@@ -10,6 +10,7 @@
 #include "memo/MemoMessages.h"
 #include "platform/SystemInfo.h"
 #include "ports/Clock.h"
+#include "schedule/NotificationWindow.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 
@@ -96,8 +97,14 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   widgets_ = std::make_unique<DesktopWidgets>(DesktopWidgets::Services{
       hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
       services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
-      [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute&) { OnDayChanged(); }});
+      [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); }});
   widgets_->CreateClock();
+  alarms_ = std::make_unique<AlarmScheduler>(AlarmScheduler::Services{
+      hwnd(), services_.settings, services_.files, services_.codec, services_.clock,
+      [this] { return widgets_->WidgetServices(); },
+      [this](const std::string& contentFile) { return memos_->FindByContentFile(contentFile); },
+      [this] { return widgets_->clock(); }});
+  alarms_->StartUp();
   tray_->Update();
 }
 
@@ -153,21 +160,21 @@ void MainFrame::OnTray(LPARAM mouse) {
   }
 }
 
-// After a suspend the day may have changed: the day of the month and the month, enough to tell.
+// After a suspend the day may have changed.
 void MainFrame::OnPower(WPARAM event) {
-  const LocalTime now = services_.clock.Now();
-  const int day = now.day + 31 * (now.month - 1) + 31;
-  if (event == PBT_APMSUSPEND) suspendDay_ = day;
-  if (event != PBT_APMRESUMESUSPEND) return;
-  if (suspendDay_ != -1 && day != suspendDay_) OnDayChanged();
-  suspendDay_ = day;
+  if (event == PBT_APMRESUMESUSPEND) OnDayChanged(ToLocalMinute(services_.clock.Now()));
 }
 
-// The alarm checks join this with their issue.
-void MainFrame::OnMinute(const LocalMinute&) {}
+void MainFrame::OnMinute(const LocalMinute& now) {
+  if (alarms_) alarms_->OnMinute(now);
+}
 
-// The calendar, the alarms and the schedule view join this when they exist.
-void MainFrame::OnDayChanged() { tray_->Update(); }
+// The calendar, its anniversaries and the schedule view join this when they exist.
+void MainFrame::OnDayChanged(const LocalMinute& now) {
+  if (now.Code() == dayDone_) return;
+  dayDone_ = now.Code();
+  tray_->Update();
+}
 
 void MainFrame::OnBroadcast(WPARAM request) {
   if (request == kBroadcastShowMemos && memos_) memos_->ShowAll();
@@ -265,6 +272,14 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case TrayIcon::kTrayMessage:
       OnTray(message.lParam);
       return 0;
+    case kNotificationClosedMessage:
+      if (alarms_) alarms_->ForgetClosedNotifications();
+      return 0;
+    case kReportAlarmSaveFailureMessage:
+      if (alarms_) alarms_->ReportSaveFailure();
+      return 0;
+    case kSlideClickedMessage:
+      return 0;  // the schedule manager answers it with its issue
     case WM_POWERBROADCAST:
       OnPower(message.wParam);
       return TRUE;

@@ -12,6 +12,7 @@
 #include "framework/ClosingState.h"
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
+#include "schedule/AlarmScheduler.h"
 
 namespace quillet {
 class Clock;
@@ -62,16 +63,18 @@ class MainFrame final : public Window {
   HMENU MakeProgramMenu();
   void OnPower(WPARAM event);
   void OnMinute(const LocalMinute& now);
-  void OnDayChanged();
+  // The clock's new day and a resume on another day alike, once a date.
+  void OnDayChanged(const LocalMinute& now);
 
   Services services_;
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
   std::unique_ptr<DesktopWidgets> widgets_;  // after the memos, which they snap to
+  std::unique_ptr<AlarmScheduler> alarms_;   // after the widgets: it shows the clock and notifications
   std::unique_ptr<TrayIcon> tray_;
   MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;
-  int suspendDay_ = -1;  // of the last suspend
+  std::int64_t dayDone_ = 0;  // the DateCode of the last day change
 };
 
 }  // namespace quillet::win

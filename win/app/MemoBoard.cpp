@@ -190,6 +190,13 @@ std::vector<Rect> MemoBoard::Places() const {
   return places;
 }
 
+MemoWindow* MemoBoard::FindByContentFile(const std::string& contentFile) const {
+  for (MemoWindow* memo : Windows()) {
+    if (PathKey(memo->record().contentFile) == PathKey(contentFile)) return memo;
+  }
+  return nullptr;
+}
+
 Rect MemoBoard::NewMemoPlace() const { return NewMemoRect(Places(), Columns()); }
 
 void MemoBoard::NewMemo() {

@@ -68,6 +68,8 @@ class MemoBoard final : public MemoWindowHost {
   void ArrangeByPosition();
   // The memo windows in list order.
   std::vector<MemoWindow*> Windows() const;
+  // The open memo with that content file, or none.
+  MemoWindow* FindByContentFile(const std::string& contentFile) const;
   // Where a new memo would go now; the widgets come back there when they are off every screen.
   Rect NewMemoPlace() const;
   // The visible widgets but `except`, which memos and widgets snap to as they move.

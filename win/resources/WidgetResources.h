@@ -4,6 +4,8 @@
 
 // Dialog templates
 #define IDD_CLOCK 191
+#define IDD_SLIDE_NOTIFICATION 231
+#define IDD_POPUP_NOTIFICATION 232
 #define IDD_SKIN_WINDOW 3030  // a skin window with the base menu
 #define IDD_SKIN_EDITOR 3031
 #define IDD_SKIN_INFO 3032

@@ -110,6 +110,10 @@ void SkinWindow::BuildDefaultSkin() { BuildFromText(kNoSkinText, kNoSkinBackgrou
 void SkinWindow::BuildFromText(const std::string& text, int backgroundResource) {
   SkinFile file;
   file.LoadFromText(text);
+  BuildFromSkinFile(file, backgroundResource);
+}
+
+void SkinWindow::BuildFromSkinFile(const SkinFile& file, int backgroundResource) {
   Build(file, "", backgroundResource);
 }
 

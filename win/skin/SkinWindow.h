@@ -79,6 +79,7 @@ class SkinWindow : public DesktopPanel {
   // The widget's built-in skin: its text and background resource.
   virtual void BuildDefaultSkin();
   void BuildFromText(const std::string& text, int backgroundResource);
+  void BuildFromSkinFile(const SkinFile& file, int backgroundResource);
   // A widget's own command words (upper-cased), before the base's; true when taken.
   virtual bool RunWidgetCommand(const std::string&) { return false; }
   // "<DESTROY_WINDOW>"; the clock hides instead.

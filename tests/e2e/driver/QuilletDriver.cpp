@@ -60,6 +60,10 @@ constexpr const char* kUsageText =
     "  text TITLE                       print the text of a window of any process\n"
     "  key-down VK / key-up VK          press or release a key through SendInput\n"
     "  keys VK...                       press and release each key in turn\n"
+    "  windows TITLE                    every top-level window of TITLE's process: hwnd, class,\n"
+    "                                   visible, rect, exstyle, text (line breaks as \\n)\n"
+    "  focus-probe SECONDS              hold the foreground with an edit box; print kept, or lost\n"
+    "                                   to and the title of the window that took it\n"
     "  type TEXT                        type TEXT as Unicode characters\n"
     "  pixels X Y INTERVAL_MS COUNT     print the screen colour at (X, Y) COUNT times, as COLORREF\n"
     "  text-size FACE HEIGHT WEIGHT TEXT  print WIDTHxHEIGHT of one line of TEXT in that font on the\n"
@@ -487,6 +491,64 @@ std::optional<std::wstring> SelectionFields(HWND editor) {
          std::to_wstring(answer) + L" selshown=" + (shown ? L"1" : L"0");
 }
 
+struct ProcessWindows {
+  DWORD process;
+  std::vector<HWND> found;
+};
+
+// Every top-level window of the process that owns TITLE's window, one line each; the text last,
+// its line breaks written as "\n".
+int Windows(const std::wstring& title) {
+  HWND target = FindTarget({title});
+  if (!target) return Fail(L"no window titled \"" + title + L"\"");
+  ProcessWindows windows{0, {}};
+  GetWindowThreadProcessId(target, &windows.process);
+  EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* collected = reinterpret_cast<ProcessWindows*>(param);
+        DWORD process = 0;
+        GetWindowThreadProcessId(hwnd, &process);
+        if (process == collected->process) collected->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  for (HWND hwnd : windows.found) {
+    std::wstring text;
+    for (const wchar_t c : TitleOf(hwnd)) text += c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, c);
+    Print(stdout, L"hwnd=" + HandleText(hwnd) + L" class=" + ClassOf(hwnd) +
+                      L" visible=" + (IsWindowVisible(hwnd) ? L"1" : L"0") + L" rect=" + RectText(hwnd) +
+                      L" exstyle=" + Hex(static_cast<ULONG_PTR>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE))) +
+                      L" text=" + text);
+  }
+  return kOk;
+}
+
+// A foreground window with an edit box holding the focus for SECONDS: prints "kept", or "lost to"
+// and the title of the window that took the foreground first (line breaks as "\n").
+int FocusProbe(unsigned long long seconds) {
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"EDIT", L"focus probe", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 900,
+                                200, 24, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!window) return Fail(L"could not make the probe's edit box");
+  SetForegroundWindow(window);
+  SetFocus(window);
+  Print(stdout, L"watching");
+  const ULONGLONG deadline = DeadlineAfter(seconds);
+  bool lost = false;
+  while (GetTickCount64() < deadline && !lost) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    lost = GetForegroundWindow() != window || GetFocus() != window;
+    Sleep(20);
+  }
+  std::wstring taker;
+  for (const wchar_t c : TitleOf(GetForegroundWindow())) taker += c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, c);
+  DestroyWindow(window);
+  return Succeed(lost ? L"lost to " + taker : L"kept");
+}
+
 int Memos() {
   HWND frame = FindTarget({kFrameTitle});
   if (!frame) return Fail(L"no window titled \"" + std::wstring(kFrameTitle) + L"\"");
@@ -763,6 +825,15 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"activate") {
     if (wrongCount(1)) return Usage(L"activate TITLE");
     return Activate(args[1]);
+  }
+  if (command == L"windows") {
+    if (wrongCount(1)) return Usage(L"windows TITLE");
+    return Windows(args[1]);
+  }
+  if (command == L"focus-probe") {
+    if (wrongCount(1) || !number(1) || *number(1) == 0 || *number(1) > 3600)
+      return Usage(L"focus-probe SECONDS (1-3600)");
+    return FocusProbe(*number(1));
   }
   if (command == L"memos") {
     if (wrongCount(0)) return Usage(L"memos");

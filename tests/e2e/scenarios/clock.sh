@@ -8,20 +8,6 @@ clock_title="Quillet Clock"
 clock_key="$settings\\Clock"
 digital_skin="ClockSkin\\Quillet Digital\\Quillet Digital.ski"
 
-# pinned_clock "YYYY-MM-DD HH:MM:SS": the program starts at that moment and traces its heartbeat.
-pinned_clock() {
-  export QUILLET_TEST_NOW=$1
-  E2E_TRACE=$E2E_RUN/$E2E_SLUG.trace
-  rm -f "$E2E_TRACE"
-  export QUILLET_TEST_TRACE
-  QUILLET_TEST_TRACE=$(winpath "$E2E_TRACE")
-}
-
-# wait_trace LINE SECONDS: the trace holds that line.
-wait_trace() {
-  wait_for_line "$E2E_TRACE" "$1" "$2" || fail "no trace line '$1' after $2 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
-}
-
 # clock_size: the clock window's WIDTHxHEIGHT, once the frame's start-up is over.
 clock_size() {
   local line l t r b

@@ -1,0 +1,175 @@
+# shellcheck shell=bash
+# Scenarios of the alarms: schedules written with `quillet-data import` before the start, the
+# clock pinned at 08:59:45 on a Tuesday (QUILLET_TEST_NOW), so that 09:00 comes 15 s after the
+# start, and the firings followed through the trace and the notification windows.
+# Sourced by run-e2e.
+
+alarm_title="[일 정]   2026/12/08 09:00"
+save_failed_text="일정 정보를 정상적으로 저장하지 못하였습니다."
+
+# schedules < JSON: the alarm file of a fresh program folder, records as `quillet-data dump`
+# prints them (left-out fields take a new schedule's values).
+schedules() {
+  local json=$E2E_RUN/$E2E_SLUG.alarms.json
+  fresh_program_folder >/dev/null || exit 1
+  mkdir -p "$(e2e_data_dir)"
+  cat >"$json" || fail "could not write $json"
+  quillet_data import "$json" "$(e2e_data_dir)/QuilletAlarmInfo.qla" || fail "quillet-data could not import $json"
+  set_general ViewMemoOnStart 0
+  pinned_clock "2026-12-08 08:59:45"
+  mouse_to 640 300  # nowhere a notification appears
+}
+
+# notification_lines: the program's notification windows, one driver line each.
+notification_lines() { driver windows "$frame_title" 2>/dev/null | grep ' class=#32770 ' | grep -E ' text=(\[일 정\]|일정)'; }
+
+# notification_line TEXT: the line of the notification whose text (title\nbody) starts so.
+notification_line() { notification_lines | grep -F " text=$1" | head -n 1; }
+
+# wait_notifications COUNT SECONDS: that many notifications are up.
+wait_notifications() {
+  local end=$((SECONDS + $2))
+  until [ "$(notification_lines | grep -c .)" -eq "$1" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "expected $1 notifications, found: $(notification_lines | tr '\n' '|')"
+    sleep 0.3
+  done
+}
+
+# Four styles at 09:00: a slide into the bottom right of the work area without taking the
+# foreground, three centred popups cascading from (520, 412); the slide and the self-closing popup
+# go after "AutoCloseTime", the popup and the note stay until their close buttons.
+alarm_styles() {
+  local probe=$E2E_RUN/$E2E_SLUG.probe line l t r b
+  schedules <<'EOF'
+[{"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 0, "message": "Slide 알림"},
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "message": "팝업 알림\r\ntwo lines"},
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 2, "message": "Auto 9by"},
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 3, "message": "포스트잇 메모는 백육십 바이트를 채우도록 길게 씁니다. 포스트잇 메모는 백육십 바이트를 채우도록 길게 씁니다. 한 줄 더 이어서 씁니다. 끝"}]
+EOF
+  set_setting Alarm AutoCloseTime dword 3
+  start_and_wait_frame
+  driver focus-probe 25 >"$probe" 2>&1 &
+  wait_for_line "$probe" watching 10 || fail "the focus probe did not start"
+  wait_firing 3 "on time" 25
+  wait_notifications 4 5
+  sleep 1
+  screenshot alarm-styles
+  line=$(notification_line "[일 정]   2026/12/08 09:00\\nSlide 알림") || true
+  [ -n "$line" ] || fail "no slide: $(notification_lines | tr '\n' '|')"
+  IFS=, read -r l t r b <<<"$(field "$line" rect)"
+  [ "$t" -eq 884 ] && [ "$b" -eq 1024 ] && [ "$l" -le 1032 ] && [ "$l" -ge 1027 ] || fail "the slide at $l,$t,$r,$b"
+  [ $(( $(field "$line" exstyle) & 0x80008 )) -eq $((0x80008)) ] || fail "the slide is not topmost and layered: $line"
+  expect_eq "the popup" 520,412,772,552 "$(field "$(notification_line "$alarm_title\\n팝업 알림")" rect)"
+  expect_eq "the self-closing popup" 532,424,784,564 "$(field "$(notification_line "$alarm_title\\nAuto 9by")" rect)"
+  expect_eq "the note" 544,436,782,611 "$(field "$(notification_line "$alarm_title\\n포스트잇")" rect)"
+  wait_notifications 2 8
+  # The popup and the note take the foreground, as the user must close them; the slide and the
+  # self-closing popup must not.
+  until grep -q '^kept$\|^lost to' "$probe"; do sleep 0.5; done
+  grep -qxE "kept|lost to .*\\\\n(팝업 알림|포스트잇).*" "$probe" ||
+    fail "the focus probe: $(tr '\n' ' ' <"$probe")"
+  xdotool mousemove $((520 + 222)) $((412 + 18)) click 1 || fail "xdotool could not close the popup"
+  xdotool mousemove $((544 + 215)) $((436 + 20)) click 1 || fail "xdotool could not close the note"
+  wait_notifications 0 5
+  close_by_broadcast
+}
+
+# A warning a minute ahead, in red; a Once that runs a command and an OnDate at 09:00 are
+# disarmed and saved, everything else of them unchanged, and the command ran once.
+alarm_warning_and_disarming() {
+  local dir="$WINEPREFIX/drive_c/e2e dir" before after
+  schedules <<'EOF'
+[{"hour": 9, "minute": 1, "leadMinutes": 1, "message": "warned"},
+ {"recurrence": 1, "hour": 9, "minute": 0, "runCommand": "C:\\e2e dir\\mark it.bat", "message": "once"},
+ {"recurrence": 2, "year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "message": "dated"}]
+EOF
+  mkdir -p "$dir" && rm -f "$dir/marker.txt"
+  printf '@echo fired>>"C:\\e2e dir\\marker.txt"\r\n' >"$dir/mark it.bat"
+  before=$(dump_list "$(e2e_data_dir)/QuilletAlarmInfo.qla") || fail "cannot dump the alarm file"
+  start_and_wait_frame
+  wait_firing 0 warning 25
+  [ -n "$(notification_line "일정 [1] 분 전 입니다.\\nwarned")" ] || fail "no warning: $(notification_lines | tr '\n' '|')"
+  wait_file "$dir/marker.txt" 10 || fail "the command did not run"
+  sleep 10
+  expect_eq "the marker" "fired" "$(tr -d '\r' <"$dir/marker.txt")"
+  after=$(dump_list "$(e2e_data_dir)/QuilletAlarmInfo.qla") || fail "cannot dump the saved alarm file"
+  expect_eq "the saved schedules" "$(sed 's/"enabled": 1, "recurrence": \([12]\)/"enabled": 0, "recurrence": \1/g' <<<"$before")" "$after"
+  close_by_broadcast
+}
+
+# At start-up: an armed OnDate of yesterday fires with its date and is disarmed, an armed Once of
+# 07:00 does not, an all-day Weekdays schedule for Tuesdays is announced.
+alarm_start_up() {
+  schedules <<'EOF'
+[{"recurrence": 2, "year": 2026, "month": 12, "day": 7, "hour": 10, "minute": 0, "message": "어제 일정"},
+ {"recurrence": 1, "hour": 7, "minute": 0, "message": "지난 한 번"},
+ {"recurrence": 3, "dayPattern": 4, "timeMode": 2, "message": "화요일 종일"}]
+EOF
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10  # the start-up is over
+  grep -q ' fire 0 on time$' "$E2E_TRACE" || fail "the overdue OnDate did not fire: $(cat "$E2E_TRACE")"
+  grep -q ' fire 2 on time$' "$E2E_TRACE" || fail "the all-day schedule was not announced: $(cat "$E2E_TRACE")"
+  if grep -q ' fire 1 ' "$E2E_TRACE"; then fail "the missed Once fired"; fi
+  [ -n "$(notification_line "[일 정]   2026/12/07 10:00\\n어제 일정")" ] ||
+    fail "the overdue OnDate shows: $(notification_lines | tr '\n' '|')"
+  expect_eq "armed after the start" "0 1 1" \
+    "$(list_fields "$(e2e_data_dir)/QuilletAlarmInfo.qla" enabled | paste -sd' ')"
+  close_by_broadcast
+}
+
+# The alarm file cannot be written: the failure is said once, after the check, and with its box
+# open the next minute still fires and asks nothing more.
+alarm_save_failure() {
+  schedules <<'EOF'
+[{"recurrence": 1, "hour": 8, "minute": 59, "message": "first"},
+ {"recurrence": 1, "hour": 9, "minute": 0, "message": "second"}]
+EOF
+  chmod a-w "$(e2e_data_dir)/QuilletAlarmInfo.qla"
+  start_and_wait_frame
+  must text dialog-text Quillet 3012 10
+  expect_eq "the failed save" "$save_failed_text" "$text"
+  wait_firing 1 "on time" 25
+  sleep 2
+  expect_eq "message boxes" 1 "$(driver windows "$frame_title" | grep -c ' visible=1 .* text=Quillet$')"
+  must - click Quillet 1
+  chmod u+w "$(e2e_data_dir)/QuilletAlarmInfo.qla"
+  close_by_broadcast
+}
+
+# A hovered slide stays past its time and slides out once the mouse leaves. An alarm of an open
+# memo puts the memo on top instead of a notification; one of a memo not in the group shows
+# "[Memo Data]".
+alarm_hover_and_memos() {
+  local memo
+  schedules <<'EOF'
+[{"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "message": "hover"},
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "memoId": "open.rtf", "message": "memo alarm"},
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "memoId": "elsewhere.rtf", "message": "gone memo"}]
+EOF
+  cat >"$E2E_RUN/$E2E_SLUG.group.json" <<'JSON'
+[{"windowRect": {"left": 200, "top": 200, "right": 500, "bottom": 400}, "expandedSize": {"width": 300, "height": 200},
+  "contentFile": "open.rtf"}]
+JSON
+  quillet_data import "$E2E_RUN/$E2E_SLUG.group.json" "$(e2e_data_dir)/DefaultMemo.qld" || fail "could not make the group"
+  write_content open.rtf <<<'알람 메모'
+  set_general ViewMemoOnStart 1
+  set_setting Alarm AutoCloseTime dword 2
+  start_and_wait_frame
+  memo=$(hwnd_at 250 250 "$(wait_memos 1 10)") || exit 1
+  wait_firing 2 "on time" 25
+  expect_memo "$memo" topmost=1
+  [ -n "$(notification_line "$alarm_title\\n  [Memo Data]  ")" ] || fail "no [Memo Data]: $(notification_lines | tr '\n' '|')"
+  [ -z "$(notification_line "$alarm_title\\nmemo alarm")" ] || fail "the open memo's alarm showed a notification"
+  sleep 1
+  mouse_to 1150 950
+  sleep 5
+  [ -n "$(notification_line "$alarm_title\\nhover")" ] || fail "the hovered slide went"
+  screenshot alarm-hovered-slide
+  mouse_to 600 600
+  local end=$((SECONDS + 6))
+  while [ -n "$(notification_line "$alarm_title\\nhover")" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "the slide stayed after the mouse left"
+    sleep 0.3
+  done
+  close_by_broadcast
+}
