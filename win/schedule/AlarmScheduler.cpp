@@ -68,10 +68,6 @@ void AlarmScheduler::OnMinute(const LocalMinute& now) {
   if (saveFailing_ && !saveFailureReported_) PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
 }
 
-void AlarmScheduler::RequestRecheck() {
-  if (ClockWindow* clock = services_.clockWidget()) clock->RequestMinuteCheck();
-}
-
 void AlarmScheduler::Save() {
   UnsavedFile unsaved;
   const AlarmSaveStatus status = store_.Save(services_.settings.values().general.alarmFile, list_, &unsaved);

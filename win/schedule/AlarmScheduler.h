@@ -52,8 +52,6 @@ class AlarmScheduler {
   void StartUp();
   // The clock's new minute.
   void OnMinute(const LocalMinute& now);
-  // The next tick examines its minute again, for what was added or edited since.
-  void RequestRecheck();
   void ShowNotification(HWND parent, const NotificationRequest& request);
   // A notification window is gone: its object goes too.
   void ForgetClosedNotifications();

@@ -68,8 +68,11 @@ EOF
   until grep -q '^kept$\|^lost to' "$probe"; do sleep 0.5; done
   grep -qxE "kept|lost to .*\\\\n(팝업 알림|포스트잇).*" "$probe" ||
     fail "the focus probe: $(tr '\n' ' ' <"$probe")"
-  xdotool mousemove $((520 + 222)) $((412 + 18)) click 1 || fail "xdotool could not close the popup"
   xdotool mousemove $((544 + 215)) $((436 + 20)) click 1 || fail "xdotool could not close the note"
+  wait_notifications 1 5
+  sleep 0.5
+  screenshot alarm-popup
+  xdotool mousemove $((520 + 222)) $((412 + 18)) click 1 || fail "xdotool could not close the popup"
   wait_notifications 0 5
   close_by_broadcast
 }
