@@ -6,6 +6,7 @@
 
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
+#include "QuietHosts.h"
 #include "framework/GdiPlusSession.h"
 #include "framework/LayeredWindowApi.h"
 #include "schedule/AlarmFileFormat.h"
@@ -43,15 +44,6 @@ std::vector<ScheduleRecord> Schedules(int due) {
   return records;
 }
 
-class Host final : public WidgetHost {
- public:
-  PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
-  void ArrangePanel(DesktopPanel&) override {}
-  HWND CommandTarget() const override { return nullptr; }
-  HMENU MakeProgramMenu() override { return nullptr; }
-  void DestroyWidget(SkinWindow&) override {}
-  void RunSetupCommand(SkinCommand) override {}
-};
 
 // A program's settings and data folder with the alarm file, and a scheduler over them.
 struct Fixture {
@@ -89,7 +81,7 @@ struct Fixture {
   testing::FixedClock clock{LocalTime{2026, 12, 8, 8, 0, 0, 0, 2}};
   testing::TinyCodec codec;
   SettingsStore settings;
-  Host host;
+  QuietHost host;
   HWND frame = nullptr;
 };
 

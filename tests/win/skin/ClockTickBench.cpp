@@ -3,9 +3,11 @@
 // of the same size presenting a ready premultiplied bitmap.
 #include <benchmark/benchmark.h>
 
+#include "GdiPlusBenchmarkMain.h"
+#include "QuietHosts.h"
+
 #include "platform/WinApi.h"
 
-#include "framework/GdiPlusSession.h"
 #include "framework/LayeredWindowApi.h"
 #include "platform/Win32Clock.h"
 #include "platform/Win32FileSystem.h"
@@ -18,18 +20,6 @@ namespace {
 constexpr int kSide = 144;
 constexpr UINT_PTR kClockTimer = 100;
 
-class QuietHost final : public WidgetHost, public ClockHost {
- public:
-  PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
-  void ArrangePanel(DesktopPanel&) override {}
-  HWND CommandTarget() const override { return nullptr; }
-  HMENU MakeProgramMenu() override { return nullptr; }
-  void DestroyWidget(SkinWindow&) override {}
-  void RunSetupCommand(SkinCommand) override {}
-  void OnMinute(const LocalMinute&) override {}
-  void OnDayChanged(const LocalMinute&) override {}
-  void SaveSettings() override {}
-};
 
 void Pump(DWORD milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
@@ -135,10 +125,4 @@ BENCHMARK(BareLayeredPresent)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace quillet::win
 
-int main(int argc, char** argv) {
-  quillet::win::GdiPlusSession gdiPlus;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+QUILLET_GDIPLUS_BENCHMARK_MAIN()

@@ -1,8 +1,9 @@
 // One tick of the built-in clock drawn for real with GDI+, as the clock window does every second.
 #include <benchmark/benchmark.h>
 
+#include "GdiPlusBenchmarkMain.h"
+
 #include "Fakes.h"
-#include "framework/GdiPlusSession.h"
 #include "platform/Win32FileSystem.h"
 #include "skin/BuiltInSkins.h"
 #include "skin/GdiPlusCanvas.h"
@@ -34,10 +35,4 @@ BENCHMARK(OneClockTickOnGdiPlus)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace quillet::win
 
-int main(int argc, char** argv) {
-  quillet::win::GdiPlusSession gdiPlus;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+QUILLET_GDIPLUS_BENCHMARK_MAIN()
