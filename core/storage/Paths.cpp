@@ -36,6 +36,11 @@ std::string_view FileNamePart(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+std::string_view FolderPart(std::string_view path) {
+  const std::size_t slash = path.find_last_of('\\');
+  return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+}
+
 std::string PathKey(std::string_view path) {
   std::string key;
   key.reserve(path.size());

@@ -16,6 +16,8 @@ std::string NormaliseFolder(std::string_view folder);
 
 // The part after the last backslash.
 std::string_view FileNamePart(std::string_view path);
+// The part up to and with the last backslash; empty without one.
+std::string_view FolderPart(std::string_view path);
 
 // A key under which two spellings of one Windows path compare equal: ASCII letters folded,
 // the trail bytes of CP949 characters left alone.

@@ -4,7 +4,7 @@
 
 #include "framework/Dialog.h"
 #include "geometry/Rect.h"
-#include "widgets/SpecialTime.h"
+#include "widgets/ShowingAtSetTimes.h"
 
 namespace quillet {
 struct GeneralSettings;

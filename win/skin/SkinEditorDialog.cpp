@@ -7,6 +7,7 @@
 #include "ports/FileSystem.h"
 #include "resources/WidgetResources.h"
 #include "skin/SkinWindowRules.h"
+#include "storage/Paths.h"
 
 namespace quillet::win {
 
@@ -14,11 +15,6 @@ namespace {
 
 constexpr const char* kSaveFailedMessage = "Skin 파일을 저장하지 못하였습니다.";
 constexpr const char* kReadFailedMessage = "Skin 파일을 읽지 못하였습니다.";
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('\\');
-  return slash == std::string::npos ? path : path.substr(0, slash);
-}
 
 }  // namespace
 
@@ -52,7 +48,7 @@ void SkinEditorDialog::OnOK() {
 
 void SkinEditorDialog::OnCommand(UINT id, UINT notification) {
   if (id == IDC_SKIN_FOLDER && notification == BN_CLICKED) {
-    OpenWithShell(FolderOf(path_));
+    OpenWithShell(std::string(FolderPart(path_)));
     return;
   }
   Dialog::OnCommand(id, notification);

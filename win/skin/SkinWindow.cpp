@@ -20,18 +20,13 @@
 #include "skin/SkinEditorDialog.h"
 #include "skin/SkinInfoWindow.h"
 #include "skin/WidgetMenu.h"
+#include "storage/Paths.h"
 
 namespace quillet::win {
 
 namespace {
 
 constexpr const char* kCannotEditMessage = "현재 Skin은 수정할 수 없습니다.";
-
-// The folder of a file, with its backslash.
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 bool IsPanelCommand(UINT id) {
   switch (id) {
@@ -93,7 +88,7 @@ void SkinWindow::LoadSkin(const std::string& path) {
   std::string bytes;
   SkinFile file;
   if (services_.files.ReadFile(path, bytes) == ReadOutcome::Ok) file.LoadFromFileBytes(bytes);
-  if (bytes.empty() || !Build(file, FolderOf(path), std::nullopt)) {
+  if (bytes.empty() || !Build(file, std::string(FolderPart(path)), std::nullopt)) {
     BuildDefaultSkin();  // the choice stays: the user may mend the file
     return;
   }
@@ -271,7 +266,7 @@ void SkinWindow::EditSkin() {
 
 void SkinWindow::ShowAboutImage() {
   if (!skin_ || skin_->aboutImage.empty() || loadedSkin_.empty()) return;
-  const std::string path = FolderOf(loadedSkin_) + skin_->aboutImage;
+  const std::string path = std::string(FolderPart(loadedSkin_)) + skin_->aboutImage;
   if (!services_.files.FileExists(path)) return;
   std::unique_ptr<SkinImage> picture = images_->LoadFile(path);
   if (!picture) return;  // not a picture: nothing, as for a missing one

@@ -11,7 +11,7 @@
 #include "resources/WidgetResources.h"
 #include "settings/Settings.h"
 #include "skin/BuiltInSkins.h"
-#include "widgets/SpecialTime.h"
+#include "widgets/ShowingAtSetTimes.h"
 
 namespace quillet::win {
 

@@ -5,7 +5,7 @@
 #include "schedule/DateKeys.h"
 #include "settings/Settings.h"
 #include "widgets/ClockHeartbeat.h"
-#include "widgets/SpecialTime.h"
+#include "widgets/ShowingAtSetTimes.h"
 
 namespace quillet {
 namespace {

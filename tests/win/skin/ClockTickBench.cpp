@@ -1,6 +1,6 @@
 // One tick of the clock on the desktop as its timer runs it: the built-in analog clock drawn and
 // presented by a shown ClockWindow. Beside it, the least a tick could cost: a bare layered popup
-// of the same size presenting a ready premultiplied bitmap.
+// of the same size presenting a ready premultiplied surface.
 #include <benchmark/benchmark.h>
 
 #include "GdiPlusBenchmarkMain.h"
@@ -12,6 +12,8 @@
 #include "platform/Win32Clock.h"
 #include "platform/Win32FileSystem.h"
 #include "settings/Settings.h"
+#include "skin/GdiPlusCanvas.h"
+#include "skin/LayeredSurface.h"
 #include "widgets/ClockWindow.h"
 
 namespace quillet::win {
@@ -19,7 +21,6 @@ namespace {
 
 constexpr int kSide = 144;
 constexpr UINT_PTR kClockTimer = 100;
-
 
 void Pump(DWORD milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
@@ -68,7 +69,10 @@ void ClockWindowTick(benchmark::State& state) {
   FreeLibrary(user32);
 }
 
+// The same surface the skin windows present, with a half-transparent grey disc drawn once.
 void BareLayeredPresent(benchmark::State& state) {
+  HMODULE user32 = LoadLibraryW(L"USER32.dll");
+  const LayeredWindowApi layered(user32);
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -76,47 +80,30 @@ void BareLayeredPresent(benchmark::State& state) {
   RegisterClassW(&windowClass);
   const HWND hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP, 400,
                                     200, kSide, kSide, nullptr, nullptr, windowClass.hInstance, nullptr);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kSide;
-  info.bmiHeader.biHeight = -kSide;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HDC memory = CreateCompatibleDC(nullptr);
-  if (!hwnd || !dib || !bits || !memory) {
-    state.SkipWithError("no layered window or bitmap");
-  } else {
-    // A half-transparent grey disc on nothing, premultiplied.
-    auto* pixels = static_cast<DWORD*>(bits);
-    for (int y = 0; y < kSide; ++y) {
-      for (int x = 0; x < kSide; ++x) {
-        const int dx = x - kSide / 2, dy = y - kSide / 2;
-        pixels[y * kSide + x] = dx * dx + dy * dy < 70 * 70 ? 0x80404040 : 0;
+  {
+    LayeredSurface surface(kSide, kSide);
+    if (!hwnd || !surface.Valid()) {
+      state.SkipWithError("no layered window or bitmap");
+    } else {
+      {
+        GdiPlusCanvas canvas(surface.bitmap());
+        canvas.FillPie(kSide / 2.0f, kSide / 2.0f, 70, 0, 360, 0, 0x80404040, true);
+      }
+      const POINT place{400, 200};
+      surface.Present(layered, hwnd, place, 255);
+      ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+      Pump(200);
+      for (auto _ : state) {
+        if (!surface.Present(layered, hwnd, place, 255)) {
+          state.SkipWithError("UpdateLayeredWindow failed");
+          break;
+        }
+        PumpUntimed(state);
       }
     }
-    const HGDIOBJ previous = SelectObject(memory, dib);
-    POINT place{400, 200};
-    SIZE size{kSide, kSide};
-    POINT source{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UpdateLayeredWindow(hwnd, nullptr, &place, &size, memory, &source, 0, &blend, ULW_ALPHA);
-    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-    Pump(200);
-    for (auto _ : state) {
-      if (!UpdateLayeredWindow(hwnd, nullptr, &place, &size, memory, &source, 0, &blend, ULW_ALPHA)) {
-        state.SkipWithError("UpdateLayeredWindow failed");
-        break;
-      }
-      PumpUntimed(state);
-    }
-    SelectObject(memory, previous);
   }
-  if (memory) DeleteDC(memory);
-  if (dib) DeleteObject(dib);
   if (hwnd) DestroyWindow(hwnd);
+  FreeLibrary(user32);
 }
 
 BENCHMARK(ClockWindowTick)->Unit(benchmark::kMicrosecond);

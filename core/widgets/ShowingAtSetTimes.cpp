@@ -1,4 +1,4 @@
-#include "widgets/SpecialTime.h"
+#include "widgets/ShowingAtSetTimes.h"
 
 #include "settings/Settings.h"
 
