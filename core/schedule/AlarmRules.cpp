@@ -167,16 +167,7 @@ int PurgeExpired(ScheduleList& list, const LocalMinute& now) {
       default: return false;
     }
   };
-  int removed = 0;
-  for (std::size_t i = 0; i < list.records().size();) {
-    if (expired(list.records()[i])) {
-      list.Remove(list.records()[i].recordId);
-      ++removed;
-    } else {
-      ++i;
-    }
-  }
-  return removed;
+  return static_cast<int>(list.RemoveIf(expired));
 }
 
 bool BelongsToDay(const ScheduleRecord& r, const CivilDate& date) {

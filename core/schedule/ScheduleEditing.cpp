@@ -18,6 +18,11 @@ int DayPatternOf(const ScheduleForm& form) {
   }
 }
 
+// An all-day schedule counts until the end of its day.
+bool DatedScheduleIsPast(const ScheduleRecord& r, const LocalMinute& now) {
+  return r.minuteStamp + (r.IsAllDay() ? kMinutesInDay : 0) < now.Stamp();
+}
+
 }  // namespace
 
 EditOutcome CompleteSchedule(const ScheduleRecord& working, const ScheduleForm& form, const LocalMinute& now) {
@@ -48,9 +53,7 @@ EditOutcome CompleteSchedule(const ScheduleRecord& working, const ScheduleForm& 
     return outcome;
   }
   const std::int64_t nowStamp = now.Stamp();
-  if (r.recurrence == Recurrence::OnDate && r.minuteStamp + (r.IsAllDay() ? kMinutesInDay : 0) < nowStamp) {
-    r.enabled = 0;
-  }
+  if (r.recurrence == Recurrence::OnDate && DatedScheduleIsPast(r, now)) r.enabled = 0;
   if (r.recurrence == Recurrence::Period) {
     const std::int64_t end = static_cast<std::int64_t>(r.endDateCode) * kMinutesInDay +
                              (r.IsAllDay() ? kMinutesInDay : r.minuteOfDay);
@@ -79,10 +82,15 @@ EditOutcome CompleteDaySchedule(const ScheduleRecord& working, const CivilDate& 
   r.hour = r.IsAllDay() ? 0 : hour;
   r.minute = r.IsAllDay() ? 0 : minute;
   UpdateDerivedFields(r);
-  r.enabled = r.minuteStamp >= now.Stamp() ? 1 : 0;
+  r.enabled = DatedScheduleIsPast(r, now) ? 0 : 1;
   r.alertStyle = static_cast<AlertStyle>(alertItem - 1);
   outcome.accepted = true;
   return outcome;
+}
+
+std::string MemoIdForEdit(const std::string& recordMemoId, const std::string& givenMemo, bool givenMemoExists) {
+  if (givenMemo.empty()) return recordMemoId;
+  return givenMemoExists ? givenMemo : std::string();
 }
 
 void RememberScheduleDefaults(AlarmSettings& alarm, const ScheduleRecord& record) {

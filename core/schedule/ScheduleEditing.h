@@ -41,6 +41,11 @@ EditOutcome CompleteSchedule(const ScheduleRecord& working, const ScheduleForm& 
 EditOutcome CompleteDaySchedule(const ScheduleRecord& working, const CivilDate& day, int hour, int minute,
                                 TimeMode timeMode, int alertItem, const LocalMinute& now);
 
+// The memo an edited schedule carries: the memo it is opened for when that memo's file exists
+// (none when it is missing), otherwise the one it already had, so an edit from the manager never
+// turns a memo schedule into an empty message.
+std::string MemoIdForEdit(const std::string& recordMemoId, const std::string& givenMemo, bool givenMemoExists);
+
 // An accepted record's choices become the defaults of the next new one.
 void RememberScheduleDefaults(AlarmSettings& alarm, const ScheduleRecord& record);
 // The day page remembers only the style and the sound.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -18,6 +19,14 @@ class ScheduleList {
   // The record with `recordId` takes the new contents and a new identifier; false when it is gone.
   bool Replace(int recordId, ScheduleRecord record);
   bool Remove(int recordId);
+  // Every record `doomed` picks goes in one pass; the others keep their order. Returns how many.
+  template <typename Predicate>
+  std::size_t RemoveIf(Predicate doomed) {
+    const auto end = std::remove_if(records_.begin(), records_.end(), doomed);
+    const auto removed = static_cast<std::size_t>(records_.end() - end);
+    records_.erase(end, records_.end());
+    return removed;
+  }
   void Clear() { records_.clear(); }
 
   const ScheduleRecord* Find(int recordId) const;

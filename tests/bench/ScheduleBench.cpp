@@ -120,6 +120,27 @@ void CatchUpFiveMissedMinutes(benchmark::State& state) {
 }
 BENCHMARK(CatchUpFiveMissedMinutes)->Unit(benchmark::kMillisecond);
 
+// The manager's "시간지난것 삭제" over a full list of expired dated schedules.
+void PurgeTwentyThousandExpired(benchmark::State& state) {
+  const LocalMinute now{CivilDate{2026, 12, 8}, 9, 30};
+  ScheduleRecord expired;
+  expired.recurrence = Recurrence::OnDate;
+  expired.year = 2026;
+  expired.month = 1;
+  expired.day = 5;
+  int removed = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ScheduleList list;
+    for (int n = 0; n < kSchedules; ++n) list.Append(expired);
+    state.ResumeTiming();
+    removed = PurgeExpired(list, now);
+    benchmark::DoNotOptimize(removed);
+  }
+  state.counters["removed"] = removed;
+}
+BENCHMARK(PurgeTwentyThousandExpired)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace quillet
 

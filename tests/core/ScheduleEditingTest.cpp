@@ -101,6 +101,17 @@ TEST(ScheduleEditing, TheDayPageAlwaysMakesADatedSchedule) {
   EXPECT_EQ(out.record.alertStyle, AlertStyle::Popup);
   out = CompleteDaySchedule(working, kNow.date, 20, 0, TimeMode::AtTime, 1, kNow);
   EXPECT_EQ(out.record.enabled, 0);
+  // An all-day schedule added for today is still to come until midnight, as in the editor.
+  out = CompleteDaySchedule(working, kNow.date, 20, 0, TimeMode::AllDay, 1, kNow);
+  EXPECT_EQ(out.record.enabled, 1);
+  EXPECT_EQ(out.record.hour, 0);
+  EXPECT_EQ(CompleteDaySchedule(working, CivilDate{2009, 3, 16}, 0, 0, TimeMode::AllDay, 1, kNow).record.enabled, 0);
+}
+
+TEST(ScheduleEditing, AnEditKeepsItsMemoUnlessTheGivenOneIsGone) {
+  EXPECT_EQ(MemoIdForEdit("a.rtf", "", false), "a.rtf");  // from the manager: no memo given
+  EXPECT_EQ(MemoIdForEdit("", "b.rtf", true), "b.rtf");
+  EXPECT_EQ(MemoIdForEdit("a.rtf", "b.rtf", false), "");
 }
 
 TEST(ScheduleEditing, ChoicesAreRememberedForTheNextSchedule) {
