@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "ListCommands.h"
+
 namespace {
 
 constexpr int kOk = 0;
@@ -57,6 +59,12 @@ constexpr const char* kUsageText =
     "  place TITLE LEFT TOP RIGHT BOTTOM  move and size a window as a drag would leave it\n"
     "  post TITLE MESSAGE WPARAM LPARAM post a message to the window\n"
     "  set-text TITLE CONTROLID TEXT    set the text of a control of a visible dialog\n"
+    "  select TITLE CONTROLID INDEX     select an item of a combo box or list box and notify the\n"
+    "                                   parent\n"
+    "  list-rows TITLE CONTROLID        each row of a list view: image index, then the columns' texts,\n"
+    "                                   tab-separated (tabs and line breaks in them as \\t, \\n, \\r)\n"
+    "  list-select TITLE CONTROLID ROW [double]  select and focus a row of a list view as a click\n"
+    "                                   would; with double, then double-click it with the mouse\n"
     "  text TITLE                       print the text of a window of any process\n"
     "  key-down VK / key-up VK          press or release a key through SendInput\n"
     "  keys VK...                       press and release each key in turn\n"
@@ -859,6 +867,25 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"set-text") {
     if (wrongCount(3) || !number(2) || *number(2) > 0xffff) return Usage(L"set-text TITLE CONTROLID TEXT");
     return SetText(args[1], static_cast<int>(*number(2)), args[3]);
+  }
+  if (command == L"list-rows" || command == L"list-select" || command == L"select") {
+    const bool rows = command == L"list-rows", select = command == L"select";
+    const bool twice = command == L"list-select" && count == 4 && args[4] == L"double";
+    if (count != (rows ? 2u : twice ? 4u : 3u) || !number(2) || *number(2) > 0xffff ||
+        (!rows && (!number(3) || *number(3) > 0x7fffffff)))
+      return Usage(rows     ? L"list-rows TITLE CONTROLID"
+                   : select ? L"select TITLE CONTROLID INDEX"
+                            : L"list-select TITLE CONTROLID ROW [double]");
+    const int id = static_cast<int>(*number(2));
+    HWND dialog = FindTarget({args[1], true, id});
+    if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + std::to_wstring(id));
+    HWND control = GetDlgItem(dialog, id);
+    const int index = rows ? 0 : static_cast<int>(*number(3));
+    const ControlReport report =
+        rows ? ListRows(control) : select ? SelectItem(control, index) : ListSelect(control, index, twice);
+    if (!report.failure.empty()) return Fail(report.failure);
+    for (const std::wstring& line : report.lines) Print(stdout, line);
+    return kOk;
   }
   if (command == L"text") {
     if (wrongCount(1)) return Usage(L"text TITLE");

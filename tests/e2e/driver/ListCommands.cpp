@@ -1,0 +1,222 @@
+#include "ListCommands.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr UINT kAnswerMs = 2000;
+// A selection handler may open a modal box and answer only when it closes.
+constexpr UINT kNotifyMs = 1000;
+constexpr int kTextChars = 4096;
+
+ControlReport Failed(const std::wstring& why) { return {{}, why}; }
+
+std::wstring Hex(const void* pointer) {
+  wchar_t text[32];
+  std::swprintf(text, 32, L"0x%llx", static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(pointer)));
+  return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[256] = {};
+  RealGetWindowClassW(hwnd, name, 256);
+  return name;
+}
+
+bool Ask(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerMs, &result)) return false;
+  answer = static_cast<LRESULT>(result);
+  return true;
+}
+
+// Memory in the list's process: list-view messages pass LVITEMW and RECT by pointer, which
+// Windows does not carry across processes.
+class Remote {
+ public:
+  Remote(HWND window, SIZE_T size) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+    if (process_) base_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~Remote() {
+    if (base_ && !abandoned_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  Remote(const Remote&) = delete;
+  Remote& operator=(const Remote&) = delete;
+
+  bool ok() const { return base_ != nullptr; }
+  ULONG_PTR at(SIZE_T offset) const { return reinterpret_cast<ULONG_PTR>(base_) + offset; }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
+    SIZE_T done = 0;
+    return WriteProcessMemory(process_, reinterpret_cast<void*>(at(offset)), data, size, &done) && done == size;
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+    SIZE_T done = 0;
+    return ReadProcessMemory(process_, reinterpret_cast<void*>(at(offset)), data, size, &done) && done == size;
+  }
+  // A message that timed out may still be using the memory once it runs: leave it to the process.
+  void Abandon() { abandoned_ = true; }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* base_ = nullptr;
+  bool abandoned_ = false;
+};
+
+// The remote block: LVITEMW at 0, then a RECT or the text buffer.
+constexpr SIZE_T kAfterItem = (sizeof(LVITEMW) + 15) & ~SIZE_T{15};
+
+// A message whose lParam points at OFFSET of the remote block.
+bool AskRemote(HWND list, Remote& remote, UINT message, WPARAM wparam, SIZE_T offset, LRESULT& answer) {
+  if (Ask(list, message, wparam, static_cast<LPARAM>(remote.at(offset)), answer)) return true;
+  remote.Abandon();
+  return false;
+}
+
+bool AskItem(HWND list, Remote& remote, UINT message, WPARAM wparam, const LVITEMW& item, LRESULT& answer) {
+  return remote.Write(0, &item, sizeof item) && AskRemote(list, remote, message, wparam, 0, answer);
+}
+
+std::wstring ListViewProblem(HWND list) {
+  const std::wstring name = ClassOf(list);
+  return _wcsicmp(name.c_str(), WC_LISTVIEWW) == 0 ? std::wstring() : L"control is a " + name + L", not a list view";
+}
+
+// Tabs and line breaks inside a text would split its line or column.
+void AppendEscaped(std::wstring& line, const std::wstring& text) {
+  for (const wchar_t c : text) {
+    switch (c) {
+      case L'\t': line += L"\\t"; break;
+      case L'\n': line += L"\\n"; break;
+      case L'\r': line += L"\\r"; break;
+      default: line += c;
+    }
+  }
+}
+
+LRESULT ItemCount(HWND list) {
+  LRESULT count = -1;
+  return Ask(list, LVM_GETITEMCOUNT, 0, 0, count) ? count : -1;
+}
+
+}  // namespace
+
+ControlReport ListRows(HWND list) {
+  if (const std::wstring problem = ListViewProblem(list); !problem.empty()) return Failed(problem);
+  const LRESULT rows = ItemCount(list);
+  if (rows < 0) return Failed(L"the list did not tell its row count");
+  LRESULT header = 0, columns = -1;
+  if (!Ask(list, LVM_GETHEADER, 0, 0, header)) return Failed(L"the list did not tell its header");
+  if (header && !Ask(reinterpret_cast<HWND>(header), HDM_GETITEMCOUNT, 0, 0, columns))
+    return Failed(L"the header did not tell its column count");
+  if (columns < 1) columns = 1;  // no header, or not a report view: the items' own texts
+
+  Remote remote(list, kAfterItem + kTextChars * sizeof(wchar_t));
+  if (!remote.ok()) return Failed(L"no memory in the list's process, error " + std::to_wstring(GetLastError()));
+  ControlReport report;
+  std::wstring text(kTextChars, L'\0');
+  for (int row = 0; row < rows; ++row) {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    LRESULT answer = 0;
+    if (!AskItem(list, remote, LVM_GETITEMW, 0, item, answer) || !answer || !remote.Read(0, &item, sizeof item))
+      return Failed(L"the list did not give row " + std::to_wstring(row));
+    std::wstring line = std::to_wstring(item.iImage);
+    for (int column = 0; column < columns; ++column) {
+      item = LVITEMW{};
+      item.iSubItem = column;
+      item.pszText = reinterpret_cast<LPWSTR>(remote.at(kAfterItem));
+      item.cchTextMax = kTextChars;
+      if (!AskItem(list, remote, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), item, answer))
+        return Failed(L"the list did not give the text of row " + std::to_wstring(row));
+      const auto length = static_cast<std::size_t>(answer < kTextChars ? answer : kTextChars - 1);
+      if (!remote.Read(kAfterItem, text.data(), length * sizeof(wchar_t)))
+        return Failed(L"could not read the text of row " + std::to_wstring(row));
+      line += L'\t';
+      AppendEscaped(line, text.substr(0, length));
+    }
+    report.lines.push_back(line);
+  }
+  return report;
+}
+
+ControlReport ListSelect(HWND list, int row, bool doubleClick) {
+  if (const std::wstring problem = ListViewProblem(list); !problem.empty()) return Failed(problem);
+  const LRESULT rows = ItemCount(list);
+  if (rows < 0) return Failed(L"the list did not tell its row count");
+  if (row >= rows)
+    return Failed(L"row " + std::to_wstring(row) + L" out of range: the list has " + std::to_wstring(rows) + L" rows");
+  Remote remote(list, kAfterItem + sizeof(RECT));
+  if (!remote.ok()) return Failed(L"no memory in the list's process, error " + std::to_wstring(GetLastError()));
+
+  // As a click: every other row loses the selection, then the row takes selection and focus.
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED;
+  LRESULT answer = 0;
+  if (!AskItem(list, remote, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), item, answer))
+    return Failed(L"the list did not clear its selection");
+  item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  if (!AskItem(list, remote, LVM_SETITEMSTATE, static_cast<WPARAM>(row), item, answer) || !answer)
+    return Failed(L"the list did not select row " + std::to_wstring(row));
+  if (!Ask(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE, answer))
+    return Failed(L"the list did not scroll to row " + std::to_wstring(row));
+  if (!doubleClick) return {{L"selected row " + std::to_wstring(row) + L" of " + Hex(list)}, {}};
+
+  // A few pixels into the row's icon and first label, which count as the row in every style.
+  RECT bounds{LVIR_SELECTBOUNDS, 0, 0, 0};
+  if (!remote.Write(kAfterItem, &bounds, sizeof bounds) ||
+      !AskRemote(list, remote, LVM_GETITEMRECT, static_cast<WPARAM>(row), kAfterItem, answer) || !answer ||
+      !remote.Read(kAfterItem, &bounds, sizeof bounds))
+    return Failed(L"the list did not give the rectangle of row " + std::to_wstring(row));
+  POINT point{bounds.left + (bounds.right - bounds.left < 12 ? (bounds.right - bounds.left) / 2 : 6),
+              (bounds.top + bounds.bottom) / 2};
+  RECT client{};
+  GetClientRect(list, &client);
+  if (!PtInRect(&client, point)) return Failed(L"row " + std::to_wstring(row) + L" is outside the list's client area");
+  ClientToScreen(list, &point);
+  if (HWND there = WindowFromPoint(point); there != list)
+    return Failed(L"row " + std::to_wstring(row) + L" is covered by " + Hex(there) + L" (" + ClassOf(there) + L")");
+  POINT cursor{};
+  if (!SetCursorPos(point.x, point.y) || !GetCursorPos(&cursor) || cursor.x != point.x || cursor.y != point.y)
+    return Failed(L"could not move the mouse to " + std::to_wstring(point.x) + L"," + std::to_wstring(point.y));
+  INPUT clicks[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    clicks[i].type = INPUT_MOUSE;
+    clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  }
+  if (SendInput(4, clicks, sizeof(INPUT)) != 4)
+    return Failed(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+  return {{L"double-clicked row " + std::to_wstring(row) + L" of " + Hex(list) + L" at " + std::to_wstring(point.x) +
+           L"," + std::to_wstring(point.y)},
+          {}};
+}
+
+ControlReport SelectItem(HWND control, int index) {
+  const std::wstring name = ClassOf(control);
+  const bool combo = _wcsicmp(name.c_str(), WC_COMBOBOXW) == 0;
+  if (!combo && _wcsicmp(name.c_str(), WC_LISTBOXW) != 0)
+    return Failed(L"control is a " + name + L", not a combo box or list box");
+  LRESULT count = 0, answer = 0;
+  if (!Ask(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0, count) || count < 0)
+    return Failed(L"the " + name + L" did not tell its item count");
+  if (index >= count)
+    return Failed(L"index " + std::to_wstring(index) + L" out of range: the " + name + L" has " +
+                  std::to_wstring(count) + L" items");
+  if (!Ask(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0, answer) || answer != index)
+    return Failed(L"the " + name + L" did not select item " + std::to_wstring(index));
+  const int id = GetDlgCtrlID(control);
+  const WPARAM command = MAKEWPARAM(static_cast<WORD>(id), combo ? CBN_SELCHANGE : LBN_SELCHANGE);
+  DWORD_PTR result = 0;
+  const std::wstring done = L"selected " + std::to_wstring(index) + L" of " + Hex(control);
+  if (SendMessageTimeoutW(GetParent(control), WM_COMMAND, command, reinterpret_cast<LPARAM>(control), SMTO_ABORTIFHUNG,
+                          kNotifyMs, &result))
+    return {{done}, {}};
+  if (GetLastError() == ERROR_TIMEOUT) return {{done + L", the parent still busy with it"}, {}};
+  return Failed(L"the parent did not take the notification, error " + std::to_wstring(GetLastError()));
+}

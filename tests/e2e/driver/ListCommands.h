@@ -1,0 +1,23 @@
+// Driver commands on the list views, combo boxes and list boxes of another process. The driver
+// finds the control and prints the report.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ControlReport {
+  std::vector<std::wstring> lines;  // for stdout
+  std::wstring failure;             // empty on success
+};
+
+// One line per row of a list view: its image index, then each column's text, tab-separated.
+ControlReport ListRows(HWND list);
+
+// Selects and focuses ROW as a click would and scrolls it into view; with doubleClick, then
+// double-clicks it with real mouse input.
+ControlReport ListSelect(HWND list, int row, bool doubleClick);
+
+// Selects item INDEX of a combo box or list box and tells the parent, as a user's choice would.
+ControlReport SelectItem(HWND control, int index);
