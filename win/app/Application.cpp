@@ -57,7 +57,7 @@ bool Application::StartUp() {
     singleInstance_.reset();
     return false;
   }
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   ole_ = std::make_unique<OleSession>();
 

@@ -34,6 +34,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
     std::function<HMENU()> programMenu;  // the tray menu's commands, its group submenu filled
     std::function<void(const LocalMinute&)> onMinute;
     std::function<void(const LocalMinute&)> onDayChanged;
+    std::function<void(SkinCommand)> runSetupCommand;  // the skins' "<…_SETUP>" and "<ADD_ALARM>"
   };
   explicit DesktopWidgets(const Services& services);
   ~DesktopWidgets();
@@ -63,7 +64,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   HWND CommandTarget() const override { return services_.frame; }
   HMENU MakeProgramMenu() override { return services_.programMenu(); }
   void DestroyWidget(SkinWindow& widget) override;
-  void RunSetupCommand(SkinCommand) override {}
+  void RunSetupCommand(SkinCommand command) override { services_.runSetupCommand(command); }
 
  private:
   // ClockHost

@@ -8,6 +8,7 @@
 #include "framework/ProgramMessageBox.h"
 #include "memo/PanelZOrder.h"
 #include "memo/MemoMessages.h"
+#include "resources/MemoResources.h"
 #include "platform/SystemInfo.h"
 #include "ports/Clock.h"
 #include "schedule/NotificationWindow.h"
@@ -51,6 +52,7 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_APP_ABOUT, [this] { ShowAboutBox(hwnd()); });
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
   commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
+  commands_.On(ID_SCHEDULES, [this] { OpenScheduleManager(); });
   commands_.On(ID_SHOW_CLOCK, [this] {
     if (widgets_) widgets_->ShowClock();
   });
@@ -88,7 +90,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   }
   memos_ = std::make_unique<MemoBoard>(MemoBoard::Services{
       hwnd(), services_.settings, services_.files, services_.codec, services_.clock, services_.layered,
-      services_.platformLevel, services_.drawing.tahoma.Get()});
+      services_.platformLevel, services_.drawing.tahoma.Get(), [this] { HideScheduleManager(); }});
   if (!memos_->OpenGroup(general.memoDbFile, true)) {
     ShowProgramMessage(hwnd(), kProgramCannotRunMessage);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -97,19 +99,20 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   widgets_ = std::make_unique<DesktopWidgets>(DesktopWidgets::Services{
       hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
       services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
-      [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); }});
+      [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); },
+      [this](SkinCommand command) { RunSetupCommand(command); }});
   widgets_->CreateClock();
   alarms_ = std::make_unique<AlarmScheduler>(AlarmScheduler::Services{
       hwnd(), services_.settings, services_.files, services_.codec, services_.clock,
       [this] { return widgets_->WidgetServices(); },
       [this](const std::string& contentFile) { return memos_->FindByContentFile(contentFile); },
-      [this] { return widgets_->clock(); }});
-  alarms_->StartUp();
+      [this] { return widgets_->clock(); }, [this] { RefreshScheduleViews(); }});
+  if (alarms_->StartUp() == AlarmScheduler::StartUpLoad::TooMany) OpenScheduleManager();
   tray_->Update();
 }
 
-// "LeftBtnClickRun": what a left click on the tray icon does. The schedule manager, calendar,
-// preferences and groups dialog (2, 4, 5, 7) come with their windows.
+// "LeftBtnClickRun": what a left click on the tray icon does. The calendar, preferences and
+// groups dialog (4, 5, 7) come with their windows.
 void MainFrame::OnTrayLeftClick() {
   switch (services_.settings.values().general.leftBtnClickRun) {
     case 0:
@@ -117,6 +120,9 @@ void MainFrame::OnTrayLeftClick() {
       break;
     case 1:
       if (memos_) memos_->NewMemo();
+      break;
+    case 2:
+      OpenScheduleManager();
       break;
     case 3:
       if (widgets_ && widgets_->clock()) widgets_->ShowClock();
@@ -261,6 +267,10 @@ LRESULT MainFrame::OnMessage(const Message& message) {
         if (memos_) memos_->OpenGroupAt(static_cast<int>(id - ID_OPEN_GROUP_FIRST));
         return 0;
       }
+      if (id == ID_MEMO_SCHEDULE) {
+        RegisterMemoSchedule(reinterpret_cast<HWND>(message.lParam));
+        return 0;
+      }
       if (commands_.Run(id)) return 0;
       return Default(message);
     }
@@ -279,7 +289,8 @@ LRESULT MainFrame::OnMessage(const Message& message) {
       if (alarms_) alarms_->ReportSaveFailure();
       return 0;
     case kSlideClickedMessage:
-      return 0;  // the schedule manager answers it with its issue
+      OpenScheduleManager();
+      return 0;
     case WM_POWERBROADCAST:
       OnPower(message.wParam);
       return TRUE;

@@ -13,6 +13,7 @@
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
 #include "schedule/AlarmScheduler.h"
+#include "schedule/ScheduleManagerDialog.h"
 
 namespace quillet {
 class Clock;
@@ -66,11 +67,24 @@ class MainFrame final : public Window {
   // The clock's new day and a resume on another day alike, once a date.
   void OnDayChanged(const LocalMinute& now);
 
+  // The schedules' dialogs (MainFrameSchedules.cpp).
+  ScheduleDialogServices ScheduleServices();
+  // "일정 관리": made on first use, then shown and brought to the top.
+  void OpenScheduleManager();
+  void HideScheduleManager();
+  // "<ADD_ALARM>": the editor for a new schedule.
+  void AddSchedule();
+  // "현재 메모를 일정등록": the memo's schedule edited, or a new one made for it.
+  void RegisterMemoSchedule(HWND memo);
+  void RefreshScheduleViews();
+  void RunSetupCommand(SkinCommand command);
+
   Services services_;
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
   std::unique_ptr<DesktopWidgets> widgets_;  // after the memos, which they snap to
   std::unique_ptr<AlarmScheduler> alarms_;   // after the widgets: it shows the clock and notifications
+  WindowPtr<ScheduleManagerDialog> scheduleManager_;  // goes before the schedules it shows
   std::unique_ptr<TrayIcon> tray_;
   MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;

@@ -70,6 +70,7 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   if (groupOpen_) {
     SaveChanged(true, Report::Failures);
     WriteList(Report::Failures);
+    services_.closeGroupDialogs();
     CloseAll();
   }
   entries_.clear();

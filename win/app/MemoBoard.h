@@ -34,6 +34,7 @@ class MemoBoard final : public MemoWindowHost {
     const LayeredWindowApi& layered;
     int platformLevel;
     HFONT editTimeFont;
+    std::function<void()> closeGroupDialogs;  // the dialogs that belong to the open group
   };
   explicit MemoBoard(const Services& services);
   ~MemoBoard();

@@ -40,11 +40,20 @@ AlarmScheduler::AlarmScheduler(const Services& services)
 
 AlarmScheduler::~AlarmScheduler() = default;
 
-void AlarmScheduler::StartUp() {
+AlarmLoadResult AlarmScheduler::Load(const std::string& path) {
   Settings& values = services_.settings.values();
-  const AlarmLoadResult loaded = store_.Load(values.general.alarmFile, values.general.dataFolder,
-                                             NewScheduleRecord(values.alarm), list_);
-  values.general.alarmFile = loaded.path;
+  AlarmLoadResult loaded = store_.Load(path, values.general.dataFolder, NewScheduleRecord(values.alarm), list_);
+  values.general.alarmPath = loaded.path;
+  return loaded;
+}
+
+const std::string& AlarmScheduler::FilePath() const {
+  return services_.settings.values().general.alarmPath;
+}
+
+// The stored "AlarmFile" stays as it is while the session uses a fallback for it.
+AlarmScheduler::StartUpLoad AlarmScheduler::StartUp() {
+  const AlarmLoadResult loaded = Load(FilePath());
   if (loaded.status == AlarmLoadStatus::Unreadable || loaded.status == AlarmLoadStatus::BadSignature) {
     ShowProgramMessage(services_.frame, kAlarmLoadFailedMessage);
   }
@@ -53,6 +62,7 @@ void AlarmScheduler::StartUp() {
   const AlarmCheckResult result = CheckAtStartUp(list_, now);
   if (result.saveList) Save();
   Fire(result);
+  return loaded.tooManyWarning.empty() ? StartUpLoad::Loaded : StartUpLoad::TooMany;
 }
 
 // No check runs inside another: a box or a dialog opened by one runs a loop that delivers the
@@ -65,14 +75,72 @@ void AlarmScheduler::OnMinute(const LocalMinute& now) {
   if (result.saveList) Save();
   Fire(result);
   checking_ = false;
+  if (result.refreshViews) services_.refreshViews();
   if (saveFailing_ && !saveFailureReported_) PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
 }
 
 void AlarmScheduler::Save() {
   UnsavedFile unsaved;
-  const AlarmSaveStatus status = store_.Save(services_.settings.values().general.alarmFile, list_, &unsaved);
+  const AlarmSaveStatus status = store_.Save(FilePath(), list_, &unsaved);
   saveFailing_ = status == AlarmSaveStatus::Failed;
   if (!saveFailing_) saveFailureReported_ = false;
+}
+
+void AlarmScheduler::Changed(bool recheck) {
+  Save();
+  if (recheck) {
+    if (ClockWindow* clock = services_.clockWidget()) clock->RequestMinuteCheck();
+  }
+  services_.refreshViews();
+  if (saveFailing_ && !saveFailureReported_) PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
+}
+
+int AlarmScheduler::Append(ScheduleRecord record) {
+  const int stored = list_.Append(std::move(record)).recordId;
+  Changed(true);
+  return stored;
+}
+
+int AlarmScheduler::Store(int recordId, ScheduleRecord record) {
+  const ScheduleRecord* replaced = list_.Replace(recordId, record);
+  const int stored = replaced ? replaced->recordId : list_.Append(std::move(record)).recordId;
+  Changed(true);
+  return stored;
+}
+
+void AlarmScheduler::Remove(int recordId) {
+  if (list_.Remove(recordId)) Changed(false);
+}
+
+int AlarmScheduler::PurgeExpired() {
+  const int removed = quillet::PurgeExpired(list_, ToLocalMinute(services_.clock.Now()));
+  Changed(false);
+  return removed;
+}
+
+AlarmScheduler::FileSwitch AlarmScheduler::SwitchFile(HWND owner, const std::string& chosen) {
+  Settings& values = services_.settings.values();
+  const std::string previous = FilePath();
+  switch (CheckAlarmFilePick(previous, chosen, services_.settings.IsPortable(),
+                             services_.settings.Environment().programFolder)) {
+    case AlarmPickCheck::Same:
+      return FileSwitch::Unchanged;
+    case AlarmPickCheck::OutsideProgramFolder:
+      ShowProgramMessage(owner, kAlarmFileOutsideProgramMessage);
+      return FileSwitch::Refused;
+    case AlarmPickCheck::Acceptable:
+      break;
+  }
+  if (Load(chosen).status != AlarmLoadStatus::Loaded) {
+    Load(previous);
+    services_.refreshViews();
+    ShowProgramMessage(owner, kNotAnAlarmFileMessage);
+    return FileSwitch::Refused;
+  }
+  values.general.alarmFile = FilePath();
+  if (ClockWindow* clock = services_.clockWidget()) clock->RequestMinuteCheck();
+  services_.refreshViews();
+  return FileSwitch::Switched;
 }
 
 void AlarmScheduler::ReportSaveFailure() {

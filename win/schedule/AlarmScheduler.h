@@ -41,6 +41,8 @@ class AlarmScheduler {
     std::function<SkinWindowServices()> windowServices;  // for the notification windows
     std::function<MemoWindow*(const std::string& contentFile)> findMemo;  // in the open group
     std::function<ClockWindow*()> clockWidget;
+    // Redraws and refills whatever shows schedules.
+    std::function<void()> refreshViews;
   };
   explicit AlarmScheduler(const Services& services);
   ~AlarmScheduler();
@@ -48,11 +50,31 @@ class AlarmScheduler {
   AlarmScheduler& operator=(const AlarmScheduler&) = delete;
 
   // Loads the "AlarmFile" list, says what the load found, and announces today's all-day and the
-  // overdue dated schedules.
-  void StartUp();
+  // overdue dated schedules. TooMany: the user was told to purge, in the manager.
+  enum class StartUpLoad { Loaded, TooMany };
+  StartUpLoad StartUp();
   // The clock's new minute.
   void OnMinute(const LocalMinute& now);
   void ShowNotification(HWND parent, const NotificationRequest& request);
+  const ScheduleList& list() const { return list_; }
+  const std::string& FilePath() const;
+
+  // The editors' changes. Each is saved at once and the views refreshed; a new or changed
+  // schedule also has the current minute examined again.
+  // Append and Store give the stored record's recordId.
+  int Append(ScheduleRecord record);
+  // The record with `recordId` takes the edit; when another window removed it meanwhile, the
+  // edit is appended, so that nothing the user confirmed is lost.
+  int Store(int recordId, ScheduleRecord record);
+  void Remove(int recordId);
+  // The expired schedules go; how many.
+  int PurgeExpired();
+
+  enum class FileSwitch { Unchanged, Switched, Refused };
+  // The manager's "찾기": the chosen file becomes the alarm file when it holds schedules; a
+  // refusal has been said and the old file is loaded again.
+  FileSwitch SwitchFile(HWND owner, const std::string& chosen);
+
   // A notification window is gone: its object goes too.
   void ForgetClosedNotifications();
   // After the check that failed: said once until a save succeeds again.
@@ -62,6 +84,8 @@ class AlarmScheduler {
   void Fire(const AlarmCheckResult& result);
   void FireOne(const ScheduleRecord& record, FireKind kind);
   void Save();
+  AlarmLoadResult Load(const std::string& path);
+  void Changed(bool recheck);
 
   Services services_;
   ScheduleList list_;

@@ -1,0 +1,79 @@
+// The main frame's part in the schedules: the manager, the editor for a new schedule or a memo's,
+// and the refresh of whatever shows schedules.
+#include "app/MainFrame.h"
+
+#include "framework/ProgramMessageBox.h"
+#include "memo/MemoWindow.h"
+#include "schedule/ScheduleEditDialog.h"
+#include "settings/SettingsStore.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr const char* kNeedsNewerWindowsMessage = "Windows 2000 이상에서만 지원합니다";
+
+}  // namespace
+
+ScheduleDialogServices MainFrame::ScheduleServices() {
+  return ScheduleDialogServices{services_.instance, services_.settings, services_.files, services_.clock,
+                                [this](const std::string& contentFile) {
+                                  return memos_ ? memos_->FindByContentFile(contentFile) : nullptr;
+                                }};
+}
+
+void MainFrame::OpenScheduleManager() {
+  if (!alarms_) return;
+  if (services_.platformLevel < 2) {
+    ShowProgramMessage(hwnd(), kNeedsNewerWindowsMessage);
+    return;
+  }
+  if (!scheduleManager_) {
+    // The calendar joins "확인"'s redraw when it exists.
+    scheduleManager_ = ScheduleManagerDialog::Make(hwnd(), {ScheduleServices(), *alarms_, nullptr});
+    if (!scheduleManager_) return;
+  }
+  scheduleManager_->Present();
+}
+
+void MainFrame::HideScheduleManager() {
+  if (scheduleManager_) scheduleManager_->Hide();
+}
+
+void MainFrame::AddSchedule() {
+  if (!alarms_ || services_.platformLevel < 2) return;
+  if (std::optional<ScheduleRecord> record = EditSchedule(hwnd(), ScheduleServices(), nullptr)) {
+    alarms_->Append(std::move(*record));
+  }
+}
+
+void MainFrame::RegisterMemoSchedule(HWND memo) {
+  if (!alarms_ || !memos_ || services_.platformLevel < 2) return;
+  std::string contentFile;
+  for (const MemoWindow* window : memos_->Windows()) {
+    if (window->hwnd() == memo) contentFile = window->record().contentFile;
+  }
+  if (contentFile.empty()) return;
+  const ScheduleRecord* found = alarms_->list().FindByMemo(contentFile);
+  const std::optional<ScheduleRecord> existing = found ? std::optional<ScheduleRecord>(*found) : std::nullopt;
+  std::optional<ScheduleRecord> record =
+      EditSchedule(hwnd(), ScheduleServices(), existing ? &*existing : nullptr, contentFile);
+  if (!record) return;
+  if (existing) {
+    alarms_->Store(existing->recordId, std::move(*record));
+  } else {
+    alarms_->Append(std::move(*record));
+  }
+}
+
+// The calendar and the schedule view join this when they exist.
+void MainFrame::RefreshScheduleViews() {
+  if (scheduleManager_) scheduleManager_->Refresh();
+}
+
+void MainFrame::RunSetupCommand(SkinCommand command) {
+  if (command == SkinCommand::AlarmSetup) OpenScheduleManager();
+  if (command == SkinCommand::AddAlarm) AddSchedule();
+}
+
+}  // namespace quillet::win

@@ -1,0 +1,147 @@
+#include "schedule/ScheduleManagerDialog.h"
+
+#include <commctrl.h>
+
+#include "controls/OpenFileBox.h"
+#include "framework/ProgramMessageBox.h"
+#include "framework/Screen.h"
+#include "resources/ScheduleResources.h"
+#include "schedule/AlarmScheduler.h"
+#include "schedule/ScheduleEditDialog.h"
+#include "schedule/ScheduleTexts.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr int kIconSize = 20;
+constexpr int kKindWidth = 180;
+constexpr int kTimeWidth = 70;
+
+}  // namespace
+
+ScheduleManagerDialog::ScheduleManagerDialog(const Services& services)
+    : Dialog(IDD_SCHEDULE_MANAGER), services_(services) {}
+
+WindowPtr<ScheduleManagerDialog> ScheduleManagerDialog::Make(HWND owner, const Services& services) {
+  WindowPtr<ScheduleManagerDialog> dialog(new ScheduleManagerDialog(services));
+  if (!dialog->CreateModeless(Modeless{owner, 0, true})) return nullptr;
+  return dialog;
+}
+
+bool ScheduleManagerDialog::OnInit() {
+  // The message column fills what is left once the list scrolls, so no horizontal bar appears.
+  RECT client{};
+  GetClientRect(Item(IDC_SCHEDULE_GRID), &client);
+  const int messageWidth = client.right - GetSystemMetrics(SM_CXVSCROLL) - kKindWidth - kTimeWidth;
+  grid_.reset(new GridList);
+  grid_->Take(Item(IDC_SCHEDULE_GRID), {{"알람 타입", kKindWidth}, {"시간", kTimeWidth}, {"Message", messageWidth}});
+  grid_->SetIcons(services_.dialogs.instance, IDB_SCHEDULE_KINDS, kIconSize);
+  grid_->onDoubleClick = [this](int) { EditSelected(); };
+  Refill();
+  return true;
+}
+
+void ScheduleManagerDialog::Present() {
+  if (stale_) Refill();
+  CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+}
+
+void ScheduleManagerDialog::Hide() {
+  ShowWindow(hwnd(), SW_HIDE);
+}
+
+void ScheduleManagerDialog::Refresh() {
+  if (IsWindowVisible(hwnd())) {
+    Refill();
+  } else {
+    stale_ = true;
+  }
+}
+
+// Rows are made only for the list's own memory; the list asks for the texts of the rows it shows.
+void ScheduleManagerDialog::Refill() {
+  stale_ = false;
+  const int selected = SelectedRecordId();
+  const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
+  std::vector<GridList::Row> rows;
+  rows.reserve(records.size());
+  for (const ScheduleRecord& record : records) {
+    ScheduleRow row = ScheduleRowOf(record);
+    rows.push_back(GridList::Row{{std::move(row.kind), std::move(row.time), std::move(row.message)},
+                                 row.icon,
+                                 row.icon >= 7,
+                                 record.recordId});
+  }
+  grid_->SetRows(std::move(rows));
+  if (selected >= 0) grid_->SelectData(selected);
+  SetControlText(Item(IDC_ALARM_FILE), services_.alarms.FilePath());
+}
+
+int ScheduleManagerDialog::SelectedRecordId() const {
+  if (!grid_) return -1;
+  const int row = grid_->Selected();
+  return row < 0 ? -1 : grid_->rows()[static_cast<std::size_t>(row)].data;
+}
+
+void ScheduleManagerDialog::Add() {
+  if (std::optional<ScheduleRecord> record = EditSchedule(hwnd(), services_.dialogs, nullptr)) {
+    grid_->SelectData(services_.alarms.Append(std::move(*record)));
+  }
+}
+
+void ScheduleManagerDialog::EditSelected() {
+  const int recordId = SelectedRecordId();
+  const ScheduleRecord* found = services_.alarms.list().Find(recordId);
+  if (!found) return;
+  const ScheduleRecord copy = *found;
+  if (std::optional<ScheduleRecord> record = EditSchedule(hwnd(), services_.dialogs, &copy)) {
+    grid_->SelectData(services_.alarms.Store(recordId, std::move(*record)));
+  }
+}
+
+void ScheduleManagerDialog::DeleteSelected() {
+  const int row = grid_->Selected();
+  if (row < 0) return;
+  const GridList::Row& shown = grid_->rows()[static_cast<std::size_t>(row)];
+  const int recordId = shown.data;
+  if (ShowProgramMessage(hwnd(), DeleteScheduleQuestion(shown.cells[2]), MessageKind::Question) == IDNO) return;
+  services_.alarms.Remove(recordId);
+}
+
+void ScheduleManagerDialog::Purge() {
+  if (ShowProgramMessage(hwnd(), "체크 시간이 지난 일정을 삭제하시겠습니까", MessageKind::Question) != IDYES) return;
+  services_.alarms.PurgeExpired();
+}
+
+void ScheduleManagerDialog::ChooseFile() {
+  const std::optional<std::string> chosen =
+      AskOpenPath(hwnd(), OpenFileRequest{"Alarm Files(*.*) ", L"*.*", services_.alarms.FilePath(), 0});
+  if (chosen) services_.alarms.SwitchFile(hwnd(), *chosen);
+}
+
+void ScheduleManagerDialog::OnOK() {
+  if (services_.redrawCalendar) services_.redrawCalendar();
+  Hide();
+}
+
+void ScheduleManagerDialog::OnCommand(UINT id, UINT notification) {
+  if (notification != BN_CLICKED) return Dialog::OnCommand(id, notification);
+  switch (id) {
+    case IDC_SCHEDULE_ADD: return Add();
+    case IDC_SCHEDULE_CHANGE: return EditSelected();
+    case IDC_SCHEDULE_DELETE: return DeleteSelected();
+    case IDC_SCHEDULE_PURGE: return Purge();
+    case IDC_ALARM_FILE_FIND: return ChooseFile();
+    default: return Dialog::OnCommand(id, notification);
+  }
+}
+
+bool ScheduleManagerDialog::OnMessage(const Message& message, LRESULT& result) {
+  if (message.id != WM_NOTIFY || !grid_) return false;
+  return grid_->OnNotify(*reinterpret_cast<const NMHDR*>(message.lParam), result);
+}
+
+}  // namespace quillet::win
