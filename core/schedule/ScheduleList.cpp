@@ -15,12 +15,12 @@ const ScheduleRecord& ScheduleList::Append(ScheduleRecord record) {
   return records_.back();
 }
 
-bool ScheduleList::Replace(int recordId, ScheduleRecord record) {
+const ScheduleRecord* ScheduleList::Replace(int recordId, ScheduleRecord record) {
   ScheduleRecord* old = Find(recordId);
-  if (!old) return false;
+  if (!old) return nullptr;
   Admit(record);
   *old = std::move(record);
-  return true;
+  return old;
 }
 
 bool ScheduleList::Remove(int recordId) {

@@ -49,6 +49,7 @@ class SettingsStore {
   bool SaveAll();
   PortableSwitchResult SetPortableMode(bool on);
   bool IsPortable() const { return portable_; }
+  const SettingsEnvironment& Environment() const { return environment_; }
   // Writes just these keys of the general section, for values saved the moment they change
   // ("DefaultColorType", "TitleFont"). False when the settings file could not be written.
   bool SaveGeneralKeys(std::initializer_list<std::string_view> keys);
