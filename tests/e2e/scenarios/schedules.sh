@@ -64,3 +64,219 @@ EOF
   expect_window "$manager_title" visible=1
   close_by_broadcast
 }
+
+adding_title="일정 추가"
+
+# answer_notice TEXT: the program's message box says TEXT; its "확인" closes it.
+answer_notice() {
+  local text
+  must text dialog-text Quillet 3012 10
+  expect_eq "the message" "$1" "$text"
+  must - click Quillet 1
+  must - wait-gone Quillet 5
+}
+
+# editor_wait TITLE: the editor is up, with the manager disabled under it.
+editor_wait() {
+  must - wait-window "$1" 10
+  must - dialog-text "$1" 1240 5
+}
+
+# Adding at 20:30: the refusals keep the dialog and its input; ticked weekdays become a Weekdays
+# schedule with the lead and style chosen; "12시간 뒤로" gives tomorrow 08:30, saved armed; the
+# last choices are the next schedule's defaults in the registry.
+schedule_adding() {
+  local time button rows day
+  schedules <<<'[]'
+  pinned_clock "2026-12-08 20:30:00"
+  start_and_wait_frame
+  open_manager
+  must - click "$manager_title" 1064
+  editor_wait "$adding_title"
+  must button dialog-text "$adding_title" 1 5
+  must time dialog-text "$adding_title" 1240 5
+  expect_eq "the OK button and the time" "추가 20시 30분" "$button $time"
+  must - click "$adding_title" 3073  # "특정요일", no day ticked
+  must - click "$adding_title" 1
+  answer_notice "체크된 요일이 없습니다."
+  must - click "$adding_title" 3074  # "기간" from today to today
+  must - click "$adding_title" 1
+  answer_notice "기간 설정은 시작 날짜보다 종료 날짜가 더 커야 합니다."
+  for day in 1266 1268 1270; do must - click "$adding_title" "$day"; done
+  must - select "$adding_title" 1085 4  # "10 분 전"
+  must - select "$adding_title" 1120 3  # "팝업 후 자동 닫기"
+  must - set-text "$adding_title" 1072 "월수금 회의"
+  must - click "$adding_title" 1
+  must - wait-gone "$adding_title" 5
+  must rows list-rows "$manager_title" 1062
+  expect_eq "the new row" $'3\t[ 월 수 금 ]\t 20시 30분\t월수금 회의' "$rows"
+
+  must - click "$manager_title" 1064
+  editor_wait "$adding_title"
+  must - select "$adding_title" 1084 9  # "12시간 뒤로"
+  must time dialog-text "$adding_title" 1240 5
+  expect_eq "twelve hours later" "08시 30분" "$time"
+  must - click "$adding_title" 3072  # "특정일"
+  must - set-text "$adding_title" 1072 "내일 아침"
+  screenshot schedule-editor
+  must - click "$adding_title" 1240
+  must - wait-window "시간 설정" 10
+  screenshot schedule-time-picker
+  must - click "시간 설정" 2
+  must - wait-gone "시간 설정" 5
+  must - click "$adding_title" 1
+  must - wait-gone "$adding_title" 5
+  expect_eq "the saved schedules" "3 42 20 30 10 2 1 2026 12 8|2 1 8 30 10 2 1 2026 12 9" \
+    "$(list_fields "$(e2e_data_dir)/QuilletAlarmInfo.qla" recurrence dayPattern hour minute leadMinutes alertStyle \
+       enabled year month day | paste -sd'|')"
+  close_by_broadcast
+  local alarm="$settings\\Alarm" values=""
+  for name in DefaultType BeforeAlarm AlarmType; do
+    must value reg-dword "$alarm" "$name"
+    values="$values $value"
+  done
+  expect_eq "the remembered choices" " 2 10 2" "$values"
+}
+
+changing_title="일정 수정"
+
+# answer_question TEXT BUTTON: the program asks TEXT; BUTTON (6 "예", 7 "아니오") answers.
+answer_question() {
+  local text
+  must text dialog-text Quillet 3012 10
+  expect_eq "the question" "$1" "$text"
+  must - click Quillet "$2"
+  must - wait-gone Quillet 5
+}
+
+# Editing stores in place: a style of None shows and saves as a slide, a done Once is armed again,
+# a memo schedule keeps its memo. Deleting asks first; purging keeps the D-day and what repeats.
+schedule_editing_and_deleting() {
+  local style button alarms
+  schedules <<'EOF'
+[{"hour": 9, "minute": 30, "alertStyle": -1, "message": "무음"},
+ {"recurrence": 1, "enabled": 0, "hour": 7, "minute": 0, "message": "한 번"},
+ {"hour": 12, "minute": 30, "memoId": "memo.rtf", "message": ""},
+ {"recurrence": 2, "enabled": 0, "year": 2026, "month": 12, "day": 1, "hour": 7, "minute": 0, "message": "지난 날"},
+ {"recurrence": 2, "isDDay": 1, "year": 2026, "month": 12, "day": 1, "hour": 7, "minute": 0, "message": "지난 디데이"},
+ {"recurrence": 4, "year": 2026, "month": 11, "day": 1, "endDateCode": 754023, "message": "지난 기간"},
+ {"recurrence": 3, "dayPattern": 62, "message": "평일"}]
+EOF
+  alarms="$(e2e_data_dir)/QuilletAlarmInfo.qla"
+  start_and_wait_frame
+  open_manager
+  must - list-select "$manager_title" 1062 0 double
+  editor_wait "$changing_title"
+  must style dialog-text "$changing_title" 1120 5
+  must button dialog-text "$changing_title" 1 5
+  expect_eq "the style and the OK button" "슬라이드로 알림 수정" "$style $button"
+  must - click "$changing_title" 1
+  must - wait-gone "$changing_title" 5
+  for row in 1 2; do
+    must - list-select "$manager_title" 1062 "$row"
+    must - click "$manager_title" 1065
+    editor_wait "$changing_title"
+    must - click "$changing_title" 1
+    must - wait-gone "$changing_title" 5
+  done
+  expect_eq "after the edits" "0 무음 0  1|1 한 번 0  1|0  0 memo.rtf 1|2 지난 날 0  0" \
+    "$(list_fields "$alarms" recurrence message alertStyle memoId enabled | head -n 4 | paste -sd'|')"
+  expect_eq "the armed Once's icon" 1 "$(manager_rows | sed -n 2p | cut -f1)"
+
+  must - list-select "$manager_title" 1062 0
+  must - click "$manager_title" 1066
+  answer_question '"무음" 일정을 삭제하시겠습니까' 7
+  expect_eq "kept on no" 7 "$(manager_rows | grep -c .)"
+  must - click "$manager_title" 1066
+  answer_question '"무음" 일정을 삭제하시겠습니까' 6
+  must - click "$manager_title" 1081
+  answer_question "체크 시간이 지난 일정을 삭제하시겠습니까" 6
+  expect_eq "after the purge" "한 번||지난 디데이|평일" "$(list_fields "$alarms" message | paste -sd'|')"
+  expect_eq "the rows" 4 "$(manager_rows | grep -c .)"
+  close_by_broadcast
+}
+
+# A schedule added for the minute that already fired is checked at once: it fires within 2 s,
+# and the one that fired at the start does not fire again.
+schedule_added_now_fires() {
+  local dir="$WINEPREFIX/drive_c/e2e dir"
+  schedules <<'EOF'
+[{"hour": 9, "minute": 0, "runCommand": "C:\\e2e dir\\mark it.bat", "message": "marker"}]
+EOF
+  pinned_clock "2026-12-08 09:00:10"
+  mkdir -p "$dir" && rm -f "$dir/marker.txt"
+  printf '@echo fired>>"C:\\e2e dir\\marker.txt"\r\n' >"$dir/mark it.bat"
+  start_and_wait_frame
+  wait_firing 0 "on time" 10
+  open_manager
+  must - click "$manager_title" 1064
+  editor_wait "$adding_title"
+  must - click "$adding_title" 3070  # "날마다 알림"
+  must - click "$adding_title" 1080  # ".." : now
+  must - set-text "$adding_title" 1072 "지금 추가"
+  must - click "$adding_title" 1
+  wait_firing 1 "on time" 2
+  sleep 2
+  expect_eq "the marker" "fired" "$(tr -d '\r' <"$dir/marker.txt")"
+  expect_eq "firings" 2 "$(grep -c ' fire ' "$E2E_TRACE")"
+  close_by_broadcast
+}
+
+# "현재 메모를 일정등록" on a memo: the editor shows the memo in place of the message and leaves
+# the style alone; the schedule carries the memo, and the next time the editor edits it.
+schedule_for_a_memo() {
+  local memo rows
+  schedules <<<'[]'
+  quillet_data import - "$(e2e_data_dir)/DefaultMemo.qld" <<<'[{"windowRect": {"left": 200, "top": 200,
+    "right": 500, "bottom": 400}, "expandedSize": {"width": 300, "height": 200}, "contentFile": "memo.rtf"}]' ||
+    fail "could not make the group"
+  write_content memo.rtf <<<'일정으로 등록할 메모'
+  set_general ViewMemoOnStart 1
+  pinned_clock "2026-12-08 14:00:00"
+  start_and_wait_frame
+  memo=$(hwnd_at 250 250 "$(wait_memos 1 10)") || exit 1
+  must - post-command "$memo" 32815
+  editor_wait "$adding_title"
+  if driver click "$adding_title" 1120 >/dev/null 2>&1; then fail "the style can be chosen for a memo schedule"; fi
+  if driver click "$adding_title" 1072 >/dev/null 2>&1; then fail "the message shows for a memo schedule"; fi
+  must - dialog-text "$adding_title" 1082 5
+  screenshot schedule-memo-editor
+  must - click "$adding_title" 1
+  must - wait-gone "$adding_title" 5
+  expect_eq "the memo schedule" "memo.rtf" "$(list_fields "$(e2e_data_dir)/QuilletAlarmInfo.qla" memoId)"
+  must - post-command "$memo" 32815
+  editor_wait "$changing_title"
+  must - click "$changing_title" 2
+  must - wait-gone "$changing_title" 5
+  open_manager
+  must rows list-rows "$manager_title" 1062
+  expect_eq "the row" $'0\t날마다 알림\t 14시 00분\t  [Memo Data]  ' "$rows"
+  close_by_broadcast
+}
+
+# "찾기": a file that holds no schedules is refused and the list stays; an alarm file elsewhere
+# becomes the list, its path in the field.
+schedule_file_choice() {
+  local other="$WINEPREFIX/drive_c/e2e dir/other.qla" path
+  schedules <<'EOF'
+[{"hour": 9, "minute": 30, "message": "원래 일정"}]
+EOF
+  mkdir -p "$(dirname "$other")"
+  printf 'not an alarm file\r\n' >"$WINEPREFIX/drive_c/e2e dir/foreign.txt"
+  quillet_data import - "$other" <<<'[{"hour": 10, "minute": 0, "message": "다른 파일"}]' || fail "could not make $other"
+  start_and_wait_frame
+  open_manager
+  for file in foreign.txt other.qla; do
+    must - click "$manager_title" 1255
+    must - wait-window "열기" 10
+    must - type 'C:\e2e dir\'"$file"
+    keys 13
+    must - wait-gone "열기" 10
+    [ "$file" = foreign.txt ] && answer_notice "올바른 파일이 아닙니다."
+    [ "$file" = foreign.txt ] && expect_eq "the rows kept" $'0\t날마다 알림\t 09시 30분\t원래 일정' "$(manager_rows)"
+  done
+  expect_eq "the other file's rows" $'0\t날마다 알림\t 10시 00분\t다른 파일' "$(manager_rows)"
+  must path dialog-text "$manager_title" 1254 5
+  expect_eq "the path" 'C:\e2e dir\other.qla' "$path"
+  close_by_broadcast
+}
