@@ -15,12 +15,18 @@ const ScheduleRecord& ScheduleList::Append(ScheduleRecord record) {
   return records_.back();
 }
 
-const ScheduleRecord* ScheduleList::Replace(int recordId, ScheduleRecord record) {
+bool ScheduleList::Replace(int recordId, ScheduleRecord record) {
+  if (!Find(recordId)) return false;
+  Store(recordId, std::move(record));
+  return true;
+}
+
+const ScheduleRecord& ScheduleList::Store(int recordId, ScheduleRecord record) {
   ScheduleRecord* old = Find(recordId);
-  if (!old) return nullptr;
+  if (!old) return Append(std::move(record));
   Admit(record);
   *old = std::move(record);
-  return old;
+  return *old;
 }
 
 bool ScheduleList::Remove(int recordId) {

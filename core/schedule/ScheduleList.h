@@ -16,8 +16,11 @@ class ScheduleList {
  public:
   // The record as stored, with its identifier and derived fields.
   const ScheduleRecord& Append(ScheduleRecord record);
-  // The record with `recordId` takes the new contents and a new identifier; nothing when it is gone.
-  const ScheduleRecord* Replace(int recordId, ScheduleRecord record);
+  // The record with `recordId` takes the new contents and a new identifier; false when it is gone.
+  bool Replace(int recordId, ScheduleRecord record);
+  // An editor's OK: Replace, or Append when another window removed the record meanwhile, so that
+  // nothing the user confirmed is lost.
+  const ScheduleRecord& Store(int recordId, ScheduleRecord record);
   bool Remove(int recordId);
   // Every record `doomed` picks goes in one pass; the others keep their order. Returns how many.
   template <typename Predicate>

@@ -32,6 +32,23 @@ std::string Fires(const ScheduleRecord& record, const LocalMinute& now) {
   return result.firings[0].kind == FireKind::OnTime ? "on time" : "warning";
 }
 
+// An edit confirmed after another window removed its record is appended, never lost; every stored
+// record gets a fresh identifier and keeps its place.
+TEST(ScheduleList, AnEditReplacesInPlaceOrIsAppendedWhenItsRecordIsGone) {
+  ScheduleList list;
+  const int first = list.Append(Schedule(Recurrence::Daily, 9, 0)).recordId;
+  const int second = list.Append(Schedule(Recurrence::Daily, 10, 0)).recordId;
+  const int edited = list.Store(first, Schedule(Recurrence::Once, 11, 0)).recordId;
+  EXPECT_GT(edited, second);
+  EXPECT_EQ(list.records()[0].recurrence, Recurrence::Once);
+  EXPECT_EQ(list.Find(first), nullptr);
+  ASSERT_TRUE(list.Remove(second));
+  EXPECT_FALSE(list.Replace(second, Schedule(Recurrence::Daily, 12, 0)));
+  list.Store(second, Schedule(Recurrence::Daily, 12, 0));
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list.records()[1].hour, 12);
+}
+
 TEST(DateKeys, CodesAndTheirDates) {
   EXPECT_EQ(DateCode(2009, 3, 17), 2009 * 372 + 3 * 31 + 17);
   EXPECT_EQ(MinuteStamp(2009, 3, 17, 10, 10), 2009LL * 535680 + 3 * 44640 + 17 * 1440 + 610);

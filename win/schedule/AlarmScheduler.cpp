@@ -102,8 +102,7 @@ int AlarmScheduler::Append(ScheduleRecord record) {
 }
 
 int AlarmScheduler::Store(int recordId, ScheduleRecord record) {
-  const ScheduleRecord* replaced = list_.Replace(recordId, record);
-  const int stored = replaced ? replaced->recordId : list_.Append(std::move(record)).recordId;
+  const int stored = list_.Store(recordId, std::move(record)).recordId;
   Changed(true);
   return stored;
 }

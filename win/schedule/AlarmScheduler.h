@@ -63,8 +63,7 @@ class AlarmScheduler {
   // schedule also has the current minute examined again.
   // Append and Store give the stored record's recordId.
   int Append(ScheduleRecord record);
-  // The record with `recordId` takes the edit; when another window removed it meanwhile, the
-  // edit is appended, so that nothing the user confirmed is lost.
+  // The record with `recordId` takes the edit, or it is appended when it is gone (ScheduleList::Store).
   int Store(int recordId, ScheduleRecord record);
   void Remove(int recordId);
   // The expired schedules go; how many.
