@@ -71,7 +71,8 @@ bool ScheduleEditDialog::OnInit() {
   periodEnd_.Take(Item(IDC_PERIOD_END));
   const LocalMinute now = Now();
 
-  fields_.Show(hwnd(), working_);
+  fields_.Attach(hwnd());
+  fields_.Show(working_);
   const int leadItem = LeadItemFor(working_.leadMinutes);
   working_.leadMinutes = LeadMinutesFor(leadItem);
   AddComboItems(Item(IDC_LEAD), {"사용 안함", "1 분 전", "3 분 전", "5 분 전", "10 분 전", "30 분 전", "1 시간 전",

@@ -51,7 +51,7 @@ void AddComboItems(HWND combo, std::initializer_list<const char*> items) {
   }
 }
 
-void ScheduleFields::Show(HWND dialog, const ScheduleRecord& record) {
+void ScheduleFields::Attach(HWND dialog) {
   dialog_ = dialog;
   const HWND preview = Item(IDC_SOUND_PREVIEW);
   speaker_.Reset(SpeakerOnFace(preview));
@@ -60,12 +60,16 @@ void ScheduleFields::Show(HWND dialog, const ScheduleRecord& record) {
 
   AddComboItems(Item(IDC_ALERT_STYLE),
                 {"알리지 않음", "슬라이드로 알림", "팝업으로 알림", "팝업 후 자동 닫기", "포스트잇으로 알림"});
-  SendMessageW(Item(IDC_ALERT_STYLE), CB_SETCURSEL, static_cast<WPARAM>(AlertItemFor(record.alertStyle)), 0);
   const HWND images = Item(IDC_IMAGE);
   AddComboItems(images, {"표시없음"});
   for (const std::string& name : services_.settings.values().calendar.specialDays) {
     SendMessageW(images, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WidenCp949(name).c_str()));
   }
+}
+
+void ScheduleFields::Show(const ScheduleRecord& record) {
+  SendMessageW(Item(IDC_ALERT_STYLE), CB_SETCURSEL, static_cast<WPARAM>(AlertItemFor(record.alertStyle)), 0);
+  const HWND images = Item(IDC_IMAGE);
   if (SendMessageW(images, CB_SETCURSEL, static_cast<WPARAM>(record.imageIndex), 0) == CB_ERR) {
     SendMessageW(images, CB_SETCURSEL, 0, 0);
   }

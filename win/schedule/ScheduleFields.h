@@ -33,8 +33,10 @@ class ScheduleFields {
  public:
   explicit ScheduleFields(const ScheduleDialogServices& services) : services_(services) {}
 
-  // Fills the combos of `dialog` and shows the record's values.
-  void Show(HWND dialog, const ScheduleRecord& record);
+  // Once, as `dialog` starts: the combos' items, the preview's picture and tip.
+  void Attach(HWND dialog);
+  // The record's values in the controls.
+  void Show(const ScheduleRecord& record);
   void SetTime(int hour, int minute);
   int hour() const { return hour_; }
   int minute() const { return minute_; }
