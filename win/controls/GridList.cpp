@@ -56,30 +56,34 @@ bool GridList::SetIcons(HINSTANCE instance, int bitmapId, int cellSize) {
   return true;
 }
 
-void GridList::SetRows(std::vector<Row> rows) {
+void GridList::SetRowCount(int count) {
   HideTip();
-  rows_ = std::move(rows);
-  LVITEMW none{};
-  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-  SendMessageW(hwnd(), LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+  const int selected = Selected();
+  if (selected >= 0) {
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&none));
+  }
+  count_ = std::max(count, 0);
+  SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count_), LVSICF_NOSCROLL);
   InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+GridList::Row GridList::RowAt(int index) const {
+  return index >= 0 && index < count_ && source_ ? source_(index) : Row{};
 }
 
 int GridList::Selected() const {
   const auto row = static_cast<int>(SendMessageW(hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-  return row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+  return row >= 0 && row < count_ ? row : -1;
 }
 
-bool GridList::SelectData(int data) {
-  const auto found = std::find_if(rows_.begin(), rows_.end(), [data](const Row& row) { return row.data == data; });
-  if (found == rows_.end()) return false;
-  const auto row = static_cast<WPARAM>(found - rows_.begin());
+void GridList::Select(int index) {
+  if (index < 0 || index >= count_) return;
   LVITEMW selected{};
   selected.state = selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(hwnd(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&selected));
-  SendMessageW(hwnd(), LVM_ENSUREVISIBLE, row, FALSE);
-  return true;
+  SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&selected));
+  SendMessageW(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
 }
 
 bool GridList::OnNotify(const NMHDR& header, LRESULT& result) {
@@ -94,7 +98,7 @@ bool GridList::OnNotify(const NMHDR& header, LRESULT& result) {
       return true;
     case NM_DBLCLK: {
       const int row = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
-      if (row >= 0 && row < static_cast<int>(rows_.size()) && onDoubleClick) onDoubleClick(row);
+      if (row >= 0 && row < count_ && onDoubleClick) onDoubleClick(row);
       return true;
     }
     default:
@@ -104,8 +108,8 @@ bool GridList::OnNotify(const NMHDR& header, LRESULT& result) {
 
 void GridList::FillItem(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
-  if (item.iItem < 0 || item.iItem >= static_cast<int>(rows_.size())) return;
-  const Row& row = rows_[static_cast<std::size_t>(item.iItem)];
+  if (item.iItem < 0 || item.iItem >= count_) return;
+  const Row row = RowAt(item.iItem);
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
     const std::size_t column = static_cast<std::size_t>(std::max(item.iSubItem, 0));
     const std::wstring text = column < row.cells.size() ? WidenCp949(row.cells[column]) : std::wstring();
@@ -121,8 +125,7 @@ LRESULT GridList::CustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT: {
-      const auto row = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
-      if (row < rows_.size() && rows_[row].grey) {
+      if (RowAt(static_cast<int>(draw.nmcd.dwItemSpec)).grey) {
         draw.clrText = kGreyText;
         return CDRF_NEWFONT;
       }
@@ -140,7 +143,7 @@ bool GridList::CellIsCut(int row, int column, RECT& cell) const {
   if (!SendMessageW(hwnd(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell))) {
     return false;
   }
-  const Row& data = rows_[static_cast<std::size_t>(row)];
+  const Row data = RowAt(row);
   if (static_cast<std::size_t>(column) >= data.cells.size()) return false;
   const std::wstring text = WidenCp949(data.cells[static_cast<std::size_t>(column)]);
   const auto width = static_cast<int>(SendMessageW(hwnd(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
@@ -154,13 +157,13 @@ void GridList::TrackTip(POINT cursor) {
   if (hit.iItem == tipRow_ && hit.iSubItem == tipColumn_) return;
   HideTip();
   RECT cell{};
-  if (!tip_ || hit.iItem < 0 || hit.iItem >= static_cast<int>(rows_.size()) || hit.iSubItem < 0 ||
+  if (!tip_ || hit.iItem < 0 || hit.iItem >= count_ || hit.iSubItem < 0 ||
       !CellIsCut(hit.iItem, hit.iSubItem, cell)) {
     return;
   }
   tipRow_ = hit.iItem;
   tipColumn_ = hit.iSubItem;
-  tipText_ = WidenCp949(rows_[static_cast<std::size_t>(tipRow_)].cells[static_cast<std::size_t>(tipColumn_)]);
+  tipText_ = WidenCp949(RowAt(tipRow_).cells[static_cast<std::size_t>(tipColumn_)]);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd();

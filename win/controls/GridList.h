@@ -10,9 +10,10 @@
 
 namespace quillet::win {
 
-// A report list of many rows: a fixed header, columns in pixels, rows the list asks for only when
-// it shows them, icons from one picture, one selected row, grey rows, and a tip showing a cell
-// whole while the pointer rests on it if the column cuts it.
+// A report list of many rows: a fixed header, columns in pixels, rows made only when the list
+// shows them (so a refill costs the same for ten rows or twenty thousand), icons from one picture,
+// one selected row, grey rows, and a tip showing a cell whole while the pointer rests on it if the
+// column cuts it.
 class GridList : public Control {
  public:
   struct Column {
@@ -23,8 +24,9 @@ class GridList : public Control {
     std::vector<std::string> cells;  // program text, one per column
     int icon = -1;
     bool grey = false;
-    int data = 0;  // the owner's key of the row
   };
+  // Makes row `index` (below the count last set) when the list needs it.
+  using RowSource = std::function<Row(int index)>;
 
   GridList() = default;
   ~GridList() override;
@@ -34,12 +36,15 @@ class GridList : public Control {
   // The icons: square cells cut from a bitmap resource, magenta transparent; the list owns them.
   bool SetIcons(HINSTANCE instance, int bitmapId, int cellSize);
 
-  void SetRows(std::vector<Row> rows);
-  const std::vector<Row>& rows() const { return rows_; }
+  void SetRowSource(RowSource source) { source_ = std::move(source); }
+  // The rows changed: `count` of them now, none selected.
+  void SetRowCount(int count);
+  int RowCount() const { return count_; }
+  Row RowAt(int index) const;
   // -1 when nothing is selected.
   int Selected() const;
-  // Selects the row with `data` and shows it; false when there is none.
-  bool SelectData(int data);
+  // Selects row `index` and scrolls it into view.
+  void Select(int index);
 
   // The parent's WM_NOTIFY from this list: true when the list used it, with the answer in `result`.
   bool OnNotify(const NMHDR& header, LRESULT& result);
@@ -55,7 +60,8 @@ class GridList : public Control {
   void HideTip();
   bool CellIsCut(int row, int column, RECT& cell) const;
 
-  std::vector<Row> rows_;
+  RowSource source_;
+  int count_ = 0;
   int columns_ = 0;
   HWND tip_ = nullptr;
   std::wstring tipText_;

@@ -37,6 +37,12 @@ bool ScheduleManagerDialog::OnInit() {
   grid_.reset(new GridList);
   grid_->Take(Item(IDC_SCHEDULE_GRID), {{"알람 타입", kKindWidth}, {"시간", kTimeWidth}, {"Message", messageWidth}});
   grid_->SetIcons(services_.dialogs.instance, IDB_SCHEDULE_KINDS, kIconSize);
+  grid_->SetRowSource([this](int index) {
+    const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
+    if (static_cast<std::size_t>(index) >= records.size()) return GridList::Row{};
+    ScheduleRow row = ScheduleRowOf(records[static_cast<std::size_t>(index)]);
+    return GridList::Row{{std::move(row.kind), std::move(row.time), std::move(row.message)}, row.icon, row.icon >= 7};
+  });
   grid_->onDoubleClick = [this](int) { EditSelected(); };
   Refill();
   return true;
@@ -61,34 +67,31 @@ void ScheduleManagerDialog::Refresh() {
   }
 }
 
-// Rows are made only for the list's own memory; the list asks for the texts of the rows it shows.
 void ScheduleManagerDialog::Refill() {
   stale_ = false;
   const int selected = SelectedRecordId();
-  const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
-  std::vector<GridList::Row> rows;
-  rows.reserve(records.size());
-  for (const ScheduleRecord& record : records) {
-    ScheduleRow row = ScheduleRowOf(record);
-    rows.push_back(GridList::Row{{std::move(row.kind), std::move(row.time), std::move(row.message)},
-                                 row.icon,
-                                 row.icon >= 7,
-                                 record.recordId});
-  }
-  grid_->SetRows(std::move(rows));
-  if (selected >= 0) grid_->SelectData(selected);
+  grid_->SetRowCount(static_cast<int>(services_.alarms.list().size()));
+  Select(selected);
   SetControlText(Item(IDC_ALARM_FILE), services_.alarms.FilePath());
 }
 
 int ScheduleManagerDialog::SelectedRecordId() const {
-  if (!grid_) return -1;
-  const int row = grid_->Selected();
-  return row < 0 ? -1 : grid_->rows()[static_cast<std::size_t>(row)].data;
+  const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
+  const int row = grid_ ? grid_->Selected() : -1;
+  return row >= 0 && static_cast<std::size_t>(row) < records.size() ? records[static_cast<std::size_t>(row)].recordId
+                                                                    : -1;
+}
+
+void ScheduleManagerDialog::Select(int recordId) {
+  const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
+  for (std::size_t row = 0; row < records.size(); ++row) {
+    if (records[row].recordId == recordId) return grid_->Select(static_cast<int>(row));
+  }
 }
 
 void ScheduleManagerDialog::Add() {
   if (std::optional<ScheduleRecord> record = EditSchedule(hwnd(), services_.dialogs, nullptr)) {
-    grid_->SelectData(services_.alarms.Append(std::move(*record)));
+    Select(services_.alarms.Append(std::move(*record)));
   }
 }
 
@@ -98,16 +101,16 @@ void ScheduleManagerDialog::EditSelected() {
   if (!found) return;
   const ScheduleRecord copy = *found;
   if (std::optional<ScheduleRecord> record = EditSchedule(hwnd(), services_.dialogs, &copy)) {
-    grid_->SelectData(services_.alarms.Store(recordId, std::move(*record)));
+    Select(services_.alarms.Store(recordId, std::move(*record)));
   }
 }
 
 void ScheduleManagerDialog::DeleteSelected() {
-  const int row = grid_->Selected();
-  if (row < 0) return;
-  const GridList::Row& shown = grid_->rows()[static_cast<std::size_t>(row)];
-  const int recordId = shown.data;
-  if (ShowProgramMessage(hwnd(), DeleteScheduleQuestion(shown.cells[2]), MessageKind::Question) == IDNO) return;
+  const int recordId = SelectedRecordId();
+  const ScheduleRecord* record = services_.alarms.list().Find(recordId);
+  if (!record) return;
+  const std::string question = DeleteScheduleQuestion(ScheduleRowOf(*record).message);
+  if (ShowProgramMessage(hwnd(), question, MessageKind::Question) == IDNO) return;
   services_.alarms.Remove(recordId);
 }
 

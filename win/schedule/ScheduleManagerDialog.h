@@ -45,6 +45,7 @@ class ScheduleManagerDialog final : public Dialog {
   void Purge();
   void ChooseFile();
   int SelectedRecordId() const;
+  void Select(int recordId);
 
   Services services_;
   WindowPtr<GridList> grid_;

@@ -1,5 +1,6 @@
 // The scheduler's minute over 20000 schedules (all but one) loaded from a file: a minute where nothing is due
-// must cost next to nothing, and a minute with ten slides due a few milliseconds a slide.
+// must cost next to nothing, and a minute with ten slides due a few milliseconds a slide. With the
+// schedule manager shown, its refill over them all, and a minute whose one firing refills it.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -11,6 +12,7 @@
 #include "framework/LayeredWindowApi.h"
 #include "schedule/AlarmFileFormat.h"
 #include "schedule/AlarmScheduler.h"
+#include "schedule/ScheduleManagerDialog.h"
 #include "settings/SettingsStore.h"
 
 namespace quillet::win {
@@ -70,7 +72,17 @@ struct Fixture {
           return SkinWindowServices{PanelServices{settings.values().general, layered, 2, host}, host, files, clock,
                                     GetModuleHandleW(nullptr)};
         },
-        [](const std::string&) -> MemoWindow* { return nullptr; }, []() -> ClockWindow* { return nullptr; }};
+        [](const std::string&) -> MemoWindow* { return nullptr; }, []() -> ClockWindow* { return nullptr; },
+        [this] {
+          if (manager) manager->Refresh();
+        }};
+  }
+  // The manager over `scheduler`'s schedules, shown.
+  void ShowManager(AlarmScheduler& scheduler) {
+    const ScheduleDialogServices dialogs{GetModuleHandleW(nullptr), settings, files, clock,
+                                         [](const std::string&) -> MemoWindow* { return nullptr; }};
+    manager = ScheduleManagerDialog::Make(frame, {dialogs, scheduler, nullptr});
+    manager->Present();
   }
 
   GdiPlusSession gdiPlus;
@@ -83,6 +95,7 @@ struct Fixture {
   SettingsStore settings;
   QuietHost host;
   HWND frame = nullptr;
+  WindowPtr<ScheduleManagerDialog> manager;
 };
 
 void MinuteWithNothingDue(benchmark::State& state) {
@@ -116,6 +129,35 @@ void MinuteWithTenSlides(benchmark::State& state) {
   }
 }
 
+void ManagerRefill(benchmark::State& state) {
+  Fixture fixture(0);
+  AlarmScheduler scheduler(fixture.Services());
+  scheduler.StartUp();
+  fixture.ShowManager(scheduler);
+  for (auto _ : state) {
+    fixture.manager->Refresh();
+    UpdateWindow(fixture.manager->hwnd());
+  }
+  state.counters["rows"] = static_cast<double>(scheduler.list().size());
+}
+
+// 09:00 of the next day: one Daily slide fires and the shown manager is refilled.
+void MinuteWithOneFiringWhileManagerShown(benchmark::State& state) {
+  Fixture fixture(1);
+  AlarmScheduler scheduler(fixture.Services());
+  scheduler.StartUp();
+  fixture.ShowManager(scheduler);
+  LocalMinute nine = ToLocalMinute(fixture.clock.Now());
+  nine.hour = 9;
+  for (auto _ : state) {
+    nine = AddMinutes(nine, 24 * 60);
+    scheduler.OnMinute(nine);
+    UpdateWindow(fixture.manager->hwnd());
+  }
+}
+
+BENCHMARK(ManagerRefill)->Unit(benchmark::kMillisecond);
+BENCHMARK(MinuteWithOneFiringWhileManagerShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(MinuteWithNothingDue)->Unit(benchmark::kMillisecond);
 BENCHMARK(MinuteWithTenSlides)->Unit(benchmark::kMillisecond)->Iterations(10);
 
