@@ -21,7 +21,7 @@ open_manager() {
 schedule_rows() {
   local path
   schedules <<'EOF'
-[{"recurrence": 3, "dayPattern": 42, "hour": 9, "minute": 5, "message": "월수금"},
+[{"recurrence": 3, "dayPattern": 42, "hour": 9, "minute": 5, "message": "월수금 아침 회의는 본관 삼층 대회의실에서 열리니 자료를 미리 챙겨 주세요"},
  {"recurrence": 3, "dayPattern": 62, "hour": 9, "minute": 5, "message": "평일"},
  {"recurrence": 3, "dayPattern": 65, "hour": 9, "minute": 5, "message": "주말"},
  {"recurrence": 4, "year": 2009, "month": 3, "day": 1, "endDateCode": 747451, "hour": 10, "minute": 0, "message": "기간"},
@@ -41,7 +41,7 @@ EOF
   must path dialog-text "$manager_title" 1254 5
   expect_eq "the alarm file field" "$(winpath "$(e2e_data_dir)")\\QuilletAlarmInfo.qla" "$path"
   expect_eq "the rows" "$(printf '%s\n' \
-    $'3\t[ 월 수 금 ]\t 09시 05분\t월수금' \
+    $'3\t[ 월 수 금 ]\t 09시 05분\t월수금 아침 회의는 본관 삼층 대회의실에서 열리니 자료를 미리 챙겨 주세요' \
     $'3\t[ 평일 ]\t 09시 05분\t평일' \
     $'3\t[ 주말 ]\t 09시 05분\t주말' \
     $'4\t2009/03/01~2009/03/10\t 10시 00분\t기간' \
@@ -55,6 +55,15 @@ EOF
     $'0\t날마다 알림\t 12시 00분\t첫 줄/둘째 줄' \
     $'0\t날마다 알림\t 12시 30분\t  [Memo Data]  ')" "$(manager_rows)"
   must - list-select "$manager_title" 1062 8
+  # The first row's message is cut by its column: resting on it shows it whole.
+  local left top
+  IFS=, read -r left top _ <<<"$(field "$(window_line "$manager_title")" rect)"
+  mouse_to $((left + 440)) $((top + 68))
+  sleep 1.5
+  local tip tip_left tip_right
+  tip=$(driver windows "$frame_title" | grep "class=tooltips_class32 visible=1 ") || fail "no tip over the cut message"
+  IFS=, read -r tip_left _ tip_right _ <<<"$(field "$tip" rect)"
+  [ $((tip_right - tip_left)) -gt 300 ] || fail "the tip is narrower than the whole message: $tip"
   screenshot schedule-manager
   must - click "$manager_title" 1  # "확인" hides it
   sleep 0.5
@@ -278,5 +287,35 @@ EOF
   expect_eq "the other file's rows" $'0\t날마다 알림\t 10시 00분\t다른 파일' "$(manager_rows)"
   must path dialog-text "$manager_title" 1254 5
   expect_eq "the path" 'C:\e2e dir\other.qla' "$path"
+  close_by_broadcast
+}
+
+# A skin's "<ALARM_SETUP>" button opens the manager, its "<ADD_ALARM>" the editor of a new
+# schedule, which OK appends to the file.
+schedule_skin_buttons() {
+  local folder skins
+  schedules <<<'[]'
+  folder=$(e2e_program_dir)
+  skins="$folder/ClockSkin"
+  cp -r "$skins/Quillet Digital" "$skins/Alarm" && mv "$skins/Alarm/Quillet Digital.ski" "$skins/Alarm/Alarm.ski"
+  printf '\n[Setup]\nDrawType=BUTTON\nX=30\nY=7\nW=11\nH=11\nImageName=hide.png\nCommand=<ALARM_SETUP>\n[Add]\nDrawType=BUTTON\nX=50\nY=7\nW=11\nH=11\nImageName=hide.png\nCommand=<ADD_ALARM>\n' \
+    >>"$skins/Alarm/Alarm.ski"
+  set_setting Clock SkinFile sz "$(winpath "$folder")\\ClockSkin\\Alarm\\Alarm.ski"
+  set_setting Clock ViewMode dword 0
+  set_setting Clock WinSXSY sz "900 300"
+  start_and_wait_frame
+  expect_window "$clock_title" visible=1
+  sleep 0.5
+  xdotool mousemove 935 312 click 1 || fail "xdotool could not click the setup button"
+  must - wait-window "$manager_title" 10
+  expect_window "$manager_title" visible=1
+  must - click "$manager_title" 1
+  sleep 0.5
+  xdotool mousemove 955 312 click 1 || fail "xdotool could not click the add button"
+  editor_wait "$adding_title"
+  must - set-text "$adding_title" 1072 "스킨에서 추가"
+  must - click "$adding_title" 1
+  must - wait-gone "$adding_title" 5
+  expect_eq "the added schedule" "스킨에서 추가" "$(list_fields "$(e2e_data_dir)/QuilletAlarmInfo.qla" message)"
   close_by_broadcast
 }
