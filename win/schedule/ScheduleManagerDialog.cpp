@@ -48,9 +48,15 @@ bool ScheduleManagerDialog::OnInit() {
   return true;
 }
 
+// Centred the first time; later it comes back where the user left it.
 void ScheduleManagerDialog::Present() {
   if (stale_) Refill();
-  CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
+  if (!placed_) {
+    CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
+    placed_ = true;
+  } else {
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
 }

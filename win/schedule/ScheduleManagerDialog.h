@@ -50,6 +50,7 @@ class ScheduleManagerDialog final : public Dialog {
   Services services_;
   WindowPtr<GridList> grid_;
   bool stale_ = false;
+  bool placed_ = false;
 };
 
 }  // namespace quillet::win
