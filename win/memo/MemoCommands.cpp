@@ -4,6 +4,7 @@
 // deleting, the file actions.
 
 #include "controls/ColorChoice.h"
+#include "controls/FileBoxes.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
 #include "framework/ProgramMessageBox.h"
@@ -172,7 +173,8 @@ bool MemoWindow::MoveToRecycleBin() {
 }
 
 void MemoWindow::SaveAsFile() {
-  const std::optional<std::string> path = AskSavePath(hwnd(), record_.contentFile);
+  const std::optional<std::string> path =
+      AskSavePath(hwnd(), FileBoxRequest{"서식있는 텍스트 (RTF) Files(*.rtf) ", L"*.rtf", record_.contentFile, L"rtf"});
   if (path && !editor_->ExportRtf(*path)) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
 }
 

@@ -53,22 +53,6 @@ bool StartWordPad(const std::wstring& program, const std::wstring& file) {
 
 }  // namespace
 
-std::optional<std::string> AskSavePath(HWND owner, const std::string& initialName) {
-  wchar_t path[MAX_PATH] = {};
-  lstrcpynW(path, WidenCp949(initialName).c_str(), MAX_PATH);
-  const std::wstring filter = WidenCp949("서식있는 텍스트 (RTF) Files(*.rtf) ") + std::wstring(L"\0*.rtf\0\0", 8);
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"rtf";
-  dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-  return NarrowToCp949Exactly(path);
-}
-
 void OpenWithWordPad(const std::string& path) {
   const std::wstring file = WidenCp949(path);
   if (!StartWordPad(WordPadPath(), file)) {

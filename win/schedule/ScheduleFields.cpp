@@ -2,7 +2,7 @@
 
 #include <mmsystem.h>
 
-#include "controls/OpenFileBox.h"
+#include "controls/FileBoxes.h"
 #include "framework/Pictures.h"
 #include "platform/Wide.h"
 #include "resources/ScheduleResources.h"
@@ -136,7 +136,7 @@ void ScheduleFields::PickTime() {
 
 void ScheduleFields::Browse(int field, const char* filterName, const wchar_t* pattern) {
   const std::optional<std::string> path =
-      AskOpenPath(dialog_, OpenFileRequest{filterName, pattern, ControlText(Item(field)), 0});
+      AskOpenPath(dialog_, FileBoxRequest{filterName, pattern, ControlText(Item(field))});
   if (path) SetControlText(Item(field), *path);
 }
 

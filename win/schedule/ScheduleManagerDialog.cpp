@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "controls/OpenFileBox.h"
+#include "controls/FileBoxes.h"
 #include "framework/ProgramMessageBox.h"
 #include "framework/Screen.h"
 #include "resources/ScheduleResources.h"
@@ -127,7 +127,7 @@ void ScheduleManagerDialog::Purge() {
 
 void ScheduleManagerDialog::ChooseFile() {
   const std::optional<std::string> chosen =
-      AskOpenPath(hwnd(), OpenFileRequest{"Alarm Files(*.*) ", L"*.*", services_.alarms.FilePath(), 0});
+      AskOpenPath(hwnd(), FileBoxRequest{"Alarm Files(*.*) ", L"*.*", services_.alarms.FilePath()});
   if (chosen) services_.alarms.SwitchFile(hwnd(), *chosen);
 }
 

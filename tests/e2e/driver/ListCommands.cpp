@@ -1,5 +1,7 @@
 #include "ListCommands.h"
 
+#include "RemoteMemory.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -32,53 +34,17 @@ bool Ask(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer)
   return true;
 }
 
-// Memory in the list's process: list-view messages pass LVITEMW and RECT by pointer, which
-// Windows does not carry across processes.
-class Remote {
- public:
-  Remote(HWND window, SIZE_T size) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
-    if (process_) base_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  }
-  ~Remote() {
-    if (base_ && !abandoned_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
-  }
-  Remote(const Remote&) = delete;
-  Remote& operator=(const Remote&) = delete;
-
-  bool ok() const { return base_ != nullptr; }
-  ULONG_PTR at(SIZE_T offset) const { return reinterpret_cast<ULONG_PTR>(base_) + offset; }
-  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
-    SIZE_T done = 0;
-    return WriteProcessMemory(process_, reinterpret_cast<void*>(at(offset)), data, size, &done) && done == size;
-  }
-  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
-    SIZE_T done = 0;
-    return ReadProcessMemory(process_, reinterpret_cast<void*>(at(offset)), data, size, &done) && done == size;
-  }
-  // A message that timed out may still be using the memory once it runs: leave it to the process.
-  void Abandon() { abandoned_ = true; }
-
- private:
-  HANDLE process_ = nullptr;
-  void* base_ = nullptr;
-  bool abandoned_ = false;
-};
-
 // The remote block: LVITEMW at 0, then a RECT or the text buffer.
 constexpr SIZE_T kAfterItem = (sizeof(LVITEMW) + 15) & ~SIZE_T{15};
 
 // A message whose lParam points at OFFSET of the remote block.
-bool AskRemote(HWND list, Remote& remote, UINT message, WPARAM wparam, SIZE_T offset, LRESULT& answer) {
+bool AskRemote(HWND list, RemoteMemory& remote, UINT message, WPARAM wparam, SIZE_T offset, LRESULT& answer) {
   if (Ask(list, message, wparam, static_cast<LPARAM>(remote.at(offset)), answer)) return true;
   remote.Abandon();
   return false;
 }
 
-bool AskItem(HWND list, Remote& remote, UINT message, WPARAM wparam, const LVITEMW& item, LRESULT& answer) {
+bool AskItem(HWND list, RemoteMemory& remote, UINT message, WPARAM wparam, const LVITEMW& item, LRESULT& answer) {
   return remote.Write(0, &item, sizeof item) && AskRemote(list, remote, message, wparam, 0, answer);
 }
 
@@ -116,7 +82,7 @@ ControlReport ListRows(HWND list) {
     return Failed(L"the header did not tell its column count");
   if (columns < 1) columns = 1;  // no header, or not a report view: the items' own texts
 
-  Remote remote(list, kAfterItem + kTextChars * sizeof(wchar_t));
+  RemoteMemory remote(list, kAfterItem + kTextChars * sizeof(wchar_t));
   if (!remote.ok()) return Failed(L"no memory in the list's process, error " + std::to_wstring(GetLastError()));
   ControlReport report;
   std::wstring text(kTextChars, L'\0');
@@ -152,7 +118,7 @@ ControlReport ListSelect(HWND list, int row, bool doubleClick) {
   if (rows < 0) return Failed(L"the list did not tell its row count");
   if (row >= rows)
     return Failed(L"row " + std::to_wstring(row) + L" out of range: the list has " + std::to_wstring(rows) + L" rows");
-  Remote remote(list, kAfterItem + sizeof(RECT));
+  RemoteMemory remote(list, kAfterItem + sizeof(RECT));
   if (!remote.ok()) return Failed(L"no memory in the list's process, error " + std::to_wstring(GetLastError()));
 
   // As a click: every other row loses the selection, then the row takes selection and focus.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ListCommands.h"
+#include "RemoteMemory.h"
 
 namespace {
 
@@ -448,38 +449,6 @@ BOOL CALLBACK CollectMemo(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
-// Memory in the process of a window, for the rich-edit messages that answer through a pointer.
-class RemoteMemory {
- public:
-  RemoteMemory(HWND window, SIZE_T size) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
-    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  }
-  ~RemoteMemory() {
-    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
-  }
-  RemoteMemory(const RemoteMemory&) = delete;
-  RemoteMemory& operator=(const RemoteMemory&) = delete;
-
-  ULONG_PTR address() const { return reinterpret_cast<ULONG_PTR>(address_); }
-
-  template <class T>
-  std::optional<T> Read() const {
-    T value{};
-    SIZE_T read = 0;
-    if (!address_ || !ReadProcessMemory(process_, address_, &value, sizeof value, &read) || read != sizeof value)
-      return std::nullopt;
-    return value;
-  }
-
- private:
-  HANDLE process_ = nullptr;
-  void* address_ = nullptr;
-};
-
 // " sel=START,END first=LINE selshown=0|1" of a rich-edit control, or nothing when it did not answer.
 std::optional<std::wstring> SelectionFields(HWND editor) {
   RemoteMemory remote(editor, sizeof(CHARRANGE) + sizeof(POINTL));
@@ -487,9 +456,9 @@ std::optional<std::wstring> SelectionFields(HWND editor) {
   const auto ask = [&](UINT message, WPARAM wparam, LPARAM lparam) {
     return SendMessageTimeoutW(editor, message, wparam, lparam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &answer) != 0;
   };
-  if (!remote.address() || !ask(EM_EXGETSEL, 0, static_cast<LPARAM>(remote.address()))) return std::nullopt;
+  if (!remote.ok() || !ask(EM_EXGETSEL, 0, static_cast<LPARAM>(remote.at()))) return std::nullopt;
   const auto range = remote.Read<CHARRANGE>();
-  if (!range || !ask(EM_POSFROMCHAR, remote.address(), range->cpMin)) return std::nullopt;
+  if (!range || !ask(EM_POSFROMCHAR, remote.at(), range->cpMin)) return std::nullopt;
   const auto at = remote.Read<POINTL>();
   if (!at || !ask(EM_GETFIRSTVISIBLELINE, 0, 0)) return std::nullopt;
   RECT client{};
