@@ -64,8 +64,10 @@ void GridList::SetRowCount(int count) {
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&none));
   }
-  count_ = std::max(count, 0);
-  SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count_), LVSICF_NOSCROLL);
+  if (std::max(count, 0) != count_) {
+    count_ = std::max(count, 0);
+    SendMessageW(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count_), LVSICF_NOSCROLL);
+  }
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -96,6 +98,13 @@ bool GridList::OnNotify(const NMHDR& header, LRESULT& result) {
     case NM_CUSTOMDRAW:
       result = CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
       return true;
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((change.uChanged & LVIF_STATE) && ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) && onSelected) {
+        onSelected(Selected());
+      }
+      return true;
+    }
     case NM_DBLCLK: {
       const int row = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
       if (row >= 0 && row < count_ && onDoubleClick) onDoubleClick(row);

@@ -37,7 +37,7 @@ class GridList : public Control {
   bool SetIcons(HINSTANCE instance, int bitmapId, int cellSize);
 
   void SetRowSource(RowSource source) { source_ = std::move(source); }
-  // The rows changed: `count` of them now, none selected.
+  // The rows changed: `count` of them now, none selected. The same count only repaints.
   void SetRowCount(int count);
   int RowCount() const { return count_; }
   Row RowAt(int index) const;
@@ -49,6 +49,8 @@ class GridList : public Control {
   // The parent's WM_NOTIFY from this list: true when the list used it, with the answer in `result`.
   bool OnNotify(const NMHDR& header, LRESULT& result);
   std::function<void(int row)> onDoubleClick;
+  // A row became the selected one, by the user or by Select; -1 when none is selected any more.
+  std::function<void(int row)> onSelected;
 
  protected:
   LRESULT OnMessage(const Message& message) override;

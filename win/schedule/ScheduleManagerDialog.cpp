@@ -44,6 +44,12 @@ bool ScheduleManagerDialog::OnInit() {
     return GridList::Row{{std::move(row.kind), std::move(row.time), std::move(row.message)}, row.icon, row.icon >= 7};
   });
   grid_->onDoubleClick = [this](int) { EditSelected(); };
+  grid_->onSelected = [this](int row) {
+    const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
+    selectedRecordId_ = row >= 0 && static_cast<std::size_t>(row) < records.size()
+                            ? records[static_cast<std::size_t>(row)].recordId
+                            : -1;
+  };
   Refill();
   return true;
 }
@@ -73,19 +79,13 @@ void ScheduleManagerDialog::Refresh() {
   }
 }
 
+// The selection follows its record, wherever the change moved it.
 void ScheduleManagerDialog::Refill() {
   stale_ = false;
-  const int selected = SelectedRecordId();
+  const int selected = selectedRecordId_;
   grid_->SetRowCount(static_cast<int>(services_.alarms.list().size()));
   Select(selected);
   SetControlText(Item(IDC_ALARM_FILE), services_.alarms.FilePath());
-}
-
-int ScheduleManagerDialog::SelectedRecordId() const {
-  const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
-  const int row = grid_ ? grid_->Selected() : -1;
-  return row >= 0 && static_cast<std::size_t>(row) < records.size() ? records[static_cast<std::size_t>(row)].recordId
-                                                                    : -1;
 }
 
 void ScheduleManagerDialog::Select(int recordId) {
@@ -102,7 +102,7 @@ void ScheduleManagerDialog::Add() {
 }
 
 void ScheduleManagerDialog::EditSelected() {
-  const int recordId = SelectedRecordId();
+  const int recordId = selectedRecordId_;
   const ScheduleRecord* found = services_.alarms.list().Find(recordId);
   if (!found) return;
   const ScheduleRecord copy = *found;
@@ -112,7 +112,7 @@ void ScheduleManagerDialog::EditSelected() {
 }
 
 void ScheduleManagerDialog::DeleteSelected() {
-  const int recordId = SelectedRecordId();
+  const int recordId = selectedRecordId_;
   const ScheduleRecord* record = services_.alarms.list().Find(recordId);
   if (!record) return;
   const std::string question = DeleteScheduleQuestion(ScheduleRowOf(*record).message);

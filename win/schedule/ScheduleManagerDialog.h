@@ -44,11 +44,11 @@ class ScheduleManagerDialog final : public Dialog {
   void DeleteSelected();
   void Purge();
   void ChooseFile();
-  int SelectedRecordId() const;
   void Select(int recordId);
 
   Services services_;
   WindowPtr<GridList> grid_;
+  int selectedRecordId_ = -1;
   bool stale_ = false;
   bool placed_ = false;
 };
