@@ -1,5 +1,5 @@
 // quillet-data: reads the program's data files for inspection and recovery, writes memo lists and
-// alarm files from their JSON, and converts dates.
+// alarm files from their JSON, converts dates and lists public holidays.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,6 +8,7 @@
 #include "DumpAlarmFile.h"
 #include "DumpDayInfo.h"
 #include "DumpMemoList.h"
+#include "Holidays.h"
 #include "HostClock.h"
 #include "HostFile.h"
 #include "HostTextCodec.h"
@@ -15,6 +16,7 @@
 #include "InputFile.h"
 #include "LunarCommands.h"
 #include "SkinCheck.h"
+#include "lunar/LunarCalendar.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -40,7 +42,10 @@ void PrintUsage() {
       "          Unknown fields, wrong types, text CP949 cannot hold, a leadMinutes outside -1440..44640\n"
       "          and more than 20000 schedules are errors, and OUT is left as it was\n"
       "       quillet-data skin-check FILE | --built-in NAME\n"
-      "  skin-check  what the skin engine builds of a skin file, and every part it skips\n",
+      "  skin-check  what the skin engine builds of a skin file, and every part it skips\n"
+      "       quillet-data holidays YEAR\n"
+      "  holidays  the public holidays of YEAR (1900-2049; none before 1949) with their substitute days,\n"
+      "            one JSON object a line\n",
       stderr);
   std::fputs(quillet::kLunarCommandsUsage, stderr);
 }
@@ -93,6 +98,18 @@ int Convert(quillet::LunarCommandOutput (*command)(const std::vector<std::string
   return output.exitCode;
 }
 
+int Holidays(const std::filesystem::path& word) {
+  const std::string text = word.u8string();
+  const std::optional<int> year = quillet::ParseHolidayYear(text);
+  if (!year) {
+    std::fprintf(stderr, "quillet-data holidays: not a year from %d to %d: \"%s\"\n", quillet::kFirstLunarYear,
+                 quillet::kLastLunarYear, text.c_str());
+    return 1;
+  }
+  Write(quillet::HolidaysJson(*year, *MakeHostTextCodec()), stdout);
+  return 0;
+}
+
 int SkinCheck(const Arguments& arguments) {
   const auto clock = MakeHostClock();
   const auto codec = MakeHostTextCodec();
@@ -117,6 +134,7 @@ int Run(const Arguments& arguments) {
   if ((arguments.size() == 2 || arguments.size() == 3) && arguments[0] == "skin-check") return SkinCheck(arguments);
   if (arguments.size() == 2 && arguments[0] == "dump") return Dump(arguments[1]);
   if (arguments.size() == 3 && arguments[0] == "import") return Import(arguments[1], arguments[2]);
+  if (arguments.size() == 2 && arguments[0] == "holidays") return Holidays(arguments[1]);
   if (!arguments.empty() && arguments[0] == "lunar") return Convert(&quillet::SolarToLunarCommand, arguments);
   if (!arguments.empty() && arguments[0] == "solar") return Convert(&quillet::LunarToSolarCommand, arguments);
   PrintUsage();
