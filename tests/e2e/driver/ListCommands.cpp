@@ -112,7 +112,7 @@ ControlReport ListRows(HWND list) {
   return report;
 }
 
-ControlReport ListSelect(HWND list, int row, bool doubleClick) {
+ControlReport ListSelect(HWND list, int row, const ListClick& click) {
   if (const std::wstring problem = ListViewProblem(list); !problem.empty()) return Failed(problem);
   const LRESULT rows = ItemCount(list);
   if (rows < 0) return Failed(L"the list did not tell its row count");
@@ -132,15 +132,19 @@ ControlReport ListSelect(HWND list, int row, bool doubleClick) {
     return Failed(L"the list did not select row " + std::to_wstring(row));
   if (!Ask(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE, answer))
     return Failed(L"the list did not scroll to row " + std::to_wstring(row));
-  if (!doubleClick) return {{L"selected row " + std::to_wstring(row) + L" of " + Hex(list)}, {}};
+  if (click.count == 0) return {{L"selected row " + std::to_wstring(row) + L" of " + Hex(list)}, {}};
 
-  // A few pixels into the row's icon and first label, which count as the row in every style.
-  RECT bounds{LVIR_SELECTBOUNDS, 0, 0, 0};
+  // A few pixels into the row's icon and first label, which count as the row in every style; or
+  // the middle of one cell.
+  const bool cell = click.column >= 0;
+  RECT bounds{cell ? LVIR_BOUNDS : LVIR_SELECTBOUNDS, cell ? click.column : 0, 0, 0};
   if (!remote.Write(kAfterItem, &bounds, sizeof bounds) ||
-      !AskRemote(list, remote, LVM_GETITEMRECT, static_cast<WPARAM>(row), kAfterItem, answer) || !answer ||
-      !remote.Read(kAfterItem, &bounds, sizeof bounds))
+      !AskRemote(list, remote, cell ? LVM_GETSUBITEMRECT : LVM_GETITEMRECT, static_cast<WPARAM>(row), kAfterItem,
+                 answer) ||
+      !answer || !remote.Read(kAfterItem, &bounds, sizeof bounds))
     return Failed(L"the list did not give the rectangle of row " + std::to_wstring(row));
-  POINT point{bounds.left + (bounds.right - bounds.left < 12 ? (bounds.right - bounds.left) / 2 : 6),
+  POINT point{cell ? (bounds.left + bounds.right) / 2
+                   : bounds.left + (bounds.right - bounds.left < 12 ? (bounds.right - bounds.left) / 2 : 6),
               (bounds.top + bounds.bottom) / 2};
   RECT client{};
   GetClientRect(list, &client);
@@ -152,14 +156,15 @@ ControlReport ListSelect(HWND list, int row, bool doubleClick) {
   if (!SetCursorPos(point.x, point.y) || !GetCursorPos(&cursor) || cursor.x != point.x || cursor.y != point.y)
     return Failed(L"could not move the mouse to " + std::to_wstring(point.x) + L"," + std::to_wstring(point.y));
   INPUT clicks[4] = {};
-  for (int i = 0; i < 4; ++i) {
+  const UINT inputs = static_cast<UINT>(2 * click.count);
+  for (UINT i = 0; i < inputs; ++i) {
     clicks[i].type = INPUT_MOUSE;
     clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
   }
-  if (SendInput(4, clicks, sizeof(INPUT)) != 4)
+  if (SendInput(inputs, clicks, sizeof(INPUT)) != inputs)
     return Failed(L"SendInput failed, error " + std::to_wstring(GetLastError()));
-  return {{L"double-clicked row " + std::to_wstring(row) + L" of " + Hex(list) + L" at " + std::to_wstring(point.x) +
-           L"," + std::to_wstring(point.y)},
+  return {{(click.count == 2 ? L"double-clicked row " : L"clicked row ") + std::to_wstring(row) + L" of " + Hex(list) +
+           L" at " + std::to_wstring(point.x) + L"," + std::to_wstring(point.y)},
           {}};
 }
 

@@ -15,9 +15,15 @@ struct ControlReport {
 // One line per row of a list view: its image index, then each column's text, tab-separated.
 ControlReport ListRows(HWND list);
 
-// Selects and focuses ROW as a click would and scrolls it into view; with doubleClick, then
-// double-clicks it with real mouse input.
-ControlReport ListSelect(HWND list, int row, bool doubleClick);
+// After the selection, real mouse clicks (1 or 2, none for a selection alone) on the row or, for
+// a column of 0 or more, on that cell.
+struct ListClick {
+  int count = 0;
+  int column = -1;
+};
+
+// Selects and focuses ROW as a click would and scrolls it into view, then clicks as `click` says.
+ControlReport ListSelect(HWND list, int row, const ListClick& click);
 
 // Selects item INDEX of a combo box or list box and tells the parent, as a user's choice would.
 ControlReport SelectItem(HWND control, int index);

@@ -64,6 +64,7 @@ constexpr const char* kUsageText =
     "                                   parent\n"
     "  list-rows TITLE CONTROLID        each row of a list view: image index, then the columns' texts,\n"
     "                                   tab-separated (tabs and line breaks in them as \\t, \\n, \\r)\n"
+    "  list-click TITLE CONTROLID ROW COLUMN  select a row of a list view, then click one of its cells\n"
     "  list-select TITLE CONTROLID ROW [double]  select and focus a row of a list view as a click\n"
     "                                   would; with double, then double-click it with the mouse\n"
     "  text TITLE                       print the text of a window of any process\n"
@@ -160,9 +161,30 @@ struct Collector {
   std::vector<HWND> found;
 };
 
+// A control of a window: its own child, or the visible one of that id on a child page (dialogs
+// whose pages are child dialogs share ids such as IDOK between their pages).
+HWND ControlOf(HWND window, int id) {
+  HWND direct = GetDlgItem(window, id);
+  if (direct && IsWindowVisible(direct)) return direct;
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(param);
+        if (GetDlgCtrlID(child) != wanted->id || !IsWindowVisible(child)) return TRUE;
+        wanted->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found ? search.found : direct;
+}
+
 bool Matches(HWND hwnd, const WindowQuery& query) {
   if (query.visibleOnly && !IsWindowVisible(hwnd)) return false;
-  if (query.controlId >= 0 && !GetDlgItem(hwnd, query.controlId)) return false;
+  if (query.controlId >= 0 && !ControlOf(hwnd, query.controlId)) return false;
   return true;
 }
 
@@ -366,7 +388,7 @@ int DialogText(const std::wstring& title, int controlId, unsigned long long seco
                            : L"no visible window titled \"" + title + L"\" after " + std::to_wstring(seconds) +
                                  L" s");
   }
-  const auto text = ControlText(GetDlgItem(dialog, controlId));
+  const auto text = ControlText(ControlOf(dialog, controlId));
   if (!text) return Fail(L"control " + std::to_wstring(controlId) + L" did not answer WM_GETTEXT");
   return Succeed(*text);
 }
@@ -380,12 +402,12 @@ int Click(const std::wstring& title, int controlId, const std::wstring& mode) {
   if (mode != L"auto" && mode != L"bm" && mode != L"command") return Usage(L"click mode must be auto, bm or command");
   HWND dialog = FindTarget({title, true, controlId});
   if (!dialog) return Fail(L"no visible window \"" + title + L"\" with control " + std::to_wstring(controlId));
-  HWND control = GetDlgItem(dialog, controlId);
+  HWND control = ControlOf(dialog, controlId);
   if (!IsWindowVisible(control) || !IsWindowEnabled(control))
     return Fail(L"control " + std::to_wstring(controlId) + L" is hidden or disabled");
   const bool useBmClick = mode == L"bm" || (mode == L"auto" && IsButton(control));
   const BOOL posted = useBmClick ? PostMessageW(control, BM_CLICK, 0, 0)
-                                 : PostMessageW(dialog, WM_COMMAND,
+                                 : PostMessageW(GetParent(control), WM_COMMAND,
                                                 MAKEWPARAM(static_cast<WORD>(controlId), BN_CLICKED),
                                                 reinterpret_cast<LPARAM>(control));
   if (!posted) return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
@@ -578,7 +600,7 @@ int SetText(const std::wstring& title, int controlId, const std::wstring& text) 
   HWND dialog = FindTarget({title, true, controlId});
   if (!dialog) return Fail(L"no visible window \"" + title + L"\" with control " + std::to_wstring(controlId));
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+  if (!SendMessageTimeoutW(ControlOf(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                            SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result) ||
       !result)
     return Fail(L"control " + std::to_wstring(controlId) + L" did not take the text");
@@ -837,21 +859,25 @@ int Run(const std::vector<std::wstring>& args) {
     if (wrongCount(3) || !number(2) || *number(2) > 0xffff) return Usage(L"set-text TITLE CONTROLID TEXT");
     return SetText(args[1], static_cast<int>(*number(2)), args[3]);
   }
-  if (command == L"list-rows" || command == L"list-select" || command == L"select") {
-    const bool rows = command == L"list-rows", select = command == L"select";
+  if (command == L"list-rows" || command == L"list-select" || command == L"select" || command == L"list-click") {
+    const bool rows = command == L"list-rows", select = command == L"select", cell = command == L"list-click";
     const bool twice = command == L"list-select" && count == 4 && args[4] == L"double";
-    if (count != (rows ? 2u : twice ? 4u : 3u) || !number(2) || *number(2) > 0xffff ||
-        (!rows && (!number(3) || *number(3) > 0x7fffffff)))
+    if (count != (rows ? 2u : twice || cell ? 4u : 3u) || !number(2) || *number(2) > 0xffff ||
+        (!rows && (!number(3) || *number(3) > 0x7fffffff)) || (cell && (!number(4) || *number(4) > 0xff)))
       return Usage(rows     ? L"list-rows TITLE CONTROLID"
                    : select ? L"select TITLE CONTROLID INDEX"
+                   : cell   ? L"list-click TITLE CONTROLID ROW COLUMN"
                             : L"list-select TITLE CONTROLID ROW [double]");
     const int id = static_cast<int>(*number(2));
     HWND dialog = FindTarget({args[1], true, id});
     if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + std::to_wstring(id));
-    HWND control = GetDlgItem(dialog, id);
+    HWND control = ControlOf(dialog, id);
     const int index = rows ? 0 : static_cast<int>(*number(3));
     const ControlReport report =
-        rows ? ListRows(control) : select ? SelectItem(control, index) : ListSelect(control, index, twice);
+        rows     ? ListRows(control)
+        : select ? SelectItem(control, index)
+                 : ListSelect(control, index,
+                              cell ? ListClick{1, static_cast<int>(*number(4))} : ListClick{twice ? 2 : 0, -1});
     if (!report.failure.empty()) return Fail(report.failure);
     for (const std::wstring& line : report.lines) Print(stdout, line);
     return kOk;
