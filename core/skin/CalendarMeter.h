@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -41,7 +42,19 @@ class CalendarMeter final : public Meter {
  protected:
   void ConfigureType(const SkinSection& section, MeterContext& context) override;
   void UpdateFrom(const Measure& measure) override;
+  void UpdateUnbound() override;
   void DrawType(Canvas& canvas) const override;
+
+ private:
+  struct Parts;
+  // The shown month from today, Offset and the navigation offset, which stops at the table's ends.
+  void Refresh();
+  // Calls visit(day, x, y) for the cells in order until it returns false.
+  template <typename Visit>
+  void WalkCells(Visit visit) const;
+  CalendarCell CellFor(int day, long long x, long long y) const;
+
+  std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace quillet

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "geometry/Saturate.h"
+#include "skin/CalendarMeter.h"
 #include "skin/Measure.h"
 #include "skin/Meters.h"
 #include "skin/SkinFile.h"
@@ -51,7 +52,11 @@ void Meter::Configure(const SkinSection& section, MeterContext& context) {
 bool Meter::Update() {
   if (++updateCounter_ < updateDivider_) return false;
   updateCounter_ = 0;
-  if (measure_) UpdateFrom(*measure_);
+  if (measure_) {
+    UpdateFrom(*measure_);
+  } else {
+    UpdateUnbound();
+  }
   return true;
 }
 
@@ -109,6 +114,7 @@ std::unique_ptr<Meter> MakeMeter(const std::string& drawType) {
   if (drawType == "ROTATOR") return std::make_unique<RotatorMeter>();
   if (drawType == "BUTTON") return std::make_unique<ButtonMeter>();
   if (drawType == "FRAMEIMAGE") return std::make_unique<FrameImageMeter>();
+  if (drawType == "CALENDAR") return std::make_unique<CalendarMeter>();
   return nullptr;
 }
 

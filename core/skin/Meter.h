@@ -7,6 +7,8 @@
 
 namespace quillet {
 
+class CalendarDays;
+class Clock;
 class Measure;
 class SkinSection;
 
@@ -15,10 +17,13 @@ enum class MeterType {
   Calendar = 9, Schedule = 10, Launcher = 11,
 };
 
-// What meters need while they are configured: where the skin's files are and how to load pictures.
+// What meters need while they are configured: where the skin's files are and how to load pictures,
+// and for the calendar "now" and the window's day data (both must outlive the meters).
 struct MeterContext {
   ImageLoader& images;
   std::string folder;  // the skin file's folder, ending with a backslash; "" for skins from text
+  const Clock* clock = nullptr;
+  const CalendarDays* calendarDays = nullptr;
 };
 
 // One drawing element of a skin. Each tick the window updates it from its measure, then draws it.
@@ -44,10 +49,17 @@ class Meter {
   int Width() const { return hidden_ ? 0 : width_; }
   int Height() const { return hidden_ ? 0 : height_; }
   bool HitTest(int x, int y) const;
+  // For meters that place a child anew before each draw.
+  void MoveTo(int x, int y) {
+    x_ = x;
+    y_ = y;
+  }
 
  protected:
   virtual void ConfigureType(const SkinSection& section, MeterContext& context) = 0;
   virtual void UpdateFrom(const Measure& measure) = 0;
+  // The update of a tick without a bound measure; most meters then keep their value.
+  virtual void UpdateUnbound() {}
   virtual void DrawType(Canvas& canvas) const = 0;
 
   // The picture of ImageName (relative to the skin folder) or ImageID; the meter's size follows it

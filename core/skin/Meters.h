@@ -46,6 +46,8 @@ struct CellIndexRule {
 class FrameImageMeter final : public Meter {
  public:
   FrameImageMeter() : Meter(MeterType::FrameImage) {}
+  // For composite meters, which choose the frame themselves.
+  void SetFrame(long long frame) { frame_ = frame; }
 
  private:
   void ConfigureType(const SkinSection& section, MeterContext& context) override;
@@ -62,6 +64,8 @@ class FrameImageMeter final : public Meter {
 class NumImageMeter final : public Meter {
  public:
   NumImageMeter() : Meter(MeterType::NumImage) {}
+  // For composite meters, which choose the number themselves.
+  void SetNumber(long long number) { number_ = number; }
 
  private:
   void ConfigureType(const SkinSection& section, MeterContext& context) override;

@@ -46,7 +46,7 @@ bool ReadBackground(const SkinSection& section, const SkinBuildContext& context,
 std::optional<BuiltSkin> BuildSkin(const SkinFile& file, const SkinBuildContext& context, SkinIssues* issues) {
   BuiltSkin skin;
   skin.updateInterval = context.updateInterval;
-  MeterContext meterContext{context.images, context.folder};
+  MeterContext meterContext{context.images, context.folder, &context.clock, context.calendarDays};
   bool backgroundRead = false;
   for (const SkinSection& section : file.sections()) {
     if (section.name() == "Background") {

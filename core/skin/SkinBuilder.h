@@ -11,6 +11,7 @@
 
 namespace quillet {
 
+class CalendarDays;
 class Clock;
 
 // A skin ready to draw: its measures and meters in section order, bound by name.
@@ -31,6 +32,7 @@ struct SkinBuildContext {
   std::string folder;                   // the skin file's folder with a backslash; "" for built-in skins
   std::optional<int> backgroundResource;  // a PNG resource that replaces the Background key
   int updateInterval = 1000;            // kept when the skin names none
+  const CalendarDays* calendarDays = nullptr;  // the calendar window's day data; none elsewhere
 };
 
 // Nothing when the background cannot be loaded: the window then falls back to its built-in skin.
