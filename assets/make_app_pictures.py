@@ -1,9 +1,17 @@
 #!/usr/bin/python3
-"""Draws the program icon, the About box background and its close button.
+"""Draws the program icon, the About box background and its close button, and
+the day dialog's page buttons and its list rows' edit and delete pictures.
 
 Run with Debian's /usr/bin/python3 (python3-pil). No arguments; writes into
 assets/app/ beside this script and prints each file it wrote. The output is
 byte-for-byte the same on every run.
+
+The day dialog's pictures are 24-bit BMP files keyed on magenta (255, 0, 255)
+for TransparentBlt:
+  day_page_info.bmp, day_page_schedule.bmp, day_page_anniversary.bmp
+      132 x 22: two 66 x 22 frames side by side, 0 normal and 1 selected.
+  day_item_actions.bmp
+      63 x 8: three 21 x 8 cells, 0 edit, 1 delete, 2 blank.
 """
 
 import io
@@ -15,8 +23,8 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 import sys  # noqa: E402
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import (NANUM, ROOT, PreviewSheet, enlarged, gradient, on_checker,  # noqa: E402
-                     on_colour, paint, png_bytes, write_files)
+from drawing import (NANUM, ROOT, PreviewSheet, blend, enlarged, gradient, keyed_bmp24,  # noqa: E402
+                     on_checker, on_colour, paint, pixel_art, png_bytes, rrect, write_files)
 
 OUT = os.path.join(ROOT, "assets", "app")
 
@@ -473,6 +481,166 @@ def close_strip():
     return strip
 
 
+# ---------------------------------------------------------------- day dialog
+
+PAGE_W, PAGE_H = 66, 22
+FACE = (240, 240, 240)           # COLOR_BTNFACE, which the rounded corners fade into
+PAGE_INK = (70, 62, 54)
+PAGE_INK_SELECTED = (72, 44, 10)
+
+ICON_COLOURS = {
+    "K": (46, 38, 30),
+    "Y": PAPER_TOP, "S": STRIP_TOP, "E": EDGE,
+    "W": (255, 252, 244), "e": (214, 200, 176),
+    "T": VANE_LIGHT, "q": VANE_DARK,
+    "C": (232, 112, 88), "c": (196, 82, 60), "w": (255, 214, 200),
+}
+
+# Twelve by twelve, drawn pixel by pixel so they stay sharp beside the label.
+PAGE_ICONS = {
+    # 정리: the day's memo of anniversaries and schedules.
+    "info": [
+        "............",
+        ".KKKKKKKKKK.",
+        ".KSSSSSSSSK.",
+        ".KEEEEEEEEK.",
+        ".KYYYYYYYYK.",
+        ".KYKKKKKKYK.",
+        ".KYYYYYYYYK.",
+        ".KYKKKKKKYK.",
+        ".KYYYYYYYYK.",
+        ".KYKKKKYYYK.",
+        ".KYYYYYYYYK.",
+        ".KKKKKKKKKK.",
+    ],
+    # 일정 추가: a calendar page with a plus.
+    "schedule": [
+        "..K....K....",
+        "KKKKKKKKKK..",
+        "KCCCCCCCCK..",
+        "KCCCCCCCCK..",
+        "KKKKKKKKKK..",
+        "KWWWWWWqqq..",
+        "KWeWeWWqTq..",
+        "KWWWWqqqTqqq",
+        "KWeWeqTTTTTq",
+        "KWWWWqqqTqqq",
+        "KKKKKKKqTq..",
+        ".......qqq..",
+    ],
+    # 기념일: a heart.
+    "anniversary": [
+        "............",
+        ".KKK...KKK..",
+        "KCCCK.KCCCK.",
+        "KCwCCKCCCCK.",
+        "KCCCCCCCCCK.",
+        "KCCCCCCCCcK.",
+        ".KCCCCCCcK..",
+        "..KCCCCcK...",
+        "...KCCcK....",
+        "....KcK.....",
+        ".....K......",
+        "............",
+    ],
+}
+
+PAGES = [("info", "정리"), ("schedule", "일정 추가"), ("anniversary", "기념일")]
+
+
+def settled(im, face=FACE, cutoff=32):
+    """Fully opaque or fully clear, for a magenta key: half-covered pixels are
+    mixed with the dialog face they would have been drawn on."""
+    out = Image.new("RGBA", im.size, (0, 0, 0, 0))
+    src, dst = im.load(), out.load()
+    for y in range(im.height):
+        for x in range(im.width):
+            r, g, b, a = src[x, y]
+            if a >= cutoff:
+                t = a / 255
+                dst[x, y] = blend(face, (r, g, b), t) + (255,)
+    return out
+
+
+def page_frame(kind, label, selected):
+    S = 4
+    w, h = PAGE_W * S, PAGE_H * S
+    img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    outer = rrect((w, h), (0, 0, w, h), 4 * S)
+    inner = rrect((w, h), (S, S, w - S, h - S), 3 * S)
+    if selected:
+        paint(img, outer, EDGE)
+        paint(img, inner, gradient((w, h), (255, 214, 110), STRIP_BOTTOM))
+        # A darker top edge inside: the selected page reads as pressed in.
+        lip = ImageChops.subtract(inner, inner.transform(inner.size, Image.AFFINE,
+                                                         (1, 0, 0, 0, 1, -S)))
+        paint(img, lip, EDGE, 0.45)
+    else:
+        paint(img, outer, (186, 172, 150))
+        paint(img, inner, gradient((w, h), (255, 253, 248), (238, 232, 220)))
+        lip = ImageChops.subtract(inner, inner.transform(inner.size, Image.AFFINE,
+                                                         (1, 0, 0, 0, 1, -S)))
+        paint(img, lip, (255, 255, 255), 0.9)
+    img = img.resize((PAGE_W, PAGE_H), Image.BOX)
+
+    icon = pixel_art(PAGE_ICONS[kind], ICON_COLOURS)
+    icon = icon.crop(icon.getbbox())  # centred by its ink, not by its grid
+    face = font(NANUM + ("NanumGothicBold.ttf" if selected else "NanumGothic.ttf"), 11)
+    d = ImageDraw.Draw(img)
+    l, t, r, b = d.textbbox((0, 0), label, font=face, anchor="ls")
+    gap = 3
+    total = icon.width + gap + (r - l)
+    x0 = (PAGE_W - total) // 2
+    dy = 1 if selected else 0
+    img.alpha_composite(icon, (x0, (PAGE_H - icon.height) // 2 + dy))
+    ink = PAGE_INK_SELECTED if selected else PAGE_INK
+    d.text((x0 + icon.width + gap - l, 15 + dy), label, font=face, fill=ink + (255,), anchor="ls")
+    return settled(img)
+
+
+def page_button(kind, label):
+    """Frames side by side: 0 normal, 1 selected."""
+    strip = Image.new("RGBA", (PAGE_W * 2, PAGE_H), (0, 0, 0, 0))
+    for i in range(2):
+        strip.paste(page_frame(kind, label, i == 1), (i * PAGE_W, 0))
+    return strip
+
+
+ACTION_CELL = (21, 8)
+ACTION_COLOURS = {"K": (46, 38, 30), "S": STRIP_TOP, "Y": PAPER_TOP, "C": (232, 112, 88),
+                  "R": (204, 58, 46)}
+PENCIL = [
+    "......KK",
+    ".....KCK",
+    "....KSKK",
+    "...KSSK.",
+    "..KSSK..",
+    ".KYSK...",
+    ".KKK....",
+    "K.......",
+]
+CROSS = [
+    "RR...RR",
+    "RRR.RRR",
+    ".RRRRR.",
+    "..RRR..",
+    ".RRRRR.",
+    "RRR.RRR",
+    "RR...RR",
+]
+
+
+def action_strip():
+    """Cells 0 edit, 1 delete, 2 blank (all key)."""
+    w, h = ACTION_CELL
+    strip = Image.new("RGBA", (w * 3, h), (0, 0, 0, 0))
+    pencil = pixel_art(PENCIL, ACTION_COLOURS)
+    cross = pixel_art(CROSS, ACTION_COLOURS)
+    strip.alpha_composite(pencil, ((w - pencil.width) // 2, 0))
+    strip.alpha_composite(cross, (w + (w - cross.width + 1) // 2, 1))
+    return strip
+
+
 # ---------------------------------------------------------------- preview
 
 def font(path, size):
@@ -499,9 +667,9 @@ def about_with_text(bg, close, state):
     return im
 
 
-def preview(icons, bg, close):
+def preview(icons, bg, close, pages, actions):
     W = 1200
-    sheet = PreviewSheet(W, 2400)
+    sheet = PreviewSheet(W, 3400)
 
     sheet.label("Icon 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light, dark and blue")
     for bgc in ((255, 255, 255), (32, 32, 36), (0, 90, 158)):
@@ -545,7 +713,55 @@ def preview(icons, bg, close):
         row.paste(c, (st * 33, 0))
     sheet.place(enlarged(row, 8), (60 + strip8.width + 24, sheet.y))
     sheet.y += 17 * 8 + 16
+
+    day_pictures(sheet, pages, actions)
     return sheet.finished()
+
+
+def keyed(im):
+    """im as the program blits it: magenta shows where the key lets the background through."""
+    return on_colour(im, (255, 0, 255))
+
+
+def day_pictures(sheet, pages, actions):
+    small = font(NANUM + "NanumGothic.ttf", 12)
+    sheet.label("Day dialog page buttons at 1x (normal, selected) as files on magenta, and in a "
+                "row on the dialog face with each one selected in turn")
+    x = 16
+    for im in pages:
+        sheet.place(keyed(im), (x, sheet.y))
+        x += im.width + 12
+    sheet.y += PAGE_H + 8
+    for chosen in range(3):
+        row = Image.new("RGBA", (3 * (PAGE_W + 4) + 8, PAGE_H + 8), FACE + (255,))
+        for i, im in enumerate(pages):
+            frame = 1 if i == chosen else 0
+            row.alpha_composite(im.crop((frame * PAGE_W, 0, (frame + 1) * PAGE_W, PAGE_H)),
+                                (4 + i * (PAGE_W + 4), 4))
+        sheet.place(row, (16 + chosen * (row.width + 12), sheet.y))
+    sheet.y += PAGE_H + 16
+
+    sheet.label("The page buttons at 4x (nearest) on magenta")
+    for k, im in enumerate(pages):
+        big = enlarged(keyed(im), 4)
+        sheet.place(big, (16 + (k % 2) * (big.width + 16), sheet.y + (k // 2) * (big.height + 8)))
+    sheet.y += 2 * (PAGE_H * 4 + 8) + 8
+
+    sheet.label("day_item_actions.bmp (edit, delete, blank) at 1x and 8x on magenta, and in list "
+                "rows on white and on the selection blue")
+    sheet.place(keyed(actions), (16, sheet.y))
+    sheet.place(enlarged(keyed(actions), 8), (100, sheet.y))
+    y = sheet.y + ACTION_CELL[1] * 8 + 12
+    for n, (bg, ink) in enumerate((((255, 255, 255), (0, 0, 0)), ((51, 153, 255), (255, 255, 255)))):
+        row = Image.new("RGBA", (260, 18), bg + (255,))
+        d = ImageDraw.Draw(row)
+        d.text((6, 14), "3월 15일 엄마 생신", font=small, fill=ink + (255,), anchor="ls")
+        for cell in range(3):
+            row.alpha_composite(actions.crop((cell * 21, 0, cell * 21 + 21, 8)),
+                                (260 - 3 * 21 + cell * 21 - 4, 5))
+        sheet.place(row, (16, y + n * 18))
+        sheet.place(enlarged(row, 3), (300, y + n * 56))
+    sheet.y = y + 2 * 56 + 8
 
 
 # ---------------------------------------------------------------- main
@@ -557,11 +773,15 @@ def main():
     close = close_strip()
     buf = io.BytesIO()
     bg.save(buf, "BMP")
+    pages = [page_button(kind, label) for kind, label in PAGES]
+    actions = action_strip()
     write_files(OUT, [
         ("quillet.ico", ico_bytes(icons)),
         ("about_background.bmp", buf.getvalue()),
         ("about_close.bmp", bmp32_premultiplied(close)),
-        ("preview.png", png_bytes(preview(icons, bg, close))),
+    ] + [("day_page_%s.bmp" % kind, keyed_bmp24(im)) for (kind, _), im in zip(PAGES, pages)] + [
+        ("day_item_actions.bmp", keyed_bmp24(actions)),
+        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions))),
     ])
 
 
