@@ -1,6 +1,7 @@
 #include "app/DesktopWidgets.h"
 
 #include "app/MemoBoard.h"
+#include "calendar/DayInfoStore.h"
 #include "framework/ProgramMessageBox.h"
 #include "settings/SettingsStore.h"
 
@@ -44,6 +45,32 @@ void DesktopWidgets::CreateClock() {
   }
 }
 
+void DesktopWidgets::CreateCalendar() {
+  if (services_.platformLevel < 2 || calendar_) return;
+  Settings& values = services_.settings.values();
+  CalendarSettings& settings = values.calendar;
+  WindowPtr<CalendarWindow> calendar(new CalendarWindow(WidgetServices(), settings, values.calendarSkinFolder,
+                                                        DayInfoPath(services_.settings.Environment().programFolder),
+                                                        services_.calendarHost));
+  if (!calendar->Create()) return;
+  const Point checked = calendar->CheckedPosition(settings.position, services_.memos.NewMemoPlace());
+  if (checked.x != settings.position.x || checked.y != settings.position.y) {
+    SetWindowPos(calendar->hwnd(), nullptr, checked.x, checked.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    settings.position = checked;
+  }
+  calendar->ClearModified();
+  calendar_ = std::move(calendar);
+  if (settings.autoStart != 0) calendar_->FadeIn();
+}
+
+void DesktopWidgets::ShowCalendar() {
+  if (services_.platformLevel < 2) {
+    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
+    return;
+  }
+  if (calendar_) calendar_->FadeIn();
+}
+
 void DesktopWidgets::ShowClock() {
   if (services_.platformLevel < 2) {
     ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
@@ -62,10 +89,12 @@ void DesktopWidgets::SaveMovedPositions() {
 
 void DesktopWidgets::StoreStates() {
   if (clock_) clock_->StoreState();
+  if (calendar_) calendar_->StoreState();
 }
 
 void DesktopWidgets::CloseAll() {
   StoreStates();
+  calendar_.reset();
   clock_.reset();
 }
 
@@ -76,7 +105,8 @@ void DesktopWidgets::SaveSettings() {
 
 std::vector<Rect> DesktopWidgets::Places(HWND except) const {
   std::vector<Rect> places;
-  for (const SkinWindow* widget : {static_cast<const SkinWindow*>(clock_.get())}) {
+  for (const SkinWindow* widget :
+       {static_cast<const SkinWindow*>(clock_.get()), static_cast<const SkinWindow*>(calendar_.get())}) {
     if (widget && widget->hwnd() != except && IsWindowVisible(widget->hwnd())) places.push_back(widget->GetPanelRect());
   }
   return places;
@@ -88,7 +118,7 @@ PanelNeighbours DesktopWidgets::Neighbours(const DesktopPanel& panel) const {
 
 void DesktopWidgets::ArrangePanel(DesktopPanel& panel) { services_.memos.ArrangePanel(panel); }
 
-// Only the clock exists yet, and it hides instead.
+// The clock and the calendar hide instead.
 void DesktopWidgets::DestroyWidget(SkinWindow&) {}
 
 }  // namespace quillet::win

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/WindowBase.h"
+#include "widgets/CalendarWindow.h"
 #include "widgets/ClockWindow.h"
 
 namespace quillet {
@@ -35,6 +36,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
     std::function<void(const LocalMinute&)> onMinute;
     std::function<void(const LocalMinute&)> onDayChanged;
     std::function<void(SkinCommand)> runSetupCommand;  // the skins' "<…_SETUP>" and "<ADD_ALARM>"
+    CalendarHost& calendarHost;
   };
   explicit DesktopWidgets(const Services& services);
   ~DesktopWidgets();
@@ -47,6 +49,13 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   // "시계 보기": for "HotKeyClockViewTime" seconds, or for good in view mode 0.
   void ShowClock();
   ClockWindow* clock() { return clock_.get(); }
+  // Start-up: the calendar at its saved place, shown when "AutoStart" is on. Nothing below
+  // platform level 2.
+  void CreateCalendar();
+  // "달력 보기": shown for good.
+  void ShowCalendar();
+  CalendarWindow* calendar() { return calendar_.get(); }
+  const CalendarWindow* calendar() const { return calendar_.get(); }
   // The end of the frame's periodic save: a moved clock writes its position.
   void SaveMovedPositions();
   // Every widget's state into the working values, before any full save.
@@ -74,6 +83,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
 
   Services services_;
   WindowPtr<ClockWindow> clock_;
+  WindowPtr<CalendarWindow> calendar_;
 };
 
 }  // namespace quillet::win

@@ -53,6 +53,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
   commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
   commands_.On(ID_SCHEDULES, [this] { OpenScheduleManager(); });
+  commands_.On(ID_SHOW_CALENDAR, [this] {
+    if (widgets_) widgets_->ShowCalendar();
+  });
   commands_.On(ID_SHOW_CLOCK, [this] {
     if (widgets_) widgets_->ShowClock();
   });
@@ -100,19 +103,24 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
       hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
       services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
       [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); },
-      [this](SkinCommand command) { RunSetupCommand(command); }});
+      [this](SkinCommand command) { RunSetupCommand(command); }, *this});
   widgets_->CreateClock();
   alarms_ = std::make_unique<AlarmScheduler>(AlarmScheduler::Services{
       hwnd(), services_.settings, services_.files, services_.codec, services_.clock,
       [this] { return widgets_->WidgetServices(); },
       [this](const std::string& contentFile) { return memos_->FindByContentFile(contentFile); },
       [this] { return widgets_->clock(); }, [this] { RefreshScheduleViews(); }});
-  if (alarms_->StartUp() == AlarmScheduler::StartUpLoad::TooMany) OpenScheduleManager();
-  tray_->Update();
+  const bool tooMany = alarms_->StartUp() == AlarmScheduler::StartUpLoad::TooMany;
+  widgets_->CreateCalendar();
+  const LocalMinute now = ToLocalMinute(services_.clock.Now());
+  dayDone_ = now.Code();  // today's anniversaries are announced here, not again at the first tick
+  CheckAnniversaries(now);
+  if (tooMany) OpenScheduleManager();
+  tray_->Update(TrayDay());
 }
 
-// "LeftBtnClickRun": what a left click on the tray icon does. The calendar, preferences and
-// groups dialog (4, 5, 7) come with their windows.
+// "LeftBtnClickRun": what a left click on the tray icon does. The preferences and the groups
+// dialog (5, 7) come with their windows.
 void MainFrame::OnTrayLeftClick() {
   switch (services_.settings.values().general.leftBtnClickRun) {
     case 0:
@@ -126,6 +134,9 @@ void MainFrame::OnTrayLeftClick() {
       break;
     case 3:
       if (widgets_ && widgets_->clock()) widgets_->ShowClock();
+      break;
+    case 4:
+      if (widgets_) widgets_->ShowCalendar();
       break;
     case 6:
       PostMessageW(hwnd(), WM_COMMAND, ID_FIND_MEMOS, 0);
@@ -175,11 +186,13 @@ void MainFrame::OnMinute(const LocalMinute& now) {
   if (alarms_) alarms_->OnMinute(now);
 }
 
-// The calendar, its anniversaries and the schedule view join this when they exist.
+// The schedule view joins this when it exists.
 void MainFrame::OnDayChanged(const LocalMinute& now) {
   if (now.Code() == dayDone_) return;
   dayDone_ = now.Code();
-  tray_->Update();
+  if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
+  CheckAnniversaries(now);
+  tray_->Update(TrayDay());
 }
 
 void MainFrame::OnBroadcast(WPARAM request) {

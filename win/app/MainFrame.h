@@ -29,7 +29,7 @@ constexpr const wchar_t* kMainFrameTitle = L"Quillet Program";
 
 // The program's invisible hub: it never shows itself, owns the memos of the current group and
 // routes the program-wide commands and messages.
-class MainFrame final : public Window {
+class MainFrame final : public Window, private CalendarHost {
  public:
   struct Services {
     HINSTANCE instance;
@@ -79,6 +79,16 @@ class MainFrame final : public Window {
   void RefreshScheduleViews();
   void RunSetupCommand(SkinCommand command);
 
+  // The calendar's part (MainFrameCalendar.cpp).
+  const ScheduleList& Schedules() const override;
+  void OpenDayDialog(const CivilDate& date, int wanted) override;
+  void OpenCalendarSettings() override {}  // with the preferences
+  void SaveCalendarSettings() override;
+  // Today's anniversaries announced ("MemorialDayCheck"), at start-up and on a new day.
+  void CheckAnniversaries(const LocalMinute& now);
+  // Today for the tray icon, while there is a calendar.
+  std::optional<TrayIcon::Day> TrayDay() const;
+
   Services services_;
   CommandTable commands_;
   std::unique_ptr<MemoBoard> memos_;  // from the start-up sequence on
@@ -89,6 +99,7 @@ class MainFrame final : public Window {
   MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;
   std::int64_t dayDone_ = 0;  // the DateCode of the last day change
+  bool dayDialogOpen_ = false;
 };
 
 }  // namespace quillet::win

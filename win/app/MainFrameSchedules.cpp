@@ -29,8 +29,9 @@ void MainFrame::OpenScheduleManager() {
     return;
   }
   if (!scheduleManager_) {
-    // The calendar joins "확인"'s redraw when it exists.
-    scheduleManager_ = ScheduleManagerDialog::Make(hwnd(), {ScheduleServices(), *alarms_, nullptr});
+    scheduleManager_ = ScheduleManagerDialog::Make(hwnd(), {ScheduleServices(), *alarms_, [this] {
+                                                      if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
+                                                    }});
     if (!scheduleManager_) return;
   }
   scheduleManager_->Present();
@@ -66,9 +67,11 @@ void MainFrame::RegisterMemoSchedule(HWND memo) {
   }
 }
 
-// The calendar and the schedule view join this when they exist.
+// The schedule view joins this when it exists.
 void MainFrame::RefreshScheduleViews() {
   if (scheduleManager_) scheduleManager_->Refresh();
+  if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
+  if (tray_) tray_->Update(TrayDay());
 }
 
 void MainFrame::RunSetupCommand(SkinCommand command) {

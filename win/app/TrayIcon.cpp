@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 #include "resources/resource.h"
 
 namespace quillet::win {
@@ -9,6 +11,51 @@ namespace quillet::win {
 namespace {
 
 constexpr UINT kIconId = IDI_QUILLET;
+constexpr int kDayIconSize = 16;
+constexpr COLORREF kSundayText = RGB(255, 0, 0);
+constexpr COLORREF kSaturdayText = RGB(0x3C, 0x3C, 0xFF);
+constexpr COLORREF kDayText = RGB(0x32, 0x32, 0x32);
+constexpr COLORREF kHolidayFrame = RGB(0xFF, 0x60, 0x60);
+
+// A small calendar page with the day's number, framed on a holiday.
+HICON DrawDayIcon(const TrayIcon::Day& today) {
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP colour = CreateCompatibleBitmap(screen, kDayIconSize, kDayIconSize);
+  const HBITMAP mask = CreateBitmap(kDayIconSize, kDayIconSize, 1, 1, nullptr);
+  const HGDIOBJ oldBitmap = SelectObject(dc, colour);
+  const RECT page{0, 0, kDayIconSize, kDayIconSize};
+  const HBRUSH paper = CreateSolidBrush(RGB(252, 252, 248));
+  FillRect(dc, &page, paper);
+  DeleteObject(paper);
+  const RECT band{0, 0, kDayIconSize, 3};
+  const HBRUSH top = CreateSolidBrush(RGB(214, 64, 64));
+  FillRect(dc, &band, top);
+  DeleteObject(top);
+  const HBRUSH frame = CreateSolidBrush(today.holiday ? kHolidayFrame : RGB(150, 150, 150));
+  FrameRect(dc, &page, frame);
+  DeleteObject(frame);
+  const HFONT font = CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, today.weekday == 0 ? kSundayText : today.weekday == 6 ? kSaturdayText : kDayText);
+  RECT digits{0, 2, kDayIconSize, kDayIconSize};
+  const std::wstring number = std::to_wstring(today.day);
+  DrawTextW(dc, number.c_str(), -1, &digits, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  SelectObject(dc, mask);
+  PatBlt(dc, 0, 0, kDayIconSize, kDayIconSize, BLACKNESS);  // every pixel opaque
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  ICONINFO info{TRUE, 0, 0, mask, colour};
+  const HICON icon = CreateIconIndirect(&info);
+  DeleteObject(colour);
+  DeleteObject(mask);
+  return icon;
+}
 
 }  // namespace
 
@@ -20,6 +67,7 @@ TrayIcon::TrayIcon(HWND frame, HINSTANCE instance)
 TrayIcon::~TrayIcon() {
   Show(false);
   if (icon_) DestroyIcon(icon_);
+  if (dayIcon_) DestroyIcon(dayIcon_);
 }
 
 bool TrayIcon::Notify(DWORD action) {
@@ -29,7 +77,7 @@ bool TrayIcon::Notify(DWORD action) {
   data.uID = kIconId;
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data.uCallbackMessage = kTrayMessage;
-  data.hIcon = icon_;
+  data.hIcon = Current();
   lstrcpynW(data.szTip, L"Quillet", ARRAYSIZE(data.szTip));
   return Shell_NotifyIconW(action, &data) != FALSE;
 }
@@ -41,8 +89,11 @@ void TrayIcon::Show(bool shown) {
   Notify(shown ? NIM_ADD : NIM_DELETE);
 }
 
-void TrayIcon::Update() {
+void TrayIcon::Update(const std::optional<Day>& today) {
+  const HICON previous = dayIcon_;
+  dayIcon_ = today ? DrawDayIcon(*today) : nullptr;
   if (shown_) Notify(NIM_MODIFY);
+  if (previous) DestroyIcon(previous);
 }
 
 void TrayIcon::Restore() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/WinApi.h"
 
 namespace quillet::win {
@@ -17,16 +19,25 @@ class TrayIcon {
 
   // "ShowTrayIcon": added when switched on, removed when switched off.
   void Show(bool shown);
-  // The icon drawn again (after start-up and every day change).
-  void Update();
+  // Today as the icon shows it while there is a calendar.
+  struct Day {
+    int day = 1;
+    int weekday = 0;  // 0 Sunday … 6 Saturday
+    bool holiday = false;
+  };
+  // The icon drawn again (after start-up and every day change): today's date on a small page,
+  // or the program's icon without a calendar.
+  void Update(const std::optional<Day>& today);
   // The shell started again ("TaskbarCreated") and knows no icons: add ours anew.
   void Restore();
 
  private:
   bool Notify(DWORD action);
+  HICON Current() const { return dayIcon_ ? dayIcon_ : icon_; }
 
   HWND frame_;
   HICON icon_;
+  HICON dayIcon_ = nullptr;
   bool shown_ = false;  // as asked, whether or not the shell took it
 };
 

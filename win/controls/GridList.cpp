@@ -23,10 +23,11 @@ GridList::~GridList() {
   if (tip_) DestroyWindow(tip_);
 }
 
-bool GridList::Take(HWND list, const std::vector<Column>& columns) {
+bool GridList::Take(HWND list, const std::vector<Column>& columns, bool cellPictures) {
   if (!list || !Attach(list)) return false;
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER |
+                   (cellPictures ? LVS_EX_SUBITEMIMAGES : 0));
   for (const Column& column : columns) {
     std::wstring title = WidenCp949(column.title);
     LVCOLUMNW entry{};
@@ -48,12 +49,14 @@ bool GridList::Take(HWND list, const std::vector<Column>& columns) {
   return true;
 }
 
-bool GridList::SetIcons(HINSTANCE instance, int bitmapId, int cellSize) {
-  HIMAGELIST icons = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmapId), cellSize, 0, kMagenta, IMAGE_BITMAP,
-                                          LR_CREATEDIBSECTION);
-  if (!icons) return false;
+HIMAGELIST GridList::LoadIcons(HINSTANCE instance, int bitmapId, int cellWidth) {
+  return ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmapId), cellWidth, 0, kMagenta, IMAGE_BITMAP,
+                              LR_CREATEDIBSECTION);
+}
+
+void GridList::SetIcons(HIMAGELIST icons, bool shared) {
+  if (shared) SetWindowLongPtrW(hwnd(), GWL_STYLE, GetWindowLongPtrW(hwnd(), GWL_STYLE) | LVS_SHAREIMAGELISTS);
   SendMessageW(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(icons));
-  return true;
 }
 
 void GridList::SetRowCount(int count) {
@@ -105,6 +108,18 @@ bool GridList::OnNotify(const NMHDR& header, LRESULT& result) {
       }
       return true;
     }
+    case NM_CLICK: {
+      const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+      if (click.iItem >= 0 && click.iItem < count_ && onCellClick) onCellClick(click.iItem, click.iSubItem);
+      return true;
+    }
+    case NM_RCLICK: {
+      const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+      POINT screen = click.ptAction;
+      ClientToScreen(hwnd(), &screen);
+      if (onRightClick) onRightClick(click.iItem >= 0 && click.iItem < count_ ? click.iItem : -1, screen);
+      return true;
+    }
     case NM_DBLCLK: {
       const int row = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
       if (row >= 0 && row < count_ && onDoubleClick) onDoubleClick(row);
@@ -126,7 +141,10 @@ void GridList::FillItem(NMLVDISPINFOW& info) const {
     std::wmemcpy(item.pszText, text.data(), length);
     item.pszText[length] = L'\0';
   }
-  if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) item.iImage = row.icon;
+  if (item.mask & LVIF_IMAGE) {
+    const std::size_t cell = static_cast<std::size_t>(item.iSubItem);
+    item.iImage = cell == 0 ? row.icon : cell - 1 < row.cellIcons.size() ? row.cellIcons[cell - 1] : -1;
+  }
 }
 
 LRESULT GridList::CustomDraw(NMLVCUSTOMDRAW& draw) const {

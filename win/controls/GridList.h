@@ -24,6 +24,7 @@ class GridList : public Control {
     std::vector<std::string> cells;  // program text, one per column
     int icon = -1;
     bool grey = false;
+    std::vector<int> cellIcons;  // pictures of the columns after the first, -1 for none
   };
   // Makes row `index` (below the count last set) when the list needs it.
   using RowSource = std::function<Row(int index)>;
@@ -31,10 +32,13 @@ class GridList : public Control {
   GridList() = default;
   ~GridList() override;
 
-  // Takes over the list view of a dialog template and makes it a report of `columns`.
-  bool Take(HWND list, const std::vector<Column>& columns);
-  // The icons: square cells cut from a bitmap resource, magenta transparent; the list owns them.
-  bool SetIcons(HINSTANCE instance, int bitmapId, int cellSize);
+  // Takes over the list view of a dialog template and makes it a report of `columns`; with
+  // `cellPictures` the columns after the first show pictures too.
+  bool Take(HWND list, const std::vector<Column>& columns, bool cellPictures = false);
+  // The icons: cells `cellWidth` wide cut from a bitmap resource, magenta transparent. The list
+  // owns them unless `shared`, for lists that use one set together.
+  static HIMAGELIST LoadIcons(HINSTANCE instance, int bitmapId, int cellWidth);
+  void SetIcons(HIMAGELIST icons, bool shared);
 
   void SetRowSource(RowSource source) { source_ = std::move(source); }
   // The rows changed: `count` of them now, none selected. The same count only repaints.
@@ -49,6 +53,9 @@ class GridList : public Control {
   // The parent's WM_NOTIFY from this list: true when the list used it, with the answer in `result`.
   bool OnNotify(const NMHDR& header, LRESULT& result);
   std::function<void(int row)> onDoubleClick;
+  // A click on a cell; a right click (row −1 off the rows) at a screen point.
+  std::function<void(int row, int column)> onCellClick;
+  std::function<void(int row, POINT screen)> onRightClick;
   // A row became the selected one, by the user or by Select; -1 when none is selected any more.
   std::function<void(int row)> onSelected;
 

@@ -4,6 +4,7 @@
 
 // Dialog templates
 #define IDD_CLOCK 191
+#define IDD_CALENDAR 210
 #define IDD_SLIDE_NOTIFICATION 231
 #define IDD_POPUP_NOTIFICATION 232
 #define IDD_SKIN_WINDOW 3030  // a skin window with the base menu
@@ -12,6 +13,8 @@
 
 // Menus
 #define IDR_CLOCK_MENU 196
+#define IDR_CALENDAR_MENU 197
+#define IDR_CALENDAR_DAY_MENU 198  // over a day cell
 #define IDR_SKIN_MENU 199
 
 // Controls of the skin editor
@@ -23,6 +26,9 @@
 #define ID_CLOCK_SETTINGS 32811
 #define ID_CLOCK_ALWAYS 32812
 #define ID_CLOCK_AT_SET_TIMES 32814
+#define ID_CALENDAR_SETTINGS 32822
+#define ID_DAY_ADD_SCHEDULE 32825  // "%d월 %d일 일정 등록"
+#define ID_DAY_INFORMATION 32831   // "%d월 %d일 정보"
 #define ID_SKIN_DEFAULT_BASE 32821
 #define ID_SKIN_EDIT 32833
 #define ID_SKIN_ABOUT 32836

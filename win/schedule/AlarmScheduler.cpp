@@ -107,6 +107,12 @@ int AlarmScheduler::Store(int recordId, ScheduleRecord record) {
   return stored;
 }
 
+bool AlarmScheduler::Replace(int recordId, ScheduleRecord record) {
+  if (!list_.Replace(recordId, std::move(record))) return false;
+  Changed(true);
+  return true;
+}
+
 void AlarmScheduler::Remove(int recordId) {
   if (list_.Remove(recordId)) Changed(false);
 }

@@ -65,6 +65,8 @@ class AlarmScheduler {
   int Append(ScheduleRecord record);
   // The record with `recordId` takes the edit, or it is appended when it is gone (ScheduleList::Store).
   int Store(int recordId, ScheduleRecord record);
+  // The day page's edit: false, with nothing stored, when the record is gone.
+  bool Replace(int recordId, ScheduleRecord record);
   void Remove(int recordId);
   // The expired schedules go; how many.
   int PurgeExpired();

@@ -2,15 +2,10 @@
 
 #include "schedule/NotificationPlacement.h"
 #include "schedule/NotificationRequest.h"
+#include "skin/NotificationMessages.h"
 #include "skin/SkinWindow.h"
 
 namespace quillet::win {
-
-// Posted to a slide's parent when the left button is released over it: the main frame opens the
-// schedule manager, the calendar its day dialog.
-constexpr UINT kSlideClickedMessage = 1147;
-// Posted to the parent when a notification is gone, so that it can let go of the object.
-constexpr UINT kNotificationClosedMessage = 1148;
 
 // One alarm or anniversary on the screen: a skin made from the request, a slide at the bottom
 // right or a popup near the centre, always on top. It destroys itself when it is closed, times out

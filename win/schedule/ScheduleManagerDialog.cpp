@@ -36,7 +36,7 @@ bool ScheduleManagerDialog::OnInit() {
   const int messageWidth = client.right - GetSystemMetrics(SM_CXVSCROLL) - kKindWidth - kTimeWidth;
   grid_.reset(new GridList);
   grid_->Take(Item(IDC_SCHEDULE_GRID), {{"알람 타입", kKindWidth}, {"시간", kTimeWidth}, {"Message", messageWidth}});
-  grid_->SetIcons(services_.dialogs.instance, IDB_SCHEDULE_KINDS, kIconSize);
+  grid_->SetIcons(GridList::LoadIcons(services_.dialogs.instance, IDB_SCHEDULE_KINDS, kIconSize), false);
   grid_->SetRowSource([this](int index) {
     const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
     if (static_cast<std::size_t>(index) >= records.size()) return GridList::Row{};

@@ -118,7 +118,8 @@ bool SkinWindow::Build(const SkinFile& file, const std::string& folder, std::opt
   surface_.reset();
   skin_.reset();
   std::optional<BuiltSkin> built =
-      BuildSkin(file, SkinBuildContext{*images_, services_.clock, folder, backgroundResource, updateInterval_});
+      BuildSkin(file, SkinBuildContext{*images_, services_.clock, folder, backgroundResource, updateInterval_,
+                                       CalendarData()});
   if (!built) return false;
   auto surface = std::make_unique<LayeredSurface>(built->width, built->height);
   if (!surface->Valid()) return false;
@@ -236,7 +237,10 @@ LRESULT SkinWindow::HitTest(const Message& message) const {
 }
 
 void SkinWindow::ShowContextMenu(POINT at) {
-  HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId_));
+  POINT client = at;
+  ScreenToClient(hwnd(), &client);
+  const int menuId = MenuAt(client);
+  HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId));
   if (!menu) return;
   const HMENU popup = GetSubMenu(menu, 0);
   skinList_ = ListSkins(services_.files, skinRoot_);
@@ -327,7 +331,8 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
       trackingLeave_ = false;
       if (GetCapture() != hwnd() && TrackButtons(POINT{-1, -1}, false, nullptr)) Redraw();
       return true;
-    case WM_LBUTTONDOWN: {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {  // a quick second click on a button is a second press
       std::vector<std::string> commands;
       if (TrackButtons(POINT{message.X(), message.Y()}, true, &commands)) Redraw();
       if (!commands.empty()) SetCapture(hwnd());

@@ -12,6 +12,7 @@
 
 namespace quillet {
 class ButtonMeter;
+class CalendarDays;
 class Clock;
 class FileSystem;
 }  // namespace quillet
@@ -87,8 +88,12 @@ class SkinWindow : public DesktopPanel {
   virtual void OnDoubleClick();
   // A skin chosen from the menu or the default command, after it loaded.
   virtual void OnSkinChosen() {}
+  // The menu resource for a right click at a client point.
+  virtual int MenuAt(POINT) const { return menuId_; }
   // The widget's own checks in its menu.
   virtual void PrepareMenu(HMENU) {}
+  // What the calendar meters of the skin show day by day; none for other widgets.
+  virtual const CalendarDays* CalendarData() const { return nullptr; }
   // A move the user or a command made, once the window has a skin.
   virtual void OnMoved() {}
 
@@ -100,6 +105,8 @@ class SkinWindow : public DesktopPanel {
   bool OnMessage(const Message& message, LRESULT& result) override;
 
   const SkinWindowServices& skinServices() const { return services_; }
+  BuiltSkin* builtSkin() { return skin_ ? &*skin_ : nullptr; }
+  const BuiltSkin* builtSkin() const { return skin_ ? &*skin_ : nullptr; }
   void RunCommand(const std::string& command);
 
  private:

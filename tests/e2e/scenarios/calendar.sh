@@ -1,0 +1,90 @@
+# shellcheck shell=bash
+# Scenarios of the calendar: the shipped skin, anniversaries in "CalendarSkin\DayInfo.dat", the
+# public holidays, schedules from `quillet-data import`, a pinned clock; the month read from the
+# window's text and the day cells from the skin's geometry (first cell at 22,80 of the window, a
+# cell 16 x 13 every 30 x 24 pixels).
+# Sourced by run-e2e.
+
+calendar_class_title() { printf '달력 %d년 %d월' "$1" "$2"; }
+
+# calendar_setup: anniversaries, schedules and a calendar at 700,200 shown at start-up.
+calendar_setup() {
+  schedules <<'EOF'
+[{"recurrence": 2, "year": 2027, "month": 2, "day": 12, "hour": 15, "minute": 0, "imageIndex": 2, "message": "치과"},
+ {"recurrence": 4, "year": 2027, "month": 2, "day": 15, "endDateCode": 754125, "hour": 9, "minute": 0, "message": "출장"}]
+EOF
+  mkdir -p "$(e2e_program_dir)/CalendarSkin"
+  printf '2|7|+|F|어머니 생신|F|3\r\n1|15|-|F|정월 대보름|F|5\r\n' | iconv -f UTF-8 -t CP949 \
+    >"$(e2e_program_dir)/CalendarSkin/DayInfo.dat" || fail "could not write DayInfo.dat"
+  set_setting Calendar WinSXSY sz "700 200"
+  set_setting Calendar AutoStart dword 1
+  set_setting Calendar MemorialDayCheck dword 1
+  set_setting Calendar ShowToolTip dword 2
+  set_setting Clock ViewMode dword 1
+}
+
+# day_cell YEAR MONTH DAY: "X Y" of the day's cell centre on the screen, for a calendar at 700,200.
+day_cell() {
+  local first column row
+  first=$(date -d "$1-$2-01" +%w)
+  column=$(((first + $3 - 1) % 7))
+  row=$(((first + $3 - 1) / 7))
+  printf '%d %d\n' $((700 + 22 + column * 30 + 8)) $((200 + 80 + row * 24 + 6))
+}
+
+# cell_colour SHOT X Y: "red", "blue" or "plain" for the digits of the cell centred at X, Y.
+cell_colour() {
+  convert "$1" -crop "16x13+$(($2 - 8))+$(($3 - 6))" +repage txt:- | awk -F'[(),]' '
+    /^[0-9]/ { r = $3 + 0; g = $4 + 0; b = $5 + 0
+               if (r > 170 && g < 110 && b < 110) red++
+               else if (b > 170 && r < 120 && g < 140) blue++ }
+    END { print (red >= 4 ? "red" : blue >= 4 ? "blue" : "plain") }'
+}
+
+# wait_calendar YEAR MONTH: the calendar shows that month.
+wait_calendar() { must - wait-window "$(calendar_class_title "$1" "$2")" 10; }
+
+# At 2027-02-07 09:00: February 2027 with the holidays red, Saturday blue, the marks, the period
+# and the today mark; today's anniversary announced; seven NEXTMONTH clicks reach September.
+calendar_month() {
+  local shot x y
+  calendar_setup
+  pinned_clock "2027-02-07 09:00:00"
+  start_and_wait_frame
+  wait_calendar 2027 2
+  wait_notifications_titled "생일 정보 02/07 [양력]\\n어머니 생신" 1 10
+  mouse_to 300 700
+  sleep 1
+  screenshot calendar-february
+  shot="$E2E_SCREENS/calendar-february.png"
+  for day in 6 7 8 9; do
+    read -r x y <<<"$(day_cell 2027 2 "$day")"
+    expect_eq "February $day" red "$(cell_colour "$shot" "$x" "$y")"
+  done
+  read -r x y <<<"$(day_cell 2027 2 13)"
+  expect_eq "February 13" blue "$(cell_colour "$shot" "$x" "$y")"
+  read -r x y <<<"$(day_cell 2027 2 10)"
+  expect_eq "February 10" plain "$(cell_colour "$shot" "$x" "$y")"
+  for step in 1 2 3 4 5 6 7; do
+    xdotool mousemove 900 234 click 1 || fail "xdotool could not click NEXTMONTH"
+    wait_calendar 2027 $((2 + step))
+  done
+  mouse_to 300 700
+  sleep 0.5
+  screenshot calendar-september
+  for day in 14 15 16; do
+    read -r x y <<<"$(day_cell 2027 9 "$day")"
+    expect_eq "September $day" red "$(cell_colour "$E2E_SCREENS/calendar-september.png" "$x" "$y")"
+  done
+  close_by_broadcast
+}
+
+# wait_notifications_titled TEXT COUNT SECONDS: that many notifications whose text starts so.
+wait_notifications_titled() {
+  local end=$((SECONDS + $3))
+  until [ "$(notification_lines_of "$1" | grep -c .)" -eq "$2" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "expected $2 notifications \"$1\": $(driver windows "$frame_title" | tr '\n' '|')"
+    sleep 0.3
+  done
+}
+notification_lines_of() { driver windows "$frame_title" 2>/dev/null | grep ' class=#32770 ' | grep -F " text=$1"; }

@@ -1,0 +1,166 @@
+#include "widgets/DayBalloonWindow.h"
+
+#include <algorithm>
+
+#include "framework/Fonts.h"
+#include "platform/Wide.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr const wchar_t* kBalloonClass = L"QuilletDayBalloon";
+constexpr COLORREF kBackground = RGB(221, 240, 255);
+constexpr COLORREF kBorder = RGB(110, 150, 200);
+constexpr COLORREF kText = RGB(30, 30, 30);
+constexpr COLORREF kHeading = RGB(20, 60, 130);
+constexpr int kPadding = 10;
+constexpr int kLineGap = 4;
+constexpr int kPointer = 10;      // the pointer's height
+constexpr int kPointerHalf = 8;   // half its base
+constexpr int kTimeColumn = 60;
+constexpr int kMinWidth = 180;
+constexpr int kMaxTextWidth = 340;
+constexpr int kCorner = 14;
+
+SIZE TextSize(HDC dc, HFONT font, const std::wstring& text) {
+  const HGDIOBJ old = SelectObject(dc, font);
+  RECT box{0, 0, kMaxTextWidth, 0};
+  DrawTextW(dc, text.c_str(), -1, &box, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+  return SIZE{std::min<LONG>(box.right, kMaxTextWidth), box.bottom};
+}
+
+}  // namespace
+
+WindowPtr<DayBalloonWindow> DayBalloonWindow::Make(HINSTANCE instance) {
+  WindowClass balloonClass;
+  balloonClass.name = kBalloonClass;
+  if (!Register(instance, balloonClass)) return nullptr;
+  WindowPtr<DayBalloonWindow> balloon(new DayBalloonWindow);
+  if (!balloon->Create(instance, kBalloonClass, L"", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                       Placement{0, 0, 10, 10})) {
+    return nullptr;
+  }
+  const std::wstring face = KoreanFace();
+  balloon->font_ = MakeFont(face, -12, FW_NORMAL);
+  balloon->bold_ = MakeFont(face, -12, FW_BOLD);
+  return balloon;
+}
+
+// The box's size: the title, the anniversaries' heading and row, then one line a schedule.
+SIZE DayBalloonWindow::Layout(HDC dc) const {
+  int width = kMinWidth - 2 * kPadding;
+  int height = 0;
+  const auto line = [&](HFONT font, const std::string& text, int indent) {
+    const SIZE size = TextSize(dc, font, WidenCp949(text));
+    width = std::max<int>(width, indent + size.cx);
+    height += size.cy + kLineGap;
+  };
+  line(bold_.Get(), content_.title, 0);
+  line(font_.Get(), content_.anniversaryHeader, 0);
+  if (!content_.anniversaryRow.empty()) line(font_.Get(), content_.anniversaryRow, 0);
+  height += kLineGap;
+  for (const DayScheduleRow& row : content_.schedules) line(font_.Get(), row.text, kTimeColumn);
+  return SIZE{width + 2 * kPadding, height + 2 * kPadding - kLineGap};
+}
+
+void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell) {
+  content_ = content;
+  SetWindowTextW(hwnd(), WidenCp949(content.title).c_str());  // for tools that look for it
+  const HDC screen = GetDC(nullptr);
+  box_ = Layout(screen);
+  ReleaseDC(nullptr, screen);
+
+  MONITORINFO monitor{sizeof monitor};
+  GetMonitorInfoW(MonitorFromRect(&cell, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int height = box_.cy + kPointer;
+  const int centre = (cell.left + cell.right) / 2;
+  const int left = std::clamp<int>(centre - box_.cx / 2, area.left, std::max<int>(area.left, area.right - box_.cx));
+  below_ = cell.top - height < area.top;
+  const int top = below_ ? cell.bottom : cell.top - height;
+  pointerX_ = std::clamp(centre - left, kCorner, std::max<int>(kCorner, box_.cx - kCorner));
+
+  const int boxTop = below_ ? kPointer : 0;
+  HRGN shape = CreateRoundRectRgn(0, boxTop, box_.cx + 1, boxTop + box_.cy + 1, kCorner, kCorner);
+  const POINT pointer[3] = {
+      {pointerX_ - kPointerHalf, below_ ? kPointer + 1 : box_.cy - 1},
+      {pointerX_ + kPointerHalf, below_ ? kPointer + 1 : box_.cy - 1},
+      {pointerX_, below_ ? 0 : height},
+  };
+  HRGN tip = CreatePolygonRgn(pointer, 3, WINDING);
+  CombineRgn(shape, shape, tip, RGN_OR);
+  DeleteObject(tip);
+  SetWindowRgn(hwnd(), shape, FALSE);  // the window owns the region now
+  SetWindowPos(hwnd(), HWND_TOPMOST, left, top, box_.cx, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void DayBalloonWindow::Hide() {
+  if (IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void DayBalloonWindow::Paint(HDC dc) const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const HBRUSH background = CreateSolidBrush(kBackground);
+  FillRect(dc, &client, background);
+  DeleteObject(background);
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(hwnd(), shape) != ERROR) {
+    const HBRUSH border = CreateSolidBrush(kBorder);
+    FrameRgn(dc, shape, border, 1, 1);
+    DeleteObject(border);
+  }
+  DeleteObject(shape);
+
+  SetBkMode(dc, TRANSPARENT);
+  int y = (below_ ? kPointer : 0) + kPadding;
+  const auto text = [&](HFONT font, COLORREF color, const std::string& line, int x) {
+    const std::wstring wide = WidenCp949(line);
+    const SIZE size = TextSize(dc, font, wide);
+    const HGDIOBJ old = SelectObject(dc, font);
+    SetTextColor(dc, color);
+    RECT box{x, y, box_.cx - kPadding, y + size.cy};
+    DrawTextW(dc, wide.c_str(), -1, &box, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, old);
+    return size.cy + kLineGap;
+  };
+  y += text(bold_.Get(), kHeading, content_.title, kPadding);
+  y += text(font_.Get(), kText, content_.anniversaryHeader, kPadding);
+  if (!content_.anniversaryRow.empty()) y += text(font_.Get(), RGB(170, 30, 30), content_.anniversaryRow, kPadding);
+  const HPEN rule = CreatePen(PS_SOLID, 1, kBorder);
+  const HGDIOBJ oldPen = SelectObject(dc, rule);
+  MoveToEx(dc, kPadding, y + kLineGap / 2 - 1, nullptr);
+  LineTo(dc, box_.cx - kPadding, y + kLineGap / 2 - 1);
+  SelectObject(dc, oldPen);
+  DeleteObject(rule);
+  y += kLineGap;
+  for (const DayScheduleRow& row : content_.schedules) {
+    text(font_.Get(), kHeading, row.time, kPadding);
+    y += text(font_.Get(), kText, row.text, kPadding + kTimeColumn);
+  }
+}
+
+LRESULT DayBalloonWindow::OnMessage(const Message& message) {
+  switch (message.id) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      const HDC dc = BeginPaint(hwnd(), &paint);
+      Paint(dc);
+      EndPaint(hwnd(), &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;  // the calendar under it keeps the mouse
+    default:
+      return Default(message);
+  }
+}
+
+}  // namespace quillet::win
