@@ -40,8 +40,6 @@ WindowPtr<AnniversaryPage> AnniversaryPage::Make(HWND host, const DayDialogServi
 
 bool AnniversaryPage::OnInit() {
   FillCategoryCombo(Item(IDC_ANNIVERSARY_CATEGORY), services_.dialogs.settings.values().calendar);
-  // "일반" the first time the page shows.
-  SendMessageW(Item(IDC_ANNIVERSARY_CATEGORY), CB_SETCURSEL, 1, 0);
   EnableWindow(Item(IDC_ANNIVERSARY_LUNAR), LunarOf(date_).has_value());
   return false;
 }
@@ -51,7 +49,10 @@ void AnniversaryPage::Begin(int identifier) {
       identifier >= 0 && services_.anniversaries ? services_.anniversaries->Find(identifier) : nullptr;
   identifier_ = entry ? identifier : -1;
   SetControlText(Item(IDC_ANNIVERSARY_NAME), entry ? entry->name : std::string());
-  SendMessageW(Item(IDC_ANNIVERSARY_CATEGORY), CB_SETCURSEL, static_cast<WPARAM>(entry ? entry->image : 0), 0);
+  // "일반" the first time the page shows, "표시없음" for every new entry after.
+  const int category = entry ? entry->image : firstEntry_ ? 1 : 0;
+  firstEntry_ = false;
+  SendMessageW(Item(IDC_ANNIVERSARY_CATEGORY), CB_SETCURSEL, static_cast<WPARAM>(category), 0);
   CheckDlgButton(hwnd(), IDC_ANNIVERSARY_HOLIDAY, entry && entry->holiday ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(hwnd(), IDC_ANNIVERSARY_LUNAR, entry && entry->lunar ? BST_CHECKED : BST_UNCHECKED);
   SetControlText(Item(IDOK), entry ? "수정" : "추가");

@@ -34,6 +34,7 @@ class AnniversaryPage final : public Dialog {
   CivilDate date_;
   std::function<void()> stored_;
   int identifier_ = -1;
+  bool firstEntry_ = true;
 };
 
 }  // namespace quillet::win

@@ -134,7 +134,6 @@ bool DayDialog::OnInit() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   schedule_->Begin(date_);
-  anniversary_->Begin(-1);
   ShowPage(DayDialogPage(wanted_, services_.anniversaries ? services_.anniversaries->entries()
                                                           : std::vector<DayInfoRecord>{},
                          services_.alarms.list(), date_));

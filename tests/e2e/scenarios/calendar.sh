@@ -88,3 +88,52 @@ wait_notifications_titled() {
   done
 }
 notification_lines_of() { driver windows "$frame_title" 2>/dev/null | grep ' class=#32770 ' | grep -F " text=$1"; }
+
+day_title="날짜"
+
+# day_info_file: the anniversaries as written, one line each, in UTF-8.
+day_info_file() { iconv -f CP949 -t UTF-8 <"$(e2e_program_dir)/CalendarSkin/DayInfo.dat" | tr -d '\r'; }
+
+# A double click on 7 Feb opens its day dialog on the information page; an anniversary added as
+# lunar and one deleted are written at once, the others unchanged and in order; a file that
+# cannot be written is said and the entry stays shown. The balloon over the day shows its
+# anniversaries and schedules.
+calendar_day_dialog() {
+  local x y rows lunar
+  calendar_setup
+  set_setting Calendar MemorialDayCheck dword 0
+  pinned_clock "2027-02-07 09:00:00"
+  start_and_wait_frame
+  wait_calendar 2027 2
+  read -r x y <<<"$(day_cell 2027 2 7)"
+  mouse_to "$x" "$y"
+  must - wait-window "2027년 2월 7일" 5
+  screenshot calendar-balloon
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1 || fail "xdotool could not double-click 7 Feb"
+  must - wait-window "$day_title" 10
+  must rows list-rows "$day_title" 3220
+  expect_eq "the day's anniversaries" $'-1\t어머니 생신\t\t' "$rows"
+  must lunar dialog-text "$day_title" 3211 5
+  expect_eq "the lunar line" " 음력: 2027년 1월 1일 " "$lunar"
+  screenshot calendar-day-information
+  must - click "$day_title" 3214
+  must - set-text "$day_title" 3231 "결혼기념일"
+  must - click "$day_title" 3233
+  screenshot calendar-day-anniversary
+  must - click "$day_title" 1
+  must - dialog-text "$day_title" 3220 5
+  expect_eq "after the add" "$(printf '%s\n' '2|7|+|F|어머니 생신|F|3' '1|15|-|F|정월 대보름|F|5' '1|1|-|F|결혼기념일|F|1')" \
+    "$(day_info_file)"
+  must - list-click "$day_title" 3220 0 2
+  answer_question "선택된 기념일을 삭제합니까?" 6
+  expect_eq "after the delete" "$(printf '%s\n' '1|15|-|F|정월 대보름|F|5' '1|1|-|F|결혼기념일|F|1')" "$(day_info_file)"
+  chmod a-w "$(e2e_program_dir)/CalendarSkin/DayInfo.dat"
+  must - click "$day_title" 3214
+  must - set-text "$day_title" 3231 "쓸 수 없음"
+  must - click "$day_title" 1
+  answer_notice "기념일 정보를 정상적으로 저장하지 못하였습니다."
+  must rows list-rows "$day_title" 3220
+  expect_eq "kept in memory" "$(printf '%s\n' $'-1\t결혼기념일\t\t' $'-1\t쓸 수 없음\t\t')" "$rows"
+  chmod u+w "$(e2e_program_dir)/CalendarSkin/DayInfo.dat"
+  close_by_broadcast
+}
