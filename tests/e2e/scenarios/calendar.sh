@@ -105,6 +105,7 @@ calendar_day_dialog() {
   pinned_clock "2027-02-07 09:00:00"
   start_and_wait_frame
   wait_calendar 2027 2
+  [ -z "$(notification_lines_of "생일")" ] || fail "an anniversary was announced with MemorialDayCheck 0"
   read -r x y <<<"$(day_cell 2027 2 7)"
   mouse_to "$x" "$y"
   must - wait-window "2027년 2월 7일" 5
@@ -135,5 +136,41 @@ calendar_day_dialog() {
   must rows list-rows "$day_title" 3220
   expect_eq "kept in memory" "$(printf '%s\n' $'-1\t결혼기념일\t\t' $'-1\t쓸 수 없음\t\t')" "$rows"
   chmod u+w "$(e2e_program_dir)/CalendarSkin/DayInfo.dat"
+  close_by_broadcast
+}
+
+# The day change announces the lunar anniversary of the new day and the calendar moves to it; the
+# shown months stop at December 2049; 추석 2033 is red.
+calendar_day_change_and_limits() {
+  local x y
+  calendar_setup
+  pinned_clock "2027-02-20 23:59:50"
+  start_and_wait_frame
+  wait_calendar 2027 2
+  wait_notifications_titled "기념일 정보 01/15 [음력]\\n정월 대보름" 1 30
+  sleep 1
+  screenshot calendar-new-day
+  close_by_broadcast
+
+  pinned_clock "2033-09-01 09:00:00"
+  start_and_wait_frame
+  wait_calendar 2033 9
+  mouse_to 300 700
+  sleep 0.5
+  screenshot calendar-2033
+  for day in 7 8 9; do
+    read -r x y <<<"$(day_cell 2033 9 "$day")"
+    expect_eq "September $day 2033" red "$(cell_colour "$E2E_SCREENS/calendar-2033.png" "$x" "$y")"
+  done
+  close_by_broadcast
+
+  pinned_clock "2049-12-15 09:00:00"
+  start_and_wait_frame
+  wait_calendar 2049 12
+  xdotool mousemove 900 234 click 1 || fail "xdotool could not click NEXTMONTH"
+  sleep 1
+  must - wait-window "$(calendar_class_title 2049 12)" 2
+  xdotool mousemove 848 234 click 1 || fail "xdotool could not click PREVMONTH"
+  wait_calendar 2049 11
   close_by_broadcast
 }
