@@ -2,10 +2,12 @@
 // minute over it, and catching up minutes a late tick missed.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
+#include "calendar/MonthDays.h"
 #include "schedule/AlarmFileFormat.h"
 #include "schedule/AlarmFileStore.h"
 #include "schedule/AlarmRules.h"
@@ -119,6 +121,27 @@ void CatchUpFiveMissedMinutes(benchmark::State& state) {
   state.counters["fired"] = static_cast<double>(fired);
 }
 BENCHMARK(CatchUpFiveMissedMinutes)->Unit(benchmark::kMillisecond);
+
+// The calendar's day data of one month: 500 anniversaries, a fifth of them lunar, and 20000
+// schedules.
+void MonthDaysOfABusyCalendar(benchmark::State& state) {
+  std::vector<DayInfoRecord> anniversaries;
+  for (int n = 0; n < 500; ++n) {
+    anniversaries.push_back(DayInfoRecord{1 + n % 12, 1 + n % 28, 1 + n % 11, "기념일 " + std::to_string(n), n % 5 == 0,
+                                          n % 7 == 0, false, n});
+  }
+  ScheduleList schedules;
+  for (ScheduleRecord& record : ManySchedules()) schedules.Append(record);
+  int marked = 0;
+  for (auto _ : state) {
+    const CalendarMonth month = MonthDays(anniversaries, schedules, 2026, 9);
+    marked = static_cast<int>(std::count_if(month.days.begin(), month.days.end(),
+                                            [](const CalendarDay& day) { return day.hasSomething; }));
+    benchmark::DoNotOptimize(marked);
+  }
+  state.counters["days_marked"] = marked;
+}
+BENCHMARK(MonthDaysOfABusyCalendar)->Unit(benchmark::kMicrosecond);
 
 // The manager's "시간지난것 삭제" over a full list of expired dated schedules.
 void PurgeTwentyThousandExpired(benchmark::State& state) {
