@@ -118,6 +118,8 @@ calendar_day_dialog() {
   expect_eq "the lunar line" " 음력: 2027년 1월 1일 " "$lunar"
   screenshot calendar-day-information
   must - click "$day_title" 3214
+  must - click "$day_title" 1  # no name: refused, nothing written
+  answer_notice "정보가 없습니다"
   must - set-text "$day_title" 3231 "결혼기념일"
   must - click "$day_title" 3233
   screenshot calendar-day-anniversary
