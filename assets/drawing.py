@@ -241,3 +241,55 @@ class PreviewSheet:
 
     def finished(self):
         return self.page.crop((0, 0, self.width, self.y)).convert("RGB")
+
+
+# ---------------------------------------------------------------- shipped skins
+
+ABOUT_SIZE = (220, 110)
+
+
+def about_card(shadow, title_lines, notes, picture, picture_at, ss=8):
+    """A skin's about picture: a cream card with the program's amber band, the
+    skin's name in two lines and two notes on the left, and `picture` (a small
+    view of the skin itself) at `picture_at`."""
+    W, H = ABOUT_SIZE
+    size = (W * ss, H * ss)
+    img = Image.new("RGBA", size, (0, 0, 0, 0))
+    box = (3 * ss, 2 * ss, (W - 3) * ss, (H - 5) * ss)
+    card = rrect(size, box, 10 * ss)
+    paint(img, shifted(card, 0, 2 * ss, 2.4 * ss), shadow, 0.35)
+    paint(img, card, gradient(size, (255, 252, 244), (248, 238, 220)))
+    accent = both(card, polygon(size, [(0, 0), (size[0], 0), (size[0], box[1] + 4 * ss), (0, box[1] + 4 * ss)]))
+    paint(img, accent, gradient(size, (250, 188, 66), (242, 168, 44)))
+    ring = minus(card, rrect(size, (box[0] + ss, box[1] + ss, box[2] - ss, box[3] - ss), 9 * ss))
+    paint(img, ring, (176, 146, 104), 0.55)
+    img = down(img, ABOUT_SIZE)
+    img.alpha_composite(picture, picture_at)
+
+    d = ImageDraw.Draw(img)
+    title = font(NANUM + "NanumSquareRoundB.ttf", 15)
+    ink, soft = (64, 52, 40, 255), (128, 110, 90, 255)
+    d.text((14, 18), title_lines[0], font=title, fill=ink)
+    d.text((14, 36), title_lines[1], font=title, fill=ink)
+    d.text((14, 62), notes[0], font=font(NANUM + "NanumGothic.ttf", 11), fill=soft)
+    d.text((14, 78), notes[1], font=font(NANUM + "NanumGothic.ttf", 10), fill=soft)
+    return img
+
+
+def skin_text(head, sections, comments):
+    """A .ski file: the `head` lines, then every (name, [(key, value)]) section,
+    with the comment of `comments` (by section name) before it. ASCII only:
+    the engine reads CP949, and plain ASCII reads the same in every code page."""
+    lines = list(head)
+    for name, keys in sections:
+        if name in comments:
+            lines += ["", comments[name]]
+        lines += ["", "[%s]" % name]
+        lines += ["%s=%s" % kv for kv in keys]
+    return ("\n".join(lines) + "\n").encode("ascii")
+
+
+def write_skin(folder, name, text, pics, preview_path, preview):
+    """The .ski file and its pictures into the skin's folder; the preview sheet beside the generator."""
+    write_files(folder, [(name + ".ski", text)] + [(n, png_bytes(pics[n])) for n in sorted(pics)])
+    write_files(os.path.dirname(preview_path), [(os.path.basename(preview_path), png_bytes(preview))])

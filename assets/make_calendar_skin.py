@@ -17,7 +17,8 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from drawing import (NANUM, ROOT, PreviewSheet, blank, blend, both, capsule, circle,  # noqa: E402
                      down, enlarged, font, gradient, minus, on_checker, on_colour, paint,
-                     pixel_art, png_bytes, rrect, shifted, write_files)
+                     pixel_art, rrect, shifted, ABOUT_SIZE, about_card, skin_text,
+                     write_skin)
 
 NAME = "Quillet calendar"
 OUT = os.path.join(ROOT, "skins", "CalendarSkin", NAME)
@@ -326,38 +327,12 @@ def band_fill(size):
 
 # ---------------------------------------------------------------- about
 
-ABOUT_SIZE = (220, 110)
-
-
 def about(pics):
     """The skin's name beside a small picture of the calendar itself."""
-    W, H = ABOUT_SIZE
-    size = (W * SS, H * SS)
-    img = Image.new("RGBA", size, (0, 0, 0, 0))
-    box = (3 * SS, 2 * SS, (W - 3) * SS, (H - 5) * SS)
-    card = rrect(size, box, 10 * SS)
-    paint(img, shifted(card, 0, 2 * SS, 2.4 * SS), SHADOW, 0.35)
-    paint(img, card, gradient(size, (255, 252, 244), (248, 238, 220)))
-    accent = both(card, rrect(size, (0, 0, size[0], box[1] + 4 * SS), 0))
-    paint(img, accent, gradient(size, STRIP_TOP, STRIP_BOTTOM))
-    ring = minus(card, rrect(size, (box[0] + SS, box[1] + SS, box[2] - SS, box[3] - SS), 9 * SS))
-    paint(img, ring, RING, 0.55)
-    img = down(img, ABOUT_SIZE)
-
     sample = compose(pics, 2027, 2, today=17, days=sample_days())
     small = sample.resize((sample.width * 88 // sample.height, 88), Image.LANCZOS)
-    img.alpha_composite(small, (W - 8 - small.width, 11))
-
-    d = ImageDraw.Draw(img)
-    title = font(ROUND_BOLD, 15)
-    text = font(NANUM + "NanumGothic.ttf", 11)
-    smaller = font(NANUM + "NanumGothic.ttf", 10)
-    ink, soft = (64, 52, 40, 255), (128, 110, 90, 255)
-    d.text((14, 18), "Quillet", font=title, fill=ink)
-    d.text((14, 36), "달력", font=title, fill=ink)
-    d.text((14, 62), "월 달력 스킨", font=text, fill=soft)
-    d.text((14, 78), "기념일·휴일·기간 표시", font=smaller, fill=soft)
-    return img
+    return about_card(SHADOW, ("Quillet", "달력"), ("월 달력 스킨", "기념일·휴일·기간 표시"), small,
+                      (ABOUT_SIZE[0] - 8 - small.width, 11))
 
 
 # ---------------------------------------------------------------- skin text
@@ -391,8 +366,8 @@ def meters():
     return [calendar] + buttons
 
 
-def skin_text():
-    lines = [
+def ski_text():
+    head = [
         "# " + NAME + ": a month calendar of the Quillet program.",
         "# Made by assets/make_calendar_skin.py; edit that and run it again.",
         "",
@@ -404,15 +379,7 @@ def skin_text():
         "# The grid's first cell is at X, Y; a cell is 2 x DAY_W by DAY_H, and cells are",
         "# SPACE_W and SPACE_H apart. The marks and bands are placed from each cell's corner.",
     ]
-    for name, keys in meters():
-        if name == "PrevYear":
-            lines.append("")
-            lines.append("# The navigation buttons on the header's track.")
-        lines.append("")
-        lines.append("[%s]" % name)
-        lines += ["%s=%s" % kv for kv in keys]
-    # The engine reads CP949; plain ASCII reads the same in every code page.
-    return ("\n".join(lines) + "\n").encode("ascii")
+    return skin_text(head, meters(), {"PrevYear": "# The navigation buttons on the header's track."})
 
 
 # ---------------------------------------------------------------- composing
@@ -599,9 +566,7 @@ def main():
         pics[image] = button_strip(w, glyph)
     pics["about.png"] = about(pics)
     check_layout(pics)
-    write_files(OUT, [(NAME + ".ski", skin_text())]
-                + [(name, png_bytes(pics[name])) for name in sorted(pics)])
-    write_files(os.path.dirname(PREVIEW), [(os.path.basename(PREVIEW), png_bytes(preview(pics)))])
+    write_skin(OUT, NAME, ski_text(), pics, PREVIEW, preview(pics))
 
 
 if __name__ == "__main__":

@@ -17,7 +17,8 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from drawing import (DEJAVU, NANUM, ROOT, PreviewSheet, blank, both, circle, capsule,  # noqa: E402
                      down, enlarged, font, gradient, minus, on_checker, on_colour, paint,
-                     png_bytes, polygon, rrect, shifted, write_files)
+                     polygon, rrect, shifted, ABOUT_SIZE, about_card, skin_text,
+                     write_skin)
 
 NAME = "Quillet Digital"
 OUT = os.path.join(ROOT, "skins", "ClockSkin", NAME)
@@ -265,40 +266,12 @@ def hide_strip():
 
 # ---------------------------------------------------------------- about
 
-ABOUT_SIZE = (220, 110)
-
-
 def about(pics):
-    """The skin's name beside a small picture of the clock itself."""
-    W, H = ABOUT_SIZE
-    size = (W * SS, H * SS)
-    img = Image.new("RGBA", size, (0, 0, 0, 0))
-    box = (3 * SS, 2 * SS, (W - 3) * SS, (H - 5) * SS)
-    card = rrect(size, box, 10 * SS)
-    paint(img, shifted(card, 0, 2 * SS, 2.4 * SS), SHADOW, 0.35)
-    paint(img, card, gradient(size, (255, 252, 244), (248, 238, 220)))
-    accent = both(card, polygon(size, [(0, 0), (size[0], 0), (size[0], box[1] + 4 * SS),
-                                       (0, box[1] + 4 * SS)]))
-    paint(img, accent, gradient(size, (250, 188, 66), (242, 168, 44)))
-    ring = minus(card, rrect(size, (box[0] + SS, box[1] + SS, box[2] - SS, box[3] - SS), 9 * SS))
-    paint(img, ring, (176, 146, 104), 0.55)
-    img = down(img, ABOUT_SIZE)
-
-    # The clock at half size, showing 10:08.
+    """The skin's name beside a small picture of the clock itself, at 10:08."""
     mini = compose(pics, 10, 8, 0, 6, 12, 25)
     half = mini.resize((SIZE[0] // 2, SIZE[1] // 2), Image.LANCZOS)
-    img.alpha_composite(half, (W - 3 - 12 - half.width, 22))
-
-    d = ImageDraw.Draw(img)
-    title = font(NANUM + "NanumSquareRoundB.ttf", 15)
-    text = font(NANUM + "NanumGothic.ttf", 11)
-    small = font(NANUM + "NanumGothic.ttf", 10)
-    ink, soft = (64, 52, 40, 255), (128, 110, 90, 255)
-    d.text((14, 18), "Quillet", font=title, fill=ink)
-    d.text((14, 36), "Digital", font=title, fill=ink)
-    d.text((14, 62), "디지털 시계 스킨", font=text, fill=soft)
-    d.text((14, 78), "시·분·초, 날짜, 요일", font=small, fill=soft)
-    return img
+    return about_card(SHADOW, ("Quillet", "Digital"), ("디지털 시계 스킨", "시·분·초, 날짜, 요일"), half,
+                      (ABOUT_SIZE[0] - 3 - 12 - half.width, 22))
 
 
 # ---------------------------------------------------------------- skin text
@@ -341,8 +314,8 @@ MEASURES = [
 ]
 
 
-def skin_text():
-    lines = [
+def ski_text():
+    head = [
         "# " + NAME + ": a digital desk clock of the Quillet program.",
         "# Made by assets/make_clock_skin.py; edit that and run it again.",
         "",
@@ -354,15 +327,7 @@ def skin_text():
         "# MeasureTime counts seconds: /3600 mod 24 is the hour, /60 mod 60 the minute,",
         "# mod 60 the second, mod 2 blinks the colon, and (/86400 + 4) mod 7 is the weekday.",
     ]
-    for name, keys in MEASURES + meters():
-        if name == "Hours":
-            lines.append("")
-            lines.append("# The meters, drawn in this order over the background.")
-        lines.append("")
-        lines.append("[%s]" % name)
-        lines += ["%s=%s" % kv for kv in keys]
-    # The engine reads CP949; plain ASCII reads the same in every code page.
-    return ("\n".join(lines) + "\n").encode("ascii")
+    return skin_text(head, MEASURES + meters(), {"Hours": "# The meters, drawn in this order over the background."})
 
 
 # ---------------------------------------------------------------- composing
@@ -493,9 +458,7 @@ def main():
     }
     pics["about.png"] = about(pics)
     check_layout(pics)
-    write_files(OUT, [(NAME + ".ski", skin_text())]
-                + [(name, png_bytes(pics[name])) for name in sorted(pics)])
-    write_files(os.path.dirname(PREVIEW), [(os.path.basename(PREVIEW), png_bytes(preview(pics)))])
+    write_skin(OUT, NAME, ski_text(), pics, PREVIEW, preview(pics))
 
 
 if __name__ == "__main__":

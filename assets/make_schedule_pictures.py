@@ -19,7 +19,7 @@ import sys
 from PIL import Image, ImageDraw
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drawing import (NANUM, ROOT, PreviewSheet, blend, enlarged, font, keyed_bmp24,  # noqa: E402
+from drawing import (NANUM, ROOT, PreviewSheet, enlarged, font, keyed_bmp24,  # noqa: E402
                      on_colour, pixel_art, png_bytes, write_files)
 
 OUT = os.path.join(ROOT, "assets", "schedule")

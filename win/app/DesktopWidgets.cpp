@@ -31,18 +31,24 @@ void DesktopWidgets::CreateClock() {
   ClockSettings& settings = values.clock;
   WindowPtr<ClockWindow> clock(new ClockWindow(WidgetServices(), settings, values.clockSkinFolder, *this));
   if (!clock->Create()) return;
-  const Point checked = clock->CheckedPosition(settings.position, services_.memos.NewMemoPlace());
-  if (checked.x != settings.position.x || checked.y != settings.position.y) {
-    SetWindowPos(clock->hwnd(), nullptr, checked.x, checked.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    settings.position = checked;
-  }
-  clock->ClearModified();
+  PlaceOnScreen(*clock, settings.position);
   clock_ = std::move(clock);
   if (settings.viewMode == 0) {
     clock_->FadeIn();
   } else if (settings.startView != 0) {
     clock_->ShowFor(values.general.hotKeyClockViewTime * 1000);
   }
+}
+
+// A widget whose saved place is off every work area comes back beside the memos, and the
+// settings keep the corrected place.
+void DesktopWidgets::PlaceOnScreen(SkinWindow& widget, Point& position) {
+  const Point checked = widget.CheckedPosition(position, services_.memos.NewMemoPlace());
+  if (checked.x != position.x || checked.y != position.y) {
+    SetWindowPos(widget.hwnd(), nullptr, checked.x, checked.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    position = checked;
+  }
+  widget.ClearModified();
 }
 
 void DesktopWidgets::CreateCalendar() {
@@ -53,12 +59,7 @@ void DesktopWidgets::CreateCalendar() {
                                                         DayInfoPath(services_.settings.Environment().programFolder),
                                                         services_.calendarHost));
   if (!calendar->Create()) return;
-  const Point checked = calendar->CheckedPosition(settings.position, services_.memos.NewMemoPlace());
-  if (checked.x != settings.position.x || checked.y != settings.position.y) {
-    SetWindowPos(calendar->hwnd(), nullptr, checked.x, checked.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    settings.position = checked;
-  }
-  calendar->ClearModified();
+  PlaceOnScreen(*calendar, settings.position);
   calendar_ = std::move(calendar);
   if (settings.autoStart != 0) calendar_->FadeIn();
 }

@@ -80,6 +80,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
+  void PlaceOnScreen(SkinWindow& widget, Point& position);
 
   Services services_;
   WindowPtr<ClockWindow> clock_;
