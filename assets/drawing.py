@@ -179,6 +179,16 @@ def font(name, size):
     return ImageFont.truetype(name, size)
 
 
+def text_mask(size, text, face, pos, anchor="ls", embolden=0.0):
+    """Text drawn at the final size (hinted, so stems stay on pixels), as an L
+    mask; embolden adds that share of the mask one pixel to the right."""
+    m = blank(size)
+    ImageDraw.Draw(m).text(pos, text, font=face, fill=255, anchor=anchor)
+    if embolden:
+        m = ImageChops.lighter(m, shifted(m, 1, 0).point(lambda v: int(v * embolden)))
+    return m
+
+
 def checker(size, a=(228, 228, 228), b=(255, 255, 255), cell=6):
     im = Image.new("RGBA", size, b + (255,))
     d = ImageDraw.Draw(im)
@@ -197,6 +207,21 @@ LABEL_FONT = DEJAVU + "DejaVuSans.ttf"
 def enlarged(im, factor):
     """Nearest-neighbour enlargement, so each pixel shows as a square."""
     return im.resize((im.width * factor, im.height * factor), Image.NEAREST)
+
+
+WALLPAPERS = [(236, 238, 242), (30, 32, 38), (0, 90, 158), None]  # light, dark, blue, photo
+
+
+def wallpaper(size, colour, hill=(0.3, 1.2, 0.7)):
+    """A desktop tile to show a skin on: a plain colour, or for None a photo-like
+    landscape whose hill is a blurred disc at (x, y, r) as shares of the size."""
+    if colour is not None:
+        return Image.new("RGBA", size, tuple(colour) + (255,))
+    w, h = size
+    tile = gradient(size, (94, 140, 120), (206, 176, 120), horizontal=True)
+    mound = circle(size, w * hill[0], h * hill[1], h * hill[2]).filter(ImageFilter.GaussianBlur(8))
+    paint(tile, mound, (60, 96, 70), 0.6)
+    return tile
 
 
 def on_colour(im, colour):
@@ -244,6 +269,15 @@ class PreviewSheet:
 
 
 # ---------------------------------------------------------------- shipped skins
+
+# The memo's look, which the widgets share: an amber title strip over cream paper.
+STRIP_TOP = (250, 192, 72)
+STRIP_BOTTOM = (242, 168, 44)
+EDGE = (196, 132, 26)       # the strip's seam and darker amber lines
+PAGE_TOP = (255, 253, 247)
+PAGE_BOTTOM = (250, 244, 232)
+RING = (176, 146, 104)      # the paper's hairline edge
+HEADER_INK = (84, 52, 14)   # letters on the strip
 
 ABOUT_SIZE = (220, 110)
 

@@ -12,13 +12,14 @@ import datetime
 import os
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter
+from PIL import Image, ImageChops, ImageDraw
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from drawing import (NANUM, ROOT, PreviewSheet, blank, blend, both, capsule, circle,  # noqa: E402
                      down, enlarged, font, gradient, minus, on_checker, on_colour, paint,
-                     pixel_art, rrect, shifted, ABOUT_SIZE, about_card, skin_text,
-                     write_skin)
+                     pixel_art, rrect, shifted, text_mask, wallpaper, ABOUT_SIZE, EDGE,
+                     HEADER_INK, PAGE_BOTTOM, PAGE_TOP, RING, STRIP_BOTTOM, STRIP_TOP, WALLPAPERS,
+                     about_card, skin_text, write_skin)
 
 NAME = "Quillet calendar"
 OUT = os.path.join(ROOT, "skins", "CalendarSkin", NAME)
@@ -26,15 +27,8 @@ PREVIEW = os.path.join(ROOT, "assets", "calendar", "preview.png")
 
 SS = 8  # supersampling factor
 
-# The memo's paper and amber title strip, with a cream page for the days.
-STRIP_TOP = (250, 192, 72)
-STRIP_BOTTOM = (242, 168, 44)
-EDGE = (196, 132, 26)
-PAGE_TOP = (255, 253, 247)
-PAGE_BOTTOM = (250, 244, 232)
-RING = (176, 146, 104)
+# The memo's paper and amber title strip (from drawing), with a cream page for the days.
 SHADOW = (60, 40, 10)
-HEADER_INK = (84, 52, 14)
 YEAR_INK = (122, 78, 20)
 DAY_INK = (70, 62, 54)
 SUNDAY = (214, 66, 50)
@@ -86,16 +80,6 @@ WEEKDAYS = ["일", "월", "화", "수", "목", "금", "토"]
 
 
 # ---------------------------------------------------------------- text
-
-def text_mask(size, text, face, pos, anchor="ls", embolden=0.0):
-    """Text drawn at the final size (hinted, so stems stay on pixels), as an L
-    mask; embolden adds that share of the mask one pixel to the right."""
-    m = blank(size)
-    ImageDraw.Draw(m).text(pos, text, font=face, fill=255, anchor=anchor)
-    if embolden:
-        m = ImageChops.lighter(m, shifted(m, 1, 0).point(lambda v: int(v * embolden)))
-    return m
-
 
 def digit_strip(cell, colour, size, baseline, embolden):
     """The ten digits 0..9 side by side, each centred in its cell on one baseline."""
@@ -482,15 +466,9 @@ def preview(pics):
     sheet.label("February 2027 at 1x, today the 17th: holidays 6-9 (mark 1), marks on the 14th, 20th "
                 "and 25th, periods on the 3rd (one day), 11-12 and 18-23")
     month = compose(pics, 2027, 2, today=17, days=days)
-    walls = [(236, 238, 242), (30, 32, 38), (0, 90, 158), None]
     pw, ph = SIZE[0] + 24, SIZE[1] + 20
-    for n, wall in enumerate(walls):
-        if wall is None:
-            panel = gradient((pw, ph), (94, 140, 120), (206, 176, 120), horizontal=True)
-            hill = circle((pw, ph), pw * 0.3, ph * 1.2, ph * 0.7).filter(ImageFilter.GaussianBlur(8))
-            paint(panel, hill, (60, 96, 70), 0.6)
-        else:
-            panel = Image.new("RGBA", (pw, ph), wall + (255,))
+    for n, wall in enumerate(WALLPAPERS):
+        panel = wallpaper((pw, ph), wall)
         panel.alpha_composite(month, (12, 10))
         sheet.place(panel, (16 + n * (pw + 8), sheet.y))
     sheet.y += ph + 16

@@ -17,8 +17,8 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from drawing import (DEJAVU, NANUM, ROOT, PreviewSheet, blank, both, circle, capsule,  # noqa: E402
                      down, enlarged, font, gradient, minus, on_checker, on_colour, paint,
-                     polygon, rrect, shifted, ABOUT_SIZE, about_card, skin_text,
-                     write_skin)
+                     polygon, rrect, shifted, wallpaper, ABOUT_SIZE, WALLPAPERS, about_card,
+                     skin_text, write_skin)
 
 NAME = "Quillet Digital"
 OUT = os.path.join(ROOT, "skins", "ClockSkin", NAME)
@@ -386,16 +386,9 @@ def preview(pics):
     clocks = [compose(pics, *m) for m in moments]
     sheet.label("At 1x: 09:41:27 Wednesday 12.25 (colon dark), 09:41:28 (colon lit), "
                 "23:58:04 Sunday 1.07, 07:05:59 Saturday 10.31")
-    walls = [("light", (236, 238, 242)), ("dark", (30, 32, 38)), ("blue", (0, 90, 158)),
-             ("photo", None)]
     pw, ph = 2 * (SIZE[0] + 16) + 16, 2 * (SIZE[1] + 12) + 16
-    for n, (_, wall) in enumerate(walls):
-        if wall is None:
-            panel = gradient((pw, ph), (94, 140, 120), (206, 176, 120), horizontal=True)
-            hill = circle((pw, ph), pw * 0.3, ph * 1.3, ph * 0.9).filter(ImageFilter.GaussianBlur(8))
-            paint(panel, hill, (60, 96, 70), 0.6)
-        else:
-            panel = Image.new("RGBA", (pw, ph), wall + (255,))
+    for n, wall in enumerate(WALLPAPERS):
+        panel = wallpaper((pw, ph), wall, hill=(0.3, 1.3, 0.9))
         for i, im in enumerate(clocks):
             panel.alpha_composite(im, (12 + (i % 2) * (SIZE[0] + 16), 10 + (i // 2) * (SIZE[1] + 12)))
         sheet.place(panel, (16 + (n % 2) * (pw + 12), sheet.y + (n // 2) * (ph + 12)))
