@@ -7,6 +7,7 @@
 #include "skin/CalendarMeter.h"
 #include "skin/Measure.h"
 #include "skin/Meters.h"
+#include "skin/ScheduleMeter.h"
 #include "skin/SkinFile.h"
 
 namespace quillet {
@@ -115,6 +116,7 @@ std::unique_ptr<Meter> MakeMeter(const std::string& drawType) {
   if (drawType == "BUTTON") return std::make_unique<ButtonMeter>();
   if (drawType == "FRAMEIMAGE") return std::make_unique<FrameImageMeter>();
   if (drawType == "CALENDAR") return std::make_unique<CalendarMeter>();
+  if (drawType == "SCHEDULE") return std::make_unique<ScheduleMeter>();
   return nullptr;
 }
 

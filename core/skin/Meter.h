@@ -11,6 +11,7 @@ class CalendarDays;
 class Clock;
 class Measure;
 class SkinSection;
+class TodaySchedule;
 
 enum class MeterType {
   Button = 1, Bitmap = 2, Image = 3, String = 4, FrameImage = 5, NumImage = 6, Rotator = 7, RoundLine = 8,
@@ -24,6 +25,7 @@ struct MeterContext {
   std::string folder;  // the skin file's folder, ending with a backslash; "" for skins from text
   const Clock* clock = nullptr;
   const CalendarDays* calendarDays = nullptr;
+  const TodaySchedule* todaySchedule = nullptr;  // the schedule view's items of today
 };
 
 // One drawing element of a skin. Each tick the window updates it from its measure, then draws it.

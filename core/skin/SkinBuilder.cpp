@@ -47,6 +47,7 @@ std::optional<BuiltSkin> BuildSkin(const SkinFile& file, const SkinBuildContext&
   BuiltSkin skin;
   skin.updateInterval = context.updateInterval;
   MeterContext meterContext{context.images, context.folder, &context.clock, context.calendarDays};
+  meterContext.todaySchedule = context.todaySchedule;
   bool backgroundRead = false;
   for (const SkinSection& section : file.sections()) {
     if (section.name() == "Background") {

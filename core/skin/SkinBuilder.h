@@ -13,6 +13,7 @@ namespace quillet {
 
 class CalendarDays;
 class Clock;
+class TodaySchedule;
 
 // A skin ready to draw: its measures and meters in section order, bound by name.
 struct BuiltSkin {
@@ -33,6 +34,7 @@ struct SkinBuildContext {
   std::optional<int> backgroundResource;  // a PNG resource that replaces the Background key
   int updateInterval = 1000;            // kept when the skin names none
   const CalendarDays* calendarDays = nullptr;  // the calendar window's day data; none elsewhere
+  const TodaySchedule* todaySchedule = nullptr;  // the schedule view's items of today; none elsewhere
 };
 
 // Nothing when the background cannot be loaded: the window then falls back to its built-in skin.
