@@ -168,7 +168,7 @@ S_WIDTH = 230
 S_HEAD = 30
 S_ROW = 22
 S_TAIL = 10
-S_ROWS_SHOWN = 12       # rows the fixed window has room for
+S_ROWS_SHOWN = 1        # the least the window shows; it grows with today's rows
 GLYPH_X = 17            # the middle of the glyph column, left of the texts
 TEXT_X = 30
 TEXT_RIGHT = S_WIDTH - SIDE - 7
@@ -316,8 +316,8 @@ def schedule_ski():
         "# " + SCHEDULE + ": today's anniversaries, D-days and schedules, of the Quillet program.",
         "# Made by assets/make_widget_skins.py; edit that and run it again.",
         "",
-        "# No background picture: the window is WindowWidth x WindowHeight, see-through where",
-        "# the meter draws nothing; this height has room for the head, %d rows and the tail." % S_ROWS_SHOWN,
+        "# No background picture: the window grows with today's rows, from WindowHeight (the head,",
+        "# %d row and the tail) to the work area's height." % S_ROWS_SHOWN,
         "[Background]",
         "AboutSkin=about.png",
         "WindowWidth=%d" % S_WIDTH,

@@ -240,6 +240,27 @@ void ScheduleMeter::Refresh() {
   p.headText.SetText(std::move(head));
 }
 
+std::string ScheduleMeter::RowText(const TodayItem& item) const {
+  const Parts& p = *parts_;
+  switch (RowOf(item)) {
+    case kDDayRemain: return DDayText(p.remainFormat, item.name, item.dayCount);
+    case kDDayPass:
+      return DDayText(p.passFormat, item.name, -static_cast<long long>(item.dayCount) + (p.includeToday ? 1 : 0));
+    default: return item.name;
+  }
+}
+
+std::vector<std::string> ScheduleMeter::Lines() const {
+  const Parts& p = *parts_;
+  std::vector<std::string> lines{p.headText.Content()};
+  for (const TodayItem& item : p.items) {
+    const Row row = RowOf(item);
+    const bool showsTime = item.timed && (row == kBeforeSchedule || row == kAfterSchedule);
+    lines.push_back((showsTime ? item.timeText + " " : "") + RowText(item));
+  }
+  return lines;
+}
+
 int ScheduleMeter::ContentHeight() const {
   const Parts& p = *parts_;
   long long height = static_cast<long long>(p.head.Height()) + p.tail.Height();
@@ -257,14 +278,7 @@ void ScheduleMeter::DrawType(Canvas& canvas) const {
     DrawAt(p.bodies[row], 0, y, canvas);
     StringMeter& name = p.names[row];
     const std::string& time = item.timed ? item.timeText : p.noTimePrint;
-    switch (row) {
-      case kDDayRemain: name.SetText(DDayText(p.remainFormat, item.name, item.dayCount)); break;
-      case kDDayPass:
-        name.SetText(
-            DDayText(p.passFormat, item.name, -static_cast<long long>(item.dayCount) + (p.includeToday ? 1 : 0)));
-        break;
-      default: name.SetText(item.name); break;
-    }
+    name.SetText(RowText(item));
     if (row == kAfterSchedule) {
       p.afterTime.SetText(time);
       DrawAt(p.afterTime, p.afterTimeX, y, canvas);

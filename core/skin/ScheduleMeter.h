@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "schedule/TodayItems.h"
@@ -30,6 +31,9 @@ class ScheduleMeter final : public Meter {
   void Refresh();
   // Head, rows and tail: the height a skin without a background picture needs for every row.
   int ContentHeight() const;
+  // What the view says, line by line: the head, then each row's time (when it has one) and text,
+  // for the window's text that screen readers read.
+  std::vector<std::string> Lines() const;
 
  protected:
   void ConfigureType(const SkinSection& section, MeterContext& context) override;
@@ -38,6 +42,7 @@ class ScheduleMeter final : public Meter {
 
  private:
   struct Parts;
+  std::string RowText(const TodayItem& item) const;
   std::unique_ptr<Parts> parts_;
 };
 

@@ -72,6 +72,48 @@ void DesktopWidgets::ShowCalendar() {
   if (calendar_) calendar_->FadeIn();
 }
 
+bool DesktopWidgets::MakeScheduleView() {
+  if (scheduleView_) return true;
+  if (services_.platformLevel < 2) {
+    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
+    return false;
+  }
+  Settings& values = services_.settings.values();
+  WindowPtr<ScheduleViewWindow> view(new ScheduleViewWindow(WidgetServices(), values.schedule,
+                                                            values.scheduleSkinFolder, services_.scheduleViewHost));
+  if (!view->Create()) return false;
+  PlaceOnScreen(*view, values.schedule.position);
+  scheduleView_ = std::move(view);
+  return true;
+}
+
+void DesktopWidgets::StartScheduleView(bool todayHasSomething) {
+  const int mode = services_.settings.values().schedule.startMode;
+  if (services_.platformLevel < 2 || mode == 0 || (mode == 2 && !todayHasSomething)) return;
+  if (MakeScheduleView()) scheduleView_->FadeIn();
+}
+
+void DesktopWidgets::ScheduleViewOnNewDay(bool todayHasSomething) {
+  const int mode = services_.settings.values().schedule.startMode;
+  if (!scheduleView_) {
+    StartScheduleView(todayHasSomething);
+    return;
+  }
+  if (mode == 1) scheduleView_->Refresh();
+  if (mode == 0 || (mode == 2 && !todayHasSomething)) {
+    scheduleView_->FadeOut();
+  } else if (mode == 2) {
+    scheduleView_->Refresh();
+    scheduleView_->FadeIn();
+  }
+}
+
+void DesktopWidgets::ShowScheduleView() {
+  if (!MakeScheduleView()) return;
+  scheduleView_->Refresh();
+  scheduleView_->FadeIn();
+}
+
 void DesktopWidgets::ShowClock() {
   if (services_.platformLevel < 2) {
     ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
@@ -91,10 +133,12 @@ void DesktopWidgets::SaveMovedPositions() {
 void DesktopWidgets::StoreStates() {
   if (clock_) clock_->StoreState();
   if (calendar_) calendar_->StoreState();
+  if (scheduleView_) scheduleView_->StoreState();
 }
 
 void DesktopWidgets::CloseAll() {
   StoreStates();
+  scheduleView_.reset();
   calendar_.reset();
   clock_.reset();
 }
@@ -107,7 +151,8 @@ void DesktopWidgets::SaveSettings() {
 std::vector<Rect> DesktopWidgets::Places(HWND except) const {
   std::vector<Rect> places;
   for (const SkinWindow* widget :
-       {static_cast<const SkinWindow*>(clock_.get()), static_cast<const SkinWindow*>(calendar_.get())}) {
+       {static_cast<const SkinWindow*>(clock_.get()), static_cast<const SkinWindow*>(calendar_.get()),
+        static_cast<const SkinWindow*>(scheduleView_.get())}) {
     if (widget && widget->hwnd() != except && IsWindowVisible(widget->hwnd())) places.push_back(widget->GetPanelRect());
   }
   return places;

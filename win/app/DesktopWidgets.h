@@ -6,6 +6,7 @@
 #include "framework/WindowBase.h"
 #include "widgets/CalendarWindow.h"
 #include "widgets/ClockWindow.h"
+#include "widgets/ScheduleViewWindow.h"
 
 namespace quillet {
 class Clock;
@@ -37,6 +38,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
     std::function<void(const LocalMinute&)> onDayChanged;
     std::function<void(SkinCommand)> runSetupCommand;  // the skins' "<…_SETUP>" and "<ADD_ALARM>"
     CalendarHost& calendarHost;
+    ScheduleViewHost& scheduleViewHost;
   };
   explicit DesktopWidgets(const Services& services);
   ~DesktopWidgets();
@@ -56,6 +58,14 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void ShowCalendar();
   CalendarWindow* calendar() { return calendar_.get(); }
   const CalendarWindow* calendar() const { return calendar_.get(); }
+  // The schedule view by "StartMode" ("Schedule"): at start-up 1 shows it, 2 shows it when today
+  // has something, 0 leaves it closed. On a new day 0 hides it, 1 refreshes it (making it), 2
+  // shows it when today has something and hides it otherwise.
+  void StartScheduleView(bool todayHasSomething);
+  void ScheduleViewOnNewDay(bool todayHasSomething);
+  // "스케쥴 보기": made on first use, shown for good.
+  void ShowScheduleView();
+  ScheduleViewWindow* scheduleView() { return scheduleView_.get(); }
   // The end of the frame's periodic save: a moved clock writes its position.
   void SaveMovedPositions();
   // Every widget's state into the working values, before any full save.
@@ -81,10 +91,12 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
   void PlaceOnScreen(SkinWindow& widget, Point& position);
+  bool MakeScheduleView();
 
   Services services_;
   WindowPtr<ClockWindow> clock_;
   WindowPtr<CalendarWindow> calendar_;
+  WindowPtr<ScheduleViewWindow> scheduleView_;
 };
 
 }  // namespace quillet::win

@@ -56,6 +56,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_SHOW_CALENDAR, [this] {
     if (widgets_) widgets_->ShowCalendar();
   });
+  commands_.On(ID_SHOW_SCHEDULE_VIEW, [this] {
+    if (widgets_) widgets_->ShowScheduleView();
+  });
   commands_.On(ID_SHOW_CLOCK, [this] {
     if (widgets_) widgets_->ShowClock();
   });
@@ -103,7 +106,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
       hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
       services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
       [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); },
-      [this](SkinCommand command) { RunSetupCommand(command); }, *this});
+      [this](SkinCommand command) { RunSetupCommand(command); }, *this, *this});
   widgets_->CreateClock();
   alarms_ = std::make_unique<AlarmScheduler>(AlarmScheduler::Services{
       hwnd(), services_.settings, services_.files, services_.codec, services_.clock,
@@ -115,6 +118,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   const LocalMinute now = ToLocalMinute(services_.clock.Now());
   dayDone_ = now.Code();  // today's anniversaries are announced here, not again at the first tick
   CheckAnniversaries(now);
+  widgets_->StartScheduleView(TodayHasSomething());
   if (tooMany) OpenScheduleManager();
   tray_->Update(TrayDay());
 }
@@ -186,12 +190,12 @@ void MainFrame::OnMinute(const LocalMinute& now) {
   if (alarms_) alarms_->OnMinute(now);
 }
 
-// The schedule view joins this when it exists.
 void MainFrame::OnDayChanged(const LocalMinute& now) {
   if (now.Code() == dayDone_) return;
   dayDone_ = now.Code();
   if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
   CheckAnniversaries(now);
+  if (widgets_) widgets_->ScheduleViewOnNewDay(TodayHasSomething());
   tray_->Update(TrayDay());
 }
 

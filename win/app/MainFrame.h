@@ -29,7 +29,7 @@ constexpr const wchar_t* kMainFrameTitle = L"Quillet Program";
 
 // The program's invisible hub: it never shows itself, owns the memos of the current group and
 // routes the program-wide commands and messages.
-class MainFrame final : public Window, private CalendarHost {
+class MainFrame final : public Window, private CalendarHost, private ScheduleViewHost {
  public:
   struct Services {
     HINSTANCE instance;
@@ -83,7 +83,12 @@ class MainFrame final : public Window, private CalendarHost {
   const ScheduleList& Schedules() const override;
   void OpenDayDialog(const CivilDate& date, int wanted) override;
   void OpenCalendarSettings() override {}  // with the preferences
-  void SaveCalendarSettings() override;
+  void SaveCalendarSettings() override { SaveWidgetSettings(); }
+  const std::vector<DayInfoRecord>* Anniversaries() const override;
+  void SaveScheduleViewSettings() override { SaveWidgetSettings(); }
+  void SaveWidgetSettings();
+  // Whether today has anniversaries or schedules, as the schedule view counts them.
+  bool TodayHasSomething() const;
   // Today's anniversaries announced ("MemorialDayCheck"), at start-up and on a new day.
   void CheckAnniversaries(const LocalMinute& now);
   // Today for the tray icon, while there is a calendar.

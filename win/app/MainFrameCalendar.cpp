@@ -6,6 +6,7 @@
 #include "lunar/LunarCalendar.h"
 #include "ports/Clock.h"
 #include "schedule/DayDialog.h"
+#include "schedule/TodayItems.h"
 #include "settings/SettingsStore.h"
 
 namespace quillet::win {
@@ -34,7 +35,16 @@ std::optional<TrayIcon::Day> MainFrame::TrayDay() const {
   return TrayIcon::Day{now.date.day, WeekdayOf(now.date), calendar->TodayIsHoliday()};
 }
 
-void MainFrame::SaveCalendarSettings() {
+const std::vector<DayInfoRecord>* MainFrame::Anniversaries() const {
+  const CalendarWindow* calendar = widgets_ ? widgets_->calendar() : nullptr;
+  return calendar ? &calendar->anniversaries().entries() : nullptr;
+}
+
+bool MainFrame::TodayHasSomething() const {
+  return DayHasSchedules(Schedules(), Anniversaries(), ToLocalMinute(services_.clock.Now()).date);
+}
+
+void MainFrame::SaveWidgetSettings() {
   if (widgets_) widgets_->StoreStates();
   services_.settings.SaveAll();
 }

@@ -67,10 +67,10 @@ void MainFrame::RegisterMemoSchedule(HWND memo) {
   }
 }
 
-// The schedule view joins this when it exists.
 void MainFrame::RefreshScheduleViews() {
   if (scheduleManager_) scheduleManager_->Refresh();
   if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
+  if (widgets_ && widgets_->scheduleView()) widgets_->scheduleView()->Refresh();
   if (tray_) tray_->Update(TrayDay());
 }
 

@@ -5,6 +5,7 @@
 // Dialog templates
 #define IDD_CLOCK 191
 #define IDD_CALENDAR 210
+#define IDD_SCHEDULE_VIEW 234
 #define IDD_SLIDE_NOTIFICATION 231
 #define IDD_POPUP_NOTIFICATION 232
 #define IDD_SKIN_WINDOW 3030  // a skin window with the base menu

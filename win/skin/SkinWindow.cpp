@@ -117,17 +117,15 @@ bool SkinWindow::Build(const SkinFile& file, const std::string& folder, std::opt
   canvas_.reset();
   surface_.reset();
   skin_.reset();
-  std::optional<BuiltSkin> built =
-      BuildSkin(file, SkinBuildContext{*images_, services_.clock, folder, backgroundResource, updateInterval_,
-                                       CalendarData()});
+  SkinBuildContext context{*images_, services_.clock, folder, backgroundResource, updateInterval_, CalendarData()};
+  context.todaySchedule = TodayData();
+  std::optional<BuiltSkin> built = BuildSkin(file, context);
   if (!built) return false;
-  auto surface = std::make_unique<LayeredSurface>(built->width, built->height);
-  if (!surface->Valid()) return false;
   skin_ = std::move(built);
-  surface_ = std::move(surface);
-  canvas_ = std::make_unique<GdiPlusCanvas>(surface_->bitmap());
-  width_ = skin_->width;
-  height_ = skin_->height;
+  if (!MakeSurface(skin_->width, skin_->height)) {
+    skin_.reset();
+    return false;
+  }
   updateInterval_ = skin_->updateInterval;
   layeredPending_ = true;
 
@@ -140,6 +138,26 @@ bool SkinWindow::Build(const SkinFile& file, const std::string& folder, std::opt
   SetWindowPos(hwnd(), nullptr, fitted.left, fitted.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
   Redraw();
   return true;
+}
+
+// The canvas draws on the surface's bitmap: it goes before the surface it drew on.
+bool SkinWindow::MakeSurface(int width, int height) {
+  auto surface = std::make_unique<LayeredSurface>(width, height);
+  if (!surface->Valid()) return false;
+  canvas_.reset();
+  surface_ = std::move(surface);
+  canvas_ = std::make_unique<GdiPlusCanvas>(surface_->bitmap());
+  width_ = width;
+  height_ = height;
+  return true;
+}
+
+void SkinWindow::ResizeSkin(int height) {
+  if (!skin_ || height <= 0) return;
+  if (height != height_ && MakeSurface(width_, height)) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  Redraw();
 }
 
 void SkinWindow::Redraw() {

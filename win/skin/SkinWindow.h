@@ -13,6 +13,7 @@
 namespace quillet {
 class ButtonMeter;
 class CalendarDays;
+class TodaySchedule;
 class Clock;
 class FileSystem;
 }  // namespace quillet
@@ -92,8 +93,13 @@ class SkinWindow : public DesktopPanel {
   virtual int MenuAt(POINT) const { return menuId_; }
   // The widget's own checks in its menu.
   virtual void PrepareMenu(HMENU) {}
-  // What the calendar meters of the skin show day by day; none for other widgets.
+  // What the calendar and schedule meters of the skin show; none for other widgets.
   virtual const CalendarDays* CalendarData() const { return nullptr; }
+  virtual const TodaySchedule* TodayData() const { return nullptr; }
+  // The skin's own height, before any ResizeSkin.
+  int skinHeight() const { return skin_ ? skin_->height : 0; }
+  // A skin without a background picture drawn at another height.
+  void ResizeSkin(int height);
   // A move the user or a command made, once the window has a skin.
   virtual void OnMoved() {}
 
@@ -111,6 +117,7 @@ class SkinWindow : public DesktopPanel {
 
  private:
   bool Build(const SkinFile& file, const std::string& folder, std::optional<int> backgroundResource);
+  bool MakeSurface(int width, int height);
   void Present();
   void ShowContextMenu(POINT at);
   void EditSkin();

@@ -46,6 +46,7 @@ class CalendarWindow final : public SkinWindow, private CalendarDays {
   bool Create();
   void StoreState();
   AnniversaryList& anniversaries() { return anniversaries_; }
+  const AnniversaryList& anniversaries() const { return anniversaries_; }
   // Drawn again with fresh day data: the anniversaries or schedules changed, or a new day began.
   void Refresh();
   // Today is a public holiday or a holiday entry's day (the tray icon's frame).
