@@ -5,6 +5,7 @@
 
 #include "geometry/Saturate.h"
 #include "skin/CalendarMeter.h"
+#include "skin/LauncherMeter.h"
 #include "skin/Measure.h"
 #include "skin/Meters.h"
 #include "skin/ScheduleMeter.h"
@@ -117,6 +118,7 @@ std::unique_ptr<Meter> MakeMeter(const std::string& drawType) {
   if (drawType == "FRAMEIMAGE") return std::make_unique<FrameImageMeter>();
   if (drawType == "CALENDAR") return std::make_unique<CalendarMeter>();
   if (drawType == "SCHEDULE") return std::make_unique<ScheduleMeter>();
+  if (drawType == "RAUNCHER") return std::make_unique<LauncherMeter>();
   return nullptr;
 }
 

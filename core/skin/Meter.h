@@ -9,6 +9,7 @@ namespace quillet {
 
 class CalendarDays;
 class Clock;
+class LauncherItems;
 class Measure;
 class SkinSection;
 class TodaySchedule;
@@ -26,6 +27,7 @@ struct MeterContext {
   const Clock* clock = nullptr;
   const CalendarDays* calendarDays = nullptr;
   const TodaySchedule* todaySchedule = nullptr;  // the schedule view's items of today
+  const LauncherItems* launcherItems = nullptr;  // the launcher window's entries
 };
 
 // One drawing element of a skin. Each tick the window updates it from its measure, then draws it.

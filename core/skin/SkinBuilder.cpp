@@ -48,6 +48,7 @@ std::optional<BuiltSkin> BuildSkin(const SkinFile& file, const SkinBuildContext&
   skin.updateInterval = context.updateInterval;
   MeterContext meterContext{context.images, context.folder, &context.clock, context.calendarDays};
   meterContext.todaySchedule = context.todaySchedule;
+  meterContext.launcherItems = context.launcherItems;
   bool backgroundRead = false;
   for (const SkinSection& section : file.sections()) {
     if (section.name() == "Background") {

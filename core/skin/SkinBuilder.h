@@ -13,6 +13,7 @@ namespace quillet {
 
 class CalendarDays;
 class Clock;
+class LauncherItems;
 class TodaySchedule;
 
 // A skin ready to draw: its measures and meters in section order, bound by name.
@@ -35,6 +36,7 @@ struct SkinBuildContext {
   int updateInterval = 1000;            // kept when the skin names none
   const CalendarDays* calendarDays = nullptr;  // the calendar window's day data; none elsewhere
   const TodaySchedule* todaySchedule = nullptr;  // the schedule view's items of today; none elsewhere
+  const LauncherItems* launcherItems = nullptr;  // the launcher window's entries; none elsewhere
 };
 
 // Nothing when the background cannot be loaded: the window then falls back to its built-in skin.
