@@ -1,0 +1,62 @@
+# shellcheck shell=bash
+# Scenarios of the schedule view (and, with it, the other list widgets): today's items read from
+# the view's window text, which says what its rows say; the clock pinned.
+# Sourced by run-e2e.
+
+# view_line: the driver's line about the schedule view, whose text is what its rows say.
+view_line() { driver windows "$frame_title" 2>/dev/null | grep -F ' text=Quillet Schedule' | head -n 1; }
+
+# expect_view_says TEXT...: each TEXT is one of the view's lines.
+expect_view_says() {
+  local line
+  line=$(view_line) || true
+  for wanted in "$@"; do
+    case "\\n$(sed 's/.* text=Quillet Schedule//' <<<"$line")\\n" in
+      *"\\n$wanted\\n"*) ;;
+      *) fail "the view does not say \"$wanted\": $line" ;;
+    esac
+  done
+}
+
+# The schedule view at start-up with StartMode 2: today's anniversary, D-days ahead and passed,
+# the passed and the later schedule and the all-day one under today's solar and lunar date; the
+# day change counts down. With nothing today StartMode 2 leaves it closed and 1 shows one row.
+schedule_view() {
+  schedules <<'EOF'
+[{"recurrence": 2, "year": 2027, "month": 2, "day": 7, "timeMode": 2, "message": "종일 일정"},
+ {"recurrence": 2, "year": 2027, "month": 2, "day": 7, "hour": 8, "minute": 0, "message": "아침 회의"},
+ {"recurrence": 2, "year": 2027, "month": 2, "day": 7, "hour": 18, "minute": 30, "message": "저녁 약속"},
+ {"recurrence": 2, "year": 2027, "month": 2, "day": 17, "isDDay": 1, "message": "시험"},
+ {"recurrence": 2, "year": 2027, "month": 2, "day": 4, "isDDay": 1, "message": "여행"}]
+EOF
+  mkdir -p "$(e2e_program_dir)/CalendarSkin"
+  printf '2|7|+|F|어머니 생신|F|3\r\n' | iconv -f UTF-8 -t CP949 >"$(e2e_program_dir)/CalendarSkin/DayInfo.dat"
+  set_setting Schedule StartMode dword 2
+  set_setting Schedule WinSXSY sz "300 150"
+  set_setting Calendar MemorialDayCheck dword 0
+  pinned_clock "2027-02-07 23:59:50"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  grep -q ' visible=1 ' <<<"$(view_line)" || fail "the view is not shown: $(view_line)"
+  expect_view_says "2월 7일 (음력 1/1 )" "어머니 생신" "종일 일정" "시험 -  [ 10 ]일 남음" "여행 -  [ 4 ]일 지남" \
+    "08:00 아침 회의" "18:30 저녁 약속"
+  screenshot schedule-view
+  wait_trace "2027-02-08 00:00:00 day" 20
+  sleep 1
+  expect_view_says "2월 8일 (음력 1/2 )" "시험 -  [ 9 ]일 남음"
+  close_by_broadcast
+
+  schedules <<<'[]'
+  set_setting Schedule StartMode dword 2
+  pinned_clock "2027-02-07 09:00:00"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  if grep -q ' visible=1 ' <<<"$(view_line)"; then fail "StartMode 2 showed the view on an empty day"; fi
+  close_by_broadcast
+  set_setting Schedule StartMode dword 1
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  expect_view_says "일정이 없습니다."
+  screenshot schedule-view-empty
+  close_by_broadcast
+}
