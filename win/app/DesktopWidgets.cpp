@@ -114,6 +114,31 @@ void DesktopWidgets::ShowScheduleView() {
   scheduleView_->FadeIn();
 }
 
+bool DesktopWidgets::MakeLauncher() {
+  if (launcher_) return true;
+  if (services_.platformLevel < 2) {
+    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
+    return false;
+  }
+  Settings& values = services_.settings.values();
+  WindowPtr<LauncherWindow> launcher(
+      new LauncherWindow(WidgetServices(), values.rauncher, values.rauncherSkinFolder, values.rauncherFile));
+  if (!launcher->Create()) return false;
+  PlaceOnScreen(*launcher, values.rauncher.position);
+  launcher_ = std::move(launcher);
+  return true;
+}
+
+void DesktopWidgets::StartLauncher() {
+  const int mode = services_.settings.values().rauncher.startMode;
+  if (services_.platformLevel < 2 || mode == 0 || !MakeLauncher()) return;
+  if (mode == 1 || launcher_->HasEntries()) launcher_->FadeIn();
+}
+
+void DesktopWidgets::ShowLauncher() {
+  if (MakeLauncher()) launcher_->FadeIn();
+}
+
 void DesktopWidgets::ShowClock() {
   if (services_.platformLevel < 2) {
     ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
@@ -134,10 +159,12 @@ void DesktopWidgets::StoreStates() {
   if (clock_) clock_->StoreState();
   if (calendar_) calendar_->StoreState();
   if (scheduleView_) scheduleView_->StoreState();
+  if (launcher_) launcher_->StoreState();
 }
 
 void DesktopWidgets::CloseAll() {
   StoreStates();
+  launcher_.reset();
   scheduleView_.reset();
   calendar_.reset();
   clock_.reset();
@@ -152,7 +179,7 @@ std::vector<Rect> DesktopWidgets::Places(HWND except) const {
   std::vector<Rect> places;
   for (const SkinWindow* widget :
        {static_cast<const SkinWindow*>(clock_.get()), static_cast<const SkinWindow*>(calendar_.get()),
-        static_cast<const SkinWindow*>(scheduleView_.get())}) {
+        static_cast<const SkinWindow*>(scheduleView_.get()), static_cast<const SkinWindow*>(launcher_.get())}) {
     if (widget && widget->hwnd() != except && IsWindowVisible(widget->hwnd())) places.push_back(widget->GetPanelRect());
   }
   return places;

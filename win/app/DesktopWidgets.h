@@ -6,6 +6,7 @@
 #include "framework/WindowBase.h"
 #include "widgets/CalendarWindow.h"
 #include "widgets/ClockWindow.h"
+#include "widgets/LauncherWindow.h"
 #include "widgets/ScheduleViewWindow.h"
 
 namespace quillet {
@@ -66,6 +67,10 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   // "스케쥴 보기": made on first use, shown for good.
   void ShowScheduleView();
   ScheduleViewWindow* scheduleView() { return scheduleView_.get(); }
+  // The launcher by its "StartMode" ("Rauncher"): 1 shows it at start-up, 2 when it has programs.
+  void StartLauncher();
+  // "런처 보기": made on first use, shown for good.
+  void ShowLauncher();
   // The end of the frame's periodic save: a moved clock writes its position.
   void SaveMovedPositions();
   // Every widget's state into the working values, before any full save.
@@ -92,11 +97,13 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void SaveSettings() override;
   void PlaceOnScreen(SkinWindow& widget, Point& position);
   bool MakeScheduleView();
+  bool MakeLauncher();
 
   Services services_;
   WindowPtr<ClockWindow> clock_;
   WindowPtr<CalendarWindow> calendar_;
   WindowPtr<ScheduleViewWindow> scheduleView_;
+  WindowPtr<LauncherWindow> launcher_;
 };
 
 }  // namespace quillet::win

@@ -59,6 +59,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_SHOW_SCHEDULE_VIEW, [this] {
     if (widgets_) widgets_->ShowScheduleView();
   });
+  commands_.On(ID_SHOW_LAUNCHER, [this] {
+    if (widgets_) widgets_->ShowLauncher();
+  });
   commands_.On(ID_SHOW_CLOCK, [this] {
     if (widgets_) widgets_->ShowClock();
   });
@@ -119,6 +122,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   dayDone_ = now.Code();  // today's anniversaries are announced here, not again at the first tick
   CheckAnniversaries(now);
   widgets_->StartScheduleView(TodayHasSomething());
+  widgets_->StartLauncher();
   if (tooMany) OpenScheduleManager();
   tray_->Update(TrayDay());
 }

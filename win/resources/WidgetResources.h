@@ -11,6 +11,7 @@
 #define IDD_SKIN_WINDOW 3030  // a skin window with the base menu
 #define IDD_SKIN_EDITOR 3031
 #define IDD_SKIN_INFO 3032
+#define IDD_LAUNCHER 3033
 
 // Menus
 #define IDR_CLOCK_MENU 196
@@ -30,6 +31,8 @@
 #define ID_CALENDAR_SETTINGS 32822
 #define ID_DAY_ADD_SCHEDULE 32825  // "%d월 %d일 일정 등록"
 #define ID_DAY_INFORMATION 32831   // "%d월 %d일 정보"
+#define ID_LAUNCHER_ADD 32881      // "프로그램 추가..."
+#define ID_LAUNCHER_REMOVE 32882   // "목록에서 삭제"
 #define ID_SKIN_DEFAULT_BASE 32821
 #define ID_SKIN_EDIT 32833
 #define ID_SKIN_ABOUT 32836

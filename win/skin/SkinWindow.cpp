@@ -119,6 +119,7 @@ bool SkinWindow::Build(const SkinFile& file, const std::string& folder, std::opt
   skin_.reset();
   SkinBuildContext context{*images_, services_.clock, folder, backgroundResource, updateInterval_, CalendarData()};
   context.todaySchedule = TodayData();
+  context.launcherItems = LauncherData();
   std::optional<BuiltSkin> built = BuildSkin(file, context);
   if (!built) return false;
   skin_ = std::move(built);
@@ -251,7 +252,7 @@ LRESULT SkinWindow::HitTest(const Message& message) const {
   for (const ButtonMeter* button : Buttons()) {
     if (button->HitTest(client.x, client.y) || button->state() != ButtonMeter::Normal) return HTCLIENT;
   }
-  return HTCAPTION;  // the rest of the skin drags the window
+  return TakesClicksAt(client) ? HTCLIENT : HTCAPTION;  // the rest of the skin drags the window
 }
 
 void SkinWindow::ShowContextMenu(POINT at) {

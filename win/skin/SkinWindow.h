@@ -14,6 +14,7 @@ namespace quillet {
 class ButtonMeter;
 class CalendarDays;
 class TodaySchedule;
+class LauncherItems;
 class Clock;
 class FileSystem;
 }  // namespace quillet
@@ -96,6 +97,9 @@ class SkinWindow : public DesktopPanel {
   // What the calendar and schedule meters of the skin show; none for other widgets.
   virtual const CalendarDays* CalendarData() const { return nullptr; }
   virtual const TodaySchedule* TodayData() const { return nullptr; }
+  virtual const LauncherItems* LauncherData() const { return nullptr; }
+  // Points of the picture that take clicks (besides its buttons) instead of dragging it.
+  virtual bool TakesClicksAt(POINT) const { return false; }
   // The skin's own height, before any ResizeSkin.
   int skinHeight() const { return skin_ ? skin_->height : 0; }
   // A skin without a background picture drawn at another height.

@@ -40,6 +40,7 @@ constexpr const char* kUsageText =
     "  send TITLE MESSAGE WPARAM LPARAM SECONDS  send a message and print its result; fail if unanswered\n"
     "  hold-locked-mutex SECONDS        hold the program's instance mutex where no other process may\n"
     "                                   open it, as an elevated instance's looks to a normal start\n"
+    "  mark PATH TEXT                   append TEXT and the working folder as a line to PATH\n"
     "  hold-file PATH SECONDS           keep a file open with no sharing, as a virus scanner may\n"
     "  broadcast WPARAM                 send the program's registered message to HWND_BROADCAST\n"
     "  listen SECONDS                   print the wParam of the first registered broadcast received\n"
@@ -303,6 +304,23 @@ int HoldFile(const std::wstring& path, unsigned long long seconds) {
   Sleep(static_cast<DWORD>(seconds * 1000ULL));
   CloseHandle(file);
   return kOk;
+}
+
+// A line appended to a file: proof that a program started this driver, and with which arguments.
+int Mark(const std::wstring& path, const std::wstring& text) {
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return Fail(L"cannot open " + path + L", error " + std::to_wstring(GetLastError()));
+  wchar_t folder[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folder);
+  const std::wstring line = text + L" in " + folder + L"\r\n";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok ? Succeed(L"marked") : Fail(L"cannot write " + path);
 }
 
 UINT BroadcastMessageId() { return RegisterWindowMessageW(kBroadcastName); }
@@ -785,6 +803,10 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"hold-locked-mutex") {
     if (wrongCount(1) || !number(1) || *number(1) > 3600) return Usage(L"hold-locked-mutex SECONDS (0-3600)");
     return HoldLockedMutex(*number(1));
+  }
+  if (command == L"mark") {
+    if (wrongCount(2)) return Usage(L"mark PATH TEXT");
+    return Mark(args[1], args[2]);
   }
   if (command == L"hold-file") {
     if (wrongCount(2) || !number(2) || *number(2) > 3600) return Usage(L"hold-file PATH SECONDS (0-3600)");

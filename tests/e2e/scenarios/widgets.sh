@@ -60,3 +60,39 @@ EOF
   screenshot schedule-view-empty
   close_by_broadcast
 }
+
+# The launcher shows its programs at start-up (StartMode 2); a click on an icon starts the program
+# of the path with its arguments in its own folder, never "C:\Program.exe" from an unquoted
+# command line; "목록에서 삭제" takes it out of the list file.
+launcher() {
+  local folder="$WINEPREFIX/drive_c/Program Files/Quillet Test" marker="$WINEPREFIX/drive_c/launched.txt" list
+  fresh_program_folder >/dev/null || exit 1
+  mkdir -p "$folder" && cp "$QUILLET_DRIVER" "$folder/quillet-driver.exe" && cp "$QUILLET_DRIVER" "$WINEPREFIX/drive_c/Program.exe" ||
+    fail "could not place the programs"
+  rm -f "$marker"
+  list="$(e2e_program_dir)/Rauncher00.xml"
+  cat >"$list" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<Rauncher><Item Path="C:\Program Files\Quillet Test\quillet-driver.exe" Arguments="mark C:\launched.txt launched" Name="드라이버"/></Rauncher>
+XML
+  set_general ViewMemoOnStart 0
+  set_setting Rauncher StartMode dword 2
+  set_setting Rauncher WinSXSY sz "500 300"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  must - wait-window "Quillet Launcher" 10
+  expect_window "Quillet Launcher" visible=1
+  sleep 1
+  screenshot launcher
+  xdotool mousemove 528 350 click 1 || fail "xdotool could not click the icon"
+  wait_file "$marker" 10 || fail "the program did not start"
+  expect_eq "the started program" 'launched in C:\Program Files\Quillet Test' "$(tr -d '\r' <"$marker")"
+  xdotool mousemove 528 350 click 3 || fail "xdotool could not right-click the icon"
+  sleep 1
+  xdotool mousemove 580 379 click 1 || fail "xdotool could not choose 목록에서 삭제"  # the menu's second item
+  answer_question "선택한 항목을 런처에서 삭제합니까?" 6
+  if grep -q '<Item' "$list"; then fail "the entry is still in the list: $(cat "$list")"; fi
+  sleep 0.5
+  screenshot launcher-empty
+  close_by_broadcast
+}
