@@ -12,6 +12,7 @@
 #include "schedule/AlarmFileStore.h"
 #include "schedule/AlarmRules.h"
 #include "schedule/MinuteCatchUp.h"
+#include "schedule/TodayItems.h"
 #include "schedule/ScheduleEditing.h"
 
 namespace quillet {
@@ -142,6 +143,23 @@ void MonthDaysOfABusyCalendar(benchmark::State& state) {
   state.counters["days_marked"] = marked;
 }
 BENCHMARK(MonthDaysOfABusyCalendar)->Unit(benchmark::kMicrosecond);
+
+// The schedule view's refresh: today's items over 20000 schedules and a year of anniversaries.
+void TodayItemsOverTwentyThousand(benchmark::State& state) {
+  std::vector<DayInfoRecord> anniversaries;
+  for (int n = 0; n < 365; ++n) {
+    anniversaries.push_back(DayInfoRecord{1 + n % 12, 1 + n % 28, 1, "기념일", n % 4 == 0, false, false, n});
+  }
+  ScheduleList schedules;
+  for (ScheduleRecord& record : ManySchedules()) schedules.Append(record);
+  std::size_t items = 0;
+  for (auto _ : state) {
+    items = TodayItems(schedules, &anniversaries, CivilDate{2026, 9, 14}, 12, 0).size();
+    benchmark::DoNotOptimize(items);
+  }
+  state.counters["items"] = static_cast<double>(items);
+}
+BENCHMARK(TodayItemsOverTwentyThousand)->Unit(benchmark::kMicrosecond);
 
 // The manager's "시간지난것 삭제" over a full list of expired dated schedules.
 void PurgeTwentyThousandExpired(benchmark::State& state) {
