@@ -180,7 +180,7 @@ TICK_SHIFT = (GLYPH_X - TICK // 2, (S_ROW - TICK) // 2)
 # Row kinds: picture, key of the picture, colour (stripe, glyph, tint), tint share,
 # text colour and style, glyph.
 ROWS = {
-    "special": ("special_day.png", "SpecialDayImage", (222, 78, 116), 0.12, (176, 44, 86), "BOLD", heart),
+    "special": ("anniversary.png", "SpecialDayImage", (222, 78, 116), 0.12, (176, 44, 86), "BOLD", heart),
     "remain": ("dday_remain.png", "DDayRemainBodyImage", (52, 150, 86), 0.11, (30, 116, 60), "NORMAL",
                hourglass),
     "pass": ("dday_pass.png", "DDayPassBodyImage", (82, 112, 172), 0.12, (56, 84, 136), "NORMAL", flag),
