@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/Dialog.h"
 
 namespace quillet::win::testing {
@@ -14,6 +16,32 @@ std::string Utf8(const std::wstring& text) {
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
   bytes.pop_back();
   return bytes;
+}
+
+// A visible, enabled dialog of this thread with that title: tests running beside each other show
+// boxes of the same title, and a script must never answer another program's.
+HWND OwnDialog(const std::wstring& title) {
+  struct Search {
+    const std::wstring* title;
+    HWND found;
+  } search{&title, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(param);
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
+        if (std::wstring(className) != L"#32770" || *wanted->title != text || !IsWindowVisible(window) ||
+            !IsWindowEnabled(window)) {
+          return TRUE;
+        }
+        wanted->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 }  // namespace
@@ -42,9 +70,7 @@ void DialogScript::Poll() {
     Dialog::EndAllModal(IDCANCEL);
     return;
   }
-  const HWND dialog = FindWindowW(L"#32770", steps_[next_].title.c_str());
-  if (!dialog || !IsWindowVisible(dialog) || !IsWindowEnabled(dialog)) return;
-  steps_[next_++].act(dialog);
+  if (const HWND dialog = OwnDialog(steps_[next_].title)) steps_[next_++].act(dialog);
 }
 
 void Press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
