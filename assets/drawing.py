@@ -264,6 +264,25 @@ class PreviewSheet:
     def place(self, im, pos):
         self.page.alpha_composite(im, pos)
 
+    def pieces(self, text, pics, side, side_scale, side_x):
+        """A caption, then `pics` enlarged 3x on a checkerboard down the left
+        margin, and `side` enlarged `side_scale` times at `side_x` beside them."""
+        self.label(text)
+        y = self.y
+        for im in pics:
+            t = on_checker(enlarged(im, 3))
+            self.place(t, (16, y))
+            y += t.height + 6
+        self.place(on_checker(enlarged(side, side_scale)), (side_x, self.y))
+        self.y = y + 10
+
+    def about(self, picture):
+        """A skin's about picture at 1x, and at 2x on a light grey beside it."""
+        self.label("AboutSkin picture at 1x and 2x")
+        self.place(picture, (16, self.y))
+        self.place(on_colour(enlarged(picture, 2), (236, 238, 242)), (16 + picture.width + 16, self.y))
+        self.y += picture.height * 2 + 12
+
     def finished(self):
         return self.page.crop((0, 0, self.width, self.y)).convert("RGB")
 

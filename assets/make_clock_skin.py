@@ -429,11 +429,7 @@ def preview(pics):
         row_h = max(row_h, t.height)
     sheet.y += row_h + 16
 
-    sheet.label("AboutSkin picture at 1x and 2x")
-    a = pics["about.png"]
-    sheet.place(a, (16, sheet.y))
-    sheet.place(on_colour(enlarged(a, 2), (236, 238, 242)), (16 + a.width + 16, sheet.y))
-    sheet.y += a.height * 2 + 12
+    sheet.about(pics["about.png"])
     return sheet.finished()
 
 

@@ -434,21 +434,12 @@ def schedule_preview(pics):
     sheet.place(big, (16 + S_WIDTH + 24, sheet.y))
     sheet.y += max(big.height, empty.height + 16 + window_h) + 16
 
-    sheet.label("The pictures at 3x on a checkerboard: head, special day, D-day ahead, D-day passed, "
-                "all day, passed, later, tail; the tick at 6x")
-    y = sheet.y
-    for name in ["head.png"] + [row[0] for row in ROWS.values()] + ["tail.png"]:
-        t = on_checker(enlarged(pics[name], 3))
-        sheet.place(t, (16, y))
-        y += t.height + 6
-    sheet.place(on_checker(enlarged(pics["tick.png"], 6)), (16 + 3 * S_WIDTH + 16, sheet.y))
-    sheet.y = y + 10
+    names = ["head.png"] + [row[0] for row in ROWS.values()] + ["tail.png"]
+    sheet.pieces("The pictures at 3x on a checkerboard: head, special day, D-day ahead, D-day passed, "
+                 "all day, passed, later, tail; the tick at 6x",
+                 [pics[n] for n in names], pics["tick.png"], 6, 16 + 3 * S_WIDTH + 16)
 
-    sheet.label("AboutSkin picture at 1x and 2x")
-    a = pics["about.png"]
-    sheet.place(a, (16, sheet.y))
-    sheet.place(on_colour(enlarged(a, 2), (236, 238, 242)), (16 + a.width + 16, sheet.y))
-    sheet.y += a.height * 2 + 12
+    sheet.about(pics["about.png"])
     return sheet.finished()
 
 
@@ -714,20 +705,11 @@ def launcher_preview(pics):
     sheet.place(on_checker(compose_launcher(pics, full, height=window_h)), (16 + big.width + 24, sheet.y))
     sheet.y += max(big.height, window_h) + 16
 
-    sheet.label("The pictures at 3x on a checkerboard: head, body, no data, tail, icon background")
-    y = sheet.y
-    for name in ("head.png", "body.png", "no_data.png", "tail.png"):
-        t = on_checker(enlarged(pics[name], 3))
-        sheet.place(t, (16, y))
-        y += t.height + 6
-    sheet.place(on_checker(enlarged(pics["icon_background.png"], 3)), (16 + 3 * L_WIDTH + 16, sheet.y))
-    sheet.y = y + 10
+    sheet.pieces("The pictures at 3x on a checkerboard: head, body, no data, tail, icon background",
+                 [pics[n] for n in ("head.png", "body.png", "no_data.png", "tail.png")],
+                 pics["icon_background.png"], 3, 16 + 3 * L_WIDTH + 16)
 
-    sheet.label("AboutSkin picture at 1x and 2x")
-    a = pics["about.png"]
-    sheet.place(a, (16, sheet.y))
-    sheet.place(on_colour(enlarged(a, 2), (236, 238, 242)), (16 + a.width + 16, sheet.y))
-    sheet.y += a.height * 2 + 12
+    sheet.about(pics["about.png"])
     return sheet.finished()
 
 
