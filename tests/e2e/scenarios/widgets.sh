@@ -88,8 +88,14 @@ XML
   wait_file "$marker" 10 || fail "the program did not start"
   expect_eq "the started program" 'launched in C:\Program Files\Quillet Test' "$(tr -d '\r' <"$marker")"
   xdotool mousemove 528 350 click 3 || fail "xdotool could not right-click the icon"
-  sleep 1
-  xdotool mousemove 580 379 click 1 || fail "xdotool could not choose 목록에서 삭제"  # the menu's second item
+  local menu end=$((SECONDS + 5)) left top
+  until menu=$(driver windows "$frame_title" 2>/dev/null | grep ' class=#32768 visible=1 '); do
+    [ "$SECONDS" -ge "$end" ] && fail "no menu after the right click"
+    sleep 0.2
+  done
+  IFS=, read -r left top _ <<<"$(field "$(head -n 1 <<<"$menu")" rect)"
+  sleep 0.3
+  xdotool mousemove $((left + 50)) $((top + 29)) click 1 || fail "xdotool could not choose 목록에서 삭제"  # its second item
   answer_question "선택한 항목을 런처에서 삭제합니까?" 6
   if grep -q '<Item' "$list"; then fail "the entry is still in the list: $(cat "$list")"; fi
   sleep 0.5
