@@ -322,10 +322,15 @@ wait_firing() {
 
 # set_setting SECTION NAME dword|sz VALUE: a value of the program's settings, before it starts.
 set_setting() {
-  local type=REG_DWORD
+  local type=REG_DWORD attempt
   [ "$3" = sz ] && type=REG_SZ
-  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f \
-    >/dev/null 2>&1 || fail "could not set $1\\$2"
+  # The first Wine program of a scenario may fail while the fresh wineserver starts: try again.
+  for attempt in 1 2 3; do
+    LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f \
+      >/dev/null 2>&1 && return 0
+    [ "$attempt" -lt 3 ] && sleep 1
+  done
+  fail "could not set $1\\$2"
 }
 
 set_general() { set_setting General "$1" dword "$2"; }  # NAME NUMBER
