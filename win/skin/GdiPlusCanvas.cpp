@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "framework/GdiPlusApi.h"
 #include "platform/Wide.h"
 #include "skin/GdiPlusImage.h"
+#include "skin/PixelBlend.h"
 #include "skin/SkinFonts.h"
+#include "skin/TextPictures.h"
 
 namespace quillet::win {
 
@@ -57,6 +61,40 @@ bool FindPngEncoder(CLSID& clsid) {
 // Wider and taller than any text a skin draws.
 constexpr float kUnbounded = 100000.0f;
 
+std::optional<AlphaForm> AlphaFormOf(const Gdiplus::Bitmap& bitmap) {
+  switch (const_cast<Gdiplus::Bitmap&>(bitmap).GetPixelFormat()) {
+    case PixelFormat32bppARGB: return AlphaForm::Straight;
+    case PixelFormat32bppPARGB: return AlphaForm::Premultiplied;
+    default: return std::nullopt;
+  }
+}
+
+// Locks a rectangle of a bitmap in its own 32-bit format for as long as it lives.
+class LockedPixels {
+ public:
+  LockedPixels(Gdiplus::Bitmap& bitmap, const Gdiplus::Rect& rect, UINT mode, AlphaForm form) : bitmap_(bitmap) {
+    Gdiplus::Rect area = rect;
+    const Gdiplus::PixelFormat format =
+        form == AlphaForm::Straight ? PixelFormat32bppARGB : PixelFormat32bppPARGB;
+    locked_ = bitmap.LockBits(&area, mode, format, &data_) == Gdiplus::Ok;
+  }
+  ~LockedPixels() {
+    if (locked_) bitmap_.UnlockBits(&data_);
+  }
+  LockedPixels(const LockedPixels&) = delete;
+  LockedPixels& operator=(const LockedPixels&) = delete;
+
+  bool Locked() const { return locked_; }
+  std::uint32_t* Row(int y) {
+    return reinterpret_cast<std::uint32_t*>(static_cast<BYTE*>(data_.Scan0) + static_cast<std::ptrdiff_t>(y) * data_.Stride);
+  }
+
+ private:
+  Gdiplus::Bitmap& bitmap_;
+  Gdiplus::BitmapData data_{};
+  bool locked_ = false;
+};
+
 Gdiplus::StringAlignment AlignmentOf(TextAlign align) {
   switch (align) {
     case TextAlign::Center: return Gdiplus::StringAlignmentCenter;
@@ -98,6 +136,7 @@ void GdiPlusCanvas::Start(int desktopDpi) {
   // Scaling samples beyond the source's edges; mirroring keeps them the edge's own colour.
   clampEdges_->SetWrapMode(Gdiplus::WrapModeTileFlipXY);
   fonts_ = std::make_unique<SkinFonts>(desktopDpi);
+  textPictures_ = std::make_unique<TextPictures>();
 }
 
 void GdiPlusCanvas::Clear() {
@@ -196,6 +235,7 @@ void GdiPlusCanvas::DrawImage(const SkinImage& image, const Rect& source, const 
 
   const Gdiplus::Rect to(toLeft, toTop, toRight - toLeft, toBottom - toTop);
   const bool unscaled = to.Width == right - left && to.Height == bottom - top;
+  if (unscaled && Blend(*picture, Rect{left, top, right, bottom}, toLeft, toTop)) return;
   SavedState saved(*graphics_);
   graphics_->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
   if (unscaled) {
@@ -253,29 +293,119 @@ void GdiPlusCanvas::DrawText(const std::string& text, const RectF& box, const Te
   const std::wstring wide = WidenCp949(text);
   Gdiplus::Font* font = fonts_->For(wide, style);
   if (!font) return;
-  SavedState saved(*graphics_);
-  graphics_->SetTextRenderingHint(style.antiAlias ? Gdiplus::TextRenderingHintAntiAlias
-                                                  : Gdiplus::TextRenderingHintSystemDefault);
+  const float left = std::floor(box.x);
+  const float top = std::floor(box.y);
+  const TextPictures::Key key{wide,        font,       style.color, style.horizontal, style.vertical, style.antiAlias,
+                              style.clip, box.width, box.height,  box.x - left,     box.y - top};
+  const TextPictures::Found found = textPictures_->Find(key);
+  const TextPicture* picture = found.picture;
+  if (!picture && found.seenBefore) {
+    std::optional<TextPicture> drawn = PictureText(wide, *font, RectF{key.fractionX, key.fractionY, box.width, box.height}, style);
+    if (drawn) picture = &textPictures_->Keep(key, std::move(*drawn));
+  }
+  if (picture) {
+    const Gdiplus::Bitmap& bitmap = *picture->bitmap;
+    const Rect all{0, 0, static_cast<int>(const_cast<Gdiplus::Bitmap&>(bitmap).GetWidth()),
+                   static_cast<int>(const_cast<Gdiplus::Bitmap&>(bitmap).GetHeight())};
+    if (Blend(*picture->bitmap, all, static_cast<int>(left) + picture->left, static_cast<int>(top) + picture->top)) {
+      return;
+    }
+  }
+  DrawTextOn(*graphics_, wide, *font, box, style);
+}
+
+Gdiplus::RectF GdiPlusCanvas::LayoutFor(const RectF& box, const TextStyle& style) {
+  if (style.clip) return Gdiplus::RectF(box.x, box.y, box.width, box.height);
+  // Wine's GDI+ drops what does not fit the box even without wrapping or clipping. A box grown
+  // about its alignment's anchor (edge or middle) places the text the same and drops nothing.
+  const auto grown = [](float start, float extent, TextAlign align) {
+    switch (align) {
+      case TextAlign::Center: return start + extent / 2 - kUnbounded / 2;
+      case TextAlign::Far: return start + extent - kUnbounded;
+      case TextAlign::Near: break;
+    }
+    return start;
+  };
+  return Gdiplus::RectF(grown(box.x, box.width, style.horizontal), grown(box.y, box.height, style.vertical),
+                        kUnbounded, kUnbounded);
+}
+
+void GdiPlusCanvas::DrawTextOn(Gdiplus::Graphics& graphics, const std::wstring& text, Gdiplus::Font& font,
+                               const RectF& box, const TextStyle& style) {
+  SavedState saved(graphics);
+  graphics.SetTextRenderingHint(style.antiAlias ? Gdiplus::TextRenderingHintAntiAlias
+                                                : Gdiplus::TextRenderingHintSystemDefault);
   brush_->SetColor(Gdiplus::Color(style.color));
-  Gdiplus::RectF layout(box.x, box.y, box.width, box.height);
-  if (style.clip) {
-    // Wine's GDI+ draws a last line that only starts inside the box in full.
-    graphics_->SetClip(layout, Gdiplus::CombineModeIntersect);
-  } else {
-    // Wine's GDI+ drops what does not fit the box even without wrapping or clipping. A box grown
-    // about its alignment's anchor (edge or middle) places the text the same and drops nothing.
-    const auto grown = [](float start, float extent, TextAlign align) {
+  const Gdiplus::RectF layout = LayoutFor(box, style);
+  // Wine's GDI+ draws a last line that only starts inside the box in full.
+  if (style.clip) graphics.SetClip(layout, Gdiplus::CombineModeIntersect);
+  graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &font, layout, &FormatFor(style), brush_.get());
+}
+
+std::optional<TextPicture> GdiPlusCanvas::PictureText(const std::wstring& text, Gdiplus::Font& font,
+                                                      const RectF& box, const TextStyle& style) {
+  // A clipped text stays inside its box; any other is measured and given room for overhangs.
+  Gdiplus::RectF area(0, 0, std::ceil(box.x + box.width), std::ceil(box.y + box.height));
+  if (!style.clip) {
+    Gdiplus::RectF bounds;
+    {
+      SavedState saved(*graphics_);
+      graphics_->SetTextRenderingHint(style.antiAlias ? Gdiplus::TextRenderingHintAntiAlias
+                                                      : Gdiplus::TextRenderingHintSystemDefault);
+      if (graphics_->MeasureString(text.c_str(), static_cast<INT>(text.size()), &font, LayoutFor(box, style),
+                                   &FormatFor(style), &bounds) != Gdiplus::Ok) {
+        return std::nullopt;
+      }
+    }
+    // Wine reports the size right but not the aligned place, so the place follows the alignment.
+    const auto start = [](float boxStart, float boxExtent, float extent, TextAlign align) {
       switch (align) {
-        case TextAlign::Center: return start + extent / 2 - kUnbounded / 2;
-        case TextAlign::Far: return start + extent - kUnbounded;
+        case TextAlign::Center: return boxStart + (boxExtent - extent) / 2;
+        case TextAlign::Far: return boxStart + boxExtent - extent;
         case TextAlign::Near: break;
       }
-      return start;
+      return boxStart;
     };
-    layout = Gdiplus::RectF(grown(box.x, box.width, style.horizontal), grown(box.y, box.height, style.vertical),
-                            kUnbounded, kUnbounded);
+    const float left = start(box.x, box.width, bounds.Width, style.horizontal);
+    const float top = start(box.y, box.height, bounds.Height, style.vertical);
+    const float margin = std::ceil(bounds.Height / 2) + 2;
+    area.X = std::floor(left) - margin;
+    area.Y = std::floor(top) - margin;
+    area.Width = std::ceil(left + bounds.Width) + margin - area.X;
+    area.Height = std::ceil(top + bounds.Height) + margin - area.Y;
   }
-  graphics_->DrawString(wide.c_str(), static_cast<INT>(wide.size()), font, layout, &FormatFor(style), brush_.get());
+  constexpr float kLargest = 4096;
+  if (!(area.Width >= 1 && area.Height >= 1 && area.Width <= kLargest && area.Height <= kLargest)) return std::nullopt;
+  auto bitmap = std::make_unique<Gdiplus::Bitmap>(static_cast<INT>(area.Width), static_cast<INT>(area.Height),
+                                                  PixelFormat32bppARGB);
+  if (bitmap->GetLastStatus() != Gdiplus::Ok) return std::nullopt;
+  bitmap->SetResolution(surface_->GetHorizontalResolution(), surface_->GetVerticalResolution());
+  Gdiplus::Graphics graphics(bitmap.get());
+  if (graphics.GetLastStatus() != Gdiplus::Ok) return std::nullopt;
+  graphics.Clear(Gdiplus::Color(0, 0, 0, 0));
+  DrawTextOn(graphics, text, font, RectF{box.x - area.X, box.y - area.Y, box.width, box.height}, style);
+  graphics.Flush(Gdiplus::FlushIntentionSync);
+  return TextPicture{std::move(bitmap), static_cast<int>(area.X), static_cast<int>(area.Y)};
+}
+
+bool GdiPlusCanvas::Blend(Gdiplus::Bitmap& picture, const Rect& source, int toX, int toY) {
+  const std::optional<AlphaForm> from = AlphaFormOf(picture);
+  const std::optional<AlphaForm> onto = AlphaFormOf(*surface_);
+  if (!from || !onto) return false;
+  // Only what lands on the canvas.
+  const int skipX = std::max(0, -toX);
+  const int skipY = std::max(0, -toY);
+  const int width = std::min(source.right - source.left - skipX, width_ - (toX + skipX));
+  const int height = std::min(source.bottom - source.top - skipY, height_ - (toY + skipY));
+  if (width <= 0 || height <= 0) return true;
+  graphics_->Flush(Gdiplus::FlushIntentionSync);
+  LockedPixels pixels(picture, Gdiplus::Rect(source.left + skipX, source.top + skipY, width, height),
+                      Gdiplus::ImageLockModeRead, *from);
+  LockedPixels canvas(*surface_, Gdiplus::Rect(toX + skipX, toY + skipY, width, height),
+                      Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, *onto);
+  if (!pixels.Locked() || !canvas.Locked()) return false;
+  for (int y = 0; y < height; ++y) BlendRowOver(pixels.Row(y), *from, canvas.Row(y), *onto, width);
+  return true;
 }
 
 const Gdiplus::StringFormat& GdiPlusCanvas::FormatFor(const TextStyle& style) {

@@ -10,9 +10,11 @@
 
 namespace Gdiplus {
 class Bitmap;
+class Font;
 class Graphics;
 class ImageAttributes;
 class Pen;
+class RectF;
 class SolidBrush;
 class StringFormat;
 }  // namespace Gdiplus
@@ -20,6 +22,8 @@ class StringFormat;
 namespace quillet::win {
 
 class SkinFonts;
+class TextPictures;
+struct TextPicture;
 
 // The canvas meters draw on: a 32-bit ARGB GDI+ bitmap, drawn source-over. It draws only
 // GdiPlusImage pictures. GDI+ must be running for as long as the canvas lives.
@@ -60,6 +64,17 @@ class GdiPlusCanvas final : public Canvas {
  private:
   void Start(int desktopDpi);
   const Gdiplus::StringFormat& FormatFor(const TextStyle& style);
+  // Where DrawString puts the text of `box`: the box itself when clipped, else one grown about
+  // its alignment's anchor.
+  static Gdiplus::RectF LayoutFor(const RectF& box, const TextStyle& style);
+  void DrawTextOn(Gdiplus::Graphics& graphics, const std::wstring& text, Gdiplus::Font& font, const RectF& box,
+                  const TextStyle& style);
+  // The text of a box at (fractionX, fractionY) drawn into a picture of its own.
+  std::optional<TextPicture> PictureText(const std::wstring& text, Gdiplus::Font& font, const RectF& box,
+                                         const TextStyle& style);
+  // `source` of `picture` drawn unscaled at (toX, toY) by blending the pixels directly, much faster
+  // than GDI+ under Wine; false when either bitmap's pixel format is not 32-bit ARGB.
+  bool Blend(Gdiplus::Bitmap& picture, const Rect& source, int toX, int toY);
 
   std::unique_ptr<Gdiplus::Bitmap> owned_;
   Gdiplus::Bitmap* surface_ = nullptr;
@@ -70,6 +85,7 @@ class GdiPlusCanvas final : public Canvas {
   std::unique_ptr<Gdiplus::Pen> pen_;
   std::unique_ptr<Gdiplus::ImageAttributes> clampEdges_;
   std::unique_ptr<SkinFonts> fonts_;
+  std::unique_ptr<TextPictures> textPictures_;
   // By horizontal and vertical alignment and clipping.
   std::array<std::unique_ptr<Gdiplus::StringFormat>, 18> formats_;
 };

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "SkinTestSupport.h"
+#include "framework/GdiPlusApi.h"
 
 namespace quillet::win {
 namespace {
@@ -104,6 +105,24 @@ TEST(GdiPlusCanvas, ImagesAreCopiedExactlyScaledCleanlyAndNothingBeyondThem) {
   EXPECT_EQ(PixelAt(canvas, 32, 21), kNone);
   EXPECT_EQ(InkOf(canvas).count, 16 + 64 + 4);
   Keep(canvas, "images");
+
+  // Translucent pixels blend over what is there, on the window's premultiplied surface too.
+  const auto pattern = skintest::MakeImage(3, 2, skintest::kPattern);
+  for (const Gdiplus::PixelFormat format : {PixelFormat32bppARGB, PixelFormat32bppPARGB}) {
+    for (const Argb under : {kGreen, 0x80FF0000u}) {
+      Gdiplus::Bitmap target(3, 2, format);
+      GdiPlusCanvas over(target);
+      over.FillRect({0, 0, 3, 2}, under);
+      over.DrawImage(*pattern, {0, 0, 3, 2}, {0, 0, 3, 2});
+      const Argb half = PixelAt(over, 0, 1);  // 0x80FFFFFF
+      const Argb expected = under == kGreen ? 0xFF80FF80 : 0xC0FFAAAA;
+      for (int shift = 0; shift < 32; shift += 8) {
+        EXPECT_NEAR((half >> shift) & 0xFF, (expected >> shift) & 0xFF, 2) << format << " " << under << " " << shift;
+      }
+      EXPECT_EQ(PixelAt(over, 1, 1), under);  // a transparent pixel leaves it
+      EXPECT_EQ(PixelAt(over, 2, 1), 0xFF123456u);
+    }
+  }
 }
 
 TEST(GdiPlusCanvas, PiesLeaveTheirHoleAndTheRestOfTheTurnEmpty) {

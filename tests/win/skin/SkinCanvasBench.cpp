@@ -17,7 +17,9 @@
 #include "skin/ScheduleMeter.h"
 #include "platform/Win32FileSystem.h"
 #include "skin/BuiltInSkins.h"
+#include "framework/GdiPlusApi.h"
 #include "skin/GdiPlusCanvas.h"
+#include "skin/GdiPlusImage.h"
 #include "skin/GdiPlusImageLoader.h"
 #include "skin/SkinBuilder.h"
 
@@ -142,7 +144,7 @@ void ScheduleViewOfFortyItemsOnGdiPlus(benchmark::State& state) {
 }
 BENCHMARK(ScheduleViewOfFortyItemsOnGdiPlus)->Unit(benchmark::kMicrosecond);
 
-// Forty programs sharing one cached 32 x 32 picture, as the window keeps them.
+// Forty programs sharing one 32 x 32 picture, as the window keeps them cached.
 class FortyPrograms final : public LauncherItems {
  public:
   explicit FortyPrograms(const SkinImage* icon) : icon_(icon) {}
@@ -160,9 +162,9 @@ void LauncherOfFortyProgramsOnGdiPlus(benchmark::State& state) {
   Win32FileSystem files;
   GdiPlusImageLoader images(files);
   const testing::FixedClock clock;
-  std::string iconPath = "Z:" QUILLET_SKINS_FOLDER "/RauncherSkin/Quillet Rauncher/icon_background.png";
-  std::replace(iconPath.begin(), iconPath.end(), '/', '\\');
-  const std::unique_ptr<SkinImage> icon = images.LoadFile(iconPath);
+  auto iconBitmap = std::make_unique<Gdiplus::Bitmap>(32, 32, PixelFormat32bppARGB);
+  Gdiplus::Graphics(iconBitmap.get()).Clear(Gdiplus::Color(200, 40, 120, 200));
+  const auto icon = std::make_unique<GdiPlusImage>(std::move(iconBitmap));
   const FortyPrograms programs(icon.get());
   SkinBuildContext context{images, clock, "", std::nullopt, 1000};
   context.launcherItems = &programs;

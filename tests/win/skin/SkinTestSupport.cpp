@@ -62,12 +62,20 @@ Argb PixelAt(GdiPlusCanvas& canvas, int x, int y) {
   return color.GetValue();
 }
 
-int DifferentPixels(GdiPlusCanvas& a, GdiPlusCanvas& b) {
+int DifferentPixels(GdiPlusCanvas& a, GdiPlusCanvas& b, int tolerance) {
   const std::vector<Argb> first = PixelsOf(a);
   const std::vector<Argb> second = PixelsOf(b);
   if (first.size() != second.size()) return -1;
   int different = 0;
-  for (std::size_t i = 0; i < first.size(); ++i) different += first[i] != second[i];
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    for (int shift = 0; shift < 32; shift += 8) {
+      const int apart = static_cast<int>((first[i] >> shift) & 0xFF) - static_cast<int>((second[i] >> shift) & 0xFF);
+      if (apart > tolerance || apart < -tolerance) {
+        ++different;
+        break;
+      }
+    }
+  }
   return different;
 }
 

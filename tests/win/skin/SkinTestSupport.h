@@ -16,7 +16,8 @@ std::unique_ptr<GdiPlusImage> MakeImage(int width, int height, const std::vector
 std::vector<Argb> PixelsOf(GdiPlusImage& image);
 std::vector<Argb> PixelsOf(GdiPlusCanvas& canvas);
 Argb PixelAt(GdiPlusCanvas& canvas, int x, int y);
-int DifferentPixels(GdiPlusCanvas& a, GdiPlusCanvas& b);
+// Pixels with a channel more than `tolerance` apart.
+int DifferentPixels(GdiPlusCanvas& a, GdiPlusCanvas& b, int tolerance = 0);
 
 // The pixels with more alpha than `threshold`: how many, and their bounds (right, bottom outside).
 struct Ink {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
+#include "framework/GdiPlusApi.h"
 #include "platform/Wide.h"
 
 namespace quillet::win {
@@ -113,6 +114,47 @@ TEST(GdiPlusCanvasText, ClippedTextWrapsInsideTheBoxOtherwiseRunsPastIt) {
   leftwards.DrawText(text, box, style);
   EXPECT_LT(InkOf(leftwards).left, 40);
   EXPECT_LE(InkOf(leftwards).right, 100);
+}
+
+// A text drawn again comes from a picture made on its second drawing; it must look as drawn anew,
+// over a background, at fractional places, on the window's premultiplied surface too.
+TEST(GdiPlusCanvasText, TextDrawnAgainFromItsPictureLooksAsDrawnAnew) {
+  struct Case {
+    const char* text;
+    RectF box;
+    TextAlign align;
+    bool clip, antiAlias, premultiplied;
+  };
+  const Case cases[] = {
+      {"2월 7일 (음력 1/1 )", {30, 1, 190, 28}, TextAlign::Near, false, true, false},
+      {"시험 -  [ 10 ]일 남음", {30.5f, 40.25f, 120, 22}, TextAlign::Near, true, true, true},
+      {"가나다라마바사아자차카타파하", {10, 70, 60, 40}, TextAlign::Near, true, false, false},
+      {"프로그램 12", {0, 120, 46, 14}, TextAlign::Center, false, false, true},
+      {"12:34", {100, 130, 90, 40}, TextAlign::Far, false, true, false},
+  };
+  int index = 0;
+  for (const Case& c : cases) {
+    auto surface = [&c] {
+      return std::make_unique<Gdiplus::Bitmap>(200, 180, c.premultiplied ? PixelFormat32bppPARGB : PixelFormat32bppARGB);
+    };
+    auto onceBitmap = surface(), againBitmap = surface();
+    GdiPlusCanvas once(*onceBitmap), again(*againBitmap);
+    TextStyle style = Style("Tahoma", 10, c.align, TextAlign::Center);
+    style.clip = c.clip;
+    style.antiAlias = c.antiAlias;
+    style.color = 0xFF385488;
+    const auto draw = [&](GdiPlusCanvas& canvas) {
+      canvas.Clear();
+      canvas.FillRect({0, 0, 200, 90}, 0xC0F4E8C8);  // a translucent tile under some texts
+      canvas.DrawText(c.text, c.box, style);
+    };
+    draw(once);
+    for (int time = 0; time < 3; ++time) draw(again);
+    Keep(again, "again-" + std::to_string(index++));
+    EXPECT_GT(InkOf(again).count, 0) << c.text;
+    // Blends round apart by a step or two, which reading premultiplied pixels back can make three.
+    EXPECT_EQ(DifferentPixels(once, again, 3), 0) << c.text;
+  }
 }
 
 }  // namespace
