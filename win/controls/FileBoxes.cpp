@@ -8,13 +8,20 @@ namespace quillet::win {
 
 namespace {
 
-std::optional<std::string> AskPath(HWND owner, const FileBoxRequest& request, bool save) {
+std::optional<std::wstring> AskPath(HWND owner, const FileBoxRequest& request, bool save) {
   wchar_t path[MAX_PATH] = {};
   lstrcpynW(path, WidenCp949(request.start).c_str(), MAX_PATH);
   std::wstring filter = WidenCp949(request.filterName);
   filter.push_back(L'\0');
   filter += request.pattern;
-  filter.append(2, L'\0');
+  filter.push_back(L'\0');
+  if (request.allFiles) {
+    filter += L"모든 파일 (*.*)";
+    filter.push_back(L'\0');
+    filter += L"*.*";
+    filter.push_back(L'\0');
+  }
+  filter.push_back(L'\0');
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -24,17 +31,27 @@ std::optional<std::string> AskPath(HWND owner, const FileBoxRequest& request, bo
   dialog.lpstrDefExt = request.defaultExtension;
   dialog.Flags = OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
   if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
-  return NarrowToCp949Exactly(path);
+  return std::wstring(path);
+}
+
+std::optional<std::string> AskCp949Path(HWND owner, const FileBoxRequest& request, bool save) {
+  const std::optional<std::wstring> path = AskPath(owner, request, save);
+  if (!path) return std::nullopt;
+  return NarrowToCp949Exactly(*path);
 }
 
 }  // namespace
 
 std::optional<std::string> AskOpenPath(HWND owner, const FileBoxRequest& request) {
-  return AskPath(owner, request, false);
+  return AskCp949Path(owner, request, false);
 }
 
 std::optional<std::string> AskSavePath(HWND owner, const FileBoxRequest& request) {
-  return AskPath(owner, request, true);
+  return AskCp949Path(owner, request, true);
+}
+
+std::optional<std::wstring> AskOpenWidePath(HWND owner, const FileBoxRequest& request) {
+  return AskPath(owner, request, false);
 }
 
 }  // namespace quillet::win

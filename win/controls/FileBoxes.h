@@ -12,6 +12,7 @@ struct FileBoxRequest {
   std::wstring pattern;    // e.g. L"*.wav"
   std::string start;       // a file or folder to begin at; may be empty
   const wchar_t* defaultExtension = nullptr;  // added to a saved name typed without one
+  bool allFiles = false;                      // "모든 파일 (*.*)" offered after the pattern
 };
 
 // The system's open and save boxes, read-only hidden; saving asks before replacing a file.
@@ -19,5 +20,7 @@ struct FileBoxRequest {
 // not name that file again).
 std::optional<std::string> AskOpenPath(HWND owner, const FileBoxRequest& request);
 std::optional<std::string> AskSavePath(HWND owner, const FileBoxRequest& request);
+// Any path, for what is stored in Unicode.
+std::optional<std::wstring> AskOpenWidePath(HWND owner, const FileBoxRequest& request);
 
 }  // namespace quillet::win

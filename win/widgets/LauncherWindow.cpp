@@ -122,10 +122,11 @@ void LauncherWindow::Add(const std::wstring& path) {
 }
 
 void LauncherWindow::AskToAdd() {
-  const std::optional<std::string> path =
-      AskOpenPath(hwnd(), FileBoxRequest{"프로그램 (*.exe;*.lnk) ", L"*.exe;*.lnk;*.bat;*.com", ""});
+  FileBoxRequest request{"프로그램 (*.exe;*.lnk) ", L"*.exe;*.lnk;*.bat;*.com", ""};
+  request.allFiles = true;
+  const std::optional<std::wstring> path = AskOpenWidePath(hwnd(), request);
   if (!path) return;
-  Add(WidenCp949(*path));
+  Add(*path);
   ListChanged();
 }
 

@@ -58,7 +58,13 @@ std::wstring WidenUtf8(const std::string& text) {
 std::unique_ptr<GdiPlusImage> ProgramIcon(const std::wstring& path) {
   SHFILEINFOW file{};
   if (!SHGetFileInfoW(path.c_str(), 0, &file, sizeof file, SHGFI_ICON | SHGFI_LARGEICON) || !file.hIcon) {
-    return nullptr;
+    // A program on a drive not there now still shows the icon of its kind of file.
+    file = SHFILEINFOW{};
+    if (!SHGetFileInfoW(path.c_str(), FILE_ATTRIBUTE_NORMAL, &file, sizeof file,
+                        SHGFI_ICON | SHGFI_LARGEICON | SHGFI_USEFILEATTRIBUTES) ||
+        !file.hIcon) {
+      return nullptr;
+    }
   }
   const std::vector<std::uint32_t> onBlack = DrawnOn(file.hIcon, RGB(0, 0, 0));
   const std::vector<std::uint32_t> onWhite = DrawnOn(file.hIcon, RGB(255, 255, 255));

@@ -46,6 +46,25 @@ EOF
   expect_view_says "2월 8일 (음력 1/2 )" "시험 -  [ 9 ]일 남음"
   close_by_broadcast
 
+  # A copied skin that counts a passed D-day without today, on a day of a leap lunar month.
+  local skins
+  skins="$(e2e_program_dir)/ScheduleSkin"
+  cp -r "$skins/Quillet Schedule" "$skins/Without Today" &&
+    mv "$skins/Without Today/Quillet Schedule.ski" "$skins/Without Today/Without Today.ski" || fail "could not copy the skin"
+  sed -i 's/^IncludeToday=1/IncludeToday=0/' "$skins/Without Today/Without Today.ski"
+  set_setting Schedule SkinFile sz "$(winpath "$skins")\\Without Today\\Without Today.ski"
+  pinned_clock "2027-02-07 09:00:00"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  expect_view_says "시험 -  [ 10 ]일 남음" "여행 -  [ 3 ]일 지남"
+  close_by_broadcast
+  pinned_clock "2028-07-07 09:00:00"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  expect_view_says "7월 7일 (음력 5/15 윤달)"
+  close_by_broadcast
+  set_setting Schedule SkinFile sz "$(winpath "$skins")\\Quillet Schedule\\Quillet Schedule.ski"
+
   schedules <<<'[]'
   set_setting Schedule StartMode dword 2
   pinned_clock "2027-02-07 09:00:00"
@@ -61,20 +80,50 @@ EOF
   close_by_broadcast
 }
 
+# launcher_list ARGS...: Rauncher00.xml naming the driver copy in "C:\Program Files\Quillet Test"
+# once for each ARGS, which its click runs.
+launcher_list() {
+  {
+    printf '<?xml version="1.0" encoding="UTF-8"?>\n<Rauncher>'
+    for arguments in "$@"; do
+      printf '<Item Path="C:\\Program Files\\Quillet Test\\quillet-driver.exe" Arguments="%s" Name="드라이버"/>' "$arguments"
+    done
+    printf '</Rauncher>\n'
+  } >"$(e2e_program_dir)/Rauncher00.xml"
+}
+
+# launcher_skin NAME ROWDATACOUNT: a copy of the shipped launcher skin with that many icons a row,
+# chosen for the next start.
+launcher_skin() {
+  local skins
+  skins="$(e2e_program_dir)/RauncherSkin"
+  rm -rf "${skins:?}/$1" && cp -r "$skins/Quillet Rauncher" "$skins/$1" && mv "$skins/$1/Quillet Rauncher.ski" "$skins/$1/$1.ski" ||
+    fail "could not copy the launcher skin"
+  sed -i "s/^RowDataCount=.*/RowDataCount=$2/" "$skins/$1/$1.ski"
+  set_setting Rauncher SkinFile sz "$(winpath "$skins")\\$1\\$1.ski"
+}
+
+# launcher_click X Y: clicks there and prints what the started program wrote.
+launcher_click() {
+  local marker="$WINEPREFIX/drive_c/launched.txt"
+  rm -f "$marker"
+  xdotool mousemove "$1" "$2" click 1 || fail "xdotool could not click the icon at $1,$2"
+  wait_file "$marker" 10 || fail "no program started by the click at $1,$2"
+  tr -d '\r' <"$marker"
+}
+
 # The launcher shows its programs at start-up (StartMode 2); a click on an icon starts the program
 # of the path with its arguments in its own folder, never "C:\Program.exe" from an unquoted
-# command line; "목록에서 삭제" takes it out of the list file.
+# command line; "프로그램 추가..." adds a chosen file and "목록에서 삭제" takes one out of the list
+# file. Icons sit RowDataCount a row (icon centres 46 apart, rows 56 apart, the first at 528,350):
+# seven in rows of 3, 3 and 1, and one a row for a count of 0.
 launcher() {
-  local folder="$WINEPREFIX/drive_c/Program Files/Quillet Test" marker="$WINEPREFIX/drive_c/launched.txt" list
+  local folder="$WINEPREFIX/drive_c/Program Files/Quillet Test" list
   fresh_program_folder >/dev/null || exit 1
   mkdir -p "$folder" && cp "$QUILLET_DRIVER" "$folder/quillet-driver.exe" && cp "$QUILLET_DRIVER" "$WINEPREFIX/drive_c/Program.exe" ||
     fail "could not place the programs"
-  rm -f "$marker"
   list="$(e2e_program_dir)/Rauncher00.xml"
-  cat >"$list" <<'XML'
-<?xml version="1.0" encoding="UTF-8"?>
-<Rauncher><Item Path="C:\Program Files\Quillet Test\quillet-driver.exe" Arguments="mark C:\launched.txt launched" Name="드라이버"/></Rauncher>
-XML
+  launcher_list 'mark C:\launched.txt launched'
   set_general ViewMemoOnStart 0
   set_setting Rauncher StartMode dword 2
   set_setting Rauncher WinSXSY sz "500 300"
@@ -84,9 +133,15 @@ XML
   expect_window "Quillet Launcher" visible=1
   sleep 1
   screenshot launcher
-  xdotool mousemove 528 350 click 1 || fail "xdotool could not click the icon"
-  wait_file "$marker" 10 || fail "the program did not start"
-  expect_eq "the started program" 'launched in C:\Program Files\Quillet Test' "$(tr -d '\r' <"$marker")"
+  expect_eq "the started program" 'launched in C:\Program Files\Quillet Test' "$(launcher_click 528 350)"
+
+  must - post-command "Quillet Launcher" 32881
+  must - wait-window "열기" 10
+  must - type 'C:\Program.exe'
+  keys 13
+  must - wait-gone "열기" 10
+  grep -qF 'Path="C:\Program.exe"' "$list" || fail "the chosen program is not in the list: $(cat "$list")"
+
   xdotool mousemove 528 350 click 3 || fail "xdotool could not right-click the icon"
   local menu end=$((SECONDS + 5)) left top
   until menu=$(driver windows "$frame_title" 2>/dev/null | grep ' class=#32768 visible=1 '); do
@@ -97,8 +152,52 @@ XML
   sleep 0.3
   xdotool mousemove $((left + 50)) $((top + 29)) click 1 || fail "xdotool could not choose 목록에서 삭제"  # its second item
   answer_question "선택한 항목을 런처에서 삭제합니까?" 6
-  if grep -q '<Item' "$list"; then fail "the entry is still in the list: $(cat "$list")"; fi
-  sleep 0.5
+  expect_eq "the entries left" 1 "$(grep -o '<Item' "$list" | wc -l)"
+  grep -qF 'quillet-driver' "$list" && fail "the clicked entry is still in the list: $(cat "$list")"
+  close_by_broadcast
+
+  launcher_list 'mark C:\launched.txt 1' 'mark C:\launched.txt 2' 'mark C:\launched.txt 3' 'mark C:\launched.txt 4' \
+    'mark C:\launched.txt 5' 'mark C:\launched.txt 6' 'mark C:\launched.txt 7'
+  launcher_skin Three 3
+  start_and_wait_frame
+  must - wait-window "Quillet Launcher" 10
+  sleep 1
+  screenshot launcher-rows
+  expect_eq "the third icon" '3 in C:\Program Files\Quillet Test' "$(launcher_click 620 350)"
+  expect_eq "the seventh icon" '7 in C:\Program Files\Quillet Test' "$(launcher_click 528 462)"
+  close_by_broadcast
+
+  launcher_skin Zero 0
+  start_and_wait_frame
+  must - wait-window "Quillet Launcher" 10
+  sleep 1
+  expect_eq "the second icon" '2 in C:\Program Files\Quillet Test' "$(launcher_click 528 406)"
+  close_by_broadcast
+
+  launcher_list
+  set_setting Rauncher StartMode dword 1
+  start_and_wait_frame
+  must - wait-window "Quillet Launcher" 10
+  sleep 1
   screenshot launcher-empty
+  close_by_broadcast
+}
+
+# Both widgets in an English Windows: the Korean of the skins and of today's items is drawn in a
+# Korean face, not as boxes (looked at in the picture).
+widgets_en() {
+  schedules <<<'[{"recurrence": 2, "year": 2027, "month": 2, "day": 7, "hour": 18, "minute": 30, "message": "저녁 약속"}]'
+  launcher_list 'mark C:\launched.txt launched'
+  set_general ViewMemoOnStart 0
+  set_setting Schedule StartMode dword 1
+  set_setting Schedule WinSXSY sz "300 150"
+  set_setting Rauncher StartMode dword 1
+  set_setting Rauncher WinSXSY sz "600 150"
+  pinned_clock "2027-02-07 09:00:00"
+  start_and_wait_frame
+  must - wait-window "Quillet Launcher" 10
+  expect_view_says "2월 7일 (음력 1/1 )" "18:30 저녁 약속"
+  sleep 1
+  screenshot widgets-en
   close_by_broadcast
 }
