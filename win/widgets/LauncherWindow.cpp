@@ -215,8 +215,9 @@ bool LauncherWindow::OnMessage(const Message& message, LRESULT& result) {
       const auto drop = reinterpret_cast<HDROP>(message.wParam);
       const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
       for (UINT i = 0; i < count; ++i) {
-        wchar_t path[MAX_PATH] = {};
-        if (DragQueryFileW(drop, i, path, MAX_PATH)) Add(path);
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        if (length && DragQueryFileW(drop, i, path.data(), length + 1)) Add(path.substr(0, length));
       }
       DragFinish(drop);
       ListChanged();
