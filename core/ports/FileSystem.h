@@ -19,6 +19,7 @@ struct FileStatus {
 struct FolderEntry {
   std::string name;  // file name without folder
   bool archive = false;
+  LocalTime modified;  // last modification, local time: one listing serves a folder of thousands
 };
 
 enum class ReadOutcome {

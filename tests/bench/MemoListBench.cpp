@@ -1,10 +1,12 @@
-// Reading and writing a group of a thousand memos, the largest a user is expected to keep.
+// Reading and writing a group of a thousand memos, the largest a user is expected to keep, and
+// gathering the content files of fifty such groups for the restore dialog and group deletion.
 #include <benchmark/benchmark.h>
 
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
 #include "memo/MemoListFormat.h"
 #include "memo/MemoListStore.h"
+#include "memo/RecycleBin.h"
 
 namespace quillet {
 namespace {
@@ -57,6 +59,24 @@ void WriteThousandMemos(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(f.files.Bytes(kFolder + "DefaultMemo.qld").size());
 }
 BENCHMARK(WriteThousandMemos)->Unit(benchmark::kMicrosecond);
+
+void ContentFilesOfFiftyGroups(benchmark::State& state) {
+  testing::MemoryFileSystem files;
+  testing::TinyCodec codec;
+  std::vector<MemoRecord> records = Group();
+  for (int group = 0; group < 50; ++group) {
+    for (int n = 0; n < kMemos; ++n) records[n].contentFile = std::to_string(group * kMemos + n) + ".rtf";
+    files.AddFile(kFolder + "Group" + std::to_string(group) + ".qld", SerializeMemoList(records));
+  }
+  std::size_t names = 0;
+  for (auto _ : state) {
+    const ListedContentFiles listed = ContentFilesOfLists(files, codec, kFolder);
+    names = listed.keys.size();
+    benchmark::DoNotOptimize(listed.keys.data());
+  }
+  state.counters["names"] = static_cast<double>(names);
+}
+BENCHMARK(ContentFilesOfFiftyGroups)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quillet

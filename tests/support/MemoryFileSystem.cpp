@@ -153,7 +153,9 @@ std::vector<FolderEntry> MemoryFileSystem::ListFiles(const std::string& folder, 
   }
   std::sort(matches.begin(), matches.end(), [](const File* a, const File* b) { return a->order < b->order; });
   std::vector<FolderEntry> entries;
-  for (const File* file : matches) entries.push_back({std::string(FileNamePart(file->path)), file->archive});
+  for (const File* file : matches) {
+    entries.push_back({std::string(FileNamePart(file->path)), file->archive, file->modified});
+  }
   return entries;
 }
 

@@ -89,6 +89,13 @@ LocalTime ToLocalTime(const SYSTEMTIME& time) {
   return local;
 }
 
+std::optional<LocalTime> LocalWriteTime(const FILETIME& written) {
+  FILETIME local{};
+  SYSTEMTIME time{};
+  if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &time)) return std::nullopt;
+  return ToLocalTime(time);
+}
+
 // Two writers in one process, or two processes, never pick the same temporary name.
 std::string TemporaryName(const std::string& target) {
   static std::atomic<unsigned> counter{0};
@@ -183,14 +190,11 @@ std::optional<FileStatus> Win32FileSystem::Status(const std::string& path) const
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
-  FILETIME local{};
-  SYSTEMTIME time{};
-  if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time)) {
-    return std::nullopt;
-  }
+  const std::optional<LocalTime> modified = LocalWriteTime(data.ftLastWriteTime);
+  if (!modified) return std::nullopt;
   FileStatus status;
   status.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-  status.modified = ToLocalTime(time);
+  status.modified = *modified;
   return status;
 }
 
@@ -237,7 +241,8 @@ std::vector<FolderEntry> Win32FileSystem::ListFiles(const std::string& folder, s
   std::vector<FolderEntry> entries;
   ForEachEntry(folder, pattern, [&](const WIN32_FIND_DATAW& found, std::string name) {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
-    entries.push_back(FolderEntry{std::move(name), (found.dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0});
+    entries.push_back(FolderEntry{std::move(name), (found.dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0,
+                                  LocalWriteTime(found.ftLastWriteTime).value_or(LocalTime{})});
   });
   return entries;
 }
