@@ -12,6 +12,9 @@ for TransparentBlt:
       132 x 22: two 66 x 22 frames side by side, 0 normal and 1 selected.
   day_item_actions.bmp
       63 x 8: three 21 x 8 cells, 0 edit, 1 delete, 2 blank.
+  restore_icons.bmp
+      28 x 16: the restore dialog's list icons, two 14 x 16 cells, 0 a memo page,
+      1 a memo page with a small bin (a deleted memo).
 """
 
 import io
@@ -641,6 +644,51 @@ def action_strip():
     return strip
 
 
+RESTORE_CELL = (14, 16)
+RESTORE_COLOURS = {"K": EDGE, "S": STRIP_TOP, "Y": PAPER_TOP, "L": INK, "F": FLAP_DARK,
+                   "W": (255, 255, 255), "D": (84, 88, 96), "G": (150, 156, 166)}
+MEMO_PAGE = [
+    "..............",
+    ".KKKKKKKKKK...",
+    ".KSSSSSSSSK...",
+    ".KSSSSSSSSK...",
+    ".KYYYYYYYYK...",
+    ".KYLLLLLLYK...",
+    ".KYYYYYYYYK...",
+    ".KYLLLLLYYK...",
+    ".KYYYYYYYYK...",
+    ".KYLLLLLLYK...",
+    ".KYYYYYYYYK...",
+    ".KYLLLYYYFK...",
+    ".KYYYYYYFKK...",
+    ".KKKKKKKKK....",
+    "..............",
+    "..............",
+]
+BIN = [
+    "...WWW..",
+    ".WWWDWWW",
+    "WDDDDDDW",
+    "WWWWWWWW",
+    ".WGDGDW.",
+    ".WGDGDW.",
+    ".WGDGDW.",
+    ".WGGGGW.",
+    ".WWWWWW.",
+]
+
+
+def restore_icons():
+    """Cells 0 a memo page, 1 the page with a bin over its lower right corner."""
+    w, h = RESTORE_CELL
+    strip = Image.new("RGBA", (w * 2, h), (0, 0, 0, 0))
+    page = pixel_art(MEMO_PAGE, RESTORE_COLOURS)
+    strip.alpha_composite(page, (0, 0))
+    strip.alpha_composite(page, (w, 0))
+    strip.alpha_composite(pixel_art(BIN, RESTORE_COLOURS), (w + 6, 7))
+    return strip
+
+
 # ---------------------------------------------------------------- preview
 
 def font(path, size):
@@ -667,7 +715,7 @@ def about_with_text(bg, close, state):
     return im
 
 
-def preview(icons, bg, close, pages, actions):
+def preview(icons, bg, close, pages, actions, restore):
     W = 1200
     sheet = PreviewSheet(W, 3400)
 
@@ -715,6 +763,20 @@ def preview(icons, bg, close, pages, actions):
     sheet.y += 17 * 8 + 16
 
     day_pictures(sheet, pages, actions)
+
+    sheet.label("restore_icons.bmp (memo, deleted memo) at 1x and 8x on magenta, and in list rows")
+    sheet.place(keyed(restore), (16, sheet.y))
+    sheet.place(enlarged(keyed(restore), 8), (60, sheet.y))
+    y = sheet.y + RESTORE_CELL[1] * 8 + 12
+    small = font(NANUM + "NanumGothic.ttf", 12)
+    for n, (bgc, ink) in enumerate((((255, 255, 255), (0, 0, 0)), ((51, 153, 255), (255, 255, 255)))):
+        row = Image.new("RGBA", (300, 18), bgc + (255,))
+        row.alpha_composite(restore.crop((RESTORE_CELL[0], 0, 2 * RESTORE_CELL[0], RESTORE_CELL[1])), (2, 1))
+        ImageDraw.Draw(row).text((20, 14), "20270207093000.brt   2027년02월07일 09시30분", font=small,
+                                 fill=ink + (255,), anchor="ls")
+        sheet.place(row, (16, y + n * 20))
+        sheet.place(enlarged(row, 3), (340, y + n * 60))
+    sheet.y = y + 2 * 60 + 8
     return sheet.finished()
 
 
@@ -775,13 +837,15 @@ def main():
     bg.save(buf, "BMP")
     pages = [page_button(kind, label) for kind, label in PAGES]
     actions = action_strip()
+    restore = restore_icons()
     write_files(OUT, [
         ("quillet.ico", ico_bytes(icons)),
         ("about_background.bmp", buf.getvalue()),
         ("about_close.bmp", bmp32_premultiplied(close)),
     ] + [("day_page_%s.bmp" % kind, keyed_bmp24(im)) for (kind, _), im in zip(PAGES, pages)] + [
         ("day_item_actions.bmp", keyed_bmp24(actions)),
-        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions))),
+        ("restore_icons.bmp", keyed_bmp24(restore)),
+        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions, restore))),
     ])
 
 

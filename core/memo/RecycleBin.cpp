@@ -73,9 +73,19 @@ std::string RestoreTimeText(const LocalTime& time) {
   return text;
 }
 
-std::string RestoredName(const std::string& name) {
+namespace {
+
+std::string WithExtension(const std::string& name, const char* extension) {
   const std::size_t dot = name.rfind('.');
-  return (dot == std::string::npos ? name : name.substr(0, dot)) + ".rtf";
+  const std::size_t slash = name.find_last_of("\\/");
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (hasExtension ? name.substr(0, dot) : name) + extension;
 }
+
+}  // namespace
+
+std::string RestoredName(const std::string& name) { return WithExtension(name, ".rtf"); }
+
+std::string DeletedName(const std::string& contentFile) { return WithExtension(contentFile, ".brt"); }
 
 }  // namespace quillet

@@ -35,7 +35,8 @@ ListedContentFiles ContentFilesOfLists(const FileSystem& files, const TextCodec&
 std::vector<RestoreEntry> RestoreEntries(const FileSystem& files, const std::string& folder, RestoreMode mode,
                                          const ListedContentFiles& listed);
 std::string RestoreTimeText(const LocalTime& time);
-// "abc.brt" comes back as "abc.rtf".
+// "abc.brt" comes back as "abc.rtf"; a deleted "abc.rtf" (a name or a whole path) is "abc.brt".
 std::string RestoredName(const std::string& name);
+std::string DeletedName(const std::string& contentFile);
 
 }  // namespace quillet

@@ -8,6 +8,7 @@
 #include "framework/ProgramMessageBox.h"
 #include "memo/PanelZOrder.h"
 #include "memo/MemoMessages.h"
+#include "resources/GroupResources.h"
 #include "resources/MemoResources.h"
 #include "platform/SystemInfo.h"
 #include "ports/Clock.h"
@@ -53,6 +54,11 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
   commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
   commands_.On(ID_SCHEDULES, [this] { OpenScheduleManager(); });
+  commands_.On(ID_RESTORE_MEMOS, [this] {
+    OpenRestoreDialog(GetKeyState(VK_CONTROL) < 0 ? RestoreMode::ManualRecovery : RestoreMode::RecycleBin);
+  });
+  commands_.On(ID_RECOVER_MEMOS, [this] { OpenRecovery(); });
+  commands_.On(ID_EDIT_GROUPS, [this] { OpenGroupsDialog(); });
   commands_.On(ID_SHOW_CALENDAR, [this] {
     if (widgets_) widgets_->ShowCalendar();
   });
@@ -99,7 +105,10 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   }
   memos_ = std::make_unique<MemoBoard>(MemoBoard::Services{
       hwnd(), services_.settings, services_.files, services_.codec, services_.clock, services_.layered,
-      services_.platformLevel, services_.drawing.tahoma.Get(), [this] { HideScheduleManager(); }});
+      services_.platformLevel, services_.drawing.tahoma.Get(), [this] {
+        HideScheduleManager();
+        restore_.reset();
+      }});
   if (!memos_->OpenGroup(general.memoDbFile, true)) {
     ShowProgramMessage(hwnd(), kProgramCannotRunMessage);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -251,13 +260,16 @@ void MainFrame::OnMemoMessage(const Message& message) {
   const HWND memo = reinterpret_cast<HWND>(message.wParam);
   switch (message.id) {
     case kMemoDeletedMessage:
-      memos_->OnMemoDeleted(memo);
+      OnMemoDeleted(memo);
       break;
     case kNewMemoMessage:
       memos_->NewMemo();
       break;
     case kMemoToStorageMessage:
       memos_->OnMemoToStorage(memo);
+      break;
+    case kMemoToGroupMessage:
+      memos_->SendToGroup(memo, static_cast<int>(message.lParam));
       break;
     default:
       break;
@@ -286,6 +298,7 @@ LRESULT MainFrame::OnMessage(const Message& message) {
       const UINT id = message.CommandId();
       if (id >= ID_OPEN_GROUP_FIRST && id <= ID_OPEN_GROUP_LAST) {
         if (memos_) memos_->OpenGroupAt(static_cast<int>(id - ID_OPEN_GROUP_FIRST));
+        if (groups_) groups_->Refill();
         return 0;
       }
       if (id == ID_MEMO_SCHEDULE) {
@@ -298,7 +311,12 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case kMemoDeletedMessage:
     case kNewMemoMessage:
     case kMemoToStorageMessage:
+    case kMemoToGroupMessage:
       OnMemoMessage(message);
+      return 0;
+    case kRestoreClosedMessage:
+    case WM_GROUPS_DIALOG_CLOSED:
+      OnDialogClosed(message);
       return 0;
     case TrayIcon::kTrayMessage:
       OnTray(message.lParam);

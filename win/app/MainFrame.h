@@ -12,6 +12,8 @@
 #include "framework/ClosingState.h"
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
+#include "memo/GroupsDialog.h"
+#include "memo/RestoreDialog.h"
 #include "schedule/AlarmScheduler.h"
 #include "schedule/ScheduleManagerDialog.h"
 
@@ -26,6 +28,8 @@ struct SettingsLoadReport;
 namespace quillet::win {
 
 constexpr const wchar_t* kMainFrameTitle = L"Quillet Program";
+// The restore dialog closed; lParam is the dialog.
+constexpr UINT kRestoreClosedMessage = WM_APP + 20;
 
 // The program's invisible hub: it never shows itself, owns the memos of the current group and
 // routes the program-wide commands and messages.
@@ -79,6 +83,17 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void RefreshScheduleViews();
   void RunSetupCommand(SkinCommand command);
 
+  // The groups dialog and the restore dialog (MainFrameGroups.cpp).
+  void OpenRestoreDialog(RestoreMode mode);
+  // A memo list was found empty or damaged: manual recovery, or the open restore dialog forward.
+  void OpenRecovery();
+  void OpenGroupsDialog();
+  void OpenGroup(const std::string& groupFile);
+  // A window of these two is gone: its object goes too.
+  void OnDialogClosed(const Message& message);
+  // A memo left for the recycle bin shows in an open restore dialog at once.
+  void OnMemoDeleted(HWND memo);
+
   // The calendar's part (MainFrameCalendar.cpp).
   const ScheduleList& Schedules() const override;
   void OpenDayDialog(const CivilDate& date, int wanted) override;
@@ -100,6 +115,8 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   std::unique_ptr<DesktopWidgets> widgets_;  // after the memos, which they snap to
   std::unique_ptr<AlarmScheduler> alarms_;   // after the widgets: it shows the clock and notifications
   WindowPtr<ScheduleManagerDialog> scheduleManager_;  // goes before the schedules it shows
+  WindowPtr<RestoreDialog> restore_;
+  WindowPtr<GroupsDialog> groups_;
   std::unique_ptr<TrayIcon> tray_;
   MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;

@@ -24,8 +24,6 @@ namespace quillet::win {
 namespace {
 
 constexpr const char* kCannotMakeMemoMessage = "새 메모를 만들수 없습니다.";
-constexpr const char* kTemporaryStorageTitle = "임시 보관함";
-constexpr int kMaxGroupItems = ID_OPEN_GROUP_LAST - ID_OPEN_GROUP_FIRST + 1;
 
 void EmptyMenu(HMENU menu) {
   while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
@@ -68,8 +66,8 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   if (!force && groupOpen_ && PathKey(group) == PathKey(general.memoDbFile)) return true;
   if (group == kTemporaryStorageGroupFile) lists_.EnsureTemporaryStorageGroup(general.dataFolder);
   if (groupOpen_) {
-    SaveChanged(true, Report::Failures);
-    WriteList(Report::Failures);
+    // Closing the windows now would lose what could not be saved.
+    if (!SaveAll()) return true;
     services_.closeGroupDialogs();
     CloseAll();
   }
@@ -82,6 +80,8 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   general.memoDbFile = outcome.read.groupName;
   groupOpen_ = true;
   if (outcome.read.status == ListReadStatus::Unreadable) ShowProgramMessage(services_.frame, kMemoOpenFailedMessage);
+  // An empty or damaged list was replaced: its memos can be rebuilt from their content files.
+  if (outcome.read.status == ListReadStatus::Replaced) PostMessageW(services_.frame, WM_COMMAND, ID_RECOVER_MEMOS, 0);
 
   const bool show = general.viewMemoOnStart != 0;
   shown_ = show;
@@ -112,29 +112,55 @@ void MemoBoard::OpenGroupAt(int index) {
   }
 }
 
+// The open group is checked in "다른 그룹 열기" and greyed in "다른그룹으로 보내기".
 void MemoBoard::FillGroupMenus(HMENU sendTo, HMENU openGroup) {
   const GeneralSettings& general = services_.settings.values().general;
-  groupNames_.clear();
-  for (const FolderEntry& file : services_.files.ListFiles(general.dataFolder, "*.qld")) {
-    if (file.archive && static_cast<int>(groupNames_.size()) < kMaxGroupItems - 1) groupNames_.push_back(file.name);
-  }
-  groupNames_.push_back(kTemporaryStorageGroupFile);
-  const std::string current = PathKey(general.memoDbFile);
+  groupNames_ = MenuGroupFiles(services_.files, general.dataFolder);
   for (const auto& [menu, first] : {std::pair{sendTo, ID_MEMO_SEND_FIRST}, std::pair{openGroup, ID_OPEN_GROUP_FIRST}}) {
     if (!menu) continue;
     EmptyMenu(menu);
     for (std::size_t i = 0; i < groupNames_.size(); ++i) {
       const std::string& name = groupNames_[i];
-      const bool storage = i + 1 == groupNames_.size();
-      if (storage) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-      const std::wstring text = WidenCp949(storage ? kTemporaryStorageTitle : name.substr(0, name.size() - 4));
-      const UINT checked = PathKey(name) == current ? MF_CHECKED : MF_UNCHECKED;
-      AppendMenuW(menu, MF_STRING | checked, static_cast<UINT_PTR>(first) + i, text.c_str());
+      if (i + 1 == groupNames_.size()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      const std::wstring text = WidenCp949(GroupDisplayName(name));
+      const UINT mark = !IsOpenGroup(name, general.memoDbFile) ? MF_ENABLED
+                        : menu == sendTo                        ? MF_GRAYED
+                                                                : MF_CHECKED;
+      AppendMenuW(menu, MF_STRING | mark, static_cast<UINT_PTR>(first) + i, text.c_str());
     }
   }
 }
 
-void MemoBoard::SendToGroup(MemoWindow& memo, int index) {
+void MemoBoard::ChangeDataFolder(const std::string& folder, const std::string& group) {
+  services_.closeGroupDialogs();
+  CloseAll();
+  entries_.clear();
+  groupOpen_ = false;
+  services_.settings.values().general.dataFolder = folder;
+  if (!OpenGroup(group, true)) {
+    ShowProgramMessage(services_.frame, kProgramCannotRunMessage);
+    PostMessageW(services_.frame, WM_CLOSE, 0, 0);
+  }
+}
+
+bool MemoBoard::RestoreMemo(const std::string& contentFile, bool save) {
+  MemoRecord record = NewMemoRecord(services_.settings.values().general);
+  record.windowRect = NewMemoPlace();
+  record.expandedSize = Size{record.windowRect.right - record.windowRect.left,
+                             record.windowRect.bottom - record.windowRect.top};
+  record.contentFile = contentFile;
+  WindowPtr<MemoWindow> memo = MemoWindow::CreateFromRecord(WindowServices(), record);
+  if (!memo) return false;
+  const HWND hwnd = memo->hwnd();
+  ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  UpdateWindow(hwnd);
+  entries_.push_back(Entry{memo->record(), std::move(memo)});
+  if (save) WriteList(Report::Failures);
+  SetForegroundWindow(hwnd);
+  return true;
+}
+
+void MemoBoard::SendToGroup(HWND memo, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= groupNames_.size()) return;
   MoveToGroup(IndexOf(memo), groupNames_[static_cast<std::size_t>(index)]);
 }
@@ -217,14 +243,16 @@ void MemoBoard::NewMemo() {
   SetFocus(created.editor().hwnd());
 }
 
-void MemoBoard::OnMemoDeleted(HWND memo) {
+std::string MemoBoard::OnMemoDeleted(HWND memo) {
   const std::size_t index = IndexOf(memo);
-  if (index >= entries_.size()) return;
+  if (index >= entries_.size()) return {};
+  std::string contentFile = entries_[index].Current().contentFile;
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
   WriteList(Report::Failures);
+  return contentFile;
 }
 
-void MemoBoard::SaveChanged(bool forced, Report report) {
+bool MemoBoard::SaveChanged(bool forced, Report report) {
   bool changed = false;
   bool failed = false;
   for (Entry& entry : entries_) {
@@ -248,19 +276,21 @@ void MemoBoard::SaveChanged(bool forced, Report report) {
   if (changed && WriteListFile(unsaved) == ListWriteStatus::Failed) failed = true;
   if (failed) {
     ReportSaveFailure(report);
-    return;
+    return false;
   }
   if (changed) saveFailureReported_ = false;
   ReportSavedElsewhere(unsaved, report);
+  return true;
 }
 
-void MemoBoard::WriteList(Report report) {
+bool MemoBoard::WriteList(Report report) {
   UnsavedFile unsaved;
   if (WriteListFile(unsaved) == ListWriteStatus::Failed) {
     ReportSaveFailure(report);
-    return;
+    return false;
   }
   ReportSavedElsewhere(unsaved, report);
+  return true;
 }
 
 ListWriteStatus MemoBoard::WriteListFile(UnsavedFile& unsaved) {

@@ -50,7 +50,13 @@ class MemoBoard final : public MemoWindowHost {
   // Saves and closes the open group and opens `group`: one window per memo, shown when
   // "ViewMemoOnStart" is on, and a new memo when the group is empty. Unless `force`, the open
   // group is left alone. False when no data folder can be made: the program cannot go on.
+  // A switch stops, after saying so, when the open group's memos or list cannot be saved.
   bool OpenGroup(const std::string& group, bool force);
+  // The open group closed with everything saved, `folder` the data folder, `group` opened there.
+  void ChangeDataFolder(const std::string& folder, const std::string& group);
+  // A memo of a content file back in the open group: default look, at the new-memo place,
+  // shown without activation, then brought forward; `save` writes the list.
+  bool RestoreMemo(const std::string& contentFile, bool save);
   // "다른 그룹 열기": the group of that item of the last group menu.
   void OpenGroupAt(int index);
   void NewMemo();
@@ -67,6 +73,7 @@ class MemoBoard final : public MemoWindowHost {
   void ArrangeAll(Arrangement arrangement);
   // "현재 위치기반 정렬": the list takes the order of the memos' places, then all are arranged.
   void ArrangeByPosition();
+  MemoListStore& lists() { return lists_; }
   // The memo windows in list order.
   std::vector<MemoWindow*> Windows() const;
   // The open memo with that content file, or none.
@@ -75,12 +82,16 @@ class MemoBoard final : public MemoWindowHost {
   Rect NewMemoPlace() const;
   // The visible widgets but `except`, which memos and widgets snap to as they move.
   void SetWidgetPlaces(std::function<std::vector<Rect>(HWND except)> places) { widgetPlaces_ = std::move(places); }
-  void OnMemoDeleted(HWND memo);
+  // Returns the deleted memo's content file, or "".
+  std::string OnMemoDeleted(HWND memo);
   void OnMemoToStorage(HWND memo);
-  // Saves the memos whose content waits (Part of the periodic save: `forced` saves every
-  // modified one), stamps their edit times, and writes the list when anything changed.
-  void SaveChanged(bool forced, Report report);
-  void WriteList(Report report);
+  // Saves the memos whose content waits (the periodic save; `forced` saves every modified one),
+  // stamps their edit times, and writes the list when anything changed. False when anything
+  // could not be saved.
+  bool SaveChanged(bool forced, Report report);
+  bool WriteList(Report report);
+  // Every memo and the list, as before anything replaces them; false (said) on a failure.
+  bool SaveAll() { return SaveChanged(true, Report::Failures) && WriteList(Report::Failures); }
   // Every memo window goes; their records stay for the last write.
   void CloseAll();
 
@@ -93,7 +104,8 @@ class MemoBoard final : public MemoWindowHost {
   void HideMemoTip() override;
   void FoldedMemoMoved(const MemoWindow& memo) override;
   void FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
-  void SendToGroup(MemoWindow& memo, int index) override;
+  // "다른그룹으로 보내기": the memo goes to the group of that item of the last group menu.
+  void SendToGroup(HWND memo, int index);
 
  private:
   struct Entry {

@@ -9,6 +9,7 @@
 #include "framework/Menus.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/DeleteDialog.h"
+#include "memo/RecycleBin.h"
 #include "memo/DeleteRule.h"
 #include "memo/FormatBar.h"
 #include "memo/MemoFileActions.h"
@@ -47,8 +48,8 @@ void MemoWindow::ShowMemoMenu(POINT at) {
   DestroyMenu(menu);
 }
 
-void MemoWindow::Post(UINT message) const {
-  PostMessageW(services_.host.CommandTarget(), message, reinterpret_cast<WPARAM>(hwnd()), 0);
+void MemoWindow::Post(UINT message, LPARAM lParam) const {
+  PostMessageW(services_.host.CommandTarget(), message, reinterpret_cast<WPARAM>(hwnd()), lParam);
 }
 
 void MemoWindow::OnStripButton(int id, POINT menuCorner) {
@@ -164,9 +165,7 @@ bool MemoWindow::MoveToRecycleBin() {
   const std::string path = ContentPath();
   bool moved = !path.empty() && SaveContent();
   if (moved && services_.files.FileExists(path)) {
-    const std::size_t dot = path.find_last_of('.');
-    const std::string bin = (dot == std::string::npos ? path : path.substr(0, dot)) + ".brt";
-    moved = services_.files.MoveFile(path, bin);
+    moved = services_.files.MoveFile(path, DeletedName(path));
   }
   if (!moved) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
   return moved;
@@ -195,7 +194,7 @@ void MemoWindow::OnCommand(UINT id, UINT notification) {
     return;
   }
   if (id >= ID_MEMO_SEND_FIRST && id <= ID_MEMO_SEND_LAST) {
-    services_.host.SendToGroup(*this, static_cast<int>(id - ID_MEMO_SEND_FIRST));
+    Post(kMemoToGroupMessage, static_cast<LPARAM>(id - ID_MEMO_SEND_FIRST));
     return;
   }
   switch (id) {

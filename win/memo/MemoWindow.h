@@ -29,6 +29,9 @@ class MemoWindow;
 constexpr UINT kMemoDeletedMessage = 2024;     // remove its record and window
 constexpr UINT kNewMemoMessage = 2025;         // create a new memo
 constexpr UINT kMemoToStorageMessage = 2028;   // move it to the temporary storage group
+// "다른그룹으로 보내기": lParam is the index of the group in the last group menu. Posted, since the
+// move destroys the memo window.
+constexpr UINT kMemoToGroupMessage = 2029;
 
 // The main frame's side of its memo windows.
 class MemoWindowHost : public PanelHost {
@@ -43,8 +46,6 @@ class MemoWindowHost : public PanelHost {
   // Fills the "다른그룹으로 보내기" submenu (commands 5424…) and the "다른 그룹 열기" submenu
   // (5224…) with the group names.
   virtual void FillGroupMenus(HMENU sendTo, HMENU openGroup) = 0;
-  // "다른그룹으로 보내기": the memo moves to the group of that menu item.
-  virtual void SendToGroup(MemoWindow& memo, int index) = 0;
 
  protected:
   ~MemoWindowHost() = default;
@@ -148,7 +149,7 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   void OpenInWordPad();
   void Print();
   std::string ContentPath() const;
-  void Post(UINT message) const;
+  void Post(UINT message, LPARAM lParam = 0) const;
 
   MemoServices services_;
   MemoRecord record_;

@@ -52,6 +52,7 @@
 #define ID_ALL_NORMAL 32796
 #define ID_SCHEDULES 32804
 #define ID_RESTORE_MEMOS 32817
+#define ID_RECOVER_MEMOS 32868  // a damaged memo list: manual recovery
 #define ID_SHOW_CALENDAR 32823
 #define ID_CAPTURE 32824
 #define ID_SHOW_CLOCK 32830

@@ -33,7 +33,6 @@ class QuietHost final : public MemoWindowHost {
   void HideMemoTip() override {}
   void FoldedMemoMoved(const MemoWindow&) override {}
   void FillGroupMenus(HMENU, HMENU) override {}
-  void SendToGroup(MemoWindow&, int) override {}
 };
 
 double WorkingSetMegabytes() {
