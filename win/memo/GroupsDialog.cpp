@@ -60,8 +60,9 @@ std::optional<GroupDeleteMode> AskHowToDeleteGroup(HWND owner, int memoCount) {
   }
 }
 
+// `start` is the folder's item list: Wine's browser finds a folder by path only sometimes.
 int CALLBACK StartAtFolder(HWND browser, UINT message, LPARAM, LPARAM start) {
-  if (message == BFFM_INITIALIZED) SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
+  if (message == BFFM_INITIALIZED && start) SendMessageW(browser, BFFM_SETSELECTIONW, FALSE, start);
   return 0;
 }
 
@@ -72,8 +73,10 @@ std::optional<std::wstring> BrowseForFolder(HWND owner, const std::wstring& star
   browse.lpszTitle = L"데이타 폴더를 선택하세요";
   browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   browse.lpfn = StartAtFolder;
-  browse.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  PIDLIST_ABSOLUTE startItem = ILCreateFromPathW(start.c_str());
+  browse.lParam = reinterpret_cast<LPARAM>(startItem);
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+  if (startItem) ILFree(startItem);
   if (!chosen) return std::nullopt;
   wchar_t path[MAX_PATH] = {};
   const bool named = SHGetPathFromIDListW(chosen, path) != FALSE;
@@ -210,7 +213,10 @@ void GroupsDialog::ChooseFolder() {
     return;
   }
   const std::string current = Folder();
-  const std::optional<std::wstring> chosen = BrowseForFolder(hwnd(), WidenCp949(current));
+  // Without the closing backslash, which the browser does not take for a folder.
+  std::wstring start = WidenCp949(current);
+  while (start.size() > 3 && (start.back() == L'\\' || start.back() == L'/')) start.pop_back();
+  const std::optional<std::wstring> chosen = BrowseForFolder(hwnd(), start);
   if (!chosen) return;
   const std::optional<std::string> narrow = NarrowToCp949Exactly(*chosen);
   if (!narrow) {

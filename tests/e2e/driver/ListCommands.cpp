@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -190,4 +192,82 @@ ControlReport SelectItem(HWND control, int index) {
     return {{done}, {}};
   if (GetLastError() == ERROR_TIMEOUT) return {{done + L", the parent still busy with it"}, {}};
   return Failed(L"the parent did not take the notification, error " + std::to_wstring(GetLastError()));
+}
+
+ControlReport TreeSelectPath(HWND window, const std::wstring& path) {
+  HWND tree = nullptr;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) {
+        if (_wcsicmp(ClassOf(child).c_str(), WC_TREEVIEWW) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&tree));
+  if (!tree) return Failed(L"no tree view in " + Hex(window));
+  constexpr SIZE_T kAfterTreeItem = (sizeof(TVITEMW) + 15) & ~SIZE_T{15};
+  RemoteMemory remote(tree, kAfterTreeItem + kTextChars * sizeof(wchar_t));
+  if (!remote.ok()) return Failed(L"no memory in the tree's process, error " + std::to_wstring(GetLastError()));
+  const auto textOf = [&](LRESULT item, std::wstring& name) {
+    TVITEMW query{};
+    query.mask = TVIF_TEXT;
+    query.hItem = reinterpret_cast<HTREEITEM>(item);
+    query.pszText = reinterpret_cast<LPWSTR>(remote.at(kAfterTreeItem));
+    query.cchTextMax = static_cast<int>(kTextChars);
+    LRESULT answer = 0;
+    name.assign(kTextChars, L'\0');
+    if (!remote.Write(0, &query, sizeof query) || !AskRemote(tree, remote, TVM_GETITEMW, 0, 0, answer) || !answer ||
+        !remote.Read(kAfterTreeItem, name.data(), kTextChars * sizeof(wchar_t)))
+      return false;
+    name.resize(wcsnlen(name.c_str(), kTextChars));
+    return true;
+  };
+  // A drive shows as "Label (C:)": "C:" finds it.
+  const auto matches = [](const std::wstring& name, const std::wstring& part) {
+    const std::wstring drive = L"(" + part + L")";
+    return _wcsicmp(name.c_str(), part.c_str()) == 0 ||
+           (name.size() >= drive.size() && _wcsicmp(name.c_str() + name.size() - drive.size(), drive.c_str()) == 0);
+  };
+  // The first part within three levels of the roots (a drive sits under the desktop and the
+  // computer), each next part among the children of the one before; items expand on the way.
+  constexpr int kFirstPartDepth = 2;
+  LRESULT found = 0, answer = 0;
+  std::wstring rest = path, seen;
+  const auto childrenOf = [&](LRESULT item, int depth, std::vector<std::pair<LRESULT, int>>& into) {
+    Ask(tree, TVM_EXPAND, TVE_EXPAND, item, answer);
+    LRESULT child = 0;
+    Ask(tree, TVM_GETNEXTITEM, TVGN_CHILD, item, child);
+    for (; child; Ask(tree, TVM_GETNEXTITEM, TVGN_NEXT, child, child) || (child = 0)) into.emplace_back(child, depth);
+  };
+  while (!rest.empty()) {
+    const std::size_t slash = rest.find(L'\\');
+    const std::wstring part = rest.substr(0, slash);
+    rest = slash == std::wstring::npos ? std::wstring() : rest.substr(slash + 1);
+    std::vector<std::pair<LRESULT, int>> pending;
+    if (found) {
+      childrenOf(found, 0, pending);
+    } else {
+      LRESULT root = 0;
+      Ask(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0, root);
+      for (; root; Ask(tree, TVM_GETNEXTITEM, TVGN_NEXT, root, root) || (root = 0)) pending.emplace_back(root, 0);
+    }
+    const bool first = found == 0;
+    found = 0;
+    seen.clear();
+    for (std::size_t i = 0; i < pending.size() && !found; ++i) {
+      const auto [item, depth] = pending[i];
+      std::wstring name;
+      if (!textOf(item, name)) return Failed(L"the tree did not give an item's text");
+      if (matches(name, part)) {
+        found = item;
+        break;
+      }
+      seen += L" \"" + name + L"\"";
+      if (first && depth < kFirstPartDepth) childrenOf(item, depth + 1, pending);
+    }
+    if (!found) return Failed(L"no item \"" + part + L"\" in the tree; looked at" + seen);
+  }
+  if (!found || !Ask(tree, TVM_SELECTITEM, TVGN_CARET, found, answer) || !answer)
+    return Failed(L"the tree did not select " + path);
+  return {{L"selected " + path}, {}};
 }

@@ -27,3 +27,8 @@ ControlReport ListSelect(HWND list, int row, const ListClick& click);
 
 // Selects item INDEX of a combo box or list box and tells the parent, as a user's choice would.
 ControlReport SelectItem(HWND control, int index);
+
+// Selects, as a click would, the item of the tree view in WINDOW (a folder browser) at PATH:
+// names joined by backslashes, the first found anywhere below the roots ("C:" finds a drive),
+// each next one among the children of the one before. Items are expanded on the way.
+ControlReport TreeSelectPath(HWND window, const std::wstring& path);

@@ -68,6 +68,8 @@ constexpr const char* kUsageText =
     "  list-click TITLE CONTROLID ROW COLUMN  select a row of a list view, then click one of its cells\n"
     "  list-select TITLE CONTROLID ROW [double]  select and focus a row of a list view as a click\n"
     "                                   would; with double, then double-click it with the mouse\n"
+    "  tree-select TITLE PATH           select the item at PATH (names joined by \\, the first found\n"
+    "                                   anywhere: C:\\dir\\sub) in the window's tree view\n"
     "  text TITLE                       print the text of a window of any process\n"
     "  key-down VK / key-up VK          press or release a key through SendInput\n"
     "  keys VK...                       press and release each key in turn\n"
@@ -900,6 +902,15 @@ int Run(const std::vector<std::wstring>& args) {
         : select ? SelectItem(control, index)
                  : ListSelect(control, index,
                               cell ? ListClick{1, static_cast<int>(*number(4))} : ListClick{twice ? 2 : 0, -1});
+    if (!report.failure.empty()) return Fail(report.failure);
+    for (const std::wstring& line : report.lines) Print(stdout, line);
+    return kOk;
+  }
+  if (command == L"tree-select") {
+    if (wrongCount(2)) return Usage(L"tree-select TITLE PATH");
+    HWND window = FindTarget({args[1], true});
+    if (!window) return Fail(L"no visible window \"" + args[1] + L"\"");
+    const ControlReport report = TreeSelectPath(window, args[2]);
     if (!report.failure.empty()) return Fail(report.failure);
     for (const std::wstring& line : report.lines) Print(stdout, line);
     return kOk;

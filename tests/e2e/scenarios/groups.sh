@@ -189,3 +189,72 @@ groups_dialog() {
   expect_eq "MemoDBFile" RecycleBin.qlr "$text"
   [ -f "$data/기본.qld" ] && [ -z "$(list_fields "$data/기본.qld" contentFile)" ] || fail "기본 is not the empty group it should be"
 }
+
+# "..." picks another data folder in the system's folder browser (Wine's does not open at the
+# current folder, which the program asks for, so the driver walks its tree from the drive):
+# the new folder's group opens with its memos, and the old folder's files stay as they were.
+groups_data_folder() {
+  local data other before browser end text
+  memo_row_group one.rtf
+  data=$(e2e_data_dir)
+  write_content one.rtf <<<'원래 폴더 메모'
+  other="$(e2e_program_dir)/other_data"
+  mkdir -p "$other"
+  quillet_data import - "$other/Other.qld" \
+    <<<'[{"windowRect": {"left": 500, "top": 100, "right": 800, "bottom": 300}, "contentFile": "other.rtf"}]' ||
+    fail "could not make the other folder's group"
+  write_content other.rtf <<<'다른 폴더 메모'
+  mv "$data/other.rtf" "$other/" || fail "could not move other.rtf"
+  start_and_wait_frame
+  wait_memos 1 10 >/dev/null || exit 1
+  before=$(list_fields "$data/DefaultMemo.qld" contentFile windowRect; cd "$data" && md5sum ./*.rtf)
+  must - post-command "$frame_title" 32862
+  must - wait-window "$groups_title" 10
+  must - click "$groups_title" 1091
+  end=$((SECONDS + 10))
+  # Wine's browser, titled in the locale's words.
+  until browser=$(driver windows "$frame_title" 2>/dev/null | grep ' class=#32770 visible=1 ' |
+    grep -E ' text=(폴더 탐색|Browse for Folder)$' | head -n 1) && [ -n "$browser" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "no folder browser"
+    sleep 0.3
+  done
+  browser=$(field "$browser" hwnd)
+  sleep 0.5
+  screenshot folder-browser
+  must - tree-select "$browser" "$(winpath "$other")"
+  must - click "$browser" 1
+  must - wait-gone "$browser" 10
+  must text dialog-text "$groups_title" 1253 5
+  expect_eq "the open group in the new folder" Other "$text"
+  must text dialog-text "$groups_title" 1090 5
+  expect_eq "the data folder" "$(winpath "$other")\\" "$text"
+  lines=$(wait_memos 1 10) || exit 1
+  must text text "$(field "$lines" editor)"
+  expect_eq "the memo of the new folder" "다른 폴더 메모" "$text"
+  close_by_broadcast
+  expect_eq "the old folder's memos" "$before" \
+    "$(list_fields "$data/DefaultMemo.qld" contentFile windowRect; cd "$data" && md5sum ./*.rtf)"
+  expect_eq "the new folder's memos" "other.rtf" "$(list_fields "$other/Other.qld" contentFile)"
+}
+
+# The open group stored as "Work.qld" beside the file "Work.QLD": the dialog shows it open as it is
+# and changes neither "MemoDBFile" nor another group's list.
+groups_open_group_in_other_case() {
+  local data other text
+  memo_row_group one.rtf
+  data=$(e2e_data_dir)
+  write_content one.rtf <<<'업무 메모'
+  mv "$data/DefaultMemo.qld" "$data/Work.QLD"
+  import_group Another <<<'[{"windowRect": {"left": 400, "top": 100, "right": 700, "bottom": 300}, "contentFile": "another.rtf"}]'
+  other=$(md5sum <"$data/Another.qld")
+  set_setting General MemoDBFile sz Work.qld
+  start_and_wait_frame
+  wait_memos 1 10 >/dev/null || exit 1
+  must - post-command "$frame_title" 32862
+  must text dialog-text "$groups_title" 1253 10
+  expect_eq "the open group" Work "$text"
+  close_by_broadcast
+  must text reg-sz "$settings\\General" MemoDBFile
+  expect_eq "MemoDBFile" Work.qld "$text"
+  expect_eq "the other group's list" "$other" "$(md5sum <"$data/Another.qld")"
+}
