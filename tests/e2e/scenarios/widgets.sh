@@ -115,7 +115,7 @@ launcher_click() {
 # The launcher shows its programs at start-up (StartMode 2); a click on an icon starts the program
 # of the path with its arguments in its own folder, never "C:\Program.exe" from an unquoted
 # command line; "프로그램 추가..." adds a chosen file and "목록에서 삭제" takes one out of the list
-# file. Icons sit RowDataCount a row (icon centres 46 apart, rows 56 apart, the first at 528,350):
+# file, and a file dropped on it joins the list. Icons sit RowDataCount a row (icon centres 46 apart, rows 56 apart, the first at 528,350):
 # seven in rows of 3, 3 and 1, and one a row for a count of 0.
 launcher() {
   local folder="$WINEPREFIX/drive_c/Program Files/Quillet Test" list
@@ -137,8 +137,8 @@ launcher() {
 
   must - post-command "Quillet Launcher" 32881
   must - wait-window "열기" 10
-  must - type 'C:\Program.exe'
-  keys 13
+  must - set-text "열기" 1148 'C:\Program.exe'  # the file name box, whether focused or not
+  must - click "열기" 1
   must - wait-gone "열기" 10
   grep -qF 'Path="C:\Program.exe"' "$list" || fail "the chosen program is not in the list: $(cat "$list")"
 
@@ -154,6 +154,13 @@ launcher() {
   answer_question "선택한 항목을 런처에서 삭제합니까?" 6
   expect_eq "the entries left" 1 "$(grep -o '<Item' "$list" | wc -l)"
   grep -qF 'quillet-driver' "$list" && fail "the clicked entry is still in the list: $(cat "$list")"
+  # A file dragged from the desktop (an X file manager's drag, which Wine hands on as a drop).
+  /usr/bin/python3 "$e2e_here/tools/xdnd_drop.py" 700 345 "$folder/quillet-driver.exe" || fail "the drop did not happen"
+  local end=$((SECONDS + 5))
+  until grep -qF 'Path="C:\Program Files\Quillet Test\quillet-driver.exe"' "$list"; do
+    [ "$SECONDS" -ge "$end" ] && fail "the dropped program is not in the list: $(cat "$list")"
+    sleep 0.2
+  done
   close_by_broadcast
 
   launcher_list 'mark C:\launched.txt 1' 'mark C:\launched.txt 2' 'mark C:\launched.txt 3' 'mark C:\launched.txt 4' \
