@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace quillet {
 
@@ -33,5 +35,25 @@ std::string HotkeySettingKey(int id);
 std::string FormatHotkey(const HotkeyEntry& entry);
 // Missing or unreadable numbers give the fallback; a name longer than the entry holds is cut.
 HotkeyEntry ParseHotkey(const std::string& text, const HotkeyEntry& fallback);
+
+// The keys a hotkey may use, by virtual-key code: A-Z, 0-9, F1-F24, PageUp, PageDown, Home, End,
+// Insert, Delete, Left, Up, Right, Down, Num0-Num9. Names fit the entry and hold no blank, so the
+// stored form reads them back. Empty for any other code.
+std::string KeyNameOf(int virtualKey);
+std::optional<int> KeyCodeOfName(std::string_view name);
+
+// RegisterHotKey's modifier bits.
+constexpr unsigned kModAlt = 1;
+constexpr unsigned kModControl = 2;
+constexpr unsigned kModShift = 4;
+constexpr unsigned kModWin = 8;
+unsigned HotkeyModifiers(const HotkeyEntry& entry);
+
+constexpr const char* kHotkeyOffText = "사용 안함";
+// "Ctrl+Alt+N"; kHotkeyOffText for a switched-off entry.
+std::string HotkeyText(const HotkeyEntry& entry);
+
+// Another switched-on entry of the table (not `id`) with the modifiers and key of `keys`.
+std::optional<int> ConflictingHotkey(const HotkeyTable& table, int id, const HotkeyEntry& keys);
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "memo/Arranging.h"
+#include "memo/CaptureArea.h"
 #include "memo/DeleteRule.h"
 #include "memo/MemoColors.h"
 #include "memo/MemoLayout.h"
@@ -77,6 +78,30 @@ TEST(MemoLayout, TheFrameResizesAndTheRestDrags) {
   };
   for (const auto& c : cases) EXPECT_EQ(HitTestExpandedMemo(c.x, c.y, client, false), c.hit) << c.x << "," << c.y;
   EXPECT_EQ(HitTestExpandedMemo(90, 50, client, true), MemoHit::Caption);
+}
+
+TEST(CaptureArea, TheMemoSitsOverTheSelectionUnderItsTitleStrip) {
+  const struct {
+    Point start, end;
+    Rect selection, memo;
+  } cases[] = {
+      {{100, 100}, {300, 250}, {100, 100, 300, 250}, {94, 80, 305, 259}},
+      {{300, 250}, {100, 100}, {100, 100, 300, 250}, {94, 80, 305, 259}},
+      {{100, 5}, {300, 155}, {100, 5, 300, 155}, {94, -3, 305, 176}},   // moved down 12 with its bottom
+      {{100, 16}, {300, 116}, {100, 16, 300, 116}, {94, -3, 305, 126}},
+      {{100, 17}, {300, 117}, {100, 17, 300, 117}, {94, -3, 305, 126}},
+      {{400, 400}, {410, 410}, {400, 400, 410, 410}, {394, 380, 509, 422}},  // the memo minimum
+      {{10, 10}, {0, 0}, {0, 0, 10, 10}, {-6, -3, 109, 39}},                // moved, then the minimum
+  };
+  for (const auto& c : cases) {
+    const std::optional<CaptureArea> area = TakeCaptureArea(c.start, c.end);
+    ASSERT_TRUE(area) << c.start.x << "," << c.start.y;
+    EXPECT_EQ(area->selection, c.selection) << c.start.x << "," << c.start.y;
+    EXPECT_EQ(area->memo, c.memo) << c.start.x << "," << c.start.y;
+  }
+  EXPECT_FALSE(TakeCaptureArea({5, 5}, {5, 100}));
+  EXPECT_FALSE(TakeCaptureArea({5, 5}, {100, 5}));
+  EXPECT_FALSE(TakeCaptureArea({0, 0}, {0, 0}));
 }
 
 TEST(DeleteRule, NothingWithContentGoesForGoodUnasked) {
