@@ -69,6 +69,7 @@ e2e_setup() {
   export WINEPREFIX=$E2E_DIR/prefix
   QUILLET_EXE=${QUILLET_EXE:-$E2E_BUILD/win/Quillet.exe}
   QUILLET_DRIVER=${QUILLET_DRIVER:-$E2E_BUILD/tests/e2e/quillet-driver.exe}
+  QUILLET_STUB=${QUILLET_STUB:-$E2E_BUILD/tests/e2e/quillet-stub.exe}
 
   trap e2e_teardown EXIT
   trap 'exit 130' INT

@@ -3,6 +3,7 @@
 #include "app/MemoBoard.h"
 #include "calendar/DayInfoStore.h"
 #include "framework/ProgramMessageBox.h"
+#include "memo/PanelZOrder.h"
 #include "settings/SettingsStore.h"
 
 namespace quillet::win {
@@ -147,6 +148,33 @@ void DesktopWidgets::ShowClock() {
   if (!clock_) return;
   const Settings& values = services_.settings.values();
   clock_->ShowFor(values.clock.viewMode != 0 ? values.general.hotKeyClockViewTime * 1000 : -1);
+}
+
+void DesktopWidgets::ToggleFromHotkey(Widget which) {
+  const Settings& values = services_.settings.values();
+  if (which == Widget::Clock && values.clock.viewMode != 0) return ShowClock();
+  if (services_.platformLevel < 2) {
+    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
+    return;
+  }
+  SkinWindow* widget = which == Widget::Clock      ? static_cast<SkinWindow*>(clock_.get())
+                       : which == Widget::Calendar ? static_cast<SkinWindow*>(calendar_.get())
+                       : MakeScheduleView()        ? static_cast<SkinWindow*>(scheduleView_.get())
+                                                   : nullptr;
+  if (!widget) return;
+  if (IsWindowVisible(widget->hwnd()) && values.general.hotKeyToggle) {
+    widget->FadeOut();
+    return;
+  }
+  if (which == Widget::Clock) {
+    clock_->ShowFor(-1);
+  } else {
+    if (which == Widget::ScheduleView) scheduleView_->Refresh();
+    widget->FadeIn();
+  }
+  // One always on top goes on top again; a normal one just comes forward.
+  if (widget->zPosition() == kZAlwaysOnTop) widget->SetZPosition(kZAlwaysOnTop);
+  if (widget->zPosition() == kZAlwaysOnTop || widget->zPosition() == kZNormal) SetForegroundWindow(widget->hwnd());
 }
 
 void DesktopWidgets::SaveMovedPositions() {

@@ -71,6 +71,10 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void StartLauncher();
   // "런처 보기": made on first use, shown for good.
   void ShowLauncher();
+  // Hotkeys 14, 15 and 17: with "HotKeyToggle" on a shown widget hides; else it shows for good
+  // and comes forward (the clock in view mode 1 shows for "HotKeyClockViewTime" seconds instead).
+  enum class Widget { Clock, Calendar, ScheduleView };
+  void ToggleFromHotkey(Widget widget);
   // The end of the frame's periodic save: a moved clock writes its position.
   void SaveMovedPositions();
   // Every widget's state into the working values, before any full save.

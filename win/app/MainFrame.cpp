@@ -134,6 +134,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   widgets_->StartLauncher();
   if (tooMany) OpenScheduleManager();
   tray_->Update(TrayDay());
+  RegisterHotkeys();
 }
 
 // "LeftBtnClickRun": what a left click on the tray icon does. The preferences and the groups
@@ -329,6 +330,9 @@ LRESULT MainFrame::OnMessage(const Message& message) {
       return 0;
     case kSlideClickedMessage:
       OpenScheduleManager();
+      return 0;
+    case WM_HOTKEY:
+      OnHotkey(static_cast<int>(message.wParam));
       return 0;
     case WM_POWERBROADCAST:
       OnPower(message.wParam);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/DesktopWidgets.h"
+#include "app/GlobalHotkeys.h"
 #include "app/MemoBoard.h"
 #include "app/MemoSearch.h"
 #include "app/RegisteredMessages.h"
@@ -83,6 +84,12 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void RefreshScheduleViews();
   void RunSetupCommand(SkinCommand command);
 
+  // The global hotkeys (MainFrameHotkeys.cpp): registered with "EnableHotKey" on; WM_HOTKEY runs
+  // the action of its id.
+  void RegisterHotkeys();
+  void OnHotkey(int action);
+  void RunHotkeyTarget(int action);
+
   // The groups dialog and the restore dialog (MainFrameGroups.cpp).
   void OpenRestoreDialog(RestoreMode mode);
   // A memo list was found empty or damaged: manual recovery, or the open restore dialog forward.
@@ -118,6 +125,7 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   WindowPtr<RestoreDialog> restore_;
   WindowPtr<GroupsDialog> groups_;
   std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<GlobalHotkeys> hotkeys_;
   MemoSearch search_;                 // holds the search-in-progress flag and the last options
   ClosingState closing_;
   std::int64_t dayDone_ = 0;  // the DateCode of the last day change

@@ -17,6 +17,7 @@
 #include "memo/MemoMessages.h"
 #include "memo/PanelZOrder.h"
 #include "memo/TitleDialog.h"
+#include "platform/ProgramLauncher.h"
 #include "platform/Wide.h"
 #include "ports/FileSystem.h"
 #include "resources/MemoResources.h"

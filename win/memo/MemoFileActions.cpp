@@ -2,63 +2,10 @@
 
 #include <commdlg.h>
 #include <richedit.h>
-#include <shellapi.h>
 
 #include "platform/Wide.h"
 
 namespace quillet::win {
-
-namespace {
-
-constexpr const wchar_t* kWindowsKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-
-// A text value of HKEY_LOCAL_MACHINE, or "" when it is missing.
-std::wstring MachineText(const std::wstring& key, const wchar_t* name) {
-  wchar_t value[260] = {};
-  DWORD size = sizeof value - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-                   nullptr, value, &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  return value;
-}
-
-std::wstring WordPadPath() {
-  std::wstring path = MachineText(std::wstring(kWindowsKey) + L"\\App Paths\\WORDPAD.EXE", nullptr);
-  const std::wstring marker = L"%ProgramFiles%";
-  const std::size_t at = path.find(marker);
-  if (at != std::wstring::npos) path.replace(at, marker.size(), MachineText(kWindowsKey, L"ProgramFilesDir"));
-  if (path.size() > 1 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
-  return path;
-}
-
-// The program by its own path and the file quoted, so that neither "C:\Program Files\…" nor a
-// file name with spaces can name some other program.
-bool StartWordPad(const std::wstring& program, const std::wstring& file) {
-  if (program.empty() || GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-  std::wstring commandLine = L"\"" + program + L"\" \"" + file + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOW;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
-}  // namespace
-
-void OpenWithWordPad(const std::string& path) {
-  const std::wstring file = WidenCp949(path);
-  if (!StartWordPad(WordPadPath(), file)) {
-    ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  }
-}
 
 void PrintRichText(HWND owner, HWND editor, const std::string& documentName) {
   PRINTDLGW dialog{};

@@ -81,6 +81,8 @@ constexpr const char* kUsageText =
     "  pixels X Y INTERVAL_MS COUNT     print the screen colour at (X, Y) COUNT times, as COLORREF\n"
     "  text-size FACE HEIGHT WEIGHT TEXT  print WIDTHxHEIGHT of one line of TEXT in that font on the\n"
     "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
+    "  hotkeys-free MODS VK...          for each key with the MOD_ bits: free, or taken by another\n"
+    "                                   program\n"
     "  reg-dword KEYPATH NAME           print a REG_DWORD below HKEY_CURRENT_USER\n"
     "  reg-sz KEYPATH NAME              print a REG_SZ below HKEY_CURRENT_USER\n"
     "  reg-exists KEYPATH               succeed when the key exists\n"
@@ -950,6 +952,17 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"reg-dword" || command == L"reg-sz") {
     if (wrongCount(2)) return Usage(command + L" KEYPATH NAME");
     return command == L"reg-dword" ? RegDword(args[1], args[2]) : RegSz(args[1], args[2]);
+  }
+  if (command == L"hotkeys-free") {
+    if (count < 2 || !number(1) || *number(1) > 0xf) return Usage(L"hotkeys-free MODS VK...");
+    for (std::size_t i = 2; i <= count; ++i) {
+      if (!number(i) || *number(i) > 0xff) return Usage(L"hotkeys-free MODS VK...");
+      // Windows keeps one owner a combination: registering tells whether another holds it.
+      const bool free = RegisterHotKey(nullptr, 1, static_cast<UINT>(*number(1)), static_cast<UINT>(*number(i)));
+      if (free) UnregisterHotKey(nullptr, 1);
+      Print(stdout, std::to_wstring(*number(i)) + (free ? L" free" : L" taken"));
+    }
+    return kOk;
   }
   if (command == L"reg-exists") {
     if (wrongCount(1)) return Usage(L"reg-exists KEYPATH");
