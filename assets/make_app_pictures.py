@@ -15,6 +15,7 @@ for TransparentBlt:
   restore_icons.bmp
       28 x 16: the restore dialog's list icons, two 14 x 16 cells, 0 a memo page,
       1 a memo page with a small bin (a deleted memo).
+capture_cursor.cur is the screen capture's 32 x 32 crosshair, hotspot (15, 15).
 """
 
 import io
@@ -338,8 +339,8 @@ def icon_image(size):
 
 # ---------------------------------------------------------------- writers
 
-def ico_bytes(images):
-    """ICO with 32-bit BGRA DIB entries, and a PNG entry for 256."""
+def ico_bytes(images, hotspot=None):
+    """ICO with 32-bit BGRA DIB entries, and a PNG entry for 256; a CUR with `hotspot`."""
     entries = []
     for im in images:
         w, h = im.size
@@ -366,10 +367,12 @@ def ico_bytes(images):
                                  w * h * 4 + mask_stride * h, 0, 0, 0, 0)
             data = header + b"".join(rows) + b"".join(mask_rows)
         entries.append((w, h, data))
-    out = struct.pack("<HHH", 0, 1, len(entries))
+    out = struct.pack("<HHH", 0, 1 if hotspot is None else 2, len(entries))
     offset = 6 + 16 * len(entries)
     for w, h, data in entries:
-        out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(data), offset)
+        # An icon entry holds planes and bit count where a cursor's holds its hotspot.
+        fields = (1, 32) if hotspot is None else hotspot
+        out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, fields[0], fields[1], len(data), offset)
         offset += len(data)
     return out + b"".join(d for _, _, d in entries)
 
@@ -689,6 +692,25 @@ def restore_icons():
     return strip
 
 
+CURSOR_SIZE = 32
+CURSOR_HOTSPOT = (15, 15)
+
+
+def crosshair_cursor():
+    """The capture window's cursor: a thin black cross with a white rim, open in the middle so the
+    pixel under the hotspot stays visible."""
+    img = Image.new("RGBA", (CURSOR_SIZE, CURSOR_SIZE), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    cx, cy = CURSOR_HOTSPOT
+    arms = [((cx, 1), (cx, cy - 3)), ((cx, cy + 3), (cx, CURSOR_SIZE - 3)),
+            ((1, cy), (cx - 3, cy)), ((cx + 3, cy), (CURSOR_SIZE - 3, cy))]
+    for (x0, y0), (x1, y1) in arms:
+        d.rectangle((x0 - 1, y0 - 1, x1 + 1, y1 + 1), fill=(255, 255, 255, 255))
+    for (x0, y0), (x1, y1) in arms:
+        d.rectangle((x0, y0, x1, y1), fill=(0, 0, 0, 255))
+    return img
+
+
 # ---------------------------------------------------------------- preview
 
 def font(path, size):
@@ -715,7 +737,7 @@ def about_with_text(bg, close, state):
     return im
 
 
-def preview(icons, bg, close, pages, actions, restore):
+def preview(icons, bg, close, pages, actions, restore, cursor):
     W = 1200
     sheet = PreviewSheet(W, 3400)
 
@@ -777,6 +799,12 @@ def preview(icons, bg, close, pages, actions, restore):
         sheet.place(row, (16, y + n * 20))
         sheet.place(enlarged(row, 3), (340, y + n * 60))
     sheet.y = y + 2 * 60 + 8
+
+    sheet.label("capture_cursor.cur at 1x and 6x on a light and a dark picture (hotspot at the gap)")
+    for k, bgc in enumerate(((236, 236, 236), (40, 44, 52))):
+        sheet.place(on_colour(cursor, bgc), (16 + k * 48, sheet.y))
+        sheet.place(on_colour(enlarged(cursor, 6), bgc), (120 + k * 210, sheet.y))
+    sheet.y += CURSOR_SIZE * 6 + 12
     return sheet.finished()
 
 
@@ -838,6 +866,7 @@ def main():
     pages = [page_button(kind, label) for kind, label in PAGES]
     actions = action_strip()
     restore = restore_icons()
+    cursor = crosshair_cursor()
     write_files(OUT, [
         ("quillet.ico", ico_bytes(icons)),
         ("about_background.bmp", buf.getvalue()),
@@ -845,7 +874,8 @@ def main():
     ] + [("day_page_%s.bmp" % kind, keyed_bmp24(im)) for (kind, _), im in zip(PAGES, pages)] + [
         ("day_item_actions.bmp", keyed_bmp24(actions)),
         ("restore_icons.bmp", keyed_bmp24(restore)),
-        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions, restore))),
+        ("capture_cursor.cur", ico_bytes([cursor], CURSOR_HOTSPOT)),
+        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions, restore, cursor))),
     ])
 
 

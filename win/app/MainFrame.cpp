@@ -24,6 +24,9 @@ constexpr const wchar_t* kMainFrameClass = L"QuilletMainFrame";
 constexpr UINT_PTR kSaveTimer = 1001;
 constexpr UINT kSaveMilliseconds = 10000;
 constexpr UINT_PTR kDelayedCloseTimer = 1003;
+constexpr UINT_PTR kCaptureDelayTimer = 1004;
+// Menus close and the screen settles before it is frozen.
+constexpr UINT kCaptureDelayMilliseconds = 150;
 constexpr UINT kDelayedCloseMilliseconds = 1000;
 // Far off every screen, so that nothing of it can ever be seen.
 constexpr int kHiddenPosition = -100000;
@@ -54,6 +57,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
   commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
   commands_.On(ID_SCHEDULES, [this] { OpenScheduleManager(); });
+  commands_.On(ID_CAPTURE, [this] {
+    if (!capture_) StartTimer(kCaptureDelayTimer, kCaptureDelayMilliseconds);
+  });
   commands_.On(ID_RESTORE_MEMOS, [this] {
     OpenRestoreDialog(GetKeyState(VK_CONTROL) < 0 ? RestoreMode::ManualRecovery : RestoreMode::RecycleBin);
   });
@@ -315,6 +321,9 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case kMemoToGroupMessage:
       OnMemoMessage(message);
       return 0;
+    case kCaptureFinishedMessage:
+      OnCaptureFinished(message.wParam != 0);
+      return 0;
     case kRestoreClosedMessage:
     case WM_GROUPS_DIALOG_CLOSED:
       OnDialogClosed(message);
@@ -342,6 +351,11 @@ LRESULT MainFrame::OnMessage(const Message& message) {
         if (closing_.InProgress()) return 0;
         if (memos_) memos_->SaveChanged(false, MemoBoard::Report::Once);
         if (widgets_) widgets_->SaveMovedPositions();
+        return 0;
+      }
+      if (message.TimerId() == kCaptureDelayTimer) {
+        StopTimer(kCaptureDelayTimer);
+        if (!capture_ && !closing_.InProgress()) capture_ = CaptureWindow::Make(hwnd());
         return 0;
       }
       if (message.TimerId() == kDelayedCloseTimer) {

@@ -13,6 +13,7 @@
 #include "framework/ClosingState.h"
 #include "framework/CommandTable.h"
 #include "framework/Window.h"
+#include "memo/CaptureWindow.h"
 #include "memo/GroupsDialog.h"
 #include "memo/RestoreDialog.h"
 #include "schedule/AlarmScheduler.h"
@@ -89,6 +90,8 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void RegisterHotkeys();
   void OnHotkey(int action);
   void RunHotkeyTarget(int action);
+  // "화면 캡쳐" ended (2027): a memo of the picture unless it was cancelled or Ctrl is held.
+  void OnCaptureFinished(bool captured);
 
   // The groups dialog and the restore dialog (MainFrameGroups.cpp).
   void OpenRestoreDialog(RestoreMode mode);
@@ -122,6 +125,7 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   std::unique_ptr<DesktopWidgets> widgets_;  // after the memos, which they snap to
   std::unique_ptr<AlarmScheduler> alarms_;   // after the widgets: it shows the clock and notifications
   WindowPtr<ScheduleManagerDialog> scheduleManager_;  // goes before the schedules it shows
+  WindowPtr<CaptureWindow> capture_;
   WindowPtr<RestoreDialog> restore_;
   WindowPtr<GroupsDialog> groups_;
   std::unique_ptr<TrayIcon> tray_;

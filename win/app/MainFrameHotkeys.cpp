@@ -1,4 +1,4 @@
-// The main frame's global hotkeys: registered at the end of start-up, each running its action.
+// The main frame's global hotkeys, and the screen capture they and the menu start.
 #include "app/MainFrame.h"
 
 #include <cstdio>
@@ -64,6 +64,15 @@ void MainFrame::OnHotkey(int action) {
     default: break;
   }
   if (action >= kFirstProgram && action <= kLastAddress) RunHotkeyTarget(action);
+}
+
+void MainFrame::OnCaptureFinished(bool captured) {
+  if (!capture_) return;
+  if (captured && GetKeyState(VK_CONTROL) >= 0 && memos_) {
+    memos_->AddPictureMemo(capture_->memoRect(), capture_->picture(),
+                           services_.settings.values().general.captureAlwaysTop != 0);
+  }
+  capture_.reset();
 }
 
 // "HotKey01"–"HotKey04" are programs, "HotKey05"–"HotKey08" web addresses.

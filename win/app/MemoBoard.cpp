@@ -8,6 +8,9 @@
 #include "memo/MemoGroups.h"
 #include "memo/MemoMessages.h"
 #include "memo/MemoTimes.h"
+#include "memo/PanelZOrder.h"
+#include "memo/PictureRtf.h"
+#include "memo/RtfStream.h"
 #include "platform/ShellOpen.h"
 #include "platform/SystemInfo.h"
 #include "platform/Wide.h"
@@ -241,6 +244,25 @@ void MemoBoard::NewMemo() {
   MemoWindow& created = *entries_.back().window;
   created.ClearModified();
   SetFocus(created.editor().hwnd());
+}
+
+void MemoBoard::AddPictureMemo(const Rect& place, HBITMAP picture, bool onTop) {
+  WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), place);
+  if (!memo) {
+    ShowProgramMessage(services_.frame, kCannotMakeMemoMessage);
+    return;
+  }
+  if (onTop) memo->ApplyZPosition(kZAlwaysOnTop);
+  const HWND hwnd = memo->hwnd();
+  ShowWindow(hwnd, SW_SHOW);
+  StreamInRtfAtSelection(memo->editor().hwnd(), PictureRtf(picture));
+  UpdateWindow(hwnd);
+  if (!memo->SaveContent()) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
+  entries_.push_back(Entry{memo->record(), std::move(memo)});
+  WriteList(Report::Failures);
+  MemoWindow& created = *entries_.back().window;
+  SetForegroundWindow(hwnd);
+  created.Flash(false);
 }
 
 std::string MemoBoard::OnMemoDeleted(HWND memo) {

@@ -57,6 +57,9 @@ class MemoBoard final : public MemoWindowHost {
   // A memo of a content file back in the open group: default look, at the new-memo place,
   // shown without activation, then brought forward; `save` writes the list.
   bool RestoreMemo(const std::string& contentFile, bool save);
+  // A capture memo at `place` showing `picture`, saved and written to the list at once, brought
+  // forward and flashed; always on top when `onTop`.
+  void AddPictureMemo(const Rect& place, HBITMAP picture, bool onTop);
   // "다른 그룹 열기": the group of that item of the last group menu.
   void OpenGroupAt(int index);
   void NewMemo();

@@ -29,13 +29,19 @@ DWORD CALLBACK WriteToMemory(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* d
   return 0;
 }
 
-}  // namespace
-
-bool StreamInRtf(HWND control, std::string_view rtf) {
+bool StreamIn(HWND control, std::string_view rtf, WPARAM format) {
   std::string_view rest = rtf;
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&rest), 0, &ReadFromMemory};
-  SendMessageW(control, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  SendMessageW(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
+}
+
+}  // namespace
+
+bool StreamInRtf(HWND control, std::string_view rtf) { return StreamIn(control, rtf, SF_RTF); }
+
+bool StreamInRtfAtSelection(HWND control, std::string_view rtf) {
+  return StreamIn(control, rtf, SF_RTF | SFF_SELECTION);
 }
 
 std::optional<std::string> StreamOutRtf(HWND control) {

@@ -12,6 +12,8 @@ namespace quillet::win {
 // with SF_RTF). Empty input clears the control. False, or nothing, when the control reports an
 // error.
 bool StreamInRtf(HWND control, std::string_view rtf);
+// RTF in place of the selection (at the caret when nothing is selected).
+bool StreamInRtfAtSelection(HWND control, std::string_view rtf);
 std::optional<std::string> StreamOutRtf(HWND control);
 
 }  // namespace quillet::win

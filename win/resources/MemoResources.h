@@ -5,6 +5,10 @@
 // Dialog templates
 #define IDD_MEMO 133
 #define IDD_TITLE_STRIP 151
+#define IDD_CAPTURE 216  // the screen capture's window over the whole primary screen
+
+// Cursors
+#define IDC_CAPTURE_CURSOR 220
 
 // Menus
 #define IDR_EDITOR_MENU 155
