@@ -52,6 +52,9 @@ void MainFrame::OnHotkey(int action) {
     case kFindMemos: commands_.Run(ID_FIND_MEMOS); return;
     case kBrowser: OpenInBrowser(""); return;
     case kMinimizeAll: MinimizeAllWindows(); return;
+    case kClipboardMemo:
+      if (memos_) memos_->AddClipboardMemo(services_.settings.values().general.captureAlwaysTop != 0);
+      return;
     case kClock:
     case kCalendar:
     case kScheduleView:

@@ -247,6 +247,26 @@ void MemoBoard::NewMemo() {
 }
 
 void MemoBoard::AddPictureMemo(const Rect& place, HBITMAP picture, bool onTop) {
+  AddFilledMemo(place, onTop,
+                [picture](MemoWindow& memo) { StreamInRtfAtSelection(memo.editor().hwnd(), PictureRtf(picture)); });
+}
+
+// Wine's rich edit drops a pasted bitmap, so a picture alone goes in as a capture's does.
+void MemoBoard::AddClipboardMemo(bool onTop) {
+  AddFilledMemo(NewMemoPlace(), onTop, [](MemoWindow& memo) {
+    const HWND editor = memo.editor().hwnd();
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) || !IsClipboardFormatAvailable(CF_BITMAP)) {
+      SendMessageW(editor, WM_PASTE, 0, 0);
+      return;
+    }
+    if (!OpenClipboard(memo.hwnd())) return;
+    const std::string rtf = PictureRtf(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    CloseClipboard();
+    StreamInRtfAtSelection(editor, rtf);
+  });
+}
+
+void MemoBoard::AddFilledMemo(const Rect& place, bool onTop, const std::function<void(MemoWindow&)>& fill) {
   WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), place);
   if (!memo) {
     ShowProgramMessage(services_.frame, kCannotMakeMemoMessage);
@@ -255,7 +275,7 @@ void MemoBoard::AddPictureMemo(const Rect& place, HBITMAP picture, bool onTop) {
   if (onTop) memo->ApplyZPosition(kZAlwaysOnTop);
   const HWND hwnd = memo->hwnd();
   ShowWindow(hwnd, SW_SHOW);
-  StreamInRtfAtSelection(memo->editor().hwnd(), PictureRtf(picture));
+  fill(*memo);
   UpdateWindow(hwnd);
   if (!memo->SaveContent()) ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
   entries_.push_back(Entry{memo->record(), std::move(memo)});

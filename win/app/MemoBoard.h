@@ -60,6 +60,9 @@ class MemoBoard final : public MemoWindowHost {
   // A capture memo at `place` showing `picture`, saved and written to the list at once, brought
   // forward and flashed; always on top when `onTop`.
   void AddPictureMemo(const Rect& place, HBITMAP picture, bool onTop);
+  // The same at the new-memo place with what the clipboard holds: its text pasted, or a picture
+  // alone inserted as a capture's is.
+  void AddClipboardMemo(bool onTop);
   // "다른 그룹 열기": the group of that item of the last group menu.
   void OpenGroupAt(int index);
   void NewMemo();
@@ -125,6 +128,8 @@ class MemoBoard final : public MemoWindowHost {
   ListWriteStatus WriteListFile(UnsavedFile& unsaved);
   void ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const;
   void ReportSaveFailure(Report report);
+  // A memo at `place` filled by `fill`, saved, listed, brought forward and flashed.
+  void AddFilledMemo(const Rect& place, bool onTop, const std::function<void(MemoWindow&)>& fill);
   ColumnLayout Columns() const;
   std::vector<Rect> Places() const;
 

@@ -81,6 +81,7 @@ constexpr const char* kUsageText =
     "  pixels X Y INTERVAL_MS COUNT     print the screen colour at (X, Y) COUNT times, as COLORREF\n"
     "  text-size FACE HEIGHT WEIGHT TEXT  print WIDTHxHEIGHT of one line of TEXT in that font on the\n"
     "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
+    "  set-clipboard TEXT               put TEXT on the clipboard as Unicode text\n"
     "  hotkeys-free MODS VK...          for each key with the MOD_ bits: free, or taken by another\n"
     "                                   program\n"
     "  reg-dword KEYPATH NAME           print a REG_DWORD below HKEY_CURRENT_USER\n"
@@ -952,6 +953,28 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"reg-dword" || command == L"reg-sz") {
     if (wrongCount(2)) return Usage(command + L" KEYPATH NAME");
     return command == L"reg-dword" ? RegDword(args[1], args[2]) : RegSz(args[1], args[2]);
+  }
+  if (command == L"set-clipboard") {
+    if (wrongCount(1)) return Usage(L"set-clipboard TEXT");
+    const std::wstring& text = args[1];
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory) return Fail(L"no memory for the clipboard");
+    if (void* data = GlobalLock(memory)) {
+      std::memcpy(data, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+      GlobalUnlock(memory);
+    }
+    if (!OpenClipboard(nullptr)) {
+      GlobalFree(memory);
+      return Fail(L"the clipboard cannot be opened, error " + std::to_wstring(GetLastError()));
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!set) {
+      GlobalFree(memory);
+      return Fail(L"the clipboard did not take the text");
+    }
+    return Succeed(L"set");
   }
   if (command == L"hotkeys-free") {
     if (count < 2 || !number(1) || *number(1) > 0xf) return Usage(L"hotkeys-free MODS VK...");

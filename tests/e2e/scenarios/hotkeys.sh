@@ -39,7 +39,8 @@ hotkeys_registration() {
   close_by_broadcast
 }
 
-# Ctrl+Alt+N makes a memo, PageDown and PageUp hide and show them all, F opens the search; the
+# Ctrl+Alt+N makes a memo, PageDown and PageUp hide and show them all, V makes one of the
+# clipboard's text, F opens the search; the
 # first program's key without a program says so; the first address's key starts the App Paths
 # browser (a recording stub in a folder with a space) with the address as its one argument, and
 # the second program's key the program of an unquoted path with spaces; the decoy
@@ -80,6 +81,13 @@ hotkeys_actions() {
   rm -f "$log"
   press ctrl+alt+3
   wait_file "$log" 10 || fail "the second program did not start"
+  must - set-clipboard '클립보드의 글'
+  press ctrl+alt+v
+  lines=$(wait_memos 3 10) || exit 1
+  local pasted text
+  pasted=$(grep ' length=7 ' <<<"$lines") || fail "no memo of the clipboard's seven characters: $lines"
+  must text text "$(field "$pasted" editor)"
+  expect_eq "the clipboard memo" '클립보드의 글' "$text"
   press ctrl+alt+f
   must - wait-window "메모 찾기" 10
   [ ! -f "$WINEPREFIX/drive_c/Program.exe.txt" ] || fail "the decoy ran: $(cat "$WINEPREFIX/drive_c/Program.exe.txt")"
