@@ -81,6 +81,8 @@ constexpr const char* kUsageText =
     "  pixels X Y INTERVAL_MS COUNT     print the screen colour at (X, Y) COUNT times, as COLORREF\n"
     "  text-size FACE HEIGHT WEIGHT TEXT  print WIDTHxHEIGHT of one line of TEXT in that font on the\n"
     "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
+    "  clipboard-info                   text=1|0, and bitmap=WxH centre=COLORREF or bitmap=none\n"
+    "  hold-hotkey MODS VK SECONDS      hold a hotkey as another program would\n"
     "  set-clipboard TEXT               put TEXT on the clipboard as Unicode text\n"
     "  hotkeys-free MODS VK...          for each key with the MOD_ bits: free, or taken by another\n"
     "                                   program\n"
@@ -703,6 +705,33 @@ int Pixels(int x, int y, unsigned long long interval, unsigned long long count) 
   return kOk;
 }
 
+// What the clipboard holds: "text" when it has Unicode text, and a bitmap's size and the colour of
+// its centre pixel.
+int ClipboardInfo() {
+  if (!OpenClipboard(nullptr)) return Fail(L"the clipboard cannot be opened, error " + std::to_wstring(GetLastError()));
+  std::wstring line = IsClipboardFormatAvailable(CF_UNICODETEXT) ? L"text=1" : L"text=0";
+  if (HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    COLORREF centre = CLR_INVALID;
+    HDC screen = GetDC(nullptr);
+    if (HDC dc = CreateCompatibleDC(screen)) {
+      HGDIOBJ previous = SelectObject(dc, bitmap);
+      centre = GetPixel(dc, info.bmWidth / 2, info.bmHeight / 2);
+      SelectObject(dc, previous);
+      DeleteDC(dc);
+    }
+    ReleaseDC(nullptr, screen);
+    wchar_t colour[16];
+    std::swprintf(colour, 16, L"0x%06lx", static_cast<unsigned long>(centre));
+    line += L" bitmap=" + std::to_wstring(info.bmWidth) + L"x" + std::to_wstring(info.bmHeight) + L" centre=" + colour;
+  } else {
+    line += L" bitmap=none";
+  }
+  CloseClipboard();
+  return Succeed(line);
+}
+
 int TextSize(const std::wstring& face, int height, int weight, const std::wstring& text) {
   LOGFONTW logFont{};
   logFont.lfHeight = height;
@@ -953,6 +982,21 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"reg-dword" || command == L"reg-sz") {
     if (wrongCount(2)) return Usage(command + L" KEYPATH NAME");
     return command == L"reg-dword" ? RegDword(args[1], args[2]) : RegSz(args[1], args[2]);
+  }
+  if (command == L"clipboard-info") {
+    if (wrongCount(0)) return Usage(L"clipboard-info");
+    return ClipboardInfo();
+  }
+  if (command == L"hold-hotkey") {
+    if (wrongCount(3) || !number(1) || *number(1) > 0xf || !number(2) || *number(2) > 0xff || !number(3) ||
+        *number(3) > 3600)
+      return Usage(L"hold-hotkey MODS VK SECONDS");
+    if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(*number(1)), static_cast<UINT>(*number(2))))
+      return Fail(L"the hotkey is taken already");
+    Print(stdout, L"holding");
+    Sleep(static_cast<DWORD>(*number(3) * 1000ULL));
+    UnregisterHotKey(nullptr, 1);
+    return kOk;
   }
   if (command == L"set-clipboard") {
     if (wrongCount(1)) return Usage(L"set-clipboard TEXT");

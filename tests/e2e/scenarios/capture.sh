@@ -14,8 +14,9 @@ capture_window() {
 }
 
 # "화면 캡쳐" covers the screen with its blinking caption; a drag from (100, 100) to (300, 250)
-# over a memo's text makes a memo at (94, 80, 305, 259) whose content holds the picture; Esc
-# makes none.
+# over a memo's text makes a memo at (94, 80, 305, 259) whose content holds the picture, and
+# puts the picture on the clipboard; with Ctrl held at the end only the clipboard gets it; Esc
+# makes nothing and leaves the clipboard alone.
 capture_to_memo() {
   local lines line memo data
   memo_row_group one.rtf
@@ -26,6 +27,12 @@ capture_to_memo() {
   must - post-command "$frame_title" 32824
   line=$(capture_window)
   expect_eq "the capture window on top" 1 "$(( $(field "$line" exstyle) & 0x8 ? 1 : 0 ))"
+  local blink
+  must blink pixels 2 2 600 2
+  case "$(paste -sd' ' <<<"$blink")" in
+    "0x0000ff 0xff0000" | "0xff0000 0x0000ff") ;;
+    *) fail "the caption does not blink red and blue: $blink" ;;
+  esac
   xdotool mousemove 100 100 mousedown 1 mousemove 200 180 || fail "xdotool could not start the drag"
   sleep 0.6
   screenshot capture-window
@@ -35,6 +42,13 @@ capture_to_memo() {
   sleep 1
   screenshot capture-memo
   must - wait-gone "$(field "$line" hwnd)" 5
+  must text clipboard-info
+  case $text in *"bitmap=200x150 "*) ;; *) fail "the clipboard does not hold the 200 x 150 picture: $text" ;; esac
+  # A memo of a picture alone has content: deleting it asks.
+  must - post-command "$(field "$memo" hwnd)" 32786
+  must - wait-window "$delete_dialog" 5
+  must - click "$delete_dialog" 2
+  must - wait-gone "$delete_dialog" 5
   close_by_broadcast
   local file
   file=$(list_fields "$data/DefaultMemo.qld" contentFile | tail -n 1)
@@ -43,12 +57,25 @@ capture_to_memo() {
   grep -q '\\pict\\emfblip.*\\picwgoal3000\\pichgoal2250' "$data/$file" ||
     fail "the memo's content holds no 200 x 150 picture: $(head -c 400 "$data/$file")"
 
+  # Ctrl held at the end: the picture only on the clipboard. Esc: nothing, the clipboard kept.
   start_and_wait_frame
   wait_memos 2 10 >/dev/null || exit 1
+  must - set-clipboard '이전 클립보드'
+  must - post-command "$frame_title" 32824
+  line=$(capture_window)
+  xdotool mousemove 400 400 mousedown 1 mousemove 500 460 keydown ctrl mouseup 1 keyup ctrl ||
+    fail "xdotool could not drag with Ctrl"
+  must - wait-gone "$(field "$line" hwnd)" 5
+  wait_memos 2 3 >/dev/null || exit 1
+  must text clipboard-info
+  case $text in "text=0 bitmap=100x60 "*) ;; *) fail "Ctrl+drag left on the clipboard: $text" ;; esac
+  must - set-clipboard '이전 클립보드'
   must - post-command "$frame_title" 32824
   line=$(capture_window)
   keys 0x1b
   must - wait-gone "$(field "$line" hwnd)" 5
   wait_memos 2 3 >/dev/null || exit 1
+  must text clipboard-info
+  expect_eq "the clipboard after Esc" "text=1 bitmap=none" "$text"
   close_by_broadcast
 }

@@ -23,7 +23,8 @@ press() {
   xdotool key "$1" || fail "xdotool could not press $1"
 }
 
-# Every default is held after start-up, but an entry switched off; with "EnableHotKey" 0 none.
+# Every default is held after start-up, but an entry switched off; with "EnableHotKey" 0 none;
+# a combination another program holds leaves the start silent and the others working.
 hotkeys_registration() {
   memo_row_group one.rtf
   write_content one.rtf <<<'메모'
@@ -36,6 +37,17 @@ hotkeys_registration() {
   start_and_wait_frame
   must - send "$frame_title" 0 0 0 10
   expect_eq "the keys held without hotkeys" "" "$(hotkeys_taken)"
+  close_by_broadcast
+
+  set_general EnableHotKey 1
+  set_setting HotKey Key18 sz "1 1 0 86 V"
+  local holding=$E2E_RUN/$E2E_SLUG.holding
+  ( driver hold-hotkey "$hotkey_mods" 86 40 >"$holding" ) &
+  wait_for_line "$holding" holding 10 || fail "the driver does not hold Ctrl+Alt+V"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  ! driver wait-window Quillet 0 >/dev/null 2>&1 || fail "a message came up at start-up"
+  expect_eq "the keys held beside another program's" "$default_hotkeys" "$(hotkeys_taken)"
   close_by_broadcast
 }
 
