@@ -23,15 +23,17 @@ std::string PictureRtf(HBITMAP bitmap) {
   const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
   const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
   const RECT frame{0, 0, Himetric(width, dpiX), Himetric(height, dpiY)};
-  // The pixels as a top-down 32-bit DIB, drawn into the metafile as such.
+  // The pixels as a top-down 24-bit DIB (rows padded to four bytes), drawn into the metafile as
+  // such: a screen has no alpha, and a quarter less to write and read back.
   BITMAPINFO dib{};
   dib.bmiHeader.biSize = sizeof dib.bmiHeader;
   dib.bmiHeader.biWidth = width;
   dib.bmiHeader.biHeight = -height;
   dib.bmiHeader.biPlanes = 1;
-  dib.bmiHeader.biBitCount = 32;
+  dib.bmiHeader.biBitCount = 24;
   dib.bmiHeader.biCompression = BI_RGB;
-  std::vector<BYTE> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+  const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+  std::vector<BYTE> pixels(stride * static_cast<std::size_t>(height));
   const bool read = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &dib, DIB_RGB_COLORS) == height;
   HDC metafile = read ? CreateEnhMetaFileW(screen, nullptr, &frame, nullptr) : nullptr;
   HENHMETAFILE picture = nullptr;
