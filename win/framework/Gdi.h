@@ -40,6 +40,18 @@ using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 
+// The header of an uncompressed DIB whose rows run top down, as GDI+ and a screen copy lay them out.
+inline BITMAPINFO TopDownBitmapInfo(int width, int height, WORD bitCount) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = bitCount;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 // A device context made with CreateDC or CreateCompatibleDC, deleted with DeleteDC.
 class OwnedDc {
  public:

@@ -1,5 +1,7 @@
 #include "memo/PictureRtf.h"
 
+#include "framework/Gdi.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -25,13 +27,7 @@ std::string PictureRtf(HBITMAP bitmap) {
   const RECT frame{0, 0, Himetric(width, dpiX), Himetric(height, dpiY)};
   // The pixels as a top-down 24-bit DIB (rows padded to four bytes), drawn into the metafile as
   // such: a screen has no alpha, and a quarter less to write and read back.
-  BITMAPINFO dib{};
-  dib.bmiHeader.biSize = sizeof dib.bmiHeader;
-  dib.bmiHeader.biWidth = width;
-  dib.bmiHeader.biHeight = -height;
-  dib.bmiHeader.biPlanes = 1;
-  dib.bmiHeader.biBitCount = 24;
-  dib.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO dib = TopDownBitmapInfo(width, height, 24);
   const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
   std::vector<BYTE> pixels(stride * static_cast<std::size_t>(height));
   const bool read = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &dib, DIB_RGB_COLORS) == height;

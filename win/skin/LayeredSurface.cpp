@@ -1,5 +1,6 @@
 #include "skin/LayeredSurface.h"
 
+#include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
 #include "framework/LayeredWindowApi.h"
 
@@ -7,13 +8,7 @@ namespace quillet::win {
 
 LayeredSurface::LayeredSurface(int width, int height) : width_(width), height_(height) {
   if (width <= 0 || height <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, as GDI+ lays out its rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(width, height, 32);
   void* bits = nullptr;
   dib_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!dib_ || !bits) return;

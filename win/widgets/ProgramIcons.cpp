@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
 
 #include <shellapi.h>
@@ -16,13 +17,7 @@ constexpr int kIconSize = 32;
 
 // The icon drawn on a solid background, as 32-bit pixels.
 std::vector<std::uint32_t> DrawnOn(HICON icon, COLORREF background) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kIconSize;
-  info.bmiHeader.biHeight = -kIconSize;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(kIconSize, kIconSize, 32);
   void* bits = nullptr;
   const HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   std::vector<std::uint32_t> pixels;
