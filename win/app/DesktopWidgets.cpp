@@ -65,20 +65,21 @@ void DesktopWidgets::CreateCalendar() {
   if (settings.autoStart != 0) calendar_->FadeIn();
 }
 
+// Below platform level 2 there are no widgets: a request for one says so.
+bool DesktopWidgets::SaidNoLayeredWindows() const {
+  if (services_.platformLevel >= 2) return false;
+  ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
+  return true;
+}
+
 void DesktopWidgets::ShowCalendar() {
-  if (services_.platformLevel < 2) {
-    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-    return;
-  }
+  if (SaidNoLayeredWindows()) return;
   if (calendar_) calendar_->FadeIn();
 }
 
 bool DesktopWidgets::MakeScheduleView() {
   if (scheduleView_) return true;
-  if (services_.platformLevel < 2) {
-    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-    return false;
-  }
+  if (SaidNoLayeredWindows()) return false;
   Settings& values = services_.settings.values();
   WindowPtr<ScheduleViewWindow> view(new ScheduleViewWindow(WidgetServices(), values.schedule,
                                                             values.scheduleSkinFolder, services_.scheduleViewHost));
@@ -117,10 +118,7 @@ void DesktopWidgets::ShowScheduleView() {
 
 bool DesktopWidgets::MakeLauncher() {
   if (launcher_) return true;
-  if (services_.platformLevel < 2) {
-    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-    return false;
-  }
+  if (SaidNoLayeredWindows()) return false;
   Settings& values = services_.settings.values();
   WindowPtr<LauncherWindow> launcher(
       new LauncherWindow(WidgetServices(), values.rauncher, values.rauncherSkinFolder, values.rauncherFile));
@@ -141,10 +139,7 @@ void DesktopWidgets::ShowLauncher() {
 }
 
 void DesktopWidgets::ShowClock() {
-  if (services_.platformLevel < 2) {
-    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-    return;
-  }
+  if (SaidNoLayeredWindows()) return;
   if (!clock_) return;
   const Settings& values = services_.settings.values();
   clock_->ShowFor(values.clock.viewMode != 0 ? values.general.hotKeyClockViewTime * 1000 : -1);
@@ -153,10 +148,7 @@ void DesktopWidgets::ShowClock() {
 void DesktopWidgets::ToggleFromHotkey(Widget which) {
   const Settings& values = services_.settings.values();
   if (which == Widget::Clock && values.clock.viewMode != 0) return ShowClock();
-  if (services_.platformLevel < 2) {
-    ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-    return;
-  }
+  if (SaidNoLayeredWindows()) return;
   SkinWindow* widget = which == Widget::Clock      ? static_cast<SkinWindow*>(clock_.get())
                        : which == Widget::Calendar ? static_cast<SkinWindow*>(calendar_.get())
                        : MakeScheduleView()        ? static_cast<SkinWindow*>(scheduleView_.get())

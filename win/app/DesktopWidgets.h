@@ -99,6 +99,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
+  bool SaidNoLayeredWindows() const;
   void PlaceOnScreen(SkinWindow& widget, Point& position);
   bool MakeScheduleView();
   bool MakeLauncher();

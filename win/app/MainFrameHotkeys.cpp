@@ -90,7 +90,7 @@ void MainFrame::RunHotkeyTarget(int action) {
   }
   if (program ? RunProgramText(target) : OpenInBrowser(target)) return;
   char text[1024];
-  std::snprintf(text, sizeof text, "프로그램을 실행할 수 없습니다.\n%s", target.c_str());
+  std::snprintf(text, sizeof text, kCannotStartProgramMessage, target.c_str());
   ShowProgramMessage(hwnd(), text);
 }
 

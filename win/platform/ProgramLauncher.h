@@ -8,6 +8,9 @@ namespace quillet::win {
 // A program starts by its own path with its arguments quoted, never from a command line that a
 // path with spaces could be cut short in ("C:\Program Files\…" starting "C:\Program.exe").
 
+// The message for a start that failed, with the program's path or text in place of %s.
+constexpr const char* kCannotStartProgramMessage = "프로그램을 실행할 수 없습니다.\n%s";
+
 // A program text (CP949): the file it names, outer quotes stripped, opened by the shell; any
 // other text runs as typed. False when nothing started.
 bool RunProgramText(const std::string& text);

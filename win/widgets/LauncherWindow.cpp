@@ -7,6 +7,7 @@
 
 #include "controls/FileBoxes.h"
 #include "framework/ProgramMessageBox.h"
+#include "platform/ProgramLauncher.h"
 #include "platform/Wide.h"
 #include "resources/WidgetResources.h"
 #include "settings/Settings.h"
@@ -17,7 +18,6 @@ namespace quillet::win {
 
 namespace {
 
-constexpr const char* kCannotStartMessage = "프로그램을 실행할 수 없습니다.\n%s";
 constexpr const char* kRemoveQuestion = "선택한 항목을 런처에서 삭제합니까?";
 
 std::string NarrowUtf8(const std::wstring& text) {
@@ -112,7 +112,7 @@ void LauncherWindow::Start(std::size_t index) {
   start.nShow = SW_SHOWNORMAL;
   if (ShellExecuteExW(&start)) return;
   char text[1024];
-  std::snprintf(text, sizeof text, kCannotStartMessage, NarrowToCp949(path).c_str());
+  std::snprintf(text, sizeof text, kCannotStartProgramMessage, NarrowToCp949(path).c_str());
   ShowProgramMessage(hwnd(), text);
 }
 
