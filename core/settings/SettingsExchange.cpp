@@ -7,11 +7,6 @@ namespace {
 constexpr const char* kGeneral = "General";
 constexpr const char* kColor = "Color";
 
-constexpr int kDefaultPalette[kPaletteSize] = {
-    13027014, 14803425, 11904678, 15395518, 12570090, 15388094,
-    12511950, 12511978, 15385568, 13540095, 11755872, 3315250,
-};
-
 constexpr const char* kPaletteKeys[kPaletteSize] = {
     "Type00", "Type01", "Type02", "Type03", "Type04", "Type05",
     "Type06", "Type07", "Type08", "Type09", "Type10", "Type11",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,12 @@ void ExchangeHotkeys(SettingsExchange& x, HotkeyTable& hotkeys);
 
 // The whole store in load and save order.
 void ExchangeAll(SettingsExchange& x, Settings& settings, const std::string& programFolder);
+
+// "Color" "Type00" … "Type11"; also what the preferences' "기본값" puts back.
+inline constexpr std::array<int, kPaletteSize> kDefaultPalette{
+    13027014, 14803425, 11904678, 15395518, 12570090, 15388094,
+    12511950, 12511978, 15385568, 13540095, 11755872, 3315250,
+};
 
 constexpr Point kSchedulePosition{260, 50};
 constexpr Point kLauncherPosition{260, 250};
