@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Draws the program icon, the About box background and its close button, and
-the day dialog's page buttons and its list rows' edit and delete pictures.
+"""Draws the program icon, the About box background and its close button, the
+day dialog's page buttons and its list rows' edit and delete pictures, and the
+preferences dialog's page pictures.
 
 Run with Debian's /usr/bin/python3 (python3-pil). No arguments; writes into
 assets/app/ beside this script and prints each file it wrote. The output is
@@ -15,6 +16,10 @@ for TransparentBlt:
   restore_icons.bmp
       28 x 16: the restore dialog's list icons, two 14 x 16 cells, 0 a memo page,
       1 a memo page with a small bin (a deleted memo).
+  prefs_memo.bmp, prefs_program.bmp, prefs_palette.bmp, prefs_keyboard.bmp,
+  prefs_clock.bmp, prefs_calendar.bmp
+      40 x 40 each: the preferences dialog's page buttons (memos, program,
+      colours, shortcuts, clock, calendar), drawn in prefs_pictures.py.
 capture_cursor.cur is the screen capture's 32 x 32 crosshair, hotspot (15, 15).
 """
 
@@ -737,9 +742,9 @@ def about_with_text(bg, close, state):
     return im
 
 
-def preview(icons, bg, close, pages, actions, restore, cursor):
+def preview(icons, bg, close, pages, actions, restore, cursor, prefs):
     W = 1200
-    sheet = PreviewSheet(W, 3400)
+    sheet = PreviewSheet(W, 4200)
 
     sheet.label("Icon 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light, dark and blue")
     for bgc in ((255, 255, 255), (32, 32, 36), (0, 90, 158)):
@@ -805,6 +810,8 @@ def preview(icons, bg, close, pages, actions, restore, cursor):
         sheet.place(on_colour(cursor, bgc), (16 + k * 48, sheet.y))
         sheet.place(on_colour(enlarged(cursor, 6), bgc), (120 + k * 210, sheet.y))
     sheet.y += CURSOR_SIZE * 6 + 12
+
+    prefs_pictures_row(sheet, prefs)
     return sheet.finished()
 
 
@@ -854,6 +861,49 @@ def day_pictures(sheet, pages, actions):
     sheet.y = y + 2 * 56 + 8
 
 
+PREFS_STEP = 45        # the program places the page buttons this far apart
+PREFS_BUTTON = 44
+
+
+def prefs_button(picture, pressed):
+    """A classic push button around a page picture; pressed sinks it by a pixel
+    on a slightly darker face, which the settled edges must survive too."""
+    n = PREFS_BUTTON
+    face = (228, 228, 228) if pressed else FACE
+    im = Image.new("RGBA", (n, n), face + (255,))
+    d = ImageDraw.Draw(im)
+    light, mid, dark = (255, 255, 255), (160, 160, 160), (105, 105, 105)
+    outer, inner = ((dark, light), (mid, FACE)) if pressed else ((light, dark), (FACE, mid))
+    for i, (top_left, bottom_right) in enumerate((outer, inner)):
+        d.line([(i, n - 1 - i), (i, i), (n - 1 - i, i)], fill=top_left + (255,))
+        d.line([(i + 1, n - 1 - i), (n - 1 - i, n - 1 - i), (n - 1 - i, i + 1)],
+               fill=bottom_right + (255,))
+    shift = 1 if pressed else 0
+    im.alpha_composite(picture, ((n - picture.width) // 2 + shift, (n - picture.height) // 2 + shift))
+    return im
+
+
+def prefs_pictures_row(sheet, prefs):
+    sheet.label("Preferences page pictures (memos, program, colours, shortcuts, clock, calendar) "
+                "at 1x on the button face and on magenta, at 4x on the face, and in the page")
+    sheet.label("column at 45-pixel steps with the colours page pressed, at 1x and 2x")
+    top = sheet.y
+    for row, bgc in enumerate((FACE, (255, 0, 255))):
+        panel = Image.new("RGBA", (6 * 48 + 4, 48), bgc + (255,))
+        for i, im in enumerate(prefs):
+            panel.alpha_composite(im, (4 + i * 48, 4))
+        sheet.place(panel, (16, top + row * 56))
+    y = top + 2 * 56 + 4
+    for i, im in enumerate(prefs):
+        sheet.place(on_colour(enlarged(im, 4), FACE), (16 + (i % 3) * 172, y + (i // 3) * 172))
+    column = Image.new("RGBA", (PREFS_BUTTON + 8, 5 * PREFS_STEP + PREFS_BUTTON + 8), FACE + (255,))
+    for i, im in enumerate(prefs):
+        column.alpha_composite(prefs_button(im, i == 2), (4, 4 + i * PREFS_STEP))
+    sheet.place(column, (560, top))
+    sheet.place(enlarged(column, 2), (640, top))
+    sheet.y = top + column.height * 2 + 12
+
+
 # ---------------------------------------------------------------- main
 
 def main():
@@ -867,6 +917,9 @@ def main():
     actions = action_strip()
     restore = restore_icons()
     cursor = crosshair_cursor()
+    # Imported here: prefs_pictures borrows the icon's drawing from this module.
+    import prefs_pictures
+    prefs = prefs_pictures.pictures()
     write_files(OUT, [
         ("quillet.ico", ico_bytes(icons)),
         ("about_background.bmp", buf.getvalue()),
@@ -875,7 +928,9 @@ def main():
         ("day_item_actions.bmp", keyed_bmp24(actions)),
         ("restore_icons.bmp", keyed_bmp24(restore)),
         ("capture_cursor.cur", ico_bytes([cursor], CURSOR_HOTSPOT)),
-        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions, restore, cursor))),
+    ] + [(name, keyed_bmp24(im)) for name, im in prefs] + [
+        ("preview.png", png_bytes(preview(icons, bg, close, pages, actions, restore, cursor,
+                                          [im for _, im in prefs]))),
     ])
 
 
