@@ -1,6 +1,5 @@
 #include "settings/SettingsStore.h"
 
-#include <cstdio>
 
 #include "ports/FileSystem.h"
 #include "settings/SettingsExchange.h"
@@ -70,17 +69,18 @@ class Saver final : public SettingsExchange {
   std::string programFolder_;
 };
 
-// Passes on only the named keys: for values written the moment they change.
+// Passes on only the named keys, whoever else writes them: for values written the moment they
+// change, and for the keys only the preferences write.
 class OnlyKeys final : public SettingsExchange {
  public:
   OnlyKeys(SettingsExchange& inner, std::initializer_list<std::string_view> keys) : inner_(inner), keys_(keys) {}
 
-  void Int(const char* section, const char* key, int& value, int fallback, Persist persist) override {
-    if (Wanted(key)) inner_.Int(section, key, value, fallback, persist);
+  void Int(const char* section, const char* key, int& value, int fallback, Persist) override {
+    if (Wanted(key)) inner_.Int(section, key, value, fallback, Persist::FullSave);
   }
   void Text(const char* section, const char* key, std::string& value, std::string_view fallback,
-            Persist persist) override {
-    if (Wanted(key)) inner_.Text(section, key, value, fallback, persist);
+            Persist) override {
+    if (Wanted(key)) inner_.Text(section, key, value, fallback, Persist::FullSave);
   }
   void Path(const char* section, const char* key, std::string& value) override {
     if (Wanted(key)) inner_.Path(section, key, value);
@@ -167,6 +167,8 @@ void SettingsStore::ApplyLoadRules(SettingsLoadReport& report) {
   general.alarmVer = "160";
 
   general.backgroundColor = FixedMemoValues::kNewMemoBackgroundColor;
+  // A program that moves with its folder cannot start with this computer.
+  if (portable_) general.startProgram = 0;
 
   const unsigned lastMonitor = static_cast<unsigned>(environment_.monitorCount - 1);
   if (!(static_cast<unsigned>(general.workMonitor) < lastMonitor)) {
@@ -220,10 +222,13 @@ bool SettingsStore::SaveAll() {
 PortableSwitchResult SettingsStore::SetPortableMode(bool on) {
   portable_ = on;
   if (SaveAll() || !on) return {};
-  char message[1024];
-  std::snprintf(message, sizeof message, "%s파일을 정상적으로 만들지 못하였습니다.", SettingsFilePath().c_str());
+  std::string message = SettingsFileNotMadeMessage(SettingsFilePath());
   DropDocument();
-  return {false, message};
+  return {false, std::move(message)};
+}
+
+std::string SettingsFileNotMadeMessage(const std::string& path) {
+  return path + "파일을 정상적으로 만들지 못하였습니다.";
 }
 
 bool SettingsStore::SaveGeneralKeys(std::initializer_list<std::string_view> keys) {

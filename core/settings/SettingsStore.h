@@ -50,8 +50,9 @@ class SettingsStore {
   PortableSwitchResult SetPortableMode(bool on);
   bool IsPortable() const { return portable_; }
   const SettingsEnvironment& Environment() const { return environment_; }
-  // Writes just these keys of the general section, for values saved the moment they change
-  // ("DefaultColorType", "TitleFont"). False when the settings file could not be written.
+  // Writes just these keys of the general section (with "Color"), for values saved the moment
+  // they change ("DefaultColorType", "TitleFont", the palette). False when the settings file
+  // could not be written.
   bool SaveGeneralKeys(std::initializer_list<std::string_view> keys);
   void SaveClockPosition();
   // The version of the communication protocol other programs read: 2.
@@ -79,6 +80,9 @@ class SettingsStore {
   // A settings file that was there but could not be read is copied aside before it is replaced.
   DataFileKeeper keeper_;
 };
+
+// "%s파일을 정상적으로 만들지 못하였습니다." with the settings file's path.
+std::string SettingsFileNotMadeMessage(const std::string& path);
 
 // The date/time formats of the editor's macro menu: "Macro0", "Macro1", ... up to the first
 // empty one, with built-in formats for the first seven when their keys are missing.

@@ -164,7 +164,8 @@ winpath() {
   printf '%s\n' "${p//\//\\}"
 }
 
-e2e_program_dir() { printf '%s\n' "$WINEPREFIX/drive_c/e2e/$E2E_SLUG"; }
+# A scenario may set E2E_PROGRAM_DIR for a folder of its own (one with a space in its path).
+e2e_program_dir() { printf '%s\n' "${E2E_PROGRAM_DIR:-$WINEPREFIX/drive_c/e2e/$E2E_SLUG}"; }
 
 # fresh_program_folder: an empty program folder with Quillet.exe (and any skins beside it); prints it.
 fresh_program_folder() {

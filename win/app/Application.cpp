@@ -12,6 +12,7 @@
 #include "memo/StarterFiles.h"
 #include "platform/SystemInfo.h"
 #include "settings/SettingsStore.h"
+#include "platform/Autostart.h"
 
 namespace quillet::win {
 
@@ -65,8 +66,11 @@ bool Application::StartUp() {
   settings_ = std::make_unique<SettingsStore>(
       files_, registry_, clock_, environment,
       [this](const std::string& folder) { PlaceStarterFiles(files_, folder, kDefaultGroupFile); });
+  // The autostart box starts ticked, so a first start registers what it shows.
+  const bool firstStart = !registry_.HasSection("General");
   const SettingsLoadReport report = settings_->LoadAll();
   settings_->WriteCommunicationVersion();
+  if (firstStart && !settings_->IsPortable() && settings_->values().general.startProgram != 0) SetAutostart(true);
 
   frame_ = MainFrame::Make(
       MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_, layered_, platformLevel_, drawing_});

@@ -65,6 +65,34 @@ void DesktopWidgets::CreateCalendar() {
   if (settings.autoStart != 0) calendar_->FadeIn();
 }
 
+void DesktopWidgets::ApplyLook(SkinWindow& widget, const std::string& skinFile, int zPosition, int mouseOverHiding,
+                               int transVal) {
+  if (skinFile != widget.chosenSkin()) {
+    if (skinFile.empty()) {
+      widget.LoadDefaultSkin();
+    } else {
+      widget.LoadSkin(skinFile);
+    }
+  }
+  widget.SetZPosition(zPosition);
+  widget.SetMouseOverHidingEnabled(mouseOverHiding != 0);
+  widget.SetTransparency(static_cast<BYTE>(transVal));
+}
+
+void DesktopWidgets::ApplyClockSettings() {
+  if (!clock_) return;
+  const ClockSettings& settings = services_.settings.values().clock;
+  ApplyLook(*clock_, settings.skinFile, settings.zPosition, settings.mouseOverHiding, settings.transVal);
+  clock_->SetViewMode(settings.viewMode);
+}
+
+void DesktopWidgets::ApplyCalendarSettings() {
+  if (!calendar_) return;
+  const CalendarSettings& settings = services_.settings.values().calendar;
+  ApplyLook(*calendar_, settings.skinFile, settings.position160, settings.mouseOverHiding, settings.transVal);
+  if (settings.autoStart != 0 && !IsWindowVisible(calendar_->hwnd())) calendar_->FadeIn();
+}
+
 // Below platform level 2 there are no widgets: a request for one says so.
 bool DesktopWidgets::SaidNoLayeredWindows() const {
   if (services_.platformLevel >= 2) return false;

@@ -57,6 +57,11 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void CreateCalendar();
   // "달력 보기": shown for good.
   void ShowCalendar();
+  // The preferences' clock and calendar pages were applied: skin, z-position, hiding and
+  // transparency go to the window; the clock takes its view mode, a calendar that starts with
+  // the program shows.
+  void ApplyClockSettings();
+  void ApplyCalendarSettings();
   CalendarWindow* calendar() { return calendar_.get(); }
   const CalendarWindow* calendar() const { return calendar_.get(); }
   // The schedule view by "StartMode" ("Schedule"): at start-up 1 shows it, 2 shows it when today
@@ -100,6 +105,8 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
   bool SaidNoLayeredWindows() const;
+  static void ApplyLook(SkinWindow& widget, const std::string& skinFile, int zPosition, int mouseOverHiding,
+                        int transVal);
   void PlaceOnScreen(SkinWindow& widget, Point& position);
   bool MakeScheduleView();
   bool MakeLauncher();

@@ -9,6 +9,7 @@
 #include "memo/PanelZOrder.h"
 #include "memo/MemoMessages.h"
 #include "resources/GroupResources.h"
+#include "resources/WidgetResources.h"
 #include "resources/MemoResources.h"
 #include "platform/SystemInfo.h"
 #include "ports/Clock.h"
@@ -34,7 +35,15 @@ constexpr int kHiddenPosition = -100000;
 }  // namespace
 
 // What the program does, command by command.
-MainFrame::MainFrame(const Services& services) : services_(services) {
+MainFrame::MainFrame(const Services& services)
+    : services_(services),
+      preferenceServices_{nullptr,
+                          services.settings,
+                          services.files,
+                          services.clock,
+                          services.platformLevel,
+                          services.settings.Environment().monitorCount,
+                          *this} {
   using Arrangement = MemoBoard::Arrangement;
   const auto memos = [this](auto action) {
     return [this, action] {
@@ -74,6 +83,9 @@ MainFrame::MainFrame(const Services& services) : services_(services) {
   commands_.On(ID_SHOW_LAUNCHER, [this] {
     if (widgets_) widgets_->ShowLauncher();
   });
+  commands_.On(ID_PREFERENCES, [this] { OpenPreferences(PreferencesDialog::kMemoPage); });
+  commands_.On(ID_CLOCK_SETTINGS, [this] { OpenPreferences(PreferencesDialog::kClockPage); });
+  commands_.On(ID_CALENDAR_SETTINGS, [this] { OpenPreferences(PreferencesDialog::kCalendarPage); });
   commands_.On(ID_SHOW_CLOCK, [this] {
     if (widgets_) widgets_->ShowClock();
   });
@@ -143,8 +155,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   RegisterHotkeys();
 }
 
-// "LeftBtnClickRun": what a left click on the tray icon does. The preferences and the groups
-// dialog (5, 7) come with their windows.
+// "LeftBtnClickRun": what a left click on the tray icon does.
 void MainFrame::OnTrayLeftClick() {
   switch (services_.settings.values().general.leftBtnClickRun) {
     case 0:
@@ -162,8 +173,14 @@ void MainFrame::OnTrayLeftClick() {
     case 4:
       if (widgets_) widgets_->ShowCalendar();
       break;
+    case 5:
+      OpenPreferences(PreferencesDialog::kMemoPage);
+      break;
     case 6:
       PostMessageW(hwnd(), WM_COMMAND, ID_FIND_MEMOS, 0);
+      break;
+    case 7:
+      OpenGroupsDialog();
       break;
     default:
       break;
@@ -323,6 +340,9 @@ LRESULT MainFrame::OnMessage(const Message& message) {
       return 0;
     case kCaptureFinishedMessage:
       OnCaptureFinished(message.wParam != 0);
+      return 0;
+    case kPreferencesClosedMessage:
+      OnPreferencesClosed(message.wParam);
       return 0;
     case kRestoreClosedMessage:
     case WM_GROUPS_DIALOG_CLOSED:

@@ -16,6 +16,7 @@
 #include "memo/CaptureWindow.h"
 #include "memo/GroupsDialog.h"
 #include "memo/RestoreDialog.h"
+#include "prefs/PreferencesDialog.h"
 #include "schedule/AlarmScheduler.h"
 #include "schedule/ScheduleManagerDialog.h"
 
@@ -35,7 +36,7 @@ constexpr UINT kRestoreClosedMessage = WM_APP + 20;
 
 // The program's invisible hub: it never shows itself, owns the memos of the current group and
 // routes the program-wide commands and messages.
-class MainFrame final : public Window, private CalendarHost, private ScheduleViewHost {
+class MainFrame final : public Window, private CalendarHost, private ScheduleViewHost, private PreferencesHost {
  public:
   struct Services {
     HINSTANCE instance;
@@ -104,14 +105,30 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   // A memo left for the recycle bin shows in an open restore dialog at once.
   void OnMemoDeleted(HWND memo);
 
+  // The preferences dialog (MainFramePreferences.cpp): one, brought forward when open again.
+  void OpenPreferences(PreferencesDialog::Page page, int focus = -1);
+  // 1224: wParam 1 after "확인" applies the settings to every memo and saves them.
+  void OnPreferencesClosed(WPARAM how);
+  void ApplyMemoAlpha(bool folded) override;
+  void RefreshMemoViews() override;
+  void ApplyMemoSettings() override;
+  void ShowTrayIcon(bool shown) override;
+  void UpdateScheduleView() override;
+  ClockWindow* ClockWidget() override;
+  CalendarWindow* CalendarWidget() override;
+  void ApplyClockSettings() override;
+  void ApplyCalendarSettings() override;
+  bool ReregisterHotkey(int id) override;
+  bool SaveSettings() override;
+  void AnniversariesChanged() override { RefreshScheduleViews(); }
+
   // The calendar's part (MainFrameCalendar.cpp).
   const ScheduleList& Schedules() const override;
   void OpenDayDialog(const CivilDate& date, int wanted) override;
-  void OpenCalendarSettings() override {}  // with the preferences
-  void SaveCalendarSettings() override { SaveWidgetSettings(); }
+  void OpenCalendarSettings() override { OpenPreferences(PreferencesDialog::kCalendarPage); }
+  void SaveCalendarSettings() override { SaveSettings(); }
   const std::vector<DayInfoRecord>* Anniversaries() const override;
-  void SaveScheduleViewSettings() override { SaveWidgetSettings(); }
-  void SaveWidgetSettings();
+  void SaveScheduleViewSettings() override { SaveSettings(); }
   // Whether today has anniversaries or schedules, as the schedule view counts them.
   bool TodayHasSomething() const;
   // Today's anniversaries announced ("MemorialDayCheck"), at start-up and on a new day.
@@ -128,6 +145,8 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   WindowPtr<CaptureWindow> capture_;
   WindowPtr<RestoreDialog> restore_;
   WindowPtr<GroupsDialog> groups_;
+  PreferencesServices preferenceServices_;
+  WindowPtr<PreferencesDialog> preferences_;  // after its services, before the widgets it shows
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<GlobalHotkeys> hotkeys_;
   MemoSearch search_;                 // holds the search-in-progress flag and the last options

@@ -44,11 +44,6 @@ bool MainFrame::TodayHasSomething() const {
   return DayHasSchedules(Schedules(), Anniversaries(), ToLocalMinute(services_.clock.Now()).date);
 }
 
-void MainFrame::SaveWidgetSettings() {
-  if (widgets_) widgets_->StoreStates();
-  services_.settings.SaveAll();
-}
-
 void MainFrame::CheckAnniversaries(const LocalMinute& now) {
   const Settings& values = services_.settings.values();
   CalendarWindow* calendar = widgets_ ? widgets_->calendar() : nullptr;

@@ -86,6 +86,7 @@ void MainFrame::RunHotkeyTarget(int action) {
   const bool program = action <= kLastProgram;
   if (target.empty()) {
     ShowProgramMessage(hwnd(), program ? "단축키가 등록되지 않았습니다" : "웹 주소가 등록되지 않았습니다");
+    OpenPreferences(PreferencesDialog::kShortcutPage, action - kFirstProgram);
     return;
   }
   if (program ? RunProgramText(target) : OpenInBrowser(target)) return;

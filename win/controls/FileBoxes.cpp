@@ -8,7 +8,8 @@ namespace quillet::win {
 
 namespace {
 
-std::optional<std::wstring> AskPath(HWND owner, const FileBoxRequest& request, bool save) {
+std::optional<std::wstring> AskPath(HWND owner, const FileBoxRequest& request, bool save,
+                                    std::string_view titleText = {}) {
   wchar_t path[MAX_PATH] = {};
   lstrcpynW(path, WidenCp949(request.start).c_str(), MAX_PATH);
   std::wstring filter = WidenCp949(request.filterName);
@@ -22,7 +23,9 @@ std::optional<std::wstring> AskPath(HWND owner, const FileBoxRequest& request, b
     filter.push_back(L'\0');
   }
   filter.push_back(L'\0');
+  const std::wstring title = WidenCp949(titleText);
   OPENFILENAMEW dialog{};
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = filter.c_str();
@@ -34,16 +37,17 @@ std::optional<std::wstring> AskPath(HWND owner, const FileBoxRequest& request, b
   return std::wstring(path);
 }
 
-std::optional<std::string> AskCp949Path(HWND owner, const FileBoxRequest& request, bool save) {
-  const std::optional<std::wstring> path = AskPath(owner, request, save);
+std::optional<std::string> AskCp949Path(HWND owner, const FileBoxRequest& request, bool save,
+                                        std::string_view title = {}) {
+  const std::optional<std::wstring> path = AskPath(owner, request, save, title);
   if (!path) return std::nullopt;
   return NarrowToCp949Exactly(*path);
 }
 
 }  // namespace
 
-std::optional<std::string> AskOpenPath(HWND owner, const FileBoxRequest& request) {
-  return AskCp949Path(owner, request, false);
+std::optional<std::string> AskOpenPath(HWND owner, const FileBoxRequest& request, std::string_view title) {
+  return AskCp949Path(owner, request, false, title);
 }
 
 std::optional<std::string> AskSavePath(HWND owner, const FileBoxRequest& request) {

@@ -18,7 +18,8 @@ struct FileBoxRequest {
 // The system's open and save boxes, read-only hidden; saving asks before replacing a file.
 // Nothing when cancelled, or for a path that has no exact code page 949 form (the program could
 // not name that file again).
-std::optional<std::string> AskOpenPath(HWND owner, const FileBoxRequest& request);
+// `title` is program text; the system's own when empty.
+std::optional<std::string> AskOpenPath(HWND owner, const FileBoxRequest& request, std::string_view title = {});
 std::optional<std::string> AskSavePath(HWND owner, const FileBoxRequest& request);
 // Any path, for what is stored in Unicode.
 std::optional<std::wstring> AskOpenWidePath(HWND owner, const FileBoxRequest& request);

@@ -213,6 +213,21 @@ void MemoWindow::Fold(bool expand, bool inactive) {
   if (fromDesktop) SetZPosition(kZDesktop);
 }
 
+void MemoWindow::ApplySettings() {
+  // A fade in progress keeps its alpha; the size and look change anyway.
+  const PanelShowState state = ShowState();
+  if (state == PanelShowState::Shown || state == PanelShowState::Hidden) {
+    Fold(expanded(), !active());
+  } else {
+    ShowParts();
+  }
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void MemoWindow::ApplyInactiveAlpha() {
+  if (!active() && ShowState() == PanelShowState::Shown) SetPanelAlpha(0, GetTargetAlpha(), LWA_ALPHA);
+}
+
 void MemoWindow::RecordWindowRect() {
   RECT window{};
   GetWindowRect(hwnd(), &window);

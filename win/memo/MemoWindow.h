@@ -86,6 +86,10 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   // `inactive`, else 255.
   void Fold(bool expanded, bool inactive);
   void Flash(bool expandFirst);
+  // The preferences changed: size, look and inactive transparency again.
+  void ApplySettings();
+  // The inactive transparency of its kind again, as a transparency slider moves.
+  void ApplyInactiveAlpha();
   // Writes the editor's content to its file. False when it could not; a memo whose file could
   // not be read never writes it.
   bool SaveContent();

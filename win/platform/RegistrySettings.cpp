@@ -97,4 +97,18 @@ void RegistrySettings::WriteString(std::string_view section, std::string_view ke
                  static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
+bool RegistrySettings::DeleteValue(std::string_view section, std::string_view key) {
+  Key handle;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_SET_VALUE, handle.Out()) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  return RegDeleteValueW(handle.Get(), WidenCp949(key).c_str()) == ERROR_SUCCESS;
+}
+
+bool RegistrySettings::HasSection(std::string_view section) const {
+  Key handle;
+  return RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_READ, handle.Out()) == ERROR_SUCCESS;
+}
+
 }  // namespace quillet::win

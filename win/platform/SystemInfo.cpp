@@ -25,18 +25,21 @@ std::optional<std::string> SpellablePath(const std::wstring& path) {
 
 }  // namespace
 
-std::string ProgramFolder() {
+std::wstring ProgramPath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD got = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (got == 0) return {};
-    if (got < buffer.size()) {
-      std::wstring path(buffer.data(), got);
-      path.resize(path.find_last_of(L"\\/") + 1);
-      return SpellablePath(path).value_or(std::string());
-    }
+    if (got < buffer.size()) return std::wstring(buffer.data(), got);
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::string ProgramFolder() {
+  std::wstring path = ProgramPath();
+  if (path.empty()) return {};
+  path.resize(path.find_last_of(L"\\/") + 1);
+  return SpellablePath(path).value_or(std::string());
 }
 
 std::string DocumentsFolder() {

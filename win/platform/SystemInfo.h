@@ -7,6 +7,9 @@
 
 namespace quillet::win {
 
+// Full path of the running executable, however long.
+std::wstring ProgramPath();
+
 // Folder of the running executable, ending with a backslash, as CP949 text. A path that CP949
 // cannot spell is given by its short form.
 std::string ProgramFolder();

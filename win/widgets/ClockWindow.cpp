@@ -165,8 +165,12 @@ void ClockWindow::OnCommand(UINT id, UINT notification) {
     SkinWindow::OnCommand(id, notification);
     return;
   }
-  settings_.viewMode = static_cast<int>(id - ID_CLOCK_ALWAYS);
-  if (settings_.viewMode != 0) {
+  SetViewMode(static_cast<int>(id - ID_CLOCK_ALWAYS));
+}
+
+void ClockWindow::SetViewMode(int mode) {
+  settings_.viewMode = mode;
+  if (mode != 0) {
     FadeOut();
     return;
   }

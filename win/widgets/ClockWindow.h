@@ -34,6 +34,8 @@ class ClockWindow final : public SkinWindow {
   bool Create();
   // Shown in front for `milliseconds`, then faded out; -1 keeps it.
   void ShowFor(int milliseconds) { BeginTemporaryShow(milliseconds); }
+  // "ViewMode": 0 shows it for good, 1 and 2 fade it out (2 shows it again at the set times).
+  void SetViewMode(int mode);
   // The state the settings keep, into the working values.
   void StoreState();
   // The next tick reports its minute again.

@@ -271,3 +271,26 @@ ControlReport TreeSelectPath(HWND window, const std::wstring& path) {
     return Failed(L"the tree did not select " + path);
   return {{L"selected " + path}, {}};
 }
+
+ControlReport ButtonState(HWND button) {
+  DWORD_PTR checked = 0;
+  if (!SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked)) {
+    return {{}, L"BM_GETCHECK went unanswered"};
+  }
+  return {{L"checked=" + std::to_wstring(checked) + L" enabled=" + std::to_wstring(IsWindowEnabled(button) ? 1 : 0)},
+          {}};
+}
+
+ControlReport SetSlider(HWND slider, int position) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(slider, TBM_SETPOS, TRUE, position, SMTO_ABORTIFHUNG, 2000, &result) ||
+      !SendMessageTimeoutW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                           reinterpret_cast<LPARAM>(slider), SMTO_ABORTIFHUNG, 2000, &result) ||
+      !SendMessageTimeoutW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                           reinterpret_cast<LPARAM>(slider), SMTO_ABORTIFHUNG, 2000, &result)) {
+    return {{}, L"the slider's messages went unanswered"};
+  }
+  DWORD_PTR now = 0;
+  SendMessageTimeoutW(slider, TBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &now);
+  return {{L"position=" + std::to_wstring(now)}, {}};
+}

@@ -32,3 +32,9 @@ ControlReport SelectItem(HWND control, int index);
 // names joined by backslashes, the first found anywhere below the roots ("C:" finds a drive),
 // each next one among the children of the one before. Items are expanded on the way.
 ControlReport TreeSelectPath(HWND window, const std::wstring& path);
+
+// A button's state: "checked=0|1|2 enabled=0|1".
+ControlReport ButtonState(HWND button);
+
+// Moves a trackbar to POS and tells its parent as a drag that ended there would.
+ControlReport SetSlider(HWND slider, int position);

@@ -68,6 +68,9 @@ constexpr const char* kUsageText =
     "  list-click TITLE CONTROLID ROW COLUMN  select a row of a list view, then click one of its cells\n"
     "  list-select TITLE CONTROLID ROW [double]  select and focus a row of a list view as a click\n"
     "                                   would; with double, then double-click it with the mouse\n"
+    "  send-item TITLE CONTROLID MESSAGE WPARAM LPARAM  send a message to a control of a visible dialog\n"
+    "  button-state TITLE CONTROLID     checked=0|1|2 and enabled=0|1 of a button of a visible dialog\n"
+    "  slider TITLE CONTROLID POSITION  move a trackbar there and notify its parent as a drag would\n"
     "  tree-select TITLE PATH           select the item at PATH (names joined by \\, the first found\n"
     "                                   anywhere: C:\\dir\\sub) in the window's tree view\n"
     "  text TITLE                       print the text of a window of any process\n"
@@ -90,7 +93,7 @@ constexpr const char* kUsageText =
     "  reg-sz KEYPATH NAME              print a REG_SZ below HKEY_CURRENT_USER\n"
     "  reg-exists KEYPATH               succeed when the key exists\n"
     "TITLE is an exact window title, a handle (0x...), @foreground, or @class:NAME (the first window\n"
-    "of that class in z-order).\n";
+    "of that class in z-order); TITLE@page is the page shown (a visible child dialog) of that window.\n";
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -218,9 +221,35 @@ BOOL CALLBACK CollectClass(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+constexpr wchar_t kPageSuffix[] = L"@page";
+
 // The window a TITLE argument names: a handle, the foreground window, or the first top-level
-// window with exactly that title or class.
+// window with exactly that title or class; "TITLE@page" is the visible child dialog (the page
+// shown) of that window, whose controls may share ids with the window's own.
 HWND FindTarget(const WindowQuery& query) {
+  const std::size_t suffixLength = std::wcslen(kPageSuffix);
+  if (query.title.size() > suffixLength &&
+      query.title.compare(query.title.size() - suffixLength, suffixLength, kPageSuffix) == 0) {
+    HWND owner = FindTarget({query.title.substr(0, query.title.size() - suffixLength), true});
+    if (!owner) return nullptr;
+    struct Search {
+      HWND owner;
+      const WindowQuery* query;
+      HWND found;
+    } search{owner, &query, nullptr};
+    EnumChildWindows(
+        owner,
+        [](HWND child, LPARAM param) -> BOOL {
+          auto* wanted = reinterpret_cast<Search*>(param);
+          if (GetParent(child) != wanted->owner || ClassOf(child) != L"#32770" || !IsWindowVisible(child) ||
+              !Matches(child, *wanted->query))
+            return TRUE;
+          wanted->found = child;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
   if (query.title == L"@foreground") {
     HWND hwnd = GetForegroundWindow();
     return hwnd && Matches(hwnd, query) ? hwnd : nullptr;
@@ -934,6 +963,31 @@ int Run(const std::vector<std::wstring>& args) {
         : select ? SelectItem(control, index)
                  : ListSelect(control, index,
                               cell ? ListClick{1, static_cast<int>(*number(4))} : ListClick{twice ? 2 : 0, -1});
+    if (!report.failure.empty()) return Fail(report.failure);
+    for (const std::wstring& line : report.lines) Print(stdout, line);
+    return kOk;
+  }
+  if (command == L"send-item") {
+    if (count != 5u || !number(2) || *number(2) > 0xffff || !number(3) || !number(4) || !number(5))
+      return Usage(L"send-item TITLE CONTROLID MESSAGE WPARAM LPARAM");
+    HWND dialog = FindTarget({args[1], true, static_cast<int>(*number(2))});
+    if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + args[2]);
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(ControlOf(dialog, static_cast<int>(*number(2))), static_cast<UINT>(*number(3)),
+                             static_cast<WPARAM>(*number(4)), static_cast<LPARAM>(*number(5)), SMTO_ABORTIFHUNG,
+                             kMessageTimeoutMs, &result))
+      return Fail(L"the control did not answer");
+    return Succeed(std::to_wstring(result));
+  }
+  if (command == L"button-state" || command == L"slider") {
+    const bool slider = command == L"slider";
+    if (count != (slider ? 3u : 2u) || !number(2) || *number(2) > 0xffff || (slider && (!number(3) || *number(3) > 0xffff)))
+      return Usage(slider ? L"slider TITLE CONTROLID POSITION" : L"button-state TITLE CONTROLID");
+    const int id = static_cast<int>(*number(2));
+    HWND dialog = FindTarget({args[1], true, id});
+    if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + std::to_wstring(id));
+    HWND control = ControlOf(dialog, id);
+    const ControlReport report = slider ? SetSlider(control, static_cast<int>(*number(3))) : ButtonState(control);
     if (!report.failure.empty()) return Fail(report.failure);
     for (const std::wstring& line : report.lines) Print(stdout, line);
     return kOk;

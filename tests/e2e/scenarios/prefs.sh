@@ -1,0 +1,127 @@
+# shellcheck shell=bash
+# Scenarios of the preferences dialog, autostart and portable mode, with the program in a folder
+# whose path holds a space. Sourced by run-e2e.
+
+prefs_title="Quillet 환경설정"
+shown_page="$prefs_title@page"  # the page shown: its controls share ids with the dialog's
+run_key='Software\Microsoft\Windows\CurrentVersion\Run'
+run_value='"C:\Program Files\Quillet Test\Quillet.exe" /logon'
+
+# prefs_folder [JSON]: the program in "C:\Program Files\Quillet Test\", its group as JSON says.
+prefs_folder() {
+  E2E_PROGRAM_DIR="$WINEPREFIX/drive_c/Program Files/Quillet Test"
+  lay_out_group <<<"${1:-[]}"
+}
+
+open_prefs() {
+  must - post-command "$frame_title" 32777
+  must - dialog-text "$prefs_title" 1 10
+}
+
+# prefs_page N: the page button N (0-5) pressed.
+prefs_page() {
+  local buttons=(1022 1028 1006 1023 1027 1029)
+  must - click "$prefs_title" "${buttons[$1]}"
+  sleep 0.4
+}
+
+button_state() { must "$1" button-state "$shown_page" "$2"; }  # VAR CONTROLID
+
+expect_run_value() {  # WHAT [VALUE]: the autostart value holds VALUE, or is gone without one
+  local value
+  if [ $# -eq 2 ]; then
+    must value reg-sz "$run_key" 'Quillet Start'
+    expect_eq "$1" "$2" "$value"
+  else
+    ! driver reg-sz "$run_key" 'Quillet Start' >/dev/null 2>&1 || fail "$1: the autostart value is still there"
+  fi
+}
+
+# The first start registers autostart; every page shows; page 0 stores at "적용", its sliders at
+# once (and "취소" keeps them), a tip mode clears the hiding box, and "확인" on page 2 stores page 2
+# only; the autostart box deletes and writes the value; a hotkey set on page 0 works at once, and
+# a combination another program holds is refused.
+prefs_pages_and_memos() {
+  local lines memo state value
+  prefs_folder '[{"windowRect": {"left": 40, "top": 40, "right": 220, "bottom": 58}, "expanded": 0,
+    "expandedSize": {"width": 200, "height": 150}, "title": "접힌 메모", "contentFile": "one.rtf"}]'
+  write_content one.rtf <<<'메모'
+  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg delete "HKCU\\$run_key" /v 'Quillet Start' /f >/dev/null 2>&1
+  start_and_wait_frame
+  lines=$(wait_memos 1 10) || exit 1
+  memo=$(field "$lines" hwnd)
+  expect_run_value "the autostart value of a first start" "$run_value"
+
+  open_prefs
+  for n in 0 1 2 3 4 5; do
+    prefs_page "$n"
+    screenshot "prefs-page-$n"
+  done
+
+  prefs_page 0
+  must - select "$shown_page" 1012 15
+  must - click "$prefs_title" 3
+  must value reg-dword "$settings\\General" StartDX
+  expect_eq "StartDX after 적용" 250 "$value"
+  must - slider "$shown_page" 1015 128
+  expect_eq "the folded memo's alpha" 128 "$(field "$(memo_line "$memo")" alpha)"
+  must value dialog-text "$shown_page" 1029 2
+  expect_eq "the slider's label" "50 %" "$value"
+  must - select "$shown_page" 1237 1
+  button_state state 1021
+  expect_eq "the hiding box with a tip mode" "checked=0 enabled=0" "$state"
+  must - click "$prefs_title" 2
+  must - wait-gone "$prefs_title" 10
+  expect_eq "the folded memo's alpha after 취소" 128 "$(field "$(memo_line "$memo")" alpha)"
+
+  open_prefs
+  prefs_page 0
+  must - select "$shown_page" 1012 20
+  prefs_page 2
+  must - click "$shown_page" 1137
+  must - click "$prefs_title" 1
+  must - wait-gone "$prefs_title" 10
+  must value reg-dword "$settings\\Color" RandomColor
+  expect_eq "RandomColor after 확인 on page 2" 1 "$value"
+  must value reg-dword "$settings\\General" StartDX
+  expect_eq "StartDX after 확인 on page 2" 250 "$value"
+  must value reg-dword "$settings\\General" MinTransVal
+  expect_eq "MinTransVal" 128 "$value"
+
+  open_prefs
+  prefs_page 1
+  must - click "$shown_page" 1019
+  must - click "$prefs_title" 3
+  expect_run_value "the autostart value once unticked"
+  must - click "$shown_page" 1019
+  must - click "$prefs_title" 3
+  expect_run_value "the autostart value ticked again" "$run_value"
+
+  prefs_page 0
+  must - click "$shown_page" 1098
+  must - wait-window "단축키 설정" 10
+  must - send-item "단축키 설정" 3071 1025 $((0x600 | 77)) 0  # HKM_SETHOTKEY: Ctrl+Alt+M
+  must - click "단축키 설정" 1
+  must - wait-gone "단축키 설정" 10
+  must - click "$prefs_title" 3
+  must value reg-sz "$settings\\HotKey" Key00
+  expect_eq "Key00" "1 1 0 77 M" "$value"
+  must report hotkeys-free 3 77 78
+  expect_eq "Ctrl+Alt+M and N" "$(printf '77 taken\n78 free')" "$report"
+
+  local holding=$E2E_RUN/$E2E_SLUG.holding
+  ( driver hold-hotkey 3 75 30 >"$holding" ) &
+  wait_for_line "$holding" holding 10 || fail "the driver does not hold Ctrl+Alt+K"
+  must - click "$shown_page" 1099
+  must - wait-window "단축키 설정" 10
+  must - send-item "단축키 설정" 3071 1025 $((0x600 | 75)) 0
+  must - click "단축키 설정" 1
+  must value dialog-text Quillet 3012 10
+  expect_eq "the refusal" "이미 사용 중인 단축키입니다." "$value"
+  screenshot prefs-hotkey-taken
+  must - click Quillet 1
+  must value reg-sz "$settings\\HotKey" Key01
+  expect_eq "Key01 after the refusal" "1 1 0 33 PageUp" "$value"
+  must - click "$prefs_title" 2
+  close_by_broadcast
+}

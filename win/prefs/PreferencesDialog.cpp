@@ -1,0 +1,151 @@
+#include "prefs/PreferencesDialog.h"
+
+#include "framework/Screen.h"
+#include "prefs/ColorPage.h"
+#include "prefs/MemoPage.h"
+#include "prefs/ProgramPage.h"
+#include "prefs/ShortcutPage.h"
+#include "prefs/WidgetPages.h"
+#include "resources/PreferenceResources.h"
+
+namespace quillet::win {
+
+namespace {
+
+constexpr UINT_PTR kFocusTimer = 1;
+constexpr UINT kFocusDelayMilliseconds = 500;
+constexpr int kButtonStep = 45;
+constexpr int kButtonSize = 44;
+
+struct PageButtonInfo {
+  int control;
+  int picture;
+  const char* tip;
+};
+
+constexpr PageButtonInfo kPageButtons[PreferencesDialog::kPageCount] = {
+    {IDC_PAGE_MEMO, IDB_PREFS_MEMO, "일반"},           {IDC_PAGE_PROGRAM, IDB_PREFS_PROGRAM, "프로그램"},
+    {IDC_PAGE_COLORS, IDB_PREFS_COLORS, "색상"},       {IDC_PAGE_SHORTCUTS, IDB_PREFS_SHORTCUTS, "단축키"},
+    {IDC_PAGE_CLOCK, IDB_PREFS_CLOCK, "시계"},         {IDC_PAGE_CALENDAR, IDB_PREFS_CALENDAR, "달력"},
+};
+
+}  // namespace
+
+PreferencesDialog::PreferencesDialog(const PreferencesServices& services)
+    : Dialog(IDD_PREFERENCES), services_(services) {}
+
+PreferencesDialog::~PreferencesDialog() = default;
+
+WindowPtr<PreferencesDialog> PreferencesDialog::Make(const PreferencesServices& services, Page page, int focus) {
+  WindowPtr<PreferencesDialog> dialog(new PreferencesDialog(services));
+  dialog->shown_ = page;
+  if (!dialog->CreateModeless(Modeless{services.frame, 0, true}) || !dialog->hwnd()) return nullptr;
+  dialog->ShowPage(page, focus);
+  ShowWindow(dialog->hwnd(), SW_SHOW);
+  SetForegroundWindow(dialog->hwnd());
+  return dialog;
+}
+
+bool PreferencesDialog::OnInit() {
+  const bool widgets = services_.platformLevel >= 2;
+  RECT first{};
+  GetWindowRect(Item(kPageButtons[0].control), &first);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&first), 2);
+  for (int i = 0; i < kPageCount; ++i) {
+    const HWND button = Item(kPageButtons[i].control);
+    buttons_[i].Take(button);
+    buttons_[i].LoadPicture(kPageButtons[i].picture);
+    SetWindowPos(button, nullptr, first.left, first.top + i * kButtonStep, kButtonSize, kButtonSize,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    tips_.Add(button, kPageButtons[i].tip);
+  }
+
+  RECT area{};
+  GetWindowRect(Item(IDC_PAGE_FRAME), &area);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
+  InflateRect(&area, -1, -1);
+  shortcuts_ = new ShortcutPage(services_);
+  pages_[kMemoPage].reset(new MemoPage(services_));
+  pages_[kProgramPage].reset(new ProgramPage(services_));
+  pages_[kColorPage].reset(new ColorPage(services_));
+  pages_[kShortcutPage].reset(shortcuts_);
+  if (widgets) {
+    pages_[kClockPage].reset(new ClockPage(services_));
+    pages_[kCalendarPage].reset(new CalendarPage(services_));
+  } else {
+    ShowWindow(Item(IDC_PAGE_CLOCK), SW_HIDE);
+    ShowWindow(Item(IDC_PAGE_CALENDAR), SW_HIDE);
+  }
+  for (WindowPtr<PreferencesPage>& page : pages_) {
+    if (page && !page->Make(hwnd(), area)) page.reset();
+  }
+  if (!pages_[kMemoPage] || !pages_[kShortcutPage]) {
+    shortcuts_ = nullptr;
+    End(IDCANCEL);
+    return false;
+  }
+  CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
+  return false;
+}
+
+void PreferencesDialog::ShowPage(Page page, int focus) {
+  if (page < 0 || page >= kPageCount || !pages_[page]) page = kMemoPage;
+  shown_ = page;
+  for (int i = 0; i < kPageCount; ++i) {
+    if (pages_[i]) ShowWindow(pages_[i]->hwnd(), i == page ? SW_SHOW : SW_HIDE);
+    buttons_[i].SetChecked(i == page);
+  }
+  EnableWindow(Item(IDC_PAGE_DEFAULTS), page != kShortcutPage);
+  focus_ = page == kShortcutPage ? focus : -1;
+  if (focus_ >= 0) StartTimer(kFocusTimer, kFocusDelayMilliseconds);
+}
+
+void PreferencesDialog::RefreshHotkeys() {
+  for (WindowPtr<PreferencesPage>& page : pages_) {
+    if (page) page->RefreshHotkeys();
+  }
+}
+
+// The page shown is stored, and everything saved; pages 0 and 1 change how the memos look.
+bool PreferencesDialog::Apply() {
+  pages_[shown_]->Apply();
+  if (shown_ == kMemoPage || shown_ == kProgramPage) services_.host.ApplyMemoSettings();
+  return services_.host.SaveSettings();
+}
+
+void PreferencesDialog::OnOK() {
+  if (shown_ == kShortcutPage && shortcuts_ && shortcuts_->RunBoxHasFocus()) {
+    shortcuts_->RunBox();
+    return;
+  }
+  pages_[shown_]->Apply();
+  PostMessageW(services_.frame, kPreferencesClosedMessage, 1, 0);
+}
+
+void PreferencesDialog::OnCancel() { PostMessageW(services_.frame, kPreferencesClosedMessage, 2, 0); }
+
+void PreferencesDialog::OnCommand(UINT id, UINT notification) {
+  if (notification == BN_CLICKED) {
+    for (int i = 0; i < kPageCount; ++i) {
+      if (static_cast<int>(id) == kPageButtons[i].control) return ShowPage(static_cast<Page>(i));
+    }
+    if (id == IDC_PAGE_DEFAULTS) return pages_[shown_]->Reset();
+    if (id == IDC_APPLY) {
+      Apply();
+      return;
+    }
+  }
+  Dialog::OnCommand(id, notification);
+}
+
+bool PreferencesDialog::OnMessage(const Message& message, LRESULT& result) {
+  if (message.id == WM_TIMER && message.TimerId() == kFocusTimer) {
+    StopTimer(kFocusTimer);
+    if (shortcuts_ && shown_ == kShortcutPage) shortcuts_->FocusTarget(focus_);
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace quillet::win

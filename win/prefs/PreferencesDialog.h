@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+
+#include "framework/BitmapButton.h"
+#include "framework/Dialog.h"
+#include "framework/ToolTips.h"
+#include "prefs/PreferencesHost.h"
+
+namespace quillet::win {
+
+// Posted to the main frame as the dialog closes: wParam 1 after "확인", 2 after "취소".
+constexpr UINT kPreferencesClosedMessage = 1224;
+
+class PreferencesPage;
+class ShortcutPage;
+
+// "Quillet 환경설정": six pages chosen by the picture buttons on the left. "확인" and "적용"
+// store the page shown; "기본값" shows its reset values; the frame destroys the dialog when told
+// (1224) that it closed.
+class PreferencesDialog final : public Dialog {
+ public:
+  enum Page { kMemoPage, kProgramPage, kColorPage, kShortcutPage, kClockPage, kCalendarPage, kPageCount };
+
+  // Shown on `page`; on the shortcut page, `focus` (0–7 a target, 9 the run box) gets the
+  // keyboard half a second later. Nothing when it cannot be made.
+  static WindowPtr<PreferencesDialog> Make(const PreferencesServices& services, Page page, int focus);
+  ~PreferencesDialog() override;
+
+  void ShowPage(Page page, int focus = -1);
+  // After a full save: the hotkey buttons show the table again.
+  void RefreshHotkeys();
+
+ private:
+  explicit PreferencesDialog(const PreferencesServices& services);
+
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT notification) override;
+  bool OnMessage(const Message& message, LRESULT& result) override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool Apply();
+
+  const PreferencesServices& services_;
+  std::array<BitmapButton, kPageCount> buttons_;
+  std::array<WindowPtr<PreferencesPage>, kPageCount> pages_;
+  ShortcutPage* shortcuts_ = nullptr;
+  ToolTips tips_;
+  Page shown_ = kMemoPage;
+  int focus_ = -1;
+};
+
+}  // namespace quillet::win
