@@ -540,6 +540,26 @@ command_with_key() {
   must - key-up "$1"
 }
 
+# pick_data_folder FOLDER [SCREENSHOT]: "..." of the open groups dialog, and FOLDER chosen in the
+# system's folder browser (Wine's does not open at the current folder, which the program asks for,
+# so the driver walks its tree from the drive).
+pick_data_folder() {
+  local browser end=$((SECONDS + 10))
+  must - click "메모 그룹 편집" 1091
+  # Wine's browser, titled in the locale's words.
+  until browser=$(driver windows "$frame_title" 2>/dev/null | grep ' class=#32770 visible=1 ' |
+    grep -E ' text=(폴더 탐색|Browse for Folder)$' | head -n 1) && [ -n "$browser" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "no folder browser"
+    sleep 0.3
+  done
+  browser=$(field "$browser" hwnd)
+  sleep 0.5
+  [ -z "${2:-}" ] || screenshot "$2"
+  must - tree-select "$browser" "$(winpath "$1")"
+  must - click "$browser" 1
+  must - wait-gone "$browser" 10
+}
+
 # --- the runner ----------------------------------------------------------------------------------
 
 # scenario NAME FUNCTION [LOCALE [SECONDS]]: runs one scenario in a subshell with a time limit

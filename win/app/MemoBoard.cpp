@@ -139,7 +139,9 @@ void MemoBoard::ChangeDataFolder(const std::string& folder, const std::string& g
   CloseAll();
   entries_.clear();
   groupOpen_ = false;
-  services_.settings.values().general.dataFolder = folder;
+  // The stored folder too: the next start opens the memos made here.
+  GeneralSettings& general = services_.settings.values().general;
+  general.dataFolder = general.memoDbFolder = folder;
   if (!OpenGroup(group, true)) {
     ShowProgramMessage(services_.frame, kProgramCannotRunMessage);
     PostMessageW(services_.frame, WM_CLOSE, 0, 0);

@@ -103,10 +103,14 @@ void ProgramPage::SwitchPortable(bool on) {
       Check(IDC_PORTABLE, false);
       return;
     }
+    const int startProgram = values().general.startProgram;
     values().general.startProgram = 0;
     SetAutostart(false);
     const PortableSwitchResult result = settings.SetPortableMode(true);
     if (!result.ok) {
+      // Nothing changed, so autostart stays as it was.
+      values().general.startProgram = startProgram;
+      SetAutostart(startProgram != 0);
       ShowProgramMessage(hwnd(), result.message);
       Check(IDC_PORTABLE, false);
     }

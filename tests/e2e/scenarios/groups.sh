@@ -194,7 +194,7 @@ groups_dialog() {
 # current folder, which the program asks for, so the driver walks its tree from the drive):
 # the new folder's group opens with its memos, and the old folder's files stay as they were.
 groups_data_folder() {
-  local data other before browser end text
+  local data other before text
   memo_row_group one.rtf
   data=$(e2e_data_dir)
   write_content one.rtf <<<'원래 폴더 메모'
@@ -210,20 +210,7 @@ groups_data_folder() {
   before=$(list_fields "$data/DefaultMemo.qld" contentFile windowRect; cd "$data" && md5sum ./*.rtf)
   must - post-command "$frame_title" 32862
   must - wait-window "$groups_title" 10
-  must - click "$groups_title" 1091
-  end=$((SECONDS + 10))
-  # Wine's browser, titled in the locale's words.
-  until browser=$(driver windows "$frame_title" 2>/dev/null | grep ' class=#32770 visible=1 ' |
-    grep -E ' text=(폴더 탐색|Browse for Folder)$' | head -n 1) && [ -n "$browser" ]; do
-    [ "$SECONDS" -ge "$end" ] && fail "no folder browser"
-    sleep 0.3
-  done
-  browser=$(field "$browser" hwnd)
-  sleep 0.5
-  screenshot folder-browser
-  must - tree-select "$browser" "$(winpath "$other")"
-  must - click "$browser" 1
-  must - wait-gone "$browser" 10
+  pick_data_folder "$other" folder-browser
   must text dialog-text "$groups_title" 1253 5
   expect_eq "the open group in the new folder" Other "$text"
   must text dialog-text "$groups_title" 1090 5

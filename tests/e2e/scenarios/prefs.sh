@@ -125,3 +125,134 @@ prefs_pages_and_memos() {
   must - click "$prefs_title" 2
   close_by_broadcast
 }
+
+# answer TEXT_PREFIX BUTTON: the program's message box says TEXT_PREFIX… and gets BUTTON (1 확인,
+# 6 예, 7 아니오).
+answer() {
+  local text box
+  must - dialog-text Quillet 3012 10
+  must box wait-window Quillet 1
+  box=$(field "$box" hwnd)
+  must text dialog-text "$box" 3012 1
+  [[ $text == "$1"* ]] || fail "expected a message beginning '$1', got '$text'"
+  [ -z "${3:-}" ] || screenshot "$3"
+  must - click "$box" "$2"
+  must - wait-gone "$box" 10
+}
+
+# Portable mode needs the data folder below the program: outside, the box says so and opens the
+# groups dialog, where the folder moves. "아니오" changes nothing; "예" writes "QuilletDB.xml" with
+# "$(TARGETPATH)\" and deletes the autostart value; leaving asks about autostart. A settings file
+# held open by another program keeps the registry in use, and says so.
+prefs_portable() {
+  local outside="$WINEPREFIX/drive_c/Quillet Data" data xml state value folder holding
+  prefs_folder '[{"windowRect": {"left": 600, "top": 40, "right": 800, "bottom": 190}, "contentFile": "one.rtf"}]'
+  write_content one.rtf <<<'포터블 메모'
+  data=$(e2e_data_dir)
+  xml="$(e2e_program_dir)/QuilletDB.xml"
+  rm -rf "$outside" && mv "$data" "$outside" && mkdir -p "$data" || fail "could not move the data folder"
+  set_setting General MemoDBFolder sz "$(winpath "$outside")\\"
+  start_and_wait_frame
+  wait_memos 1 10 >/dev/null || exit 1
+  open_prefs
+  prefs_page 1
+  must - click "$shown_page" 1022
+  answer "포터블 버전에서는 실행 폴더의 하위에" 1
+  button_state state 1022
+  expect_eq "the portable box after the refusal" "checked=0 enabled=1" "$state"
+  must - dialog-text "$groups_title" 2 10
+  pick_data_folder "$data"
+  must - click "$groups_title" 2
+  expect_eq "the old folder's list" "one.rtf" "$(list_fields "$outside/DefaultMemo.qld" contentFile)"
+
+  must - activate "$prefs_title"
+  must - click "$shown_page" 1022
+  answer "Portable 버전으로 변경하면" 7
+  button_state state 1022
+  expect_eq "the portable box after 아니오" "checked=0 enabled=1" "$state"
+  [ ! -e "$xml" ] || fail "아니오 wrote the settings file"
+
+  must - click "$shown_page" 1022
+  answer "Portable 버전으로 변경하면" 6 prefs-portable-question
+  wait_file "$xml" 5 || fail "no settings file after 예"
+  expect_eq "Portable/Enable" 1 "$(xml_value "$xml" Portable Enable)"
+  expect_eq "the data folder in the file" '$(TARGETPATH)\memo_data\' "$(xml_value "$xml" General MemoDBFolder)"
+  expect_run_value "the autostart value in portable mode"
+  button_state state 1019
+  expect_eq "the autostart box in portable mode" "checked=0 enabled=0" "$state"
+
+  must - click "$shown_page" 1022
+  answer "시작 프로그램으로 등록하여" 6
+  expect_run_value "the autostart value after leaving" "$run_value"
+  expect_eq "Portable/Enable after leaving" 0 "$(xml_value "$xml" Portable Enable)"
+  button_state state 1019
+  expect_eq "the autostart box after leaving" "checked=1 enabled=1" "$state"
+
+  holding=$E2E_RUN/$E2E_SLUG.holding
+  ( driver hold-file "$(winpath "$xml")" 30 >"$holding" 2>&1 ) &
+  sleep 1
+  must - click "$shown_page" 1022
+  answer "Portable 버전으로 변경하면" 6
+  answer "$(winpath "$xml")파일을 정상적으로 만들지 못하였습니다." 1
+  button_state state 1022
+  expect_eq "the portable box when the file cannot be written" "checked=0 enabled=1" "$state"
+  button_state state 1019
+  expect_eq "the autostart box in registry mode" "checked=1 enabled=1" "$state"
+  expect_run_value "the autostart value kept" "$run_value"
+  must - click "$prefs_title" 2
+  close_by_broadcast
+}
+
+# Page 3: "연결" and "실행" start the stub browser (the App Paths one) and a program of an unquoted
+# path with spaces, never the decoy "C:\Program.exe"; the run box runs what it is given and keeps
+# it in the registry's "HistoryRun", in portable mode too; "기록 지우기" clears it.
+prefs_shortcuts() {
+  local stubs="$WINEPREFIX/drive_c/Program Files/Stub Browser" value
+  prefs_folder
+  mkdir -p "$stubs" && cp "$QUILLET_STUB" "$stubs/browser.exe" && cp "$QUILLET_STUB" "$WINEPREFIX/drive_c/Program.exe" ||
+    fail "could not place the stubs"
+  rm -f "$stubs/browser.exe.txt" "$WINEPREFIX/drive_c/Program.exe.txt"
+  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add \
+    'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\IEXPLORE.EXE' /ve /d 'C:\Program Files\Stub Browser\browser.exe' /f \
+    >/dev/null 2>&1 || fail "could not name the browser"
+  printf '<Portable><Enable>1</Enable></Portable>' >"$(e2e_program_dir)/QuilletDB.xml"
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  open_prefs
+  prefs_page 3
+  must - set-text "$shown_page" 2005 'http://example.invalid/a b'
+  must - click "$shown_page" 2105
+  must - wait-gone "$prefs_title" 10
+  wait_file "$stubs/browser.exe.txt" 10 || fail "연결 started no browser"
+  expect_eq "the browser's command line" '"C:\Program Files\Stub Browser\browser.exe" "http://example.invalid/a b"' \
+    "$(tr -d '\r' <"$stubs/browser.exe.txt")"
+  rm -f "$stubs/browser.exe.txt"
+
+  open_prefs
+  prefs_page 3
+  must - set-text "$shown_page" 2001 'C:\Program Files\Stub Browser\browser.exe'
+  must - click "$shown_page" 2101
+  must - wait-gone "$prefs_title" 10
+  wait_file "$stubs/browser.exe.txt" 10 || fail "실행 started no program"
+  rm -f "$stubs/browser.exe.txt"
+
+  open_prefs
+  prefs_page 3
+  must - set-text "$shown_page" 1032 'C:\Program Files\Stub Browser\browser.exe'
+  must - click "$shown_page" 2109
+  must - wait-gone "$prefs_title" 10
+  wait_file "$stubs/browser.exe.txt" 10 || fail "the run box started nothing"
+  must value reg-sz "$settings\\HistoryRun" Script0
+  expect_eq "the run box's history" 'C:\Program Files\Stub Browser\browser.exe' "$value"
+  [ ! -e "$WINEPREFIX/drive_c/Program.exe.txt" ] || fail "the decoy C:\\Program.exe ran"
+
+  open_prefs
+  prefs_page 3
+  must - click "$shown_page" 1033
+  answer "History를 지우시겠습니까?" 6
+  ! driver reg-sz "$settings\\HistoryRun" Script0 >/dev/null 2>&1 || fail "the history is still there"
+  must - click "$prefs_title" 2
+  close_by_broadcast
+  expect_eq "the program targets in the settings file" 'C:\Program Files\Stub Browser\browser.exe' \
+    "$(xml_value "$(e2e_program_dir)/QuilletDB.xml" HotKey HotKey01)"
+}
