@@ -45,6 +45,12 @@ bool MemoPage::OnInit() {
 
   FillFaceCombo(Item(IDC_NEW_FONT_FACE));
   SelectFace(Item(IDC_NEW_FONT_FACE), general.fontName);
+  // A face this computer lacks stays the stored one, shown as it is.
+  if (!SelectedFace(Item(IDC_NEW_FONT_FACE)) && !general.fontName.empty()) {
+    const std::wstring face = WidenCp949(general.fontName);
+    SendMessageW(Item(IDC_NEW_FONT_FACE), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(face.c_str()));
+    SendMessageW(Item(IDC_NEW_FONT_FACE), CB_SETCURSEL, 0, 0);
+  }
   FillSizeCombo(Item(IDC_NEW_TEXT_SIZE));
   SelectSize(Item(IDC_NEW_TEXT_SIZE), general.textSize);
   Check(IDC_NEW_BOLD, general.bold != 0);

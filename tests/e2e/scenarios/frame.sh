@@ -40,7 +40,7 @@ EOF
 
   tray_click 3
   must - wait-window "@class:#32768" 5
-  keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT  # up from the bottom to "다른 그룹 열기", and into it
+  keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT  # up from the bottom to "다른 그룹 열기", and into it
   sleep 0.7
   screenshot tray-menu
   keys $VK_DOWN $VK_DOWN $VK_DOWN $VK_RETURN  # DefaultMemo, 가계부, 공부, 업무
