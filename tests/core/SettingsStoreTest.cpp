@@ -102,7 +102,11 @@ TEST_F(SettingsStoreTest, KeysSavedTheMomentTheyChangeLeaveTheOthersAlone) {
   values().general.defaultColorType = 7;
   values().general.titleFont = "255|0|0|1|16|굴림";
   values().general.startDx = 300;
-  EXPECT_TRUE(store->SaveGeneralKeys({"DefaultColorType", "TitleFont"}));
+  values().color.palette[11] = 0x123456;
+  // The palette is written only when named: the full save leaves it to the preferences.
+  EXPECT_TRUE(store->SaveGeneralKeys({"DefaultColorType", "TitleFont", "Type11"}));
+  EXPECT_EQ(registry.ReadInt("Color", "Type11", 0), 0x123456);
+  EXPECT_FALSE(registry.Has("Color", "Type10"));
   EXPECT_EQ(registry.ReadInt("General", "DefaultColorType", 0), 7);
   EXPECT_EQ(registry.ReadString("General", "TitleFont", ""), "255|0|0|1|16|굴림");
   EXPECT_FALSE(registry.Has("General", "StartDX"));
@@ -189,12 +193,14 @@ TEST_F(SettingsStoreTest, WithNoFolderBesideTheProgramTheDocumentsFolderServes) 
 TEST_F(SettingsStoreTest, PortableModeKeepsEverythingInTheFileWithPlaceholders) {
   files.AddFile(kXml,
                 "<Portable><Enable>1</Enable></Portable>"
-                "<General><StartDX>300</StartDX><MemoDBFolder>$(TARGETPATH)\\data\\</MemoDBFolder></General>"
+                "<General><StartDX>300</StartDX><StartProgram>1</StartProgram>"
+                "<MemoDBFolder>$(TARGETPATH)\\data\\</MemoDBFolder></General>"
                 "<Clock><SkinFile>$(TARGETPATH)\\ClockSkin\\A\\A.ski</SkinFile><WinSXSY>12 34</WinSXSY></Clock>");
   files.AddFolder(kProgram + "data");
   Load();
   ASSERT_TRUE(store->IsPortable());
   EXPECT_EQ(values().general.startDx, 300);
+  EXPECT_EQ(values().general.startProgram, 0) << "a portable program cannot start with the computer";
   EXPECT_EQ(values().general.dataFolder, "D:\\Tools\\data\\");
   EXPECT_EQ(values().clock.skinFile, "D:\\Tools\\ClockSkin\\A\\A.ski");
   EXPECT_EQ(values().clock.position, (Point{12, 34}));
