@@ -41,6 +41,7 @@ WindowPtr<PreferencesDialog> PreferencesDialog::Make(const PreferencesServices& 
   dialog->shown_ = page;
   if (!dialog->CreateModeless(Modeless{services.frame, 0, true}) || !dialog->hwnd()) return nullptr;
   dialog->ShowPage(page, focus);
+  if (!dialog->pages_[dialog->shown_]) return nullptr;
   ShowWindow(dialog->hwnd(), SW_SHOW);
   SetForegroundWindow(dialog->hwnd());
   return dialog;
@@ -60,36 +61,40 @@ bool PreferencesDialog::OnInit() {
     tips_.Add(button, kPageButtons[i].tip);
   }
 
-  RECT area{};
-  GetWindowRect(Item(IDC_PAGE_FRAME), &area);
-  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
-  InflateRect(&area, -1, -1);
-  shortcuts_ = new ShortcutPage(services_);
-  pages_[kMemoPage].reset(new MemoPage(services_));
-  pages_[kProgramPage].reset(new ProgramPage(services_));
-  pages_[kColorPage].reset(new ColorPage(services_));
-  pages_[kShortcutPage].reset(shortcuts_);
-  if (widgets) {
-    pages_[kClockPage].reset(new ClockPage(services_));
-    pages_[kCalendarPage].reset(new CalendarPage(services_));
-  } else {
+  GetWindowRect(Item(IDC_PAGE_FRAME), &pageArea_);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&pageArea_), 2);
+  InflateRect(&pageArea_, -1, -1);
+  if (!widgets) {
     ShowWindow(Item(IDC_PAGE_CLOCK), SW_HIDE);
     ShowWindow(Item(IDC_PAGE_CALENDAR), SW_HIDE);
-  }
-  for (WindowPtr<PreferencesPage>& page : pages_) {
-    if (page && !page->Make(hwnd(), area)) page.reset();
-  }
-  if (!pages_[kMemoPage] || !pages_[kShortcutPage]) {
-    shortcuts_ = nullptr;
-    End(IDCANCEL);
-    return false;
   }
   CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
   return false;
 }
 
+// Made all at once, the six pages kept the dialog over half a second from showing under Wine: a
+// page is made the first time it shows, and stays.
+PreferencesPage* PreferencesDialog::PageAt(Page page) {
+  if (pages_[page]) return pages_[page].get();
+  const bool widgets = services_.platformLevel >= 2;
+  WindowPtr<PreferencesPage> made;
+  switch (page) {
+    case kMemoPage: made.reset(new MemoPage(services_)); break;
+    case kProgramPage: made.reset(new ProgramPage(services_)); break;
+    case kColorPage: made.reset(new ColorPage(services_)); break;
+    case kShortcutPage: made.reset(new ShortcutPage(services_)); break;
+    case kClockPage: if (widgets) made.reset(new ClockPage(services_)); break;
+    case kCalendarPage: if (widgets) made.reset(new CalendarPage(services_)); break;
+    default: break;
+  }
+  if (!made || !made->Make(hwnd(), pageArea_)) return nullptr;
+  pages_[page] = std::move(made);
+  return pages_[page].get();
+}
+
 void PreferencesDialog::ShowPage(Page page, int focus) {
-  if (page < 0 || page >= kPageCount || !pages_[page]) page = kMemoPage;
+  if (page < 0 || page >= kPageCount || !PageAt(page)) page = kMemoPage;
+  if (!PageAt(page)) return;
   shown_ = page;
   for (int i = 0; i < kPageCount; ++i) {
     if (pages_[i]) ShowWindow(pages_[i]->hwnd(), i == page ? SW_SHOW : SW_HIDE);
@@ -114,9 +119,12 @@ bool PreferencesDialog::Apply() {
 }
 
 void PreferencesDialog::OnOK() {
-  if (shown_ == kShortcutPage && shortcuts_ && shortcuts_->RunBoxHasFocus()) {
-    shortcuts_->RunBox();
-    return;
+  if (shown_ == kShortcutPage) {
+    auto* shortcuts = static_cast<ShortcutPage*>(pages_[kShortcutPage].get());
+    if (shortcuts->RunBoxHasFocus()) {
+      shortcuts->RunBox();
+      return;
+    }
   }
   pages_[shown_]->Apply();
   PostMessageW(services_.frame, kPreferencesClosedMessage, 1, 0);
@@ -141,7 +149,7 @@ void PreferencesDialog::OnCommand(UINT id, UINT notification) {
 bool PreferencesDialog::OnMessage(const Message& message, LRESULT& result) {
   if (message.id == WM_TIMER && message.TimerId() == kFocusTimer) {
     StopTimer(kFocusTimer);
-    if (shortcuts_ && shown_ == kShortcutPage) shortcuts_->FocusTarget(focus_);
+    if (shown_ == kShortcutPage) static_cast<ShortcutPage*>(pages_[kShortcutPage].get())->FocusTarget(focus_);
     result = 0;
     return true;
   }

@@ -13,7 +13,6 @@ namespace quillet::win {
 constexpr UINT kPreferencesClosedMessage = 1224;
 
 class PreferencesPage;
-class ShortcutPage;
 
 // "Quillet 환경설정": six pages chosen by the picture buttons on the left. "확인" and "적용"
 // store the page shown; "기본값" shows its reset values; the frame destroys the dialog when told
@@ -40,11 +39,13 @@ class PreferencesDialog final : public Dialog {
   void OnOK() override;
   void OnCancel() override;
   bool Apply();
+  // The page, made the first time it is asked for; nothing when it cannot be made.
+  PreferencesPage* PageAt(Page page);
 
   const PreferencesServices& services_;
   std::array<BitmapButton, kPageCount> buttons_;
   std::array<WindowPtr<PreferencesPage>, kPageCount> pages_;
-  ShortcutPage* shortcuts_ = nullptr;
+  RECT pageArea_{};  // the frame inset by 1, in client coordinates
   ToolTips tips_;
   Page shown_ = kMemoPage;
   int focus_ = -1;

@@ -87,10 +87,12 @@ void PreferencesPage::FillCombo(int control, std::initializer_list<const char*> 
 
 void PreferencesPage::FillCombo(int control, const std::vector<std::string>& items) const {
   const HWND combo = Item(control);
+  SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
   SendMessageW(combo, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : items) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WidenCp949(item).c_str()));
   }
+  SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
 }
 
 void PreferencesPage::SelectItem(int control, int index) const {
