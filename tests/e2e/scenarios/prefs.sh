@@ -79,10 +79,20 @@ prefs_pages_and_memos() {
   must - select "$shown_page" 1012 20
   prefs_page 2
   must - click "$shown_page" 1137
+  must - click "$shown_page" 301  # "..." of "색상 1": the colour dialog, full open
+  must - dialog-text @foreground 706 10
+  must - set-text @foreground 706 255  # red, green and blue
+  must - set-text @foreground 707 120
+  must - set-text @foreground 708 40
+  must - click @foreground 1
+  sleep 0.5
+  screenshot prefs-colour-sample
   must - click "$prefs_title" 1
   must - wait-gone "$prefs_title" 10
   must value reg-dword "$settings\\Color" RandomColor
   expect_eq "RandomColor after 확인 on page 2" 1 "$value"
+  must value reg-dword "$settings\\Color" Type00
+  expect_eq "the first colour" $((40 << 16 | 120 << 8 | 255)) "$value"
   must value reg-dword "$settings\\General" StartDX
   expect_eq "StartDX after 확인 on page 2" 250 "$value"
   must value reg-dword "$settings\\General" MinTransVal
@@ -181,6 +191,13 @@ prefs_portable() {
   button_state state 1019
   expect_eq "the autostart box in portable mode" "checked=0 enabled=0" "$state"
 
+  # A settings file that cannot be written is reported when the page is applied.
+  ( driver hold-file "$(winpath "$xml")" 4 >/dev/null 2>&1 ) &
+  holding=$!
+  sleep 1
+  must - click "$prefs_title" 3
+  answer "$(winpath "$xml")파일을 정상적으로 만들지 못하였습니다." 1
+  wait "$holding"
   must - click "$shown_page" 1022
   answer "시작 프로그램으로 등록하여" 6
   expect_run_value "the autostart value after leaving" "$run_value"
@@ -255,4 +272,23 @@ prefs_shortcuts() {
   close_by_broadcast
   expect_eq "the program targets in the settings file" 'C:\Program Files\Stub Browser\browser.exe' \
     "$(xml_value "$(e2e_program_dir)/QuilletDB.xml" HotKey HotKey01)"
+}
+
+# In an English Windows the dialog and its pages show their Hangul, and page 0 stores what it shows.
+prefs_english() {
+  local value
+  prefs_folder
+  start_and_wait_frame
+  must - send "$frame_title" 0 0 0 10
+  open_prefs
+  prefs_page 5
+  screenshot prefs-calendar-en
+  prefs_page 0
+  screenshot prefs-memo-en
+  must - select "$shown_page" 1013 0
+  must - click "$prefs_title" 1
+  must - wait-gone "$prefs_title" 10
+  must value reg-dword "$settings\\General" StartDY
+  expect_eq "StartDY" 60 "$value"
+  close_by_broadcast
 }
