@@ -83,7 +83,7 @@ MainFrame::MainFrame(const Services& services)
   commands_.On(ID_SHOW_LAUNCHER, [this] {
     if (widgets_) widgets_->ShowLauncher();
   });
-  commands_.On(ID_PREFERENCES, [this] { OpenPreferences(PreferencesDialog::kMemoPage); });
+  commands_.On(ID_PREFERENCES, [this] { OpenPreferences(std::nullopt); });
   commands_.On(ID_CLOCK_SETTINGS, [this] { OpenPreferences(PreferencesDialog::kClockPage); });
   commands_.On(ID_CALENDAR_SETTINGS, [this] { OpenPreferences(PreferencesDialog::kCalendarPage); });
   commands_.On(ID_SHOW_CLOCK, [this] {
@@ -174,7 +174,7 @@ void MainFrame::OnTrayLeftClick() {
       if (widgets_) widgets_->ShowCalendar();
       break;
     case 5:
-      OpenPreferences(PreferencesDialog::kMemoPage);
+      OpenPreferences(std::nullopt);
       break;
     case 6:
       PostMessageW(hwnd(), WM_COMMAND, ID_FIND_MEMOS, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/DesktopWidgets.h"
@@ -105,8 +106,9 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   // A memo left for the recycle bin shows in an open restore dialog at once.
   void OnMemoDeleted(HWND memo);
 
-  // The preferences dialog (MainFramePreferences.cpp): one, brought forward when open again.
-  void OpenPreferences(PreferencesDialog::Page page, int focus = -1);
+  // The preferences dialog (MainFramePreferences.cpp): one, brought forward when open again, on
+  // `page` when one is asked for (a new dialog starts on the memo page).
+  void OpenPreferences(std::optional<PreferencesDialog::Page> page, int focus = -1);
   // 1224: wParam 1 after "확인" applies the settings to every memo and saves them.
   void OnPreferencesClosed(WPARAM how);
   void ApplyMemoAlpha(bool folded) override;

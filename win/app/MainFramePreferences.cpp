@@ -6,15 +6,14 @@
 
 namespace quillet::win {
 
-void MainFrame::OpenPreferences(PreferencesDialog::Page page, int focus) {
+void MainFrame::OpenPreferences(std::optional<PreferencesDialog::Page> page, int focus) {
   if (preferences_) {
-    preferences_->ShowPage(page, focus);
-    ShowWindow(preferences_->hwnd(), SW_SHOW);
+    if (page) preferences_->ShowPage(*page, focus);
     SetForegroundWindow(preferences_->hwnd());
     return;
   }
   preferenceServices_.frame = hwnd();
-  preferences_ = PreferencesDialog::Make(preferenceServices_, page, focus);
+  preferences_ = PreferencesDialog::Make(preferenceServices_, page.value_or(PreferencesDialog::kMemoPage), focus);
 }
 
 void MainFrame::OnPreferencesClosed(WPARAM how) {

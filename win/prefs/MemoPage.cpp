@@ -15,30 +15,13 @@
 
 namespace quillet::win {
 
-namespace {
-
-std::vector<std::string> GridItems(const ValueGrid& grid) {
-  std::vector<std::string> items;
-  for (int i = 0; i < grid.count; ++i) items.push_back(std::to_string(grid.first + grid.step * i));
-  return items;
-}
-
-void StoreGridValue(const ValueGrid& grid, int index, int& value) {
-  if (const std::optional<int> chosen = GridValueAt(grid, index)) value = *chosen;
-}
-
-}  // namespace
-
 MemoPage::MemoPage(const PreferencesServices& services) : PreferencesPage(IDD_PREFS_MEMO, services) {}
 
 bool MemoPage::OnInit() {
   const GeneralSettings& general = values().general;
-  FillCombo(IDC_NEW_WIDTH, GridItems(kNewMemoWidthGrid));
-  FillCombo(IDC_NEW_HEIGHT, GridItems(kNewMemoHeightGrid));
-  FillCombo(IDC_FOLDED_WIDTH, GridItems(kFoldedWidthGrid));
-  SelectItem(IDC_NEW_WIDTH, GridIndexOf(kNewMemoWidthGrid, general.startDx));
-  SelectItem(IDC_NEW_HEIGHT, GridIndexOf(kNewMemoHeightGrid, general.startDy));
-  SelectItem(IDC_FOLDED_WIDTH, GridIndexOf(kFoldedWidthGrid, general.contractDx));
+  FillGrid(IDC_NEW_WIDTH, kNewMemoWidthGrid, general.startDx);
+  FillGrid(IDC_NEW_HEIGHT, kNewMemoHeightGrid, general.startDy);
+  FillGrid(IDC_FOLDED_WIDTH, kFoldedWidthGrid, general.contractDx);
   SetupSlider(IDC_FOLDED_ALPHA, general.minTransVal, IDC_FOLDED_ALPHA_LABEL);
   SetupSlider(IDC_EXPANDED_ALPHA, general.maxTransVal, IDC_EXPANDED_ALPHA_LABEL);
   Check(IDC_NEW_ON_TOP, IsMemoAlwaysOnTop(general.memoZPosition));
@@ -105,9 +88,9 @@ bool MemoPage::OnInit() {
 
 void MemoPage::Apply() {
   GeneralSettings& general = values().general;
-  StoreGridValue(kNewMemoWidthGrid, SelectedItem(IDC_NEW_WIDTH), general.startDx);
-  StoreGridValue(kNewMemoHeightGrid, SelectedItem(IDC_NEW_HEIGHT), general.startDy);
-  StoreGridValue(kFoldedWidthGrid, SelectedItem(IDC_FOLDED_WIDTH), general.contractDx);
+  StoreGrid(IDC_NEW_WIDTH, kNewMemoWidthGrid, general.startDx);
+  StoreGrid(IDC_NEW_HEIGHT, kNewMemoHeightGrid, general.startDy);
+  StoreGrid(IDC_FOLDED_WIDTH, kFoldedWidthGrid, general.contractDx);
   general.minTransVal = SliderValue(IDC_FOLDED_ALPHA);
   general.maxTransVal = SliderValue(IDC_EXPANDED_ALPHA);
   general.memoZPosition = StoredMemoZPosition(general.memoZPosition, Checked(IDC_NEW_ON_TOP));

@@ -99,6 +99,17 @@ void PreferencesPage::SelectItem(int control, int index) const {
   SendMessageW(Item(control), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void PreferencesPage::FillGrid(int control, const ValueGrid& grid, int value, const char* unit) const {
+  std::vector<std::string> items;
+  for (int i = 0; i < grid.count; ++i) items.push_back(std::to_string(grid.first + grid.step * i) + unit);
+  FillCombo(control, items);
+  SelectItem(control, GridIndexOf(grid, value));
+}
+
+void PreferencesPage::StoreGrid(int control, const ValueGrid& grid, int& value) const {
+  if (const std::optional<int> chosen = GridValueAt(grid, SelectedItem(control))) value = *chosen;
+}
+
 int PreferencesPage::SelectedItem(int control) const {
   return static_cast<int>(SendMessageW(Item(control), CB_GETCURSEL, 0, 0));
 }

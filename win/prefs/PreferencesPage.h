@@ -11,6 +11,7 @@
 
 namespace quillet {
 struct Settings;
+struct ValueGrid;
 }
 
 namespace quillet::win {
@@ -46,6 +47,10 @@ class PreferencesPage : public Dialog {
   void FillCombo(int control, std::initializer_list<const char*> items) const;
   void FillCombo(int control, const std::vector<std::string>& items) const;
   void SelectItem(int control, int index) const;
+  // A combo of a grid's numbers, each followed by `unit` ("초"), showing `value`.
+  void FillGrid(int control, const ValueGrid& grid, int value, const char* unit = "") const;
+  // The chosen number into `value`; nothing chosen leaves it.
+  void StoreGrid(int control, const ValueGrid& grid, int& value) const;
   // The selected item; CB_ERR (−1) when none.
   int SelectedItem(int control) const;
   std::string Text(int control) const;

@@ -19,16 +19,6 @@ namespace quillet::win {
 
 namespace {
 
-std::vector<std::string> SecondsItems(const ValueGrid& grid) {
-  std::vector<std::string> items;
-  for (int i = 0; i < grid.count; ++i) items.push_back(std::to_string(grid.first + i * grid.step) + "초");
-  return items;
-}
-
-void StoreGridValue(const ValueGrid& grid, int index, int& value) {
-  if (const std::optional<int> chosen = GridValueAt(grid, index)) value = *chosen;
-}
-
 std::vector<std::string> MinuteItems() {
   std::vector<std::string> items{"Off"};
   for (int minute = 1; minute <= 59; ++minute) items.push_back(std::to_string(minute));
@@ -87,12 +77,9 @@ bool ClockPage::OnInit() {
     FillCombo(combo, minutes);
     SelectItem(combo, MinuteIndexOf(clock.specialTimes[i]));
   }
-  FillCombo(IDC_SECONDS_BEFORE, SecondsItems(kSecondsAroundGrid));
-  SelectItem(IDC_SECONDS_BEFORE, GridIndexOf(kSecondsAroundGrid, clock.viewingBeforeTime));
-  FillCombo(IDC_SECONDS_AFTER, SecondsItems(kSecondsAroundGrid));
-  SelectItem(IDC_SECONDS_AFTER, GridIndexOf(kSecondsAroundGrid, clock.viewingAfterTime));
-  FillCombo(IDC_CLOCK_SHOWN_SECONDS, SecondsItems(kClockShownSecondsGrid));
-  SelectItem(IDC_CLOCK_SHOWN_SECONDS, GridIndexOf(kClockShownSecondsGrid, all.general.hotKeyClockViewTime));
+  FillGrid(IDC_SECONDS_BEFORE, kSecondsAroundGrid, clock.viewingBeforeTime, "초");
+  FillGrid(IDC_SECONDS_AFTER, kSecondsAroundGrid, clock.viewingAfterTime, "초");
+  FillGrid(IDC_CLOCK_SHOWN_SECONDS, kClockShownSecondsGrid, all.general.hotKeyClockViewTime, "초");
   FillCombo(IDC_CLOCK_Z_POSITION, {"보통 위치", "항상 위에", "바탕화면에 붙이기"});
   SelectItem(IDC_CLOCK_Z_POSITION, ChoiceIndexOf(clock.zPosition, kRadioCount));
   Check(IDC_CLOCK_START_VIEW, clock.startView != 0);
@@ -116,9 +103,9 @@ void ClockPage::Apply() {
       clock.specialTimes[i] = *minute;
     }
   }
-  StoreGridValue(kSecondsAroundGrid, SelectedItem(IDC_SECONDS_BEFORE), clock.viewingBeforeTime);
-  StoreGridValue(kSecondsAroundGrid, SelectedItem(IDC_SECONDS_AFTER), clock.viewingAfterTime);
-  StoreGridValue(kClockShownSecondsGrid, SelectedItem(IDC_CLOCK_SHOWN_SECONDS), values().general.hotKeyClockViewTime);
+  StoreGrid(IDC_SECONDS_BEFORE, kSecondsAroundGrid, clock.viewingBeforeTime);
+  StoreGrid(IDC_SECONDS_AFTER, kSecondsAroundGrid, clock.viewingAfterTime);
+  StoreGrid(IDC_CLOCK_SHOWN_SECONDS, kClockShownSecondsGrid, values().general.hotKeyClockViewTime);
   if (SelectedItem(IDC_CLOCK_Z_POSITION) >= 0) clock.zPosition = SelectedItem(IDC_CLOCK_Z_POSITION);
   clock.startView = Checked(IDC_CLOCK_START_VIEW) ? 1 : 0;
   clock.transVal = SliderValue(IDC_CLOCK_ALPHA);
