@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the program icon, the About box background and its close button, the
-day dialog's page buttons and its list rows' edit and delete pictures, and the
-preferences dialog's page pictures.
+day dialog's page buttons and its list rows' edit and delete pictures, the
+preferences dialog's page pictures, and the installer's pictures.
 
 Run with Debian's /usr/bin/python3 (python3-pil). No arguments; writes into
 assets/app/ beside this script and prints each file it wrote. The output is
@@ -21,6 +21,18 @@ for TransparentBlt:
       40 x 40 each: the preferences dialog's page buttons (memos, program,
       colours, shortcuts, clock, calendar), drawn in prefs_pictures.py.
 capture_cursor.cur is the screen capture's 32 x 32 crosshair, hotspot (15, 15).
+
+The installer's pictures, drawn in installer_pictures.py, are plain 24-bit BMP
+files (no key colour) and an icon:
+  installer_header.bmp
+      150 x 57: the wizard's header picture, at the right of its white header
+      band; white, with the memo and quill at the right.
+  installer_welcome.bmp
+      164 x 314: the picture at the left of the welcome and finish pages; a
+      teal-to-cream ruled page with a stack of three notes and the quill.
+  unquill.ico
+      the uninstaller's icon: the program icon with a coral minus badge, in
+      the same sizes as quillet.ico.
 """
 
 import io
@@ -380,6 +392,13 @@ def ico_bytes(images, hotspot=None):
         out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, fields[0], fields[1], len(data), offset)
         offset += len(data)
     return out + b"".join(d for _, _, d in entries)
+
+
+def bmp24(im):
+    """Plain 24-bit BI_RGB BMP, bottom-up, as the installer's wizard loads them."""
+    buf = io.BytesIO()
+    im.convert("RGB").save(buf, "BMP")
+    return buf.getvalue()
 
 
 def bmp32_premultiplied(im):
@@ -742,9 +761,9 @@ def about_with_text(bg, close, state):
     return im
 
 
-def preview(icons, bg, close, pages, actions, restore, cursor, prefs):
+def preview(icons, bg, close, pages, actions, restore, cursor, prefs, installer):
     W = 1200
-    sheet = PreviewSheet(W, 4200)
+    sheet = PreviewSheet(W, 6000)
 
     sheet.label("Icon 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light, dark and blue")
     for bgc in ((255, 255, 255), (32, 32, 36), (0, 90, 158)):
@@ -812,6 +831,7 @@ def preview(icons, bg, close, pages, actions, restore, cursor, prefs):
     sheet.y += CURSOR_SIZE * 6 + 12
 
     prefs_pictures_row(sheet, prefs)
+    installer_row(sheet, *installer)
     return sheet.finished()
 
 
@@ -904,6 +924,111 @@ def prefs_pictures_row(sheet, prefs):
     sheet.y = top + column.height * 2 + 12
 
 
+WIZARD_W = 497  # the installer window's client width at 96 DPI
+
+
+def wizard_buttons(width, height=47):
+    """The wizard's bottom strip: an etched line and 뒤로, 다음, 취소."""
+    im = Image.new("RGBA", (width, height), FACE + (255,))
+    d = ImageDraw.Draw(im)
+    d.line([(0, 0), (width, 0)], fill=(160, 160, 160, 255))
+    d.line([(0, 1), (width, 1)], fill=(255, 255, 255, 255))
+    face = font(NANUM + "NanumGothic.ttf", 12)
+    for i, label in enumerate(("< 뒤로", "다음 >", "취소")):
+        x = width - 3 * 83 - 4 + i * 83 + (8 if i == 2 else 0)
+        box = (x, 13, x + 74, 36)
+        d.rectangle(box, fill=(225, 225, 225, 255), outline=(173, 173, 173, 255))
+        if i == 1:
+            d.rectangle((box[0] - 1, box[1] - 1, box[2] + 1, box[3] + 1), outline=(0, 120, 215, 255))
+        d.text(((box[0] + box[2]) // 2, 29), label, font=face, fill=(30, 30, 30, 255), anchor="ms")
+    return im
+
+
+def wizard_header_page(header):
+    """A wizard page: the white header band with its title and subtitle and the
+    picture at the right, then the page body."""
+    w = WIZARD_W
+    im = Image.new("RGBA", (w, 57 + 2 + 120), FACE + (255,))
+    d = ImageDraw.Draw(im)
+    d.rectangle((0, 0, w - 1, 56), fill=(255, 255, 255, 255))
+    im.paste(header, (w - header.width, 0))
+    d.text((10, 22), "설치 위치 선택", font=font(NANUM + "NanumGothicBold.ttf", 12),
+           fill=(0, 0, 0, 255), anchor="ls")
+    d.text((16, 41), "Quillet을 설치할 폴더를 선택하세요.", font=font(NANUM + "NanumGothic.ttf", 12),
+           fill=(0, 0, 0, 255), anchor="ls")
+    d.line([(0, 57), (w, 57)], fill=(160, 160, 160, 255))
+    d.line([(0, 58), (w, 58)], fill=(255, 255, 255, 255))
+    body = font(NANUM + "NanumGothic.ttf", 12)
+    d.text((24, 86), "다음 폴더에 Quillet을 설치합니다.", font=body, fill=(0, 0, 0, 255), anchor="ls")
+    d.rectangle((24, 104, 380, 126), fill=(255, 255, 255, 255), outline=(122, 122, 122, 255))
+    d.text((30, 120), "C:\\Program Files\\Quillet", font=body, fill=(0, 0, 0, 255), anchor="ls")
+    d.rectangle((390, 104, 472, 126), fill=(225, 225, 225, 255), outline=(173, 173, 173, 255))
+    d.text((431, 120), "찾아보기...", font=body, fill=(0, 0, 0, 255), anchor="ms")
+    out = Image.new("RGBA", (w, im.height + 47))
+    out.paste(im, (0, 0))
+    out.paste(wizard_buttons(w), (0, im.height))
+    return out
+
+
+def wizard_welcome_page(welcome):
+    """The welcome page: the picture at the left, the title and text beside it on white."""
+    w, h = WIZARD_W, welcome.height
+    im = Image.new("RGBA", (w, h + 47), (255, 255, 255, 255))
+    im.paste(welcome, (0, 0))
+    d = ImageDraw.Draw(im)
+    title = font(NANUM + "NanumGothicBold.ttf", 16)
+    for i, t in enumerate(("Quillet 설치를", "시작합니다")):
+        d.text((180, 34 + i * 22), t, font=title, fill=(0, 0, 0, 255), anchor="ls")
+    body = font(NANUM + "NanumGothic.ttf", 12)
+    lines = ["바탕화면 메모와 일정 알림 프로그램 Quillet을", "이 컴퓨터에 설치합니다.", "",
+             "설치하기 전에 다른 프로그램을 모두 닫아", "주세요.", "",
+             "계속하려면 [다음]을 누르세요."]
+    for i, t in enumerate(lines):
+        d.text((180, 96 + i * 18), t, font=body, fill=(0, 0, 0, 255), anchor="ls")
+    im.paste(wizard_buttons(w), (0, h))
+    return im
+
+
+def framed(sheet, im, pos):
+    """im with a grey line round it, so a white picture's edges show."""
+    x, y = pos
+    sheet.draw.rectangle((x - 1, y - 1, x + im.width, y + im.height), outline=(150, 150, 150, 255))
+    sheet.place(im, pos)
+
+
+def installer_row(sheet, header, welcome, icons):
+    sheet.label("installer_header.bmp at 1x in the wizard's white header band, and at 3x")
+    page = wizard_header_page(header)
+    sheet.place(page, (16, sheet.y))
+    framed(sheet, enlarged(header.convert("RGBA"), 3), (16 + WIZARD_W + 24, sheet.y))
+    sheet.y += max(page.height, header.height * 3) + 12
+
+    sheet.label("installer_welcome.bmp at 1x on the welcome page, and at 2x")
+    page = wizard_welcome_page(welcome)
+    sheet.place(page, (16, sheet.y))
+    framed(sheet, enlarged(welcome.convert("RGBA"), 2), (16 + WIZARD_W + 24, sheet.y))
+    sheet.y += max(page.height, welcome.height * 2) + 12
+
+    sheet.label("unquill.ico 16, 20, 24, 32, 40, 48, 64, 256 at 1x on light and dark, "
+                "and up to 64 at 4x (nearest)")
+    for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
+        panel = Image.new("RGBA", (578, 272), bgc + (255,))
+        x = 8
+        for im in icons:
+            panel.alpha_composite(im, (x, 8))
+            x += im.width + 6
+        sheet.place(panel, (16 + k * 590, sheet.y))
+    sheet.y += 280
+    x = 16
+    for im in icons:
+        if im.width > 64:
+            continue
+        for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
+            sheet.place(on_colour(enlarged(im, 4), bgc), (x, sheet.y + k * (64 * 4 + 8)))
+        x += im.width * 4 + 12
+    sheet.y += 2 * (64 * 4 + 8) + 8
+
+
 # ---------------------------------------------------------------- main
 
 def main():
@@ -917,9 +1042,13 @@ def main():
     actions = action_strip()
     restore = restore_icons()
     cursor = crosshair_cursor()
-    # Imported here: prefs_pictures borrows the icon's drawing from this module.
+    # Imported here: these modules borrow the icon's drawing from this one.
     import prefs_pictures
     prefs = prefs_pictures.pictures()
+    import installer_pictures
+    header = installer_pictures.header_picture()
+    welcome = installer_pictures.welcome_picture()
+    unquill = installer_pictures.uninstall_icons(sizes)
     write_files(OUT, [
         ("quillet.ico", ico_bytes(icons)),
         ("about_background.bmp", buf.getvalue()),
@@ -929,8 +1058,11 @@ def main():
         ("restore_icons.bmp", keyed_bmp24(restore)),
         ("capture_cursor.cur", ico_bytes([cursor], CURSOR_HOTSPOT)),
     ] + [(name, keyed_bmp24(im)) for name, im in prefs] + [
+        ("installer_header.bmp", bmp24(header)),
+        ("installer_welcome.bmp", bmp24(welcome)),
+        ("unquill.ico", ico_bytes(unquill)),
         ("preview.png", png_bytes(preview(icons, bg, close, pages, actions, restore, cursor,
-                                          [im for _, im in prefs]))),
+                                          [im for _, im in prefs], (header, welcome, unquill)))),
     ])
 
 
