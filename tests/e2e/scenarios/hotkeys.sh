@@ -53,7 +53,8 @@ hotkeys_registration() {
 
 # Ctrl+Alt+N makes a memo, PageDown and PageUp hide and show them all, V makes one of the
 # clipboard's text, F opens the search; the
-# first program's key without a program says so; the first address's key starts the App Paths
+# first program's key without a program says so and opens the preferences on its page; the first
+# address's key starts the App Paths
 # browser (a recording stub in a folder with a space) with the address as its one argument, and
 # the second program's key the program of an unquoted path with spaces; the decoy
 # "C:\Program.exe" never runs. X turns Ctrl+Alt+F1… into console switches, so those three
@@ -86,6 +87,9 @@ hotkeys_actions() {
   expect_memo "$hotkey_memo" visible=1
   press ctrl+alt+1
   answer_notice "단축키가 등록되지 않았습니다"
+  must - dialog-text "Quillet 환경설정@page" 2001 10  # the preferences, where the program is entered
+  must - click "Quillet 환경설정" 2
+  must - wait-gone "Quillet 환경설정" 10
   press ctrl+alt+2
   wait_file "$log" 10 || fail "the browser did not start"
   expect_eq "the browser's command line" '"C:\Program Files\Stub Browser\browser.exe" "http://example.invalid/a b"' \

@@ -58,6 +58,8 @@ prefs_pages_and_memos() {
     screenshot "prefs-page-$n"
   done
 
+  must - post-command "$frame_title" 32811  # "시계 설정": the open dialog turns to the clock page
+  must - dialog-text "$shown_page" 1044 5
   prefs_page 0
   must - select "$shown_page" 1012 15
   must - click "$prefs_title" 3
