@@ -1,0 +1,193 @@
+#include "win/Removal.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "rules/UninstallRules.h"
+
+namespace unquill {
+
+namespace {
+
+constexpr const wchar_t* kSettingsKey = L"Software\\Quillet Program\\Quillet";
+constexpr const wchar_t* kCompanyKey = L"Software\\Quillet Program";
+constexpr const wchar_t* kGeneralKey = L"Software\\Quillet Program\\Quillet\\General";
+constexpr const wchar_t* kUninstallKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillet";
+constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const wchar_t* kRunValue = L"Quillet Start";
+constexpr const wchar_t* kAnniversaryFile = L"DayInfo.dat";
+
+// The file or folder with all it holds, through the shell, as Explorer deletes without the bin.
+void DeleteTree(const std::wstring& path) {
+  if (!MayDeleteFolder(path)) return;
+  std::wstring from = path;
+  while (from.size() > 3 && from.back() == L'\\') from.pop_back();
+  from.push_back(L'\0');  // the list ends with an empty name
+  SHFILEOPSTRUCTW operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationW(&operation);
+}
+
+std::wstring SystemErrorText(DWORD error) {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                 nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring result = text ? text : L"";
+  if (text) LocalFree(text);
+  while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r')) result.pop_back();
+  return result.empty() ? L"오류 " + std::to_wstring(error) : result;
+}
+
+// The name in code page 949 as the main program spells it; nothing for a name it could not have
+// written.
+std::optional<std::string> Cp949Name(const std::wstring& name) {
+  BOOL lossy = FALSE;
+  const int size = WideCharToMultiByte(949, WC_NO_BEST_FIT_CHARS, name.c_str(), static_cast<int>(name.size()),
+                                       nullptr, 0, nullptr, &lossy);
+  if (size <= 0 || lossy) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(949, WC_NO_BEST_FIT_CHARS, name.c_str(), static_cast<int>(name.size()), bytes.data(), size,
+                      nullptr, &lossy);
+  return lossy ? std::nullopt : std::optional<std::string>(bytes);
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+bool IsListName(const std::string& name) {
+  const std::string key = ListedNameKey(name);
+  const auto endsWith = [&](const char* tail) {
+    const std::string t = tail;
+    return key.size() >= t.size() && key.compare(key.size() - t.size(), t.size(), t) == 0;
+  };
+  return endsWith(".qld") || key == "recyclebin.qlr" || key == "memolist" || key == "memolist160";
+}
+
+// The whole "MemoDBFolder" string, however long; nothing when it is missing or changed while read.
+std::optional<std::wstring> ReadDataFolderValue(bool& readWhole) {
+  readWhole = false;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kGeneralKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+  std::optional<std::wstring> value;
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExW(key, L"MemoDBFolder", nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = size;
+    const LONG read =
+        RegQueryValueExW(key, L"MemoDBFolder", nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &got);
+    readWhole = read == ERROR_SUCCESS && type == REG_SZ && got <= size;
+    if (readWhole) value = std::wstring(buffer.data());
+  }
+  RegCloseKey(key);
+  return value;
+}
+
+}  // namespace
+
+bool DeletePrograms(const std::wstring& programFolder, std::wstring& why) {
+  const std::wstring program = programFolder + L"Quillet.exe";
+  if (!DeleteFileW(program.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    why = program + L"\n" + SystemErrorText(GetLastError());
+    return false;
+  }
+  DeleteFileW((programFolder + L"quillet-data.exe").c_str());
+  return true;
+}
+
+void DeleteMemoData() {
+  bool readWhole = false;
+  const std::optional<std::wstring> value = ReadDataFolderValue(readWhole);
+  if (!value) return;
+  const std::optional<std::wstring> folder = DataFolderFromValue(*value, readWhole);
+  if (!folder) return;
+  std::vector<DataFolderFile> files;
+  std::map<std::string, std::wstring> wideNames;
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW((*folder + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::wstring wide = found.cFileName;
+    const std::optional<std::string> name = Cp949Name(wide);
+    if (!name) continue;
+    wideNames[*name] = wide;
+    files.push_back({*name, IsListName(*name) ? ReadWholeFile(*folder + wide) : std::string()});
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  for (const std::string& name : ProgramFilesToDelete(files)) {
+    const std::wstring path = *folder + wideNames[name];
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+  }
+  RemoveDirectoryW(folder->c_str());  // only when nothing else is left
+}
+
+void DeleteSkins(const std::wstring& programFolder, bool keepMemos) {
+  for (const wchar_t* skins : {L"ClockSkin", L"ScheduleSkin", L"RauncherSkin"}) DeleteTree(programFolder + skins);
+  const std::wstring calendar = programFolder + L"CalendarSkin\\";
+  if (!keepMemos) {
+    DeleteTree(calendar);
+    return;
+  }
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW((calendar + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L".." || lstrcmpiW(name.c_str(), kAnniversaryFile) == 0) continue;
+    DeleteTree(calendar + name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+void DeleteRegistryEntries() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+  RegDeleteKeyW(HKEY_CURRENT_USER, kCompanyKey);  // only when nothing else is left in it
+  RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY, 0);
+  HKEY run = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+    RegDeleteValueW(run, kRunValue);
+    RegCloseKey(run);
+  }
+}
+
+void DeleteStartMenuFolders() {
+  for (const int folder : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS}) {
+    wchar_t programs[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, programs))) continue;
+    if (const std::optional<std::wstring> quillet = StartMenuFolder(programs)) DeleteTree(*quillet);
+  }
+}
+
+void RemoveSelfAtRestart(const std::wstring& programFolder) {
+  std::vector<wchar_t> self(MAX_PATH);
+  for (;;) {
+    const DWORD got = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+    if (got == 0) return;
+    if (got < self.size()) break;
+    self.resize(self.size() * 2);
+  }
+  if (!MoveFileExW(self.data(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) return;
+  std::wstring folder = programFolder;
+  while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
+  if (MayDeleteFolder(folder)) MoveFileExW(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+}  // namespace unquill

@@ -1,0 +1,110 @@
+// Unquill.exe: removes Quillet from this computer, keeping the user's memos when asked.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "win/MainProgram.h"
+#include "win/Removal.h"
+#include "win/Resources.h"
+
+namespace unquill {
+
+namespace {
+
+constexpr const wchar_t* kTitle = L"Quillet 제거";
+
+std::wstring ProgramFolder() {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (got == 0) return {};
+    if (got < path.size()) break;
+    path.resize(path.size() * 2);
+  }
+  std::wstring folder(path.data());
+  folder.resize(folder.find_last_of(L'\\') + 1);
+  return folder;
+}
+
+void Say(HWND owner, const std::wstring& text, UINT icon) {
+  MessageBoxW(owner, text.c_str(), kTitle, MB_OK | icon | MB_SETFOREGROUND);
+}
+
+struct Removal {
+  std::wstring programFolder;
+};
+
+// "제거하기": everything in order; a step that must not be passed stops the rest, and the dialog
+// stays with only "취소".
+void Remove(HWND dialog, const Removal& removal) {
+  const bool keepMemos = IsDlgButtonChecked(dialog, IDC_REMOVE_ALL) != BST_CHECKED;
+  for (const int id : {IDC_KEEP, IDC_REMOVE_ALL, IDOK}) {
+    EnableWindow(GetDlgItem(dialog, id), FALSE);
+    UpdateWindow(GetDlgItem(dialog, id));
+  }
+  if (!CloseMainProgram(GetDlgItem(dialog, IDC_STATUS))) {
+    Say(dialog, L"Quillet 프로그램을 종료하는데 실패하였습니다\n프로그램을 종료하신 후에 다시 시도하세요",
+        MB_ICONEXCLAMATION);
+    return;
+  }
+  std::wstring why;
+  if (!DeletePrograms(removal.programFolder, why)) {
+    Say(dialog, why, MB_ICONERROR);
+    return;
+  }
+  if (!keepMemos) DeleteMemoData();
+  DeleteSkins(removal.programFolder, keepMemos);
+  DeleteRegistryEntries();
+  DeleteStartMenuFolders();
+  RemoveSelfAtRestart(removal.programFolder);
+  Say(dialog, L"정상적으로 제거되었습니다", MB_ICONINFORMATION);
+  EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      const HINSTANCE instance = GetModuleHandleW(nullptr);
+      const auto icon = [&](int size) {
+        return reinterpret_cast<LPARAM>(
+            LoadImageW(instance, MAKEINTRESOURCEW(IDI_UNQUILL), IMAGE_ICON, size, size, LR_SHARED));
+      };
+      SendMessageW(dialog, WM_SETICON, ICON_BIG, icon(GetSystemMetrics(SM_CXICON)));
+      SendMessageW(dialog, WM_SETICON, ICON_SMALL, icon(GetSystemMetrics(SM_CXSMICON)));
+      CheckRadioButton(dialog, IDC_KEEP, IDC_REMOVE_ALL, IDC_KEEP);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        Remove(dialog, *reinterpret_cast<const Removal*>(GetWindowLongPtrW(dialog, DWLP_USER)));
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+}  // namespace unquill
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  const unquill::Removal removal{unquill::ProgramFolder()};
+  if (GetFileAttributesW((removal.programFolder + L"Quillet.exe").c_str()) == INVALID_FILE_ATTRIBUTES) {
+    unquill::Say(nullptr, L"삭제가 완료되었습니다", MB_ICONINFORMATION);
+    return 0;
+  }
+  DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_UNQUILL), nullptr, unquill::DialogProcedure,
+                  reinterpret_cast<LPARAM>(&removal));
+  return 0;
+}
