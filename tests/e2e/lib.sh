@@ -62,7 +62,7 @@ e2e_setup_failed() {
 e2e_setup() {
   e2e_started=$SECONDS
   E2E_BUILD=$(cd "$1" 2>/dev/null && pwd) || { e2e_setup_failed "no build folder $1"; return 1; }
-  E2E_DIR=$E2E_BUILD/e2e
+  E2E_DIR=$E2E_BUILD/${E2E_NAME:-e2e}  # the package tier has its own
   E2E_SCREENS=$E2E_DIR/screens
   E2E_LOGS=$E2E_DIR/logs
   E2E_RUN=$E2E_DIR/run

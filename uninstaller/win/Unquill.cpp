@@ -34,17 +34,22 @@ void Say(HWND owner, const std::wstring& text, UINT icon) {
 
 struct Removal {
   std::wstring programFolder;
+  bool running = false;  // while removing, nothing closes the dialog
 };
 
 // "제거하기": everything in order; a step that must not be passed stops the rest, and the dialog
 // stays with only "취소".
-void Remove(HWND dialog, const Removal& removal) {
+void Remove(HWND dialog, Removal& removal) {
   const bool keepMemos = IsDlgButtonChecked(dialog, IDC_REMOVE_ALL) != BST_CHECKED;
-  for (const int id : {IDC_KEEP, IDC_REMOVE_ALL, IDOK}) {
+  for (const int id : {IDC_KEEP, IDC_REMOVE_ALL, IDOK, IDCANCEL}) {
     EnableWindow(GetDlgItem(dialog, id), FALSE);
     UpdateWindow(GetDlgItem(dialog, id));
   }
-  if (!CloseMainProgram(GetDlgItem(dialog, IDC_STATUS))) {
+  removal.running = true;
+  const bool closed = CloseMainProgram(GetDlgItem(dialog, IDC_STATUS));
+  removal.running = false;
+  EnableWindow(GetDlgItem(dialog, IDCANCEL), TRUE);
+  if (!closed) {
     Say(dialog, L"Quillet 프로그램을 종료하는데 실패하였습니다\n프로그램을 종료하신 후에 다시 시도하세요",
         MB_ICONEXCLAMATION);
     return;
@@ -79,11 +84,11 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        Remove(dialog, *reinterpret_cast<const Removal*>(GetWindowLongPtrW(dialog, DWLP_USER)));
+        Remove(dialog, *reinterpret_cast<Removal*>(GetWindowLongPtrW(dialog, DWLP_USER)));
         return TRUE;
       }
       if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
+        if (!reinterpret_cast<Removal*>(GetWindowLongPtrW(dialog, DWLP_USER))->running) EndDialog(dialog, IDCANCEL);
         return TRUE;
       }
       return FALSE;
@@ -99,7 +104,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  const unquill::Removal removal{unquill::ProgramFolder()};
+  unquill::Removal removal{unquill::ProgramFolder()};
   if (GetFileAttributesW((removal.programFolder + L"Quillet.exe").c_str()) == INVALID_FILE_ATTRIBUTES) {
     unquill::Say(nullptr, L"삭제가 완료되었습니다", MB_ICONINFORMATION);
     return 0;

@@ -86,12 +86,14 @@ constexpr const char* kUsageText =
     "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
     "  clipboard-info                   text=1|0, and bitmap=WxH centre=COLORREF or bitmap=none\n"
     "  hold-hotkey MODS VK SECONDS      hold a hotkey as another program would\n"
+    "  hold-window TITLE SECONDS        show a hidden window of that title that ignores WM_CLOSE\n"
     "  set-clipboard TEXT               put TEXT on the clipboard as Unicode text\n"
     "  hotkeys-free MODS VK...          for each key with the MOD_ bits: free, or taken by another\n"
     "                                   program\n"
     "  reg-dword KEYPATH NAME           print a REG_DWORD below HKEY_CURRENT_USER\n"
     "  reg-sz KEYPATH NAME              print a REG_SZ below HKEY_CURRENT_USER\n"
     "  reg-exists KEYPATH               succeed when the key exists\n"
+    "  (a KEYPATH beginning with HKLM\\ is below HKEY_LOCAL_MACHINE, in its 64-bit view)\n"
     "TITLE is an exact window title, a handle (0x...), @foreground, or @class:NAME (the first window\n"
     "of that class in z-order); TITLE@page is the page shown (a visible child dialog) of that window.\n";
 
@@ -330,6 +332,30 @@ int HoldLockedMutex(unsigned long long seconds) {
   Print(stdout, L"holding");
   Sleep(static_cast<DWORD>(seconds * 1000ULL));
   CloseHandle(mutex);
+  return kOk;
+}
+
+// A top-level window of that title that will not close, as a program that hangs on the way out.
+int HoldWindow(const std::wstring& title, unsigned long long seconds) {
+  WNDCLASSW windowClass{};
+  windowClass.lpszClassName = L"QuilletDriverStubborn";
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_CLOSE) return 0;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  };
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, title.c_str(), WS_POPUP, -1000, -1000,
+                                1, 1, nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (!window) return Fail(L"the window could not be made");
+  Print(stdout, L"holding");
+  const ULONGLONG deadline = DeadlineAfter(seconds);
+  MSG message;
+  while (GetTickCount64() < deadline) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(kPollMs);
+  }
+  DestroyWindow(window);
   return kOk;
 }
 
@@ -786,12 +812,23 @@ struct RegistryValue {
   std::vector<BYTE> data;
 };
 
+constexpr wchar_t kMachinePrefix[] = L"HKLM\\";
+
+// A key below HKEY_CURRENT_USER, or with "HKLM\" below HKEY_LOCAL_MACHINE (its 64-bit view).
+LONG OpenKey(const std::wstring& keyPath, REGSAM access, HKEY& key) {
+  const std::size_t prefix = std::wcslen(kMachinePrefix);
+  if (keyPath.compare(0, prefix, kMachinePrefix) == 0) {
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath.c_str() + prefix, 0, access | KEY_WOW64_64KEY, &key);
+  }
+  return RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, access, &key);
+}
+
 // Fails with a message when the key or the value is missing.
 std::optional<RegistryValue> ReadValue(const std::wstring& keyPath, const std::wstring& name, std::wstring& why) {
   HKEY key = nullptr;
-  LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key);
+  LONG status = OpenKey(keyPath, KEY_QUERY_VALUE, key);
   if (status != ERROR_SUCCESS) {
-    why = L"no key HKCU\\" + keyPath;
+    why = L"no key " + keyPath;
     return std::nullopt;
   }
   RegistryValue value;
@@ -804,7 +841,7 @@ std::optional<RegistryValue> ReadValue(const std::wstring& keyPath, const std::w
   }
   RegCloseKey(key);
   if (status != ERROR_SUCCESS) {
-    why = L"no value " + name + L" in HKCU\\" + keyPath;
+    why = L"no value " + name + L" in " + keyPath;
     return std::nullopt;
   }
   return value;
@@ -834,7 +871,7 @@ int RegSz(const std::wstring& keyPath, const std::wstring& name) {
 
 int RegExists(const std::wstring& keyPath) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+  if (OpenKey(keyPath, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) {
     Print(stdout, L"absent");
     return kFailed;
   }
@@ -1040,6 +1077,10 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"clipboard-info") {
     if (wrongCount(0)) return Usage(L"clipboard-info");
     return ClipboardInfo();
+  }
+  if (command == L"hold-window") {
+    if (wrongCount(2) || !number(2) || *number(2) > 3600) return Usage(L"hold-window TITLE SECONDS");
+    return HoldWindow(args[1], *number(2));
   }
   if (command == L"hold-hotkey") {
     if (wrongCount(3) || !number(1) || *number(1) > 0xf || !number(2) || *number(2) > 0xff || !number(3) ||

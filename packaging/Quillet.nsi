@@ -1,0 +1,102 @@
+; The Korean installer of Quillet, made by scripts/package:
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DSOURCE=<the package folder> -DASSETS=<assets/app>
+;            -DSIZE_KB=<its size> -DOUTFILE=<QuilletSetup-1.0.0.exe> packaging/Quillet.nsi
+; Unquill.exe, installed beside the program, removes it: this installer writes no uninstaller.
+
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "WinMessages.nsh"
+
+!define PRODUCT "Quillet"
+!define UNINSTALL_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Quillet"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Quillet"
+BrandingText "Quillet ${VERSION}"
+ShowInstDetails nevershow
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1042 "ProductName" "Quillet"
+VIAddVersionKey /LANG=1042 "FileDescription" "Quillet 설치"
+VIAddVersionKey /LANG=1042 "CompanyName" "Quillet Program"
+VIAddVersionKey /LANG=1042 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1042 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1042 "LegalCopyright" "Quillet Program"
+
+!define MUI_ICON "${ASSETS}\quillet.ico"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${ASSETS}\installer_header.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ASSETS}\installer_welcome.bmp"
+!define MUI_ABORTWARNING
+
+!define MUI_WELCOMEPAGE_TEXT "바탕화면 메모와 일정 알림 프로그램 Quillet ${VERSION}을(를) 이 컴퓨터에 설치합니다.$\r$\n$\r$\n실행 중인 Quillet은 설치하기 전에 종료됩니다. 작성한 메모는 그대로 남습니다.$\r$\n$\r$\n계속하려면 [다음]을 누르세요."
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+; No "run now": an elevated first start would make its memo folder where the user cannot write.
+!define MUI_FINISHPAGE_TEXT "Quillet을(를) 설치하였습니다.$\r$\n$\r$\n시작 메뉴의 Quillet 폴더에서 프로그램을 시작하세요."
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_LANGUAGE "Korean"
+
+; A running Quillet is asked to close as at log-off, and given time to save its memos.
+Function CloseQuillet
+  FindWindow $0 "" "TARN Memo"
+  ${If} $0 == 0
+    FindWindow $0 "" "Quillet Program"
+  ${EndIf}
+  ${If} $0 == 0
+    Return
+  ${EndIf}
+  DetailPrint "Quillet를 종료중입니다"
+  SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=4000
+  StrCpy $1 0
+  ${Do}
+    Sleep 500
+    IntOp $1 $1 + 1
+    FindWindow $0 "" "TARN Memo"
+    ${If} $0 == 0
+      FindWindow $0 "" "Quillet Program"
+    ${EndIf}
+    ${IfThen} $0 == 0 ${|} ${ExitDo} ${|}
+  ${LoopUntil} $1 >= 20
+  ${If} $0 != 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Quillet 프로그램을 종료하는데 실패하였습니다$\n프로그램을 종료하신 후에 다시 시도하세요" /SD IDOK
+    Abort
+  ${EndIf}
+FunctionEnd
+
+Section "Quillet"
+  SetRegView 64
+  Call CloseQuillet
+  SetOutPath "$INSTDIR"
+  File "${SOURCE}\Quillet.exe"
+  File "${SOURCE}\Unquill.exe"
+  File "${SOURCE}\quillet-data.exe"
+  File /r "${SOURCE}\ClockSkin"
+  File /r "${SOURCE}\CalendarSkin"
+  File /r "${SOURCE}\ScheduleSkin"
+  File /r "${SOURCE}\RauncherSkin"
+
+  SetShellVarContext all
+  CreateDirectory "$SMPROGRAMS\Quillet"
+  CreateShortcut "$SMPROGRAMS\Quillet\Quillet.lnk" "$INSTDIR\Quillet.exe" "" "$INSTDIR\Quillet.exe" 0
+  CreateShortcut "$SMPROGRAMS\Quillet\Quillet 제거.lnk" "$INSTDIR\Unquill.exe" "" "$INSTDIR\Unquill.exe" 0
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Quillet"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Quillet Program"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quillet.exe,0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Unquill.exe"'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
