@@ -93,6 +93,12 @@ TEST(UninstallPaths, DataAndStartMenuFolders) {
   EXPECT_EQ(StartMenuFolder(L"C:\\"), Folder(L"C:\\Quillet"));
   EXPECT_EQ(StartMenuFolder(L""), std::nullopt);
   EXPECT_EQ(StartMenuFolder(L"Programs"), std::nullopt);
+
+  // Kept with the memos: the anniversaries, in any letter case, and nothing else of the folder.
+  EXPECT_TRUE(IsAnniversaryFile(L"DayInfo.dat"));
+  EXPECT_TRUE(IsAnniversaryFile(L"DAYINFO.DAT"));
+  EXPECT_FALSE(IsAnniversaryFile(L"DayInfo.dat.bak"));
+  EXPECT_FALSE(IsAnniversaryFile(L"Quillet calendar"));
 }
 
 TEST(UninstallList, NamesOfEveryRecordInOrderWhateverTheVersion) {

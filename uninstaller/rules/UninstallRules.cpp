@@ -222,6 +222,18 @@ bool IsProgramDataFile(std::string_view name, const std::set<std::string>& liste
   return false;
 }
 
+bool IsAnniversaryFile(std::wstring_view name) {
+  static constexpr std::wstring_view kName = L"dayinfo.dat";
+  if (name.size() != kName.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const wchar_t c = IsAsciiLetter(name[i]) ? static_cast<wchar_t>(name[i] | 0x20) : name[i];
+    if (c != kName[i]) return false;
+  }
+  return true;
+}
+
+bool IsListFile(std::string_view name) { return IsListKey(ListedNameKey(name)); }
+
 std::vector<std::string> ProgramFilesToDelete(const std::vector<DataFolderFile>& files) {
   std::set<std::string> listed;
   for (const DataFolderFile& file : files) {

@@ -41,11 +41,17 @@ bool IsProgramDataFile(std::string_view name, const std::set<std::string>& liste
 // The key `listed` holds for a name: ASCII letters folded, CP949 trail bytes left alone.
 std::string ListedNameKey(std::string_view name);
 
+// With the memos kept, the calendar's skin folder keeps its anniversaries: "DayInfo.dat".
+bool IsAnniversaryFile(std::wstring_view name);
+
+// Whether a name of the data folder is a memo list, whose contents name content files.
+bool IsListFile(std::string_view name);
+
 // The file names of the data folder to delete, given every file name in it and the contents
 // of the lists among them (looked up by name).
 struct DataFolderFile {
   std::string name;   // code page 949 bytes
-  std::string bytes;  // the file's contents when it is a list ("*.qld", "RecycleBin.qlr"), else empty
+  std::string bytes;  // the file's contents when IsListFile, else empty
 };
 std::vector<std::string> ProgramFilesToDelete(const std::vector<DataFolderFile>& files);
 

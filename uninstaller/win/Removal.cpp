@@ -20,7 +20,6 @@ constexpr const wchar_t* kGeneralKey = L"Software\\Quillet Program\\Quillet\\Gen
 constexpr const wchar_t* kUninstallKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillet";
 constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const wchar_t* kRunValue = L"Quillet Start";
-constexpr const wchar_t* kAnniversaryFile = L"DayInfo.dat";
 
 // The file or folder with all it holds, through the shell, as Explorer deletes without the bin.
 void DeleteTree(const std::wstring& path) {
@@ -70,15 +69,6 @@ std::string ReadWholeFile(const std::wstring& path) {
   return bytes;
 }
 
-bool IsListName(const std::string& name) {
-  const std::string key = ListedNameKey(name);
-  const auto endsWith = [&](const char* tail) {
-    const std::string t = tail;
-    return key.size() >= t.size() && key.compare(key.size() - t.size(), t.size(), t) == 0;
-  };
-  return endsWith(".qld") || key == "recyclebin.qlr" || key == "memolist" || key == "memolist160";
-}
-
 // The whole "MemoDBFolder" string, however long; nothing when it is missing or changed while read.
 std::optional<std::wstring> ReadDataFolderValue(bool& readWhole) {
   readWhole = false;
@@ -115,7 +105,11 @@ void DeleteMemoData() {
   bool readWhole = false;
   const std::optional<std::wstring> value = ReadDataFolderValue(readWhole);
   if (!value) return;
-  const std::optional<std::wstring> folder = DataFolderFromValue(*value, readWhole);
+  if (const std::optional<std::wstring> folder = DataFolderFromValue(*value, readWhole)) DeleteProgramFilesIn(*folder);
+}
+
+void DeleteProgramFilesIn(const std::wstring& dataFolder) {
+  const std::optional<std::wstring> folder = DataFolderFromValue(dataFolder, true);
   if (!folder) return;
   std::vector<DataFolderFile> files;
   std::map<std::string, std::wstring> wideNames;
@@ -128,7 +122,7 @@ void DeleteMemoData() {
     const std::optional<std::string> name = Cp949Name(wide);
     if (!name) continue;
     wideNames[*name] = wide;
-    files.push_back({*name, IsListName(*name) ? ReadWholeFile(*folder + wide) : std::string()});
+    files.push_back({*name, IsListFile(*name) ? ReadWholeFile(*folder + wide) : std::string()});
   } while (FindNextFileW(search, &found));
   FindClose(search);
   for (const std::string& name : ProgramFilesToDelete(files)) {
@@ -151,7 +145,7 @@ void DeleteSkins(const std::wstring& programFolder, bool keepMemos) {
   if (search == INVALID_HANDLE_VALUE) return;
   do {
     const std::wstring name = found.cFileName;
-    if (name == L"." || name == L".." || lstrcmpiW(name.c_str(), kAnniversaryFile) == 0) continue;
+    if (name == L"." || name == L".." || IsAnniversaryFile(name)) continue;
     DeleteTree(calendar + name);
   } while (FindNextFileW(search, &found));
   FindClose(search);

@@ -12,6 +12,8 @@ bool DeletePrograms(const std::wstring& programFolder, std::wstring& why);
 // The memo data folder "MemoDBFolder" names: only the files the program made, then the folder
 // if nothing else is left in it.
 void DeleteMemoData();
+// The same in a folder given: the program's files, then the folder if that empties it.
+void DeleteProgramFilesIn(const std::wstring& dataFolder);
 // The skin folders; with `keepMemos` the calendar's anniversaries ("CalendarSkin\DayInfo.dat")
 // and their folder stay.
 void DeleteSkins(const std::wstring& programFolder, bool keepMemos);

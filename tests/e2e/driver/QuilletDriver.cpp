@@ -86,7 +86,8 @@ constexpr const char* kUsageText =
     "                                   screen (DEFAULT_CHARSET, as the program makes title fonts)\n"
     "  clipboard-info                   text=1|0, and bitmap=WxH centre=COLORREF or bitmap=none\n"
     "  hold-hotkey MODS VK SECONDS      hold a hotkey as another program would\n"
-    "  hold-window TITLE SECONDS        show a hidden window of that title that ignores WM_CLOSE\n"
+    "  hold-window TITLE SECONDS [hung] a hidden window of that title that ignores WM_CLOSE, or that\n"
+    "                                   answers nothing at all\n"
     "  set-clipboard TEXT               put TEXT on the clipboard as Unicode text\n"
     "  hotkeys-free MODS VK...          for each key with the MOD_ bits: free, or taken by another\n"
     "                                   program\n"
@@ -335,8 +336,9 @@ int HoldLockedMutex(unsigned long long seconds) {
   return kOk;
 }
 
-// A top-level window of that title that will not close, as a program that hangs on the way out.
-int HoldWindow(const std::wstring& title, unsigned long long seconds) {
+// A top-level window of that title that will not close, as a program that refuses or, `hung`,
+// answers no message at all.
+int HoldWindow(const std::wstring& title, unsigned long long seconds, bool hung) {
   WNDCLASSW windowClass{};
   windowClass.lpszClassName = L"QuilletDriverStubborn";
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -349,6 +351,10 @@ int HoldWindow(const std::wstring& title, unsigned long long seconds) {
                                 1, 1, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!window) return Fail(L"the window could not be made");
   Print(stdout, L"holding");
+  if (hung) {
+    Sleep(static_cast<DWORD>(seconds * 1000ULL));
+    return kOk;
+  }
   const ULONGLONG deadline = DeadlineAfter(seconds);
   MSG message;
   while (GetTickCount64() < deadline) {
@@ -1079,8 +1085,9 @@ int Run(const std::vector<std::wstring>& args) {
     return ClipboardInfo();
   }
   if (command == L"hold-window") {
-    if (wrongCount(2) || !number(2) || *number(2) > 3600) return Usage(L"hold-window TITLE SECONDS");
-    return HoldWindow(args[1], *number(2));
+    const bool hung = count == 3 && args[3] == L"hung";
+    if ((count != 2 && !hung) || !number(2) || *number(2) > 3600) return Usage(L"hold-window TITLE SECONDS [hung]");
+    return HoldWindow(args[1], *number(2), hung);
   }
   if (command == L"hold-hotkey") {
     if (wrongCount(3) || !number(1) || *number(1) > 0xf || !number(2) || *number(2) > 0xff || !number(3) ||
