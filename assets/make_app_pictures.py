@@ -761,6 +761,18 @@ def about_with_text(bg, close, state):
     return im
 
 
+def place_small_icons(sheet, icons):
+    """The icons up to 64 pixels at 4x (nearest), on white above and on dark below."""
+    x = 16
+    for im in icons:
+        if im.width > 64:
+            continue
+        for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
+            sheet.place(on_colour(enlarged(im, 4), bgc), (x, sheet.y + k * (64 * 4 + 8)))
+        x += im.width * 4 + 12
+    sheet.y += 2 * (64 * 4 + 8) + 8
+
+
 def preview(icons, bg, close, pages, actions, restore, cursor, prefs, installer):
     W = 1200
     sheet = PreviewSheet(W, 6000)
@@ -776,14 +788,7 @@ def preview(icons, bg, close, pages, actions, restore, cursor, prefs, installer)
         sheet.y += 280
 
     sheet.label("Icons up to 64 at 4x (nearest), light and dark")
-    x = 16
-    for im in icons:
-        if im.width > 64:
-            continue
-        for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
-            sheet.place(on_colour(enlarged(im, 4), bgc), (x, sheet.y + k * (64 * 4 + 8)))
-        x += im.width * 4 + 12
-    sheet.y += 2 * (64 * 4 + 8) + 8
+    place_small_icons(sheet, icons)
 
     sheet.label("About box at 1x with the close button normal, hot, pressed, and sample text")
     for st in range(3):
@@ -1019,14 +1024,7 @@ def installer_row(sheet, header, welcome, icons):
             x += im.width + 6
         sheet.place(panel, (16 + k * 590, sheet.y))
     sheet.y += 280
-    x = 16
-    for im in icons:
-        if im.width > 64:
-            continue
-        for k, bgc in enumerate(((255, 255, 255), (32, 32, 36))):
-            sheet.place(on_colour(enlarged(im, 4), bgc), (x, sheet.y + k * (64 * 4 + 8)))
-        x += im.width * 4 + 12
-    sheet.y += 2 * (64 * 4 + 8) + 8
+    place_small_icons(sheet, icons)
 
 
 # ---------------------------------------------------------------- main
