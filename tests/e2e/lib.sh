@@ -132,9 +132,9 @@ must() {
   for attempt in 1 2; do
     status=0
     out=$(driver "$@" 2>"$err") || status=$?
-    # The driver answers 0 to 2 and says why it fails. Silence with another status means Wine did
-    # not run it, which happens now and then on a loaded machine.
-    [ "$status" -gt 2 ] && [ -z "$out" ] && ! grep -q 'quillet-driver' "$err" || break
+    # The driver always says something: why it failed, or its result. Silence with a failing status
+    # means Wine did not run it, which happens now and then on a loaded machine.
+    [ "$status" -ne 0 ] && [ -z "$out" ] && ! grep -q 'quillet-driver' "$err" || break
     e2e_log "the driver ended with status $status saying nothing (try $attempt)"
   done
   [ "$status" -eq 0 ] || { cat "$err" >&2; fail "driver $*: status $status: $(tr '\n' ' ' <"$err")"; }
@@ -555,6 +555,12 @@ pick_data_folder() {
   browser=$(field "$browser" hwnd)
   sleep 0.5
   [ -z "${2:-}" ] || screenshot "$2"
+  # The browser fills its tree a while after it shows.
+  end=$((SECONDS + 5))
+  until driver tree-select "$browser" "$(winpath "$1")" >/dev/null 2>&1; do
+    [ "$SECONDS" -ge "$end" ] && break
+    sleep 0.5
+  done
   must - tree-select "$browser" "$(winpath "$1")"
   must - click "$browser" 1
   must - wait-gone "$browser" 10
