@@ -170,15 +170,19 @@ void DeleteStartMenuFolders() {
   }
 }
 
-void RemoveSelfAtRestart(const std::wstring& programFolder) {
-  std::vector<wchar_t> self(MAX_PATH);
+std::wstring ThisProgramPath() {
+  std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
-    const DWORD got = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
-    if (got == 0) return;
-    if (got < self.size()) break;
-    self.resize(self.size() * 2);
+    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (got == 0) return {};
+    if (got < path.size()) return std::wstring(path.data(), got);
+    path.resize(path.size() * 2);
   }
-  if (!MoveFileExW(self.data(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) return;
+}
+
+void RemoveSelfAtRestart(const std::wstring& programFolder) {
+  const std::wstring self = ThisProgramPath();
+  if (self.empty() || !MoveFileExW(self.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) return;
   std::wstring folder = programFolder;
   while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
   if (MayDeleteFolder(folder)) MoveFileExW(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);

@@ -4,6 +4,9 @@
 
 namespace unquill {
 
+// The full path of Unquill.exe, however long.
+std::wstring ThisProgramPath();
+
 // The steps of the removal, each on the program folder (ending with a backslash).
 
 // "Quillet.exe", then "quillet-data.exe". False, with the system's words for why, when

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "win/MainProgram.h"
 #include "win/Removal.h"
@@ -16,14 +15,7 @@ namespace {
 constexpr const wchar_t* kTitle = L"Quillet 제거";
 
 std::wstring ProgramFolder() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (got == 0) return {};
-    if (got < path.size()) break;
-    path.resize(path.size() * 2);
-  }
-  std::wstring folder(path.data());
+  std::wstring folder = ThisProgramPath();
   folder.resize(folder.find_last_of(L'\\') + 1);
   return folder;
 }

@@ -112,7 +112,6 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   // 1224: wParam 1 after "확인" applies the settings to every memo and saves them.
   void OnPreferencesClosed(WPARAM how);
   void ApplyMemoAlpha(bool folded) override;
-  void RefreshMemoViews() override;
   void ApplyMemoSettings() override;
   void ShowTrayIcon(bool shown) override;
   void UpdateScheduleView() override;

@@ -31,8 +31,6 @@ void MainFrame::ApplyMemoAlpha(bool folded) {
   }
 }
 
-void MainFrame::RefreshMemoViews() { ApplyMemoSettings(); }
-
 void MainFrame::ApplyMemoSettings() {
   if (!memos_) return;
   for (MemoWindow* memo : memos_->Windows()) memo->ApplySettings();

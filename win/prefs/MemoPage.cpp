@@ -153,7 +153,7 @@ void MemoPage::OnSimpleViewBox() {
   general.simpleMemoInactive = Checked(IDC_SIMPLE_INACTIVE) ? 1 : 0;
   general.viewEditTime = Checked(IDC_VIEW_EDIT_TIME) ? 1 : 0;
   Enable(IDC_VIEW_EDIT_TIME, general.simpleMemoInactive != 0);
-  services().host.RefreshMemoViews();
+  services().host.ApplyMemoSettings();
 }
 
 void MemoPage::ShowFontSample() {

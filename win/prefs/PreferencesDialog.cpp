@@ -112,10 +112,10 @@ void PreferencesDialog::RefreshHotkeys() {
 }
 
 // The page shown is stored, and everything saved; pages 0 and 1 change how the memos look.
-bool PreferencesDialog::Apply() {
+void PreferencesDialog::Apply() {
   pages_[shown_]->Apply();
   if (shown_ == kMemoPage || shown_ == kProgramPage) services_.host.ApplyMemoSettings();
-  return services_.host.SaveSettings();
+  services_.host.SaveSettings();
 }
 
 void PreferencesDialog::OnOK() {
@@ -138,10 +138,7 @@ void PreferencesDialog::OnCommand(UINT id, UINT notification) {
       if (static_cast<int>(id) == kPageButtons[i].control) return ShowPage(static_cast<Page>(i));
     }
     if (id == IDC_PAGE_DEFAULTS) return pages_[shown_]->Reset();
-    if (id == IDC_APPLY) {
-      Apply();
-      return;
-    }
+    if (id == IDC_APPLY) return Apply();
   }
   Dialog::OnCommand(id, notification);
 }

@@ -38,7 +38,7 @@ class PreferencesDialog final : public Dialog {
   bool OnMessage(const Message& message, LRESULT& result) override;
   void OnOK() override;
   void OnCancel() override;
-  bool Apply();
+  void Apply();
   // The page, made the first time it is asked for; nothing when it cannot be made.
   PreferencesPage* PageAt(Page page);
 

@@ -20,9 +20,8 @@ class PreferencesHost {
  public:
   // Every folded (or expanded) memo takes its stored transparency at once.
   virtual void ApplyMemoAlpha(bool folded) = 0;
-  // "SimpleMemoInactive" or "ViewEditTime" changed: every memo is drawn again.
-  virtual void RefreshMemoViews() = 0;
-  // Fold, alpha and simple view again on every memo, after pages 0 and 1.
+  // Fold, alpha and simple view again on every memo: after pages 0 and 1, and as the simple-view
+  // boxes change.
   virtual void ApplyMemoSettings() = 0;
   virtual void ShowTrayIcon(bool shown) = 0;
   // "StartMode" may have changed.

@@ -18,7 +18,6 @@ namespace {
 class IdleHost final : public PreferencesHost {
  public:
   void ApplyMemoAlpha(bool) override {}
-  void RefreshMemoViews() override {}
   void ApplyMemoSettings() override {}
   void ShowTrayIcon(bool) override {}
   void UpdateScheduleView() override {}
