@@ -2,6 +2,14 @@
 # the end-to-end harness. The caller sets WINEPREFIX and the locale (LC_ALL).
 #   wine_prepare_prefix       a new prefix: wineboot, fonts, no waiting for a window manager
 #   wine_link_korean_fonts    the Korean font links again (see below)
+#   wine_server_start         a server for the prefix that stays until wine_server_stop, warmed up
+#   wine_end_programs         ends every Wine program of the prefix; the server stays
+#   wine_server_stop          ends the programs and the server
+#   wine_copy_prefix FROM     WINEPREFIX becomes a copy of the prefix FROM
+#
+# A server that exits when its last program does races the next program that connects to it
+# ("recvmsg: connection reset by peer"): so every tier holds one persistent server from its first
+# Wine program to its last, and programs are ended without it.
 
 wine_prefix_run=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-run
 
@@ -47,4 +55,45 @@ wine_prepare_prefix() {
   # A crash ends the process with a status instead of waiting on a dialog nobody sees.
   "$wine_prefix_run" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f || return 1
   wine_write_korean_fonts && wine_link_korean_fonts
+}
+
+wine_server_start() {
+  wineserver -p || return 1
+  # The first program starts the prefix's services, which the tests should not wait for.
+  "$wine_prefix_run" cmd /c exit 0 >/dev/null 2>&1
+}
+
+# The processes of Wine programs whose environment names this prefix.
+wine_program_pids() {
+  local dir exe entry
+  for dir in /proc/[0-9]*; do
+    exe=$(readlink "$dir/exe" 2>/dev/null) || continue
+    case ${exe##*/} in wine64 | wine | wine64-preloader | wine-preloader) ;; *) continue ;; esac
+    while IFS= read -r -d '' entry; do
+      if [ "$entry" = "WINEPREFIX=$WINEPREFIX" ]; then
+        printf '%s\n' "${dir#/proc/}"
+        break
+      fi
+    done 2>/dev/null <"$dir/environ"
+  done
+}
+
+wine_end_programs() {
+  local pids end=$((SECONDS + 10))
+  while pids=$(wine_program_pids) && [ -n "$pids" ]; do
+    # shellcheck disable=SC2086
+    kill -KILL $pids 2>/dev/null
+    [ "$SECONDS" -ge "$end" ] && return 1
+    sleep 0.1
+  done
+}
+
+wine_server_stop() {
+  wineserver -k >/dev/null 2>&1
+  timeout 20 wineserver -w >/dev/null 2>&1
+  return 0
+}
+
+wine_copy_prefix() {
+  rm -rf "$WINEPREFIX" && mkdir -p "$(dirname "$WINEPREFIX")" && cp -a "$1" "$WINEPREFIX"
 }

@@ -44,11 +44,10 @@ e2e_kill_tree() {
   kill -KILL "$pid" 2>/dev/null
 }
 
-# Ends every Wine process of the test prefix, and its server.
+# Ends every Wine program of the test prefix; the tier's server stays (see wine-prefix.sh).
 e2e_stop_wine() {
   [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
-  wineserver -k >/dev/null 2>&1
-  timeout 20 wineserver -w >/dev/null 2>&1
+  wine_end_programs || e2e_log "Wine programs of $WINEPREFIX outlived 10 s of SIGKILL"
   return 0
 }
 
@@ -78,15 +77,20 @@ e2e_setup() {
   [ -f "$QUILLET_EXE" ] || { e2e_setup_failed "no program at $QUILLET_EXE"; return 1; }
   [ -f "$QUILLET_DRIVER" ] || { e2e_setup_failed "no driver at $QUILLET_DRIVER"; return 1; }
 
-  e2e_stop_wine  # a server left by an interrupted run
+  [ -d "$WINEPREFIX" ] && wine_server_stop  # a server left by an interrupted run
   rm -rf "$WINEPREFIX" "$E2E_SCREENS" "$E2E_LOGS" "$E2E_RUN"
   mkdir -p "$WINEPREFIX" "$E2E_SCREENS" "$E2E_LOGS" "$E2E_RUN"
 
   xvfb_start "$E2E_LOGS/xvfb.log" || { e2e_setup_failed "could not start Xvfb (log: $E2E_LOGS/xvfb.log)"; return 1; }
-  if ! LC_ALL=ko_KR.UTF-8 wine_prepare_prefix >"$E2E_LOGS/wineboot.log" 2>&1; then
+  # scripts/test makes one prefix for every tier (E2E_PRISTINE_PREFIX); alone, the suite makes its own.
+  if [ -n "${E2E_PRISTINE_PREFIX:-}" ]; then
+    wine_copy_prefix "$E2E_PRISTINE_PREFIX" ||
+      { e2e_setup_failed "could not copy the Wine prefix $E2E_PRISTINE_PREFIX"; return 1; }
+  elif ! LC_ALL=ko_KR.UTF-8 wine_prepare_prefix >"$E2E_LOGS/wineboot.log" 2>&1; then
     e2e_setup_failed "could not make the Wine prefix (log: $E2E_LOGS/wineboot.log)"
     return 1
   fi
+  wine_server_stop
 
   # Wine links the shell folders to the real home; the tests write into Documents.
   local link
@@ -96,7 +100,8 @@ e2e_setup() {
   E2E_DOCUMENTS=$(find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -name Documents -not -path '*/Public/*' | head -n 1)
   [ -d "$E2E_DOCUMENTS" ] || { e2e_setup_failed "no Documents folder in the prefix"; return 1; }
 
-  e2e_stop_wine
+  LC_ALL=ko_KR.UTF-8 wine_server_start || { e2e_setup_failed "could not start the wineserver"; return 1; }
+  e2e_write_reset_file || { e2e_setup_failed "could not write the registry reset"; return 1; }
   e2e_log "setup done in $((SECONDS - e2e_started)) s, DISPLAY=$DISPLAY"
 }
 
@@ -107,6 +112,7 @@ e2e_teardown() {
     e2e_scenario_pid=
   fi
   e2e_stop_wine
+  wine_server_stop
   xvfb_stop
 }
 
@@ -125,21 +131,50 @@ driver() {
   LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" "$QUILLET_DRIVER" "$@"
 }
 
-# must VAR|- ARGS...: runs the driver into VAR (or nowhere); fails the scenario with its complaint.
-must() {
-  local into=$1 out err=$E2E_RUN/$E2E_SLUG.driver-err status attempt
+# retried WHAT: notes a step that had to run again, for the summary line (a pass is never silent
+# about it).
+retried() {
+  printf '%s: %s\n' "$E2E_SLUG" "$*" >>"$E2E_RUN/retries"
+  e2e_log "retried: $*"
+}
+
+# driver_answer ERRFILE ARGS...: runs the driver with its complaints into ERRFILE; once more, noted,
+# when Wine did not run it at all (a failing status and no word from the driver itself).
+driver_answer() {
+  local err=$1 out status
   shift
-  for attempt in 1 2; do
+  status=0
+  out=$(driver "$@" 2>"$err") || status=$?
+  if [ "$status" -ne 0 ] && [ -z "$out" ] && ! grep -q 'quillet-driver' "$err"; then
+    retried "driver $* (status $status, not started)"
     status=0
     out=$(driver "$@" 2>"$err") || status=$?
-    # The driver always says something: why it failed, or its result. Silence with a failing status
-    # means Wine did not run it, which happens now and then on a loaded machine.
-    [ "$status" -ne 0 ] && [ -z "$out" ] && ! grep -q 'quillet-driver' "$err" || break
-    e2e_log "the driver ended with status $status saying nothing (try $attempt)"
-  done
+  fi
+  printf '%s' "$out"
+  return "$status"
+}
+
+# must VAR|- ARGS...: runs the driver into VAR (or nowhere); fails the scenario with its complaint.
+must() {
+  local into=$1 out err=$E2E_RUN/$E2E_SLUG.driver-err status=0
+  shift
+  out=$(driver_answer "$err" "$@") || status=$?
   [ "$status" -eq 0 ] || { cat "$err" >&2; fail "driver $*: status $status: $(tr '\n' ' ' <"$err")"; }
   cat "$err" >&2
   [ "$into" = - ] || printf -v "$into" '%s' "$out"
+}
+
+# expect_absent WHAT ARGS...: the driver itself answers that the thing asked for is not there (its
+# own complaint and status 1). A driver that succeeded fails the scenario with WHAT; one that Wine
+# never ran, or that failed otherwise, fails it too, so the check cannot pass by accident.
+expect_absent() {
+  local what=$1 out err=$E2E_RUN/$E2E_SLUG.driver-err status=0
+  shift
+  out=$(driver_answer "$err" "$@") || status=$?
+  [ "$status" -ne 0 ] || fail "$what: $out"
+  [ "$status" -eq 1 ] && grep -q '^quillet-driver: ' "$err" ||
+    fail "$what: no answer from the driver (status $status: $(tr '\n' ' ' <"$err"))"
+  cat "$err" >&2
 }
 
 # field LINE KEY: the value of KEY=value in a driver line (title= takes the rest of the line).
@@ -210,10 +245,19 @@ wait_exit() {
 # still_running PID: the program has not ended.
 still_running() { [ ! -f "$E2E_RUN/$1.status" ]; }
 
+# e2e_write_reset_file: C:\e2e-reset.reg, which puts back what scenarios change outside their
+# folders (the settings key, the autostart value, the browser's App Paths entry as the prefix had
+# it) and links the Korean fonts again, in one regedit run.
+e2e_write_reset_file() {
+  local app_paths='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\IEXPLORE.EXE'
+  rm -f "$WINEPREFIX/drive_c/e2e-app-paths.reg"
+  LC_ALL=ko_KR.UTF-8 "$E2E_WINE_RUN" regedit /E 'C:\e2e-app-paths.reg' "$app_paths" >/dev/null 2>&1
+  wine_write_korean_fonts && python3 "$e2e_here/tools/make_reset_reg.py" "$WINEPREFIX/drive_c" "$app_paths"
+}
+
 reset_registry() {
-  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg delete 'HKCU\Software\Quillet Program' /f >/dev/null 2>&1
-  driver reg-exists 'Software\Quillet Program' >/dev/null
-  [ $? -eq 1 ] || fail "could not delete HKCU\\Software\\Quillet Program"
+  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" regedit /S 'C:\e2e-reset.reg' >/dev/null 2>&1 || fail "could not reset the registry"
+  expect_absent "HKCU\\Software\\Quillet Program still there after its deletion" reg-exists 'Software\Quillet Program'
 }
 
 screenshot() {
@@ -221,12 +265,15 @@ screenshot() {
     e2e_log "screenshot $1 failed"
 }
 
-# Every scenario starts with no Wine process, an empty settings key and no data in Documents.
+# Every scenario starts alike: no Wine program, nothing of the last one's on the disk or in the
+# registry, the pointer in the corner, and the program's clock at a moment far from the clock
+# widget's :00 and :30 raises (scenarios that watch the clock pin their own).
 e2e_prepare() {
   e2e_stop_wine
-  rm -rf "$(e2e_program_dir)" "$E2E_DOCUMENTS/memo_data"
+  rm -rf "$(e2e_program_dir)" "$E2E_DOCUMENTS/memo_data" "$WINEPREFIX/drive_c/Program.exe"*
+  export QUILLET_TEST_NOW="2026-12-08 10:10:00"
+  xdotool mousemove 1279 1023 || fail "xdotool could not move the pointer"
   reset_registry
-  LC_ALL=$E2E_LOCALE wine_link_korean_fonts || fail "could not link the Korean fonts"
 }
 
 # --- the program ---------------------------------------------------------------------------------
@@ -332,15 +379,10 @@ wait_firing() {
 
 # set_setting SECTION NAME dword|sz VALUE: a value of the program's settings, before it starts.
 set_setting() {
-  local type=REG_DWORD attempt
+  local type=REG_DWORD
   [ "$3" = sz ] && type=REG_SZ
-  # The first Wine program of a scenario may fail while the fresh wineserver starts: try again.
-  for attempt in 1 2 3; do
-    LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f \
-      >/dev/null 2>&1 && return 0
-    [ "$attempt" -lt 3 ] && sleep 1
-  done
-  fail "could not set $1\\$2"
+  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f \
+    >/dev/null 2>&1 || fail "could not set $1\\$2"
 }
 
 set_general() { set_setting General "$1" dword "$2"; }  # NAME NUMBER
@@ -621,8 +663,54 @@ scenario() {
   e2e_stop_wine
 }
 
-# Prints the summary line; the status says whether everything passed.
+# Prints the summary line, with every step that had to run twice; the status says whether
+# everything passed.
 e2e_finish() {
-  printf 'e2e: %d passed, %d failed\n' "$e2e_passed" "$e2e_failed"
+  local name=${E2E_NAME:-e2e} retries=$E2E_RUN/retries
+  name=${name//-/ }
+  if [ -s "$retries" ]; then
+    printf '%s: %d passed, %d failed, %d retried: %s\n' "$name" "$e2e_passed" "$e2e_failed" \
+      "$(grep -c . "$retries")" "$(paste -sd';' "$retries")"
+  else
+    printf '%s: %d passed, %d failed\n' "$name" "$e2e_passed" "$e2e_failed"
+  fi
   [ "$e2e_failed" -eq 0 ] && [ "$e2e_passed" -gt 0 ]
+}
+
+# --- a clock the scenario moves (QUILLET_TEST_NOW_FILE) -------------------------------------------
+
+# moving_clock "YYYY-MM-DD HH:MM:SS": pinned_clock, and move_clock may move the program started next.
+moving_clock() {
+  pinned_clock "$1"
+  E2E_NOW_FILE=$E2E_RUN/$E2E_SLUG.now
+  rm -f "$E2E_NOW_FILE"
+  export QUILLET_TEST_NOW_FILE
+  QUILLET_TEST_NOW_FILE=$(winpath "$E2E_NOW_FILE")
+}
+
+# move_clock "YYYY-MM-DD HH:MM:SS": once the start-up is over, the program's clock jumps there and
+# runs on; returns when the program has seen the move.
+move_clock() {
+  local seen
+  [ -n "${E2E_NOW_FILE:-}" ] || fail "move_clock without moving_clock"
+  must - send "$frame_title" 0 0 0 10
+  seen=$(grep -cx "$1 clock moved" "$E2E_TRACE" 2>/dev/null)
+  # Written aside and renamed: the program never reads half a moment.
+  printf '%s\n' "$1" >"$E2E_NOW_FILE.tmp" && mv -f "$E2E_NOW_FILE.tmp" "$E2E_NOW_FILE" || fail "could not write $E2E_NOW_FILE"
+  e2e_log "clock moved to $1"
+  local end=$((SECONDS + 5))
+  until [ "$(grep -cx "$1 clock moved" "$E2E_TRACE" 2>/dev/null)" -gt "${seen:-0}" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "the clock did not move to $1 in 5 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
+    sleep 0.1
+  done
+}
+
+# expect_answer EXPECTED SECONDS ARGS...: within SECONDS the driver answers ARGS with EXPECTED.
+expect_answer() {
+  local expected=$1 end=$((SECONDS + $2)) out=""
+  shift 2
+  until out=$(driver "$@" 2>/dev/null) && [ "$out" = "$expected" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "driver $*: expected '$expected', got '${out:-nothing}'"
+    sleep 0.2
+  done
 }
