@@ -569,6 +569,40 @@ tray_click() {
   xdotool mousemove $((l + 12)) $((b - 14)) click "$1" || fail "xdotool could not click the tray icon"
 }
 
+# menu_pick TEXT...: in the open popup menu, each TEXT in turn chosen with the keyboard as a user
+# would: Down to it, then Right into a submenu or Enter on a command. A menu opened by a click has
+# nothing highlighted, a submenu opened by Right its first item.
+menu_pick() {
+  local text items index kind before="" downs end
+  for text; do
+    end=$((SECONDS + 5))
+    until must items menu "@class:#32768" && [ "$items" != "$before" ]; do
+      [ "$SECONDS" -ge "$end" ] && fail "the submenu did not open before '$text'"
+      sleep 0.1
+    done
+    index= kind=
+    read -r index kind < <(awk -F'\t' -v want="$text" '
+      /^  / { next }
+      $1 != "separator" { n++ }
+      $3 == want { print n, $1; exit }' <<<"$items")
+    [ -n "${index:-}" ] || fail "no item '$text' in the menu: $(tr '\n\t' '| ' <<<"$items")"
+    downs=$index
+    [ -n "$before" ] && downs=$((index - 1))
+    # shellcheck disable=SC2046
+    keys $(yes 0x28 | head -n "$downs") "$([ "$kind" = popup ] && echo 0x27 || echo 0x0d)"
+    before=$items
+  done
+}
+
+# tray_pick TEXT...: the tray icon's menu opened with a right click, and TEXT... chosen in it (the
+# last a command).
+tray_pick() {
+  tray_click 3
+  must - wait-window "@class:#32768" 5
+  menu_pick "$@"
+  must - wait-gone "@class:#32768" 5
+}
+
 # keys VK...: each key pressed and released, into whatever has the keyboard (an open menu too).
 keys() { must - keys "$@"; }
 
