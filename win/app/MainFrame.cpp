@@ -12,6 +12,7 @@
 #include "resources/WidgetResources.h"
 #include "resources/MemoResources.h"
 #include "platform/SystemInfo.h"
+#include "platform/TestTrace.h"
 #include "ports/Clock.h"
 #include "schedule/NotificationWindow.h"
 #include "resources/resource.h"
@@ -106,7 +107,7 @@ WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
                      Placement{kHiddenPosition, kHiddenPosition, 1, 1})) {
     return nullptr;
   }
-  frame->StartTimer(kSaveTimer, kSaveMilliseconds);
+  frame->StartTimer(kSaveTimer, TestMilliseconds(L"QUILLET_TEST_SAVE_MS", kSaveMilliseconds));
   frame->tray_ = std::make_unique<TrayIcon>(frame->hwnd(), services.instance);
   frame->tray_->Show(services.settings.values().general.showTrayIcon != 0);
   return frame;
@@ -369,6 +370,7 @@ LRESULT MainFrame::OnMessage(const Message& message) {
     case WM_TIMER:
       if (message.TimerId() == kSaveTimer) {
         if (closing_.InProgress()) return 0;
+        TraceLine("save tick", services_.clock.Now());
         if (memos_) memos_->SaveChanged(false, MemoBoard::Report::Once);
         if (widgets_) widgets_->SaveMovedPositions();
         return 0;

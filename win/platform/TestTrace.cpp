@@ -33,4 +33,17 @@ void TraceLine(const char* text, const LocalTime& at) {
   std::fclose(file);
 }
 
+unsigned TestMilliseconds(const wchar_t* variable, unsigned otherwise) {
+  wchar_t value[16];
+  const DWORD length = GetEnvironmentVariableW(variable, value, 16);
+  if (length == 0 || length >= 16) return otherwise;
+  unsigned long milliseconds = 0;
+  for (DWORD i = 0; i < length; ++i) {
+    if (value[i] < L'0' || value[i] > L'9') return otherwise;
+    milliseconds = milliseconds * 10 + static_cast<unsigned long>(value[i] - L'0');
+    if (milliseconds > 3600000) return otherwise;
+  }
+  return milliseconds >= 100 ? static_cast<unsigned>(milliseconds) : otherwise;
+}
+
 }  // namespace quillet::win

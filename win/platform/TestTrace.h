@@ -9,4 +9,8 @@ namespace quillet::win {
 // "now", so traces follow QUILLET_TEST_NOW.
 void TraceLine(const char* text, const LocalTime& at);
 
+// For the end-to-end tests: the whole number of milliseconds from 100 to 3600000 the environment
+// variable holds (read at each call), `otherwise` when it is unset or holds anything else.
+unsigned TestMilliseconds(const wchar_t* variable, unsigned otherwise);
+
 }  // namespace quillet::win

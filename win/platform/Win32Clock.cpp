@@ -3,12 +3,15 @@
 #include <optional>
 #include <string>
 
+#include "platform/TestTrace.h"
 #include "platform/WinApi.h"
 #include "time/TestMoment.h"
 
 namespace quillet::win {
 
 namespace {
+
+constexpr std::uint64_t kMovesLookMilliseconds = 100;
 
 LocalTime SystemLocalTime() {
   SYSTEMTIME t{};
@@ -23,13 +26,62 @@ std::optional<LocalTime> TestNow() {
   return ParseTestMoment(std::string_view(value, length));
 }
 
+std::wstring MovesFile() {
+  wchar_t value[MAX_PATH + 1];
+  const DWORD length = GetEnvironmentVariableW(L"QUILLET_TEST_NOW_FILE", value, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH) return {};
+  return std::wstring(value, length);
+}
+
+// 0 when the file is not there.
+std::uint64_t LastWrite(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+// The moment the file holds (a line break after it is allowed); nothing while it cannot be read.
+std::optional<LocalTime> MomentIn(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  char text[64];
+  DWORD got = 0;
+  const BOOL read = ReadFile(file, text, sizeof text, &got, nullptr);
+  CloseHandle(file);
+  if (!read) return std::nullopt;
+  std::string_view moment(text, got);
+  while (!moment.empty() && (moment.back() == '\n' || moment.back() == '\r')) moment.remove_suffix(1);
+  return ParseTestMoment(moment);
+}
+
 }  // namespace
 
-Win32Clock::Win32Clock() {
+Win32Clock::Win32Clock() : movesFile_(MovesFile()) {
   if (const std::optional<LocalTime> start = TestNow()) shiftSeconds_ = LocalSeconds(*start) - LocalSeconds(SystemLocalTime());
+  // A file left from an earlier run moves nothing until it is written again.
+  if (!movesFile_.empty()) movesWritten_ = LastWrite(movesFile_);
+}
+
+// Nothing posts a move to the program: its one-second heartbeat calls the clock, and the first
+// call after the file changed sees the new moment, as after the system clock was set.
+void Win32Clock::FollowMoves() const {
+  if (movesFile_.empty()) return;
+  const std::uint64_t tick = GetTickCount64();
+  if (tick < nextLook_) return;
+  nextLook_ = tick + kMovesLookMilliseconds;
+  const std::uint64_t written = LastWrite(movesFile_);
+  if (written == 0 || written == movesWritten_) return;
+  // Unreadable or bad (half written): looked at again later.
+  const std::optional<LocalTime> to = MomentIn(movesFile_);
+  if (!to) return;
+  movesWritten_ = written;
+  shiftSeconds_ = LocalSeconds(*to) - LocalSeconds(SystemLocalTime());
+  TraceLine("clock moved", *to);
 }
 
 LocalTime Win32Clock::Now() const {
+  FollowMoves();
   const LocalTime now = SystemLocalTime();
   if (shiftSeconds_ == 0) return now;
   LocalTime shifted = LocalTimeAt(LocalSeconds(now) + shiftSeconds_);
@@ -38,6 +90,7 @@ LocalTime Win32Clock::Now() const {
 }
 
 std::int64_t Win32Clock::UtcSeconds() const {
+  FollowMoves();
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
   const std::uint64_t ticks = (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;

@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Scenarios of the alarms: schedules written with `quillet-data import` before the start, the
-# clock pinned at 08:59:45 on a Tuesday (QUILLET_TEST_NOW), so that 09:00 comes 15 s after the
-# start, and the firings followed through the trace and the notification windows.
+# clock pinned at 08:58:00 on a Tuesday and moved to just before 09:00 once the program is up
+# (moving_clock, move_clock), and the firings followed through the trace and the notification
+# windows.
 # Sourced by run-e2e.
 
 alarm_title="[일 정]   2026/12/08 09:00"
@@ -16,7 +17,7 @@ schedules() {
   cat >"$json" || fail "could not write $json"
   quillet_data import "$json" "$(e2e_data_dir)/QuilletAlarmInfo.qla" || fail "quillet-data could not import $json"
   set_general ViewMemoOnStart 0
-  pinned_clock "2026-12-08 08:59:45"
+  moving_clock "2026-12-08 08:58:00"
   mouse_to 640 300  # nowhere a notification appears
 }
 
@@ -25,6 +26,27 @@ notification_lines() { driver windows "$frame_title" 2>/dev/null | grep ' class=
 
 # notification_line TEXT: the line of the notification whose text (title\nbody) starts so.
 notification_line() { notification_lines | grep -F " text=$1" | head -n 1; }
+
+# expect_no_notification WHAT TEXT: no notification's text starts so (the driver must answer).
+expect_no_notification() {
+  local lines
+  must lines windows "$frame_title"
+  if grep ' class=#32770 ' <<<"$lines" | grep -qF " text=$2"; then fail "$1"; fi
+}
+
+# slide_at_rest TEXT: the line of that slide once it has come in all the way (its left edge at
+# most 1032 on the 1280-wide screen).
+slide_at_rest() {
+  local line l end=$((SECONDS + 5))
+  while :; do
+    line=$(notification_line "$1")
+    l=$(field "$line" rect)
+    [ -n "$line" ] && [ "${l%%,*}" -le 1032 ] && break
+    [ "$SECONDS" -ge "$end" ] && fail "the slide \"$1\" did not come in: ${line:-none}"
+    sleep 0.2
+  done
+  printf '%s\n' "$line"
+}
 
 # wait_notifications COUNT SECONDS: that many notifications are up.
 wait_notifications() {
@@ -39,7 +61,7 @@ wait_notifications() {
 # foreground, three centred popups cascading from (520, 412); the slide and the self-closing popup
 # go after "AutoCloseTime", the popup and the note stay until their close buttons.
 alarm_styles() {
-  local probe=$E2E_RUN/$E2E_SLUG.probe line l t r b
+  local probe=$E2E_RUN/$E2E_SLUG.probe line l t r b end under
   schedules <<'EOF'
 [{"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 0, "message": "Slide 알림"},
  {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "message": "팝업 알림\r\ntwo lines"},
@@ -48,14 +70,13 @@ alarm_styles() {
 EOF
   set_setting Alarm AutoCloseTime dword 3
   start_and_wait_frame
-  driver focus-probe 25 >"$probe" 2>&1 &
+  driver focus-probe 15 >"$probe" 2>&1 &
   wait_for_line "$probe" watching 10 || fail "the focus probe did not start"
-  wait_firing 3 "on time" 25
+  move_clock "2026-12-08 08:59:58"
+  wait_firing 3 "on time" 5
   wait_notifications 4 5
-  sleep 1
+  line=$(slide_at_rest "$alarm_title\\nSlide 알림") || exit 1
   screenshot alarm-styles
-  line=$(notification_line "[일 정]   2026/12/08 09:00\\nSlide 알림") || true
-  [ -n "$line" ] || fail "no slide: $(notification_lines | tr '\n' '|')"
   IFS=, read -r l t r b <<<"$(field "$line" rect)"
   [ "$t" -eq 884 ] && [ "$b" -eq 1024 ] && [ "$l" -le 1032 ] && [ "$l" -ge 1027 ] || fail "the slide at $l,$t,$r,$b"
   [ $(( $(field "$line" exstyle) & 0x80008 )) -eq $((0x80008)) ] || fail "the slide is not topmost and layered: $line"
@@ -63,14 +84,19 @@ EOF
   expect_eq "the self-closing popup" 532,424,784,564 "$(field "$(notification_line "$alarm_title\\nAuto 9by")" rect)"
   expect_eq "the note" 544,436,782,611 "$(field "$(notification_line "$alarm_title\\n포스트잇")" rect)"
   wait_notifications 2 8
-  # The popup and the note take the foreground, as the user must close them; the slide and the
-  # self-closing popup must not.
-  until grep -q '^kept$\|^lost to' "$probe"; do sleep 0.5; done
-  grep -qxE "kept|lost to .*\\\\n(팝업 알림|포스트잇).*" "$probe" ||
-    fail "the focus probe: $(tr '\n' ' ' <"$probe")"
+  # The popup and the note take the foreground, as the user must close them; the slide, which
+  # fired before them, must not (the probe tells the first window that took it).
+  end=$((SECONDS + 20))
+  until grep -q '^kept$\|^lost to' "$probe"; do
+    [ "$SECONDS" -ge "$end" ] && fail "the focus probe said nothing"
+    sleep 0.2
+  done
+  grep -qxE "lost to .*\\\\n(팝업 알림|포스트잇).*" "$probe" ||
+    fail "neither the popup nor the note took the foreground: $(tr '\n' ' ' <"$probe")"
+  must under pixels 700 560 0 1  # the note, over the popup's bottom
   xdotool mousemove $((544 + 215)) $((436 + 20)) click 1 || fail "xdotool could not close the note"
   wait_notifications 1 5
-  sleep 0.5
+  wait_pixel_not "the popup where the note was" 700 560 "$under"
   screenshot alarm-popup
   xdotool mousemove $((520 + 222)) $((412 + 18)) click 1 || fail "xdotool could not close the popup"
   wait_notifications 0 5
@@ -90,10 +116,14 @@ EOF
   printf '@echo fired>>"C:\\e2e dir\\marker.txt"\r\n' >"$dir/mark it.bat"
   before=$(dump_list "$(e2e_data_dir)/QuilletAlarmInfo.qla") || fail "cannot dump the alarm file"
   start_and_wait_frame
-  wait_firing 0 warning 25
+  move_clock "2026-12-08 08:59:58"
+  wait_firing 0 warning 5
   [ -n "$(notification_line "일정 [1] 분 전 입니다.\\nwarned")" ] || fail "no warning: $(notification_lines | tr '\n' '|')"
   wait_file "$dir/marker.txt" 10 || fail "the command did not run"
-  sleep 10
+  # The next minute's check has run (the warned schedule fires on time) and fired neither again.
+  move_clock "2026-12-08 09:00:58"
+  wait_firing 0 "on time" 5
+  expect_eq "firings of the Once and the OnDate" "1 1" "$(grep -c ' fire 1 ' "$E2E_TRACE") $(grep -c ' fire 2 ' "$E2E_TRACE")"
   expect_eq "the marker" "fired" "$(tr -d '\r' <"$dir/marker.txt")"
   after=$(dump_list "$(e2e_data_dir)/QuilletAlarmInfo.qla") || fail "cannot dump the saved alarm file"
   expect_eq "the saved schedules" "$(sed 's/"enabled": 1, "recurrence": \([12]\)/"enabled": 0, "recurrence": \1/g' <<<"$before")" "$after"
@@ -123,31 +153,39 @@ EOF
 # The alarm file cannot be written: the failure is said once, after the check, and with its box
 # open the next minute still fires and asks nothing more.
 alarm_save_failure() {
+  local lines
   schedules <<'EOF'
 [{"recurrence": 1, "hour": 8, "minute": 59, "message": "first"},
  {"recurrence": 1, "hour": 9, "minute": 0, "message": "second"}]
 EOF
   chmod a-w "$(e2e_data_dir)/QuilletAlarmInfo.qla"
   start_and_wait_frame
+  move_clock "2026-12-08 08:59:30"
+  wait_firing 0 "on time" 5
   must text dialog-text Quillet 3012 10
   expect_eq "the failed save" "$save_failed_text" "$text"
-  wait_firing 1 "on time" 25
-  sleep 2
-  expect_eq "message boxes" 1 "$(driver windows "$frame_title" | grep -c ' visible=1 .* text=Quillet$')"
+  move_clock "2026-12-08 08:59:58"
+  wait_firing 1 "on time" 5
+  # Its failure is posted to the frame, which handles it before the timer's next minute.
+  move_clock "2026-12-08 09:00:58"
+  wait_trace "2026-12-08 09:01:00 minute" 5
+  must lines windows "$frame_title"
+  expect_eq "message boxes" 1 "$(grep -c ' visible=1 .* text=Quillet$' <<<"$lines")"
   must - click Quillet 1
   chmod u+w "$(e2e_data_dir)/QuilletAlarmInfo.qla"
   close_by_broadcast
 }
 
-# A hovered slide stays past its time and slides out once the mouse leaves. An alarm of an open
-# memo puts the memo on top instead of a notification; one of a memo not in the group shows
-# "[Memo Data]".
+# A hovered slide stays past its time, while the one stacked above it goes, and slides out once the
+# mouse leaves. An alarm of an open memo puts the memo on top instead of a notification; one of a
+# memo not in the group shows "[Memo Data]".
 alarm_hover_and_memos() {
-  local memo
+  local memo end
   schedules <<'EOF'
 [{"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "message": "hover"},
  {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "memoId": "open.rtf", "message": "memo alarm"},
- {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "memoId": "elsewhere.rtf", "message": "gone memo"}]
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "memoId": "elsewhere.rtf", "message": "gone memo"},
+ {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "message": "not hovered"}]
 EOF
   cat >"$E2E_RUN/$E2E_SLUG.group.json" <<'JSON'
 [{"windowRect": {"left": 200, "top": 200, "right": 500, "bottom": 400}, "expandedSize": {"width": 300, "height": 200},
@@ -159,17 +197,23 @@ JSON
   set_setting Alarm AutoCloseTime dword 2
   start_and_wait_frame
   memo=$(hwnd_at 250 250 "$(wait_memos 1 10)") || exit 1
-  wait_firing 2 "on time" 25
+  move_clock "2026-12-08 08:59:58"
+  wait_firing 3 "on time" 5
   expect_memo "$memo" topmost=1
   [ -n "$(notification_line "$alarm_title\\n  [Memo Data]  ")" ] || fail "no [Memo Data]: $(notification_lines | tr '\n' '|')"
-  [ -z "$(notification_line "$alarm_title\\nmemo alarm")" ] || fail "the open memo's alarm showed a notification"
-  sleep 1
+  expect_no_notification "the open memo's alarm showed a notification" "$alarm_title\\nmemo alarm"
+  slide_at_rest "$alarm_title\\nhover" >/dev/null || exit 1
+  slide_at_rest "$alarm_title\\nnot hovered" >/dev/null || exit 1
   mouse_to 1150 950
-  sleep 5
+  end=$((SECONDS + 10))
+  while [ -n "$(notification_line "$alarm_title\\nnot hovered")" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "the slide not hovered stayed past its 2 s"
+    sleep 0.3
+  done
   [ -n "$(notification_line "$alarm_title\\nhover")" ] || fail "the hovered slide went"
   screenshot alarm-hovered-slide
   mouse_to 600 600
-  local end=$((SECONDS + 6))
+  end=$((SECONDS + 6))
   while [ -n "$(notification_line "$alarm_title\\nhover")" ]; do
     [ "$SECONDS" -ge "$end" ] && fail "the slide stayed after the mouse left"
     sleep 0.3

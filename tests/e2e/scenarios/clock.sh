@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Scenarios of the clock: the skin window on the desktop and the program's one-second heartbeat,
-# driven through its menu commands, the mouse and a pinned clock (QUILLET_TEST_NOW), and followed
-# through the trace file (QUILLET_TEST_TRACE), the registry and the screen.
+# driven through its menu commands, the mouse and a pinned clock that the scenario moves
+# (moving_clock, move_clock), and followed through the trace file (QUILLET_TEST_TRACE), the
+# registry and the screen.
 # Sourced by run-e2e.
 
 clock_title="Quillet Clock"
@@ -19,18 +20,46 @@ clock_size() {
 
 clock_reg_sz() { driver reg-sz "$clock_key" "$1" 2>/dev/null; }
 
+# wait_pixel_not WHAT X Y COLORREF: within 3 s the screen at X,Y shows another colour; with
+# 0x000000, something is drawn there over the black screen.
+wait_pixel_not() {
+  local seen end=$((SECONDS + 3))
+  until seen=$(driver pixels "$2" "$3" 0 1 2>/dev/null) && [ -n "$seen" ] && [ "$seen" != "$4" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "$1: the screen at $2,$3 is still ${seen:-unreadable}"
+    sleep 0.2
+  done
+}
+
+# clock_menu_items: the analog clock's menu, shown always, on top, opaque, movable, with the
+# digital skin beside the built-in one, as `driver menu` prints it; the program's own menu, which
+# ends it, is one line here.
+clock_menu_items() {
+  local step
+  printf '%s\n' $'32812\tchecked\t항상 보기' $'32814\t-\t설정 시간에 보기' $'separator\t-\t' \
+    $'32819\t-\t보통 위치' $'32787\tchecked\t항상 위에' $'32820\t-\t바탕화면에' $'separator\t-\t' \
+    $'popup\t-\t위치' $'  32806\t-\t메모위치에 정렬' $'  separator\t-\t' $'  32807\t-\t윈도우 왼쪽 위' \
+    $'  32808\t-\t윈도우 왼쪽 아래' $'  32809\t-\t윈도우 오른쪽 위' $'  32810\t-\t윈도우 오른쪽 아래' \
+    $'32842\t-\t시계 좌표 고정' $'popup\t-\t투명도'
+  for step in 1 2 3 4 5 6 7 8 9; do printf '  %d\t-\t%d0%%\n' $((32843 + step)) "$step"; done
+  printf '%s\n' $'  32853\tchecked\t불투명' $'separator\t-\t' $'popup\t-\tSkin' $'  32805\tchecked\tDefault' \
+    $'  separator\t-\t' $'  5024\t-\tQuillet Digital' $'32833\t-\tSkin 파일 수정' $'separator\t-\t' \
+    $'32782\t-\t숨기기' $'separator\t-\t' $'popup\t-\t확장 메뉴'
+}
+
 # A fresh install: the analog clock greets the user for "HotKeyClockViewTime" seconds. Its menu
-# offers the shipped skins; the digital one is stored at once, the default forgets it. 50 %
-# blends every pixel at half, the corner command moves it and the periodic save writes the place;
-# the skin editor needs a skin file. The transparency is kept at exit.
+# offers the view modes (the one in force checked), the z-positions, the places, transparency and
+# the shipped skins; the digital one is stored at once, the default forgets it. 50 % blends every
+# pixel at half, the corner command moves it and the periodic save writes the place; the skin
+# editor needs a skin file. The transparency is kept at exit.
 clock_skins_and_menu() {
-  local size pixel half expected
+  local size pixel half seen expected menu items end value
   fresh_program_folder >/dev/null
   set_general HotKeyClockViewTime 2
   set_setting Clock WinSXSY sz "900 300"
+  export QUILLET_TEST_SAVE_MS=1000
   start_and_wait_frame
   expect_window "$clock_title" visible=1 rect=900,300,1044,444
-  sleep 1
+  wait_pixel_not "the greeting clock's rim" 972 307 0x000000
   screenshot clock-analog
   expect_window "$clock_title" visible=0
 
@@ -38,8 +67,11 @@ clock_skins_and_menu() {
   expect_window "$clock_title" visible=1
   must - post-command "$clock_title" 32812  # 항상 보기
   xdotool mousemove 970 420 click 3 || fail "xdotool could not right-click the clock"
-  must - wait-window "@class:#32768" 5
-  sleep 0.5
+  must menu wait-window "@class:#32768" 5
+  must items menu "@class:#32768"
+  expect_eq "the clock menu" "$(clock_menu_items)" "$(awk '{ print } /^popup\t-\t확장 메뉴$/ { exit }' <<<"$items")"
+  IFS=, read -r _ _ _ end <<<"$(field "$menu" rect)"
+  wait_pixel_not "the clock menu" 1000 $((end - 6)) 0x000000
   screenshot clock-menu
   keys 0x1b
   must - wait-gone "@class:#32768" 5
@@ -53,38 +85,40 @@ clock_skins_and_menu() {
   expect_eq "SkinFile once chosen" "$(winpath "$(e2e_program_dir)")\\$digital_skin" "$(clock_reg_sz SkinFile)"
   size=$(clock_size)
   [ "$size" != 144x144 ] || fail "the digital skin kept the analog clock's size"
-  sleep 1
+  wait_pixel_not "the digital clock" 1086 312 0x000000
   screenshot clock-digital
   must - post-command "$clock_title" 32836  # Skin 정보: the skin's about picture until a click
   must line wait-window "Skin 정보" 5
   expect_eq "the about picture, centred" "530,457,750,567" "$(field "$line" rect)"
-  sleep 0.5
+  wait_pixel_not "the about picture" 640 512 0x000000
   screenshot clock-skin-info
   must - click-at "Skin 정보" 100 50
   must - wait-gone "Skin 정보" 5
   must - post-command "$clock_title" 32805  # Default
-  expect_eq "SkinFile after Default" "" "$(clock_reg_sz SkinFile)"
+  must value reg-sz "$clock_key" SkinFile  # empty, and there: the driver answered
+  expect_eq "SkinFile after Default" "" "$value"
   expect_eq "the analog clock's size" 144x144 "$(clock_size)"
 
   # The golden rim at full and at half: the screen below is black, so half is half of each part.
   must pixel pixels 972 307 0 1
   must - post-command "$clock_title" 32848  # 50%
   half=$(printf '0x%06x' $(( ((pixel >> 16 & 255) * 128 / 255) << 16 | ((pixel >> 8 & 255) * 128 / 255) << 8 | (pixel & 255) * 128 / 255 )))
-  sleep 0.5
-  must seen pixels 972 307 0 1
-  python3 -c '
+  end=$((SECONDS + 3))
+  until must seen pixels 972 307 0 1 && python3 -c '
 import sys
 a, b = (int(x, 16) for x in sys.argv[1:])
-sys.exit(0 if all(abs((a >> s & 255) - (b >> s & 255)) <= 2 for s in (0, 8, 16)) else 1)' "$half" "$seen" ||
-    fail "at 50 % the rim reads $seen, expected about $half (from $pixel)"
+sys.exit(0 if all(abs((a >> s & 255) - (b >> s & 255)) <= 2 for s in (0, 8, 16)) else 1)' "$half" "$seen"; do
+    [ "$SECONDS" -ge "$end" ] && fail "at 50 % the rim reads $seen, expected about $half (from $pixel)"
+    sleep 0.2
+  done
 
   must - post-command "$clock_title" 32810  # 윈도우 오른쪽 아래
   expected=$((1280 - 144 - 2)),$((1024 - 144 - 2))
   expect_window "$clock_title" rect="$expected,$((1280 - 2)),$((1024 - 2))"
-  local end=$((SECONDS + 12))
+  end=$((SECONDS + 5))
   until [ "$(clock_reg_sz WinSXSY)" = "${expected/,/ }" ]; do
-    [ "$SECONDS" -ge "$end" ] && fail "WinSXSY is '$(clock_reg_sz WinSXSY)' 12 s after the move"
-    sleep 0.5
+    [ "$SECONDS" -ge "$end" ] && fail "WinSXSY is '$(clock_reg_sz WinSXSY)' 5 s after the move, saves every 1 s"
+    sleep 0.2
   done
   close_by_broadcast
   must value reg-dword "$clock_key" TransVal
@@ -92,7 +126,7 @@ sys.exit(0 if all(abs((a >> s & 255) - (b >> s & 255)) <= 2 for s in (0, 8, 16))
 }
 
 # "설정 시간에 보기" with the defaults. Raised before the half hour and hidden by the user, the clock
-# goes back to its own level, which is what is saved. At 10:59:52: hidden, raised on top 3 s
+# goes back to its own level, which is what is saved. Moved to 10:59:55: hidden, raised on top 3 s
 # before the hour, the sound at 11:00:00 and the one new minute, lowered and back at its own
 # level a second later.
 clock_special_time() {
@@ -102,9 +136,10 @@ clock_special_time() {
   set_setting Clock ZPosition dword 0
   set_setting Clock WinSXSY sz "900 300"
   set_setting Clock SpecialAlarm sz 'C:\windows\media\ding.wav'
-  pinned_clock "2026-12-08 10:29:54"
+  moving_clock "2026-12-08 10:20:00"
   start_and_wait_frame
-  wait_trace "2026-12-08 10:29:57 special-time raise" 10
+  move_clock "2026-12-08 10:29:55"
+  wait_trace "2026-12-08 10:29:57 special-time raise" 5
   expect_window "$clock_title" visible=1 topmost=1
   must - post-command "$clock_title" 32782  # 숨기기
   expect_window "$clock_title" visible=0 topmost=0
@@ -112,10 +147,11 @@ clock_special_time() {
   must value reg-dword "$clock_key" ZPosition
   expect_eq "ZPosition after a raised clock was hidden" 0 "$value"
 
-  pinned_clock "2026-12-08 10:59:52"
+  moving_clock "2026-12-08 10:50:00"
   start_and_wait_frame
   expect_window "$clock_title" visible=0
-  wait_trace "2026-12-08 10:59:57 special-time raise" 10
+  move_clock "2026-12-08 10:59:55"
+  wait_trace "2026-12-08 10:59:57 special-time raise" 5
   expect_window "$clock_title" visible=1 topmost=1
   wait_trace "2026-12-08 11:00:00 sound" 5
   wait_trace "2026-12-08 11:00:00 minute" 1
@@ -133,9 +169,10 @@ clock_at_midnight() {
   set_setting Clock ViewMode dword 2
   set_setting Clock StartView dword 0
   for line in 0 30 2 3 4; do set_setting Clock "SpecialTime_$line" dword 4294967295; done
-  pinned_clock "2026-12-08 23:59:57"
+  moving_clock "2026-12-08 23:50:00"
   start_and_wait_frame
-  wait_trace "2026-12-09 00:00:00 day" 8
+  move_clock "2026-12-08 23:59:58"
+  wait_trace "2026-12-09 00:00:00 day" 5
   expect_eq "the tick at midnight" "2026-12-09 00:00:00 minute|2026-12-09 00:00:00 day" \
     "$(grep '^2026-12-09 00:00:00 ' "$E2E_TRACE" | paste -sd'|')"
   if grep -q special-time "$E2E_TRACE"; then fail "a special time with none set: $(cat "$E2E_TRACE")"; fi
@@ -168,16 +205,17 @@ clock_skin_buttons_and_editor() {
   expect_eq "SkinFile after a broken skin" "$broken" "$(clock_reg_sz SkinFile)"
 
   set_setting Clock SkinFile sz "$buttons"
-  pinned_clock "2026-12-08 09:30:50"
+  moving_clock "2026-12-08 09:30:30"
   start_and_wait_frame
   expect_window "$clock_title" visible=1 rect=900,300,1100,380
-  sleep 0.5
+  wait_pixel_not "the hide button" 1086 312 0x000000
   xdotool mousemove 1086 312 click 1 || fail "xdotool could not click the hide button"
   expect_window "$clock_title" visible=0
-  wait_trace "2026-12-08 09:31:00 minute" 12
+  move_clock "2026-12-08 09:30:58"
+  wait_trace "2026-12-08 09:31:00 minute" 5
   must - post-command "$frame_title" 32830
   expect_window "$clock_title" visible=1
-  sleep 0.5
+  wait_pixel_not "the destroy button" 911 312 0x000000
   xdotool mousemove 911 312 click 1 || fail "xdotool could not click the destroy button"
   expect_window "$clock_title" visible=0
 

@@ -14,6 +14,22 @@ import_group() {
 # file_times: every file of the data folder with its modification time, to the nanosecond.
 file_times() { (cd "$(e2e_data_dir)" && stat -c '%n %.9Y' ./*); }
 
+# quick_saves: the program started next saves every second and traces each tick.
+quick_saves() {
+  export QUILLET_TEST_SAVE_MS=1000
+  pinned_clock "2026-12-08 09:00:00"
+}
+
+# wait_save_ticks COUNT: that many more ticks of the periodic save are traced, within 10 s.
+wait_save_ticks() {
+  local want end=$((SECONDS + 10))
+  want=$(($(grep -c ' save tick$' "$E2E_TRACE" 2>/dev/null) + $1))
+  until [ "$(grep -c ' save tick$' "$E2E_TRACE" 2>/dev/null)" -ge "$want" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "fewer than $1 more save ticks in 10 s"
+    sleep 0.1
+  done
+}
+
 # The right click opens menu 130, whose "다른 그룹 열기" lists the data folder's groups in the
 # file system's order with the open one checked, then "임시 보관함"; choosing a group writes the
 # list of the one left and shows the other's memos. With "LeftBtnClickRun" 0 a left click hides
@@ -41,7 +57,14 @@ EOF
   tray_click 3
   must - wait-window "@class:#32768" 5
   keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT  # up from the bottom to "다른 그룹 열기", and into it
-  sleep 0.7
+  local end=$((SECONDS + 5)) items=""
+  # The submenu is the menu window on top once it is open.
+  until items=$(driver menu "@class:#32768" 2>/dev/null) && grep -q '임시 보관함' <<<"$items"; do
+    [ "$SECONDS" -ge "$end" ] && fail "no group submenu: ${items:-none}"
+    sleep 0.2
+  done
+  expect_eq "the group submenu" "DefaultMemo checked|가계부 -|공부 -|업무 -|여행 -|임시 보관함 -" \
+    "$(awk -F'\t' '$1 != "separator" { print $3 " " $2 }' <<<"$items" | paste -sd'|')"
   screenshot tray-menu
   keys $VK_DOWN $VK_DOWN $VK_DOWN $VK_RETURN  # DefaultMemo, 가계부, 공부, 업무
   must - wait-gone "@class:#32768" 5
@@ -60,8 +83,8 @@ EOF
 }
 
 # With "LeftBtnClickRun" 1 a left click makes a memo in the first free place below the one at
-# the top right corner. What is typed there is written at the second tick of the 10-second save
-# with its edit time; a tick over a group without changes writes nothing.
+# the top right corner. What is typed there is written at the second tick of the periodic save
+# (every second here) with its edit time; a tick over a group without changes writes nothing.
 tray_new_memo_and_saves() {
   local lines memo data record before after end
   lay_out_group <<'EOF'
@@ -70,6 +93,7 @@ tray_new_memo_and_saves() {
 EOF
   write_content corner.rtf <<<'모서리'
   set_general LeftBtnClickRun 1
+  quick_saves
   start_and_wait_frame
   wait_memos 1 10 >/dev/null || exit 1
   tray_click 1
@@ -80,26 +104,25 @@ EOF
   must - type "hello 새 메모"
 
   data=$(e2e_data_dir)
-  end=$((SECONDS + 30))
+  end=$((SECONDS + 10))
   until record=$(list_fields "$data/DefaultMemo.qld" contentFile editTime 2>/dev/null | sed -n 2p) &&
-    [ -n "${record#* }" ] && grep -q 'hello' "$data/${record%% *}" 2>/dev/null; do
-    [ "$SECONDS" -ge "$end" ] && fail "the new memo is not saved after 30 s: ${record:-no record}"
-    sleep 1
+    [ -n "${record#* }" ] && grep -q "hello \\\\'bb\\\\'f5 \\\\'b8\\\\'de\\\\'b8\\\\'f0" "$data/${record%% *}" 2>/dev/null; do
+    [ "$SECONDS" -ge "$end" ] && fail "the new memo is not saved after 10 s: ${record:-no record}"
+    sleep 0.2
   done
-  case ${record#* } in 20[0-9][0-9]-*) ;; *) fail "edit time: ${record#* }" ;; esac
-  grep -q "\\\\'bb\\\\'f5 \\\\'b8\\\\'de\\\\'b8\\\\'f0" "$data/${record%% *}" ||
-    fail "the Korean text is not in $(tr -d '\0' <"$data/${record%% *}")"
+  case ${record#* } in "2026-12-8 09:0"*) ;; *) fail "edit time, not the pinned clock's: ${record#* }" ;; esac
 
   before=$(file_times)
-  sleep 11
+  wait_save_ticks 2
   after=$(file_times)
   expect_eq "files after a tick without changes" "$before" "$after"
   close_by_broadcast
 }
 
-# A memo whose content file is read-only: the periodic save says so once and stays quiet at the
-# ticks after; once the file may be written the text is saved. At closing, a save that fails is
-# reported while every memo window is still there, and the program ends afterwards.
+# A memo whose content file is read-only: the periodic save (every second here) says so once and
+# stays quiet at the ticks after; once the file may be written the text is saved. At closing, a
+# save that fails is reported while every memo window is still there, and the program ends
+# afterwards.
 save_failures() {
   local lines editor data text end
   lay_out_group <<'EOF'
@@ -112,22 +135,25 @@ EOF
   write_content locked.rtf <<<'잠긴 파일'
   write_content free.rtf <<<'보통 파일'
   chmod a-w "$data/locked.rtf"
+  quick_saves
   start_and_wait_frame
   lines=$(wait_memos 2 10) || exit 1
   editor=$(field "$(memo_at 950 150 "$lines")" editor)
   must - post "$editor" 0x102 0x41 0  # WM_CHAR "A"
-  must text dialog-text Quillet 3012 30
+  must text dialog-text Quillet 3012 10
   expect_eq "the periodic save's failure" "메모를 정상적으로 저장하지 못하였습니다." "$text"
   must - click Quillet 1
   must - wait-gone Quillet 5
   must - post "$editor" 0x102 0x42 0  # "B" after it: still failing, and quiet
-  if driver wait-window Quillet 22 >/dev/null 2>&1; then fail "the failure was said again"; fi
+  # The second tick after "B" tries to save it; a box it opened would hold back the tick after.
+  wait_save_ticks 3
+  expect_absent "the failure was said again" wait-window Quillet 0
 
   chmod u+w "$data/locked.rtf"
-  end=$((SECONDS + 25))
+  end=$((SECONDS + 10))
   until grep -q 'AB' "$data/locked.rtf"; do
     [ "$SECONDS" -ge "$end" ] && fail "locked.rtf not saved once writable: $(tr -d '\0' <"$data/locked.rtf")"
-    sleep 1
+    sleep 0.2
   done
 
   chmod a-w "$data/locked.rtf"
@@ -192,7 +218,7 @@ print(json.dumps([{"windowRect": {"left": 40 + 90 * i, "top": 60 + 70 * i, "righ
   must - post-command "$frame_title" 32778
   mapfile -t expected < <(ten_memo_rects)
   for i in 0 1 2 3 4 5 6 7 8 9; do expect_memo "${hwnds[i]}" visible=1 rect="${expected[i]}"; done
-  sleep 1
+  expect_pixel "the last memo's pink, drawn where the eighth was" 800 600 0xf7b8ff
   screenshot ten-arranged-memos
 
   must - post-command "$frame_title" 32790

@@ -6,16 +6,32 @@
 # view_line: the driver's line about the schedule view, whose text is what its rows say.
 view_line() { driver windows "$frame_title" 2>/dev/null | grep -F ' text=Quillet Schedule' | head -n 1; }
 
-# expect_view_says TEXT...: each TEXT is one of the view's lines.
-expect_view_says() {
-  local line
-  line=$(view_line) || true
+# view_says LINE TEXT...: each TEXT is one of the lines of the view's LINE.
+view_says() {
+  local line=$1 wanted
+  shift
   for wanted in "$@"; do
     case "\\n$(sed 's/.* text=Quillet Schedule//' <<<"$line")\\n" in
       *"\\n$wanted\\n"*) ;;
-      *) fail "the view does not say \"$wanted\": $line" ;;
+      *) return 1 ;;
     esac
   done
+}
+
+# expect_view_says TEXT...: within 5 s each TEXT is one of the view's lines.
+expect_view_says() {
+  local line end=$((SECONDS + 5))
+  until line=$(view_line) && view_says "$line" "$@"; do
+    [ "$SECONDS" -ge "$end" ] && fail "the view does not say all of \"$*\": $line"
+    sleep 0.3
+  done
+}
+
+# view_shown: the view's window is visible (the driver must answer).
+view_shown() {
+  local lines
+  must lines windows "$frame_title"
+  grep -F ' text=Quillet Schedule' <<<"$lines" | head -n 1 | grep -q ' visible=1 '
 }
 
 # The schedule view at start-up with StartMode 2: today's anniversary, D-days ahead and passed,
@@ -34,15 +50,15 @@ EOF
   set_setting Schedule StartMode dword 2
   set_setting Schedule WinSXSY sz "300 150"
   set_setting Calendar MemorialDayCheck dword 0
-  pinned_clock "2027-02-07 23:59:50"
+  moving_clock "2027-02-07 23:50:00"
   start_and_wait_frame
   must - send "$frame_title" 0 0 0 10
-  grep -q ' visible=1 ' <<<"$(view_line)" || fail "the view is not shown: $(view_line)"
+  view_shown || fail "the view is not shown: $(view_line)"
   expect_view_says "2월 7일 (음력 1/1 )" "어머니 생신" "종일 일정" "시험 -  [ 10 ]일 남음" "여행 -  [ 4 ]일 지남" \
     "08:00 아침 회의" "18:30 저녁 약속"
   screenshot schedule-view
-  wait_trace "2027-02-08 00:00:00 day" 20
-  sleep 1
+  move_clock "2027-02-07 23:59:58"
+  wait_trace "2027-02-08 00:00:00 day" 5
   expect_view_says "2월 8일 (음력 1/2 )" "시험 -  [ 9 ]일 남음"
   close_by_broadcast
 
@@ -70,7 +86,7 @@ EOF
   pinned_clock "2027-02-07 09:00:00"
   start_and_wait_frame
   must - send "$frame_title" 0 0 0 10
-  if grep -q ' visible=1 ' <<<"$(view_line)"; then fail "StartMode 2 showed the view on an empty day"; fi
+  if view_shown; then fail "StartMode 2 showed the view on an empty day"; fi
   close_by_broadcast
   set_setting Schedule StartMode dword 1
   start_and_wait_frame
@@ -131,7 +147,7 @@ launcher() {
   must - send "$frame_title" 0 0 0 10
   must - wait-window "Quillet Launcher" 10
   expect_window "Quillet Launcher" visible=1
-  sleep 1
+  wait_pixel_not "the launcher's first icon" 528 350 0x000000
   screenshot launcher
   expect_eq "the started program" 'launched in C:\Program Files\Quillet Test' "$(launcher_click 528 350)"
 
@@ -149,7 +165,10 @@ launcher() {
     sleep 0.2
   done
   IFS=, read -r left top _ <<<"$(field "$(head -n 1 <<<"$menu")" rect)"
-  sleep 0.3
+  must items menu "@class:#32768"
+  expect_eq "the icon's menu begins" $'32881\t-\t프로그램 추가...|32882\t-\t목록에서 삭제|separator\t-\t' \
+    "$(head -n 3 <<<"$items" | paste -sd'|')"
+  wait_pixel_not "the icon's menu" $((left + 50)) $((top + 29)) 0x000000
   xdotool mousemove $((left + 50)) $((top + 29)) click 1 || fail "xdotool could not choose 목록에서 삭제"  # its second item
   answer_question "선택한 항목을 런처에서 삭제합니까?" 6
   expect_eq "the entries left" 1 "$(grep -o '<Item' "$list" | wc -l)"
@@ -168,7 +187,7 @@ launcher() {
   launcher_skin Three 3
   start_and_wait_frame
   must - wait-window "Quillet Launcher" 10
-  sleep 1
+  wait_pixel_not "the seventh icon" 528 462 0x000000
   screenshot launcher-rows
   expect_eq "the third icon" '3 in C:\Program Files\Quillet Test' "$(launcher_click 620 350)"
   expect_eq "the seventh icon" '7 in C:\Program Files\Quillet Test' "$(launcher_click 528 462)"
@@ -177,7 +196,7 @@ launcher() {
   launcher_skin Zero 0
   start_and_wait_frame
   must - wait-window "Quillet Launcher" 10
-  sleep 1
+  wait_pixel_not "the second icon" 528 406 0x000000
   expect_eq "the second icon" '2 in C:\Program Files\Quillet Test' "$(launcher_click 528 406)"
   close_by_broadcast
 
@@ -185,7 +204,8 @@ launcher() {
   set_setting Rauncher StartMode dword 1
   start_and_wait_frame
   must - wait-window "Quillet Launcher" 10
-  sleep 1
+  expect_window "Quillet Launcher" visible=1
+  wait_pixel_not "the empty launcher" 520 320 0x000000
   screenshot launcher-empty
   close_by_broadcast
 }
@@ -204,7 +224,7 @@ widgets_en() {
   start_and_wait_frame
   must - wait-window "Quillet Launcher" 10
   expect_view_says "2월 7일 (음력 1/1 )" "18:30 저녁 약속"
-  sleep 1
+  wait_pixel_not "the launcher" 620 170 0x000000
   screenshot widgets-en
   close_by_broadcast
 }
