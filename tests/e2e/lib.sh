@@ -748,31 +748,3 @@ expect_answer() {
     sleep 0.2
   done
 }
-
-# --- a clock the scenario moves (QUILLET_TEST_NOW_FILE) -------------------------------------------
-
-# moving_clock "YYYY-MM-DD HH:MM:SS": pinned_clock, and move_clock may move the program started next.
-moving_clock() {
-  pinned_clock "$1"
-  E2E_NOW_FILE=$E2E_RUN/$E2E_SLUG.now
-  rm -f "$E2E_NOW_FILE"
-  export QUILLET_TEST_NOW_FILE
-  QUILLET_TEST_NOW_FILE=$(winpath "$E2E_NOW_FILE")
-}
-
-# move_clock "YYYY-MM-DD HH:MM:SS": once the start-up is over, the program's clock jumps there and
-# runs on; returns when the program has seen the move.
-move_clock() {
-  local seen
-  [ -n "${E2E_NOW_FILE:-}" ] || fail "move_clock without moving_clock"
-  must - send "$frame_title" 0 0 0 10
-  seen=$(grep -cx "$1 clock moved" "$E2E_TRACE" 2>/dev/null)
-  # Written aside and renamed: the program never reads half a moment.
-  printf '%s\n' "$1" >"$E2E_NOW_FILE.tmp" && mv -f "$E2E_NOW_FILE.tmp" "$E2E_NOW_FILE" || fail "could not write $E2E_NOW_FILE"
-  e2e_log "clock moved to $1"
-  local end=$((SECONDS + 5))
-  until [ "$(grep -cx "$1 clock moved" "$E2E_TRACE" 2>/dev/null)" -gt "${seen:-0}" ]; do
-    [ "$SECONDS" -ge "$end" ] && fail "the clock did not move to $1 in 5 s; trace: $(tr '\n' '|' <"$E2E_TRACE" 2>/dev/null)"
-    sleep 0.1
-  done
-}
