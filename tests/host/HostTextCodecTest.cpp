@@ -59,16 +59,19 @@ TEST_F(HostTextCodecTest, LongTextConvertsWhole) {
   std::string cp949;
   std::string malformed;
   std::string utf8;
+  std::string repaired;
   for (int i = 0; i < 5000; ++i) {
     const bool fault = i % 1000 == 999;
     utf16 += fault ? u"가a\u00E9" : u"가a";
     cp949 += fault ? "가a?" : "가a";
+    utf8 += fault ? u8"가a?" : u8"가a";
     malformed += fault ? "가a\xB0!" : "가a";
-    utf8 += fault ? u8"가a" + kReplacement + "!" : u8"가a";
+    repaired += fault ? u8"가a" + kReplacement + "!" : u8"가a";
   }
   // Compared whole so that a failure does not print 20 000 characters.
   EXPECT_TRUE(codec_->Utf16ToCp949(utf16) == cp949);
-  EXPECT_TRUE(codec_->Cp949ToUtf8(malformed) == utf8);
+  EXPECT_TRUE(codec_->Cp949ToUtf8(cp949) == utf8);
+  EXPECT_TRUE(codec_->Cp949ToUtf8(malformed) == repaired);
 }
 
 TEST_F(HostTextCodecTest, StaysUsableAfterAFault) {

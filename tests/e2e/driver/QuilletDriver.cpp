@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -94,6 +95,13 @@ constexpr const char* kUsageText =
     "  reg-dword KEYPATH NAME           print a REG_DWORD below HKEY_CURRENT_USER\n"
     "  reg-sz KEYPATH NAME              print a REG_SZ below HKEY_CURRENT_USER\n"
     "  reg-exists KEYPATH               succeed when the key exists\n"
+    "  menu TITLE                       the items of a menu window (@class:#32768 for the open popup):\n"
+    "                                   id (popup, separator), state flags and text, tab-separated;\n"
+    "                                   a submenu's items follow its popup line, indented by two spaces\n"
+    "  fonts TITLE                      each visible control holding Hangul: id, the face, charset and\n"
+    "                                   height of its font, and hangul=1 when that font draws Hangul\n"
+    "  drawn-text TITLE X Y FACE HEIGHT WEIGHT TEXT  TEXT drawn in that font at the client point,\n"
+    "                                   compared with the screen there: size, ink, seen, common\n"
     "  (a KEYPATH beginning with HKLM\\ is below HKEY_LOCAL_MACHINE, in its 64-bit view)\n"
     "TITLE is an exact window title, a handle (0x...), @foreground, or @class:NAME (the first window\n"
     "of that class in z-order); TITLE@page is the page shown (a visible child dialog) of that window.\n";
@@ -877,12 +885,329 @@ int RegSz(const std::wstring& keyPath, const std::wstring& name) {
 
 int RegExists(const std::wstring& keyPath) {
   HKEY key = nullptr;
-  if (OpenKey(keyPath, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) {
-    Print(stdout, L"absent");
-    return kFailed;
-  }
+  if (OpenKey(keyPath, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return Fail(L"no such key " + keyPath);
   RegCloseKey(key);
   return Succeed(L"exists");
+}
+
+// --- calls inside the program's process ----------------------------------------------------------
+
+// Wine keeps a menu's items and a font's description in the process that made them, out of reach
+// of GetMenuStringW or GetObjectW here: this thunk runs one call on a thread of that process.
+// rcx points at {function, five arguments, result}.
+constexpr unsigned char kCallThunk[] = {
+    0x53,                          // push rbx
+    0x48, 0x83, 0xEC, 0x30,        // sub rsp, 48: home space, the fifth argument, alignment
+    0x48, 0x89, 0xCB,              // mov rbx, rcx
+    0x48, 0x8B, 0x4B, 0x08,        // mov rcx, [rbx + 8]
+    0x48, 0x8B, 0x53, 0x10,        // mov rdx, [rbx + 16]
+    0x4C, 0x8B, 0x43, 0x18,        // mov r8, [rbx + 24]
+    0x4C, 0x8B, 0x4B, 0x20,        // mov r9, [rbx + 32]
+    0x48, 0x8B, 0x43, 0x28,        // mov rax, [rbx + 40]
+    0x48, 0x89, 0x44, 0x24, 0x20,  // mov [rsp + 32], rax
+    0xFF, 0x13,                    // call [rbx]
+    0x48, 0x89, 0x43, 0x30,        // mov [rbx + 48], rax
+    0x48, 0x83, 0xC4, 0x30,        // add rsp, 48
+    0x5B,                          // pop rbx
+    0xC3,                          // ret
+};
+
+class RemoteCaller {
+ public:
+  static constexpr SIZE_T kBlock = 64, kData = 128, kDataSize = 8192;
+
+  explicit RemoteCaller(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    process_ = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                               PROCESS_VM_READ | PROCESS_VM_WRITE,
+                           FALSE, id);
+    if (process_)
+      base_ = VirtualAllocEx(process_, nullptr, kData + kDataSize, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
+    if (base_ && !Write(0, kCallThunk, sizeof kCallThunk)) base_ = nullptr;
+  }
+  ~RemoteCaller() {
+    if (base_ && !abandoned_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteCaller(const RemoteCaller&) = delete;
+  RemoteCaller& operator=(const RemoteCaller&) = delete;
+
+  bool ok() const { return base_ != nullptr; }
+  ULONG_PTR data() const { return at(kData); }
+  bool ReadData(void* into, SIZE_T size) const {
+    SIZE_T done = 0;
+    return size <= kDataSize && ReadProcessMemory(process_, reinterpret_cast<void*>(data()), into, size, &done) &&
+           done == size;
+  }
+
+  // FUNCTION as this process has it, called there with up to five arguments; nothing when the
+  // call could not be made or did not return within two seconds.
+  std::optional<ULONG_PTR> Call(const char* module, const char* function, std::vector<ULONG_PTR> args) {
+    const auto address = RemoteAddress(module, function);
+    if (!address || args.size() > 5) return std::nullopt;
+    args.resize(5);
+    ULONG_PTR block[7] = {*address, args[0], args[1], args[2], args[3], args[4], 0};
+    if (!Write(kBlock, block, sizeof block)) return std::nullopt;
+    HANDLE thread = CreateRemoteThread(process_, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(at(0)),
+                                       reinterpret_cast<void*>(at(kBlock)), 0, nullptr);
+    if (!thread) return std::nullopt;
+    const bool done = WaitForSingleObject(thread, 2000) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    if (!done) {
+      abandoned_ = true;  // the thread may still use the memory
+      return std::nullopt;
+    }
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process_, reinterpret_cast<void*>(at(kBlock)), block, sizeof block, &read)) return std::nullopt;
+    return block[6];
+  }
+
+ private:
+  ULONG_PTR at(SIZE_T offset) const { return reinterpret_cast<ULONG_PTR>(base_) + offset; }
+  bool Write(SIZE_T offset, const void* bytes, SIZE_T size) const {
+    SIZE_T done = 0;
+    return WriteProcessMemory(process_, reinterpret_cast<void*>(at(offset)), bytes, size, &done) && done == size;
+  }
+
+  // The function's address there: its offset in the module that really holds it here (an export
+  // may be forwarded), from that module's base there.
+  std::optional<ULONG_PTR> RemoteAddress(const char* module, const char* function) const {
+    const auto local = reinterpret_cast<ULONG_PTR>(GetProcAddress(GetModuleHandleA(module), function));
+    HMODULE holder = nullptr;
+    wchar_t name[MAX_PATH] = {};
+    if (!local ||
+        !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCWSTR>(local), &holder) ||
+        !GetModuleBaseNameW(GetCurrentProcess(), holder, name, MAX_PATH))
+      return std::nullopt;
+    HMODULE modules[512];
+    DWORD needed = 0;
+    if (!EnumProcessModules(process_, modules, sizeof modules, &needed)) return std::nullopt;
+    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
+      wchar_t there[MAX_PATH] = {};
+      if (GetModuleBaseNameW(process_, modules[i], there, MAX_PATH) && _wcsicmp(there, name) == 0)
+        return reinterpret_cast<ULONG_PTR>(modules[i]) + (local - reinterpret_cast<ULONG_PTR>(holder));
+    }
+    return std::nullopt;
+  }
+
+  HANDLE process_ = nullptr;
+  void* base_ = nullptr;
+  bool abandoned_ = false;
+};
+
+UINT Low32(ULONG_PTR value) { return static_cast<UINT>(value & 0xffffffffu); }
+
+// The items of MENU, one line each, submenus below their popup line, indented.
+bool MenuLines(RemoteCaller& remote, ULONG_PTR menu, const std::wstring& indent, std::vector<std::wstring>& lines) {
+  const auto count = remote.Call("user32.dll", "GetMenuItemCount", {menu});
+  if (!count || static_cast<int>(Low32(*count)) < 0) return false;
+  for (UINT i = 0; i < Low32(*count); ++i) {
+    const auto state = remote.Call("user32.dll", "GetMenuState", {menu, i, MF_BYPOSITION});
+    const auto length = remote.Call("user32.dll", "GetMenuStringW", {menu, i, remote.data(), 512, MF_BYPOSITION});
+    const auto id = remote.Call("user32.dll", "GetMenuItemID", {menu, i});
+    if (!state || !length || !id || Low32(*length) >= 512) return false;
+    std::wstring text(Low32(*length), L'\0');
+    if (!text.empty() && !remote.ReadData(text.data(), text.size() * sizeof(wchar_t))) return false;
+    const UINT flags = Low32(*state);
+    const bool separator = (flags & MF_SEPARATOR) && !(flags & MF_POPUP);
+    std::wstring marks;
+    if (flags & MF_CHECKED) marks += L"checked,";
+    if ((flags & (MF_GRAYED | MF_DISABLED)) && !separator) marks += L"grayed,";  // Wine greys every line
+    marks = marks.empty() ? L"-" : marks.substr(0, marks.size() - 1);
+    const bool popup = (flags & MF_POPUP) != 0;
+    const std::wstring what = popup ? L"popup" : separator ? L"separator" : std::to_wstring(Low32(*id));
+    lines.push_back(indent + what + L"\t" + marks + L"\t" + text);
+    if (!popup) continue;
+    const auto sub = remote.Call("user32.dll", "GetSubMenu", {menu, i});
+    if (!sub || !*sub || indent.size() >= 6 || !MenuLines(remote, *sub, indent + L"  ", lines)) return false;
+  }
+  return true;
+}
+
+int Menu(const std::wstring& title) {
+  HWND window = FindTarget({title, true});
+  if (!window) return Fail(L"no visible window \"" + title + L"\"");
+  DWORD_PTR menu = 0;
+  if (!SendMessageTimeoutW(window, 0x01E1 /* MN_GETHMENU */, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &menu) || !menu)
+    return Fail(HandleText(window) + L" is not a menu window");
+  RemoteCaller remote(window);
+  if (!remote.ok()) return Fail(L"cannot reach the menu's process, error " + std::to_wstring(GetLastError()));
+  std::vector<std::wstring> lines;
+  if (!MenuLines(remote, menu, L"", lines)) return Fail(L"the menu's process did not give its items");
+  for (const std::wstring& line : lines) Print(stdout, line);
+  return kOk;
+}
+
+// A 32-bit top-down DIB section of WIDTH x HEIGHT selected into a DC of its own.
+struct Canvas {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ previous = nullptr;
+  DWORD* pixels = nullptr;
+  int width = 0, height = 0;
+
+  Canvas(int w, int h) : width(w), height(h) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc = CreateCompatibleDC(nullptr);
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<DWORD*>(bits);
+    if (dc && bitmap) previous = SelectObject(dc, bitmap);
+  }
+  ~Canvas() {
+    if (previous) SelectObject(dc, previous);
+    if (bitmap) DeleteObject(bitmap);
+    if (dc) DeleteDC(dc);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+  bool ok() const { return pixels != nullptr; }
+  int Luminance(int x, int y) const {
+    const DWORD p = pixels[y * width + x];
+    return static_cast<int>((((p >> 16) & 0xff) * 3 + ((p >> 8) & 0xff) * 6 + (p & 0xff)) / 10);
+  }
+  // TEXT in black on white at the top left, as a skin-less window draws one line.
+  void Draw(HFONT font, const std::wstring& text) {
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    DrawTextW(dc, text.c_str(), -1, &all, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    SelectObject(dc, old);
+  }
+};
+
+// Two different syllables come out different and not blank: a font without Hangul (nor a linked
+// one) draws both as the same box, or nothing.
+bool DrawsHangul(HFONT font) {
+  Canvas first(96, 96), second(96, 96);
+  if (!first.ok() || !second.ok()) return false;
+  first.Draw(font, L"\xD55C");   // 한
+  second.Draw(font, L"\xAE00");  // 글
+  bool ink = false, differ = false;
+  for (int y = 0; y < 96; ++y) {
+    for (int x = 0; x < 96; ++x) {
+      ink = ink || first.Luminance(x, y) < 128;
+      differ = differ || first.pixels[y * 96 + x] != second.pixels[y * 96 + x];
+    }
+  }
+  return ink && differ;
+}
+
+bool HasHangul(const std::wstring& text) {
+  for (const wchar_t c : text) {
+    if (c >= 0xAC00 && c <= 0xD7A3) return true;
+  }
+  return false;
+}
+
+int Fonts(const std::wstring& title) {
+  HWND window = FindTarget({title, true});
+  if (!window) return Fail(L"no visible window \"" + title + L"\"");
+  std::vector<HWND> controls;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) {
+        if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&controls));
+  RemoteCaller remote(window);
+  if (!remote.ok()) return Fail(L"cannot reach the window's process, error " + std::to_wstring(GetLastError()));
+  int shown = 0;
+  for (HWND control : controls) {
+    const auto text = ControlText(control);
+    if (!text || !HasHangul(*text)) continue;
+    // Asked from inside too: Wine's SendMessageTimeoutW reports a null font as a failure.
+    const auto font = remote.Call("user32.dll", "SendMessageW", {reinterpret_cast<ULONG_PTR>(control), WM_GETFONT, 0, 0});
+    if (!font) return Fail(L"control " + HandleText(control) + L" did not tell its font");
+    LOGFONTW description{};
+    if (*font) {
+      const auto size = remote.Call("gdi32.dll", "GetObjectW", {*font, sizeof description, remote.data()});
+      if (!size || Low32(*size) != sizeof description || !remote.ReadData(&description, sizeof description))
+        return Fail(L"the font of control " + HandleText(control) + L" could not be read");
+    } else {
+      GetObjectW(GetStockObject(SYSTEM_FONT), sizeof description, &description);
+    }
+    HFONT same = CreateFontIndirectW(&description);
+    const bool hangul = same && DrawsHangul(same);
+    if (same) DeleteObject(same);
+    std::wstring line = L"id=" + std::to_wstring(GetDlgCtrlID(control)) + L" face=" + description.lfFaceName +
+                        L" charset=" + std::to_wstring(description.lfCharSet) + L" height=" +
+                        std::to_wstring(description.lfHeight) + L" hangul=" + (hangul ? L"1" : L"0") + L" text=";
+    for (const wchar_t c : *text) line += c == L'\n' ? std::wstring(L"\\n") : c == L'\r' ? std::wstring() : std::wstring(1, c);
+    Print(stdout, line);
+    ++shown;
+  }
+  if (shown == 0) return Fail(L"no visible control of \"" + title + L"\" holds Hangul");
+  return kOk;
+}
+
+// TEXT as the driver draws it in that font, against the screen at the window's client point: the
+// pixels of ink in each, and those both have. The screen's ink is what is darker than halfway
+// between its lightest and darkest pixel, when they are far enough apart to be text.
+int DrawnText(const std::wstring& title, int x, int y, const std::wstring& face, int height, int weight,
+              const std::wstring& text) {
+  HWND hwnd = FindTarget({title, true});
+  if (!hwnd) return Fail(L"no visible window \"" + title + L"\"");
+  LOGFONTW description{};
+  description.lfHeight = height;
+  description.lfWeight = weight;
+  description.lfCharSet = DEFAULT_CHARSET;
+  description.lfOutPrecision = OUT_CHARACTER_PRECIS;
+  description.lfClipPrecision = CLIP_CHARACTER_PRECIS;
+  lstrcpynW(description.lfFaceName, face.c_str(), LF_FACESIZE);
+  HFONT font = CreateFontIndirectW(&description);
+  if (!font) return Fail(L"CreateFontIndirectW failed");
+  RECT size{0, 0, 0, 0};
+  {
+    Canvas measure(1, 1);
+    HGDIOBJ old = SelectObject(measure.dc, font);
+    DrawTextW(measure.dc, text.c_str(), -1, &size, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(measure.dc, old);
+  }
+  Canvas expected(size.right, size.bottom), seen(size.right, size.bottom);
+  if (size.right <= 0 || size.bottom <= 0 || !expected.ok() || !seen.ok()) {
+    DeleteObject(font);
+    return Fail(L"nothing to draw");
+  }
+  expected.Draw(font, text);
+  DeleteObject(font);
+  POINT origin{x, y};
+  ClientToScreen(hwnd, &origin);
+  HDC screen = GetDC(nullptr);
+  const bool copied = BitBlt(seen.dc, 0, 0, seen.width, seen.height, screen, origin.x, origin.y, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  if (!copied) return Fail(L"could not read the screen");
+  int darkest = 255, lightest = 0;
+  for (int row = 0; row < seen.height; ++row) {
+    for (int column = 0; column < seen.width; ++column) {
+      const int l = seen.Luminance(column, row);
+      darkest = l < darkest ? l : darkest;
+      lightest = l > lightest ? l : lightest;
+    }
+  }
+  const bool contrast = lightest - darkest >= 64;
+  long ink = 0, inked = 0, common = 0;
+  for (int row = 0; row < seen.height; ++row) {
+    for (int column = 0; column < seen.width; ++column) {
+      const bool a = expected.Luminance(column, row) < 128;
+      const bool b = contrast && seen.Luminance(column, row) < (darkest + lightest) / 2;
+      ink += a;
+      inked += b;
+      common += a && b;
+    }
+  }
+  return Succeed(L"size=" + std::to_wstring(size.right) + L"x" + std::to_wstring(size.bottom) + L" ink=" +
+                 std::to_wstring(ink) + L" seen=" + std::to_wstring(inked) + L" common=" + std::to_wstring(common));
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -1132,6 +1457,19 @@ int Run(const std::vector<std::wstring>& args) {
       Print(stdout, std::to_wstring(*number(i)) + (free ? L" free" : L" taken"));
     }
     return kOk;
+  }
+  if (command == L"menu" || command == L"fonts") {
+    if (wrongCount(1)) return Usage(command + L" TITLE");
+    return command == L"menu" ? Menu(args[1]) : Fonts(args[1]);
+  }
+  if (command == L"drawn-text") {
+    if (wrongCount(7) || !number(2) || *number(2) > 0x7fff || !number(3) || *number(3) > 0x7fff) 
+      return Usage(L"drawn-text TITLE X Y FACE HEIGHT WEIGHT TEXT");
+    const long fontHeight = std::wcstol(args[5].c_str(), nullptr, 10);
+    if (fontHeight < -1000 || fontHeight > 1000 || !number(6) || *number(6) > 1000)
+      return Usage(L"drawn-text TITLE X Y FACE HEIGHT WEIGHT TEXT");
+    return DrawnText(args[1], static_cast<int>(*number(2)), static_cast<int>(*number(3)), args[4],
+                     static_cast<int>(fontHeight), static_cast<int>(*number(6)), args[7]);
   }
   if (command == L"reg-exists") {
     if (wrongCount(1)) return Usage(L"reg-exists KEYPATH");

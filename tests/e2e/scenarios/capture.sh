@@ -33,14 +33,13 @@ capture_to_memo() {
   grep -qx 0x0000ff <<<"$blink" && grep -qx 0xff0000 <<<"$blink" ||
     fail "the caption does not blink red and blue: $(paste -sd' ' <<<"$blink")"
   xdotool mousemove 100 100 mousedown 1 mousemove 200 180 || fail "xdotool could not start the drag"
-  sleep 0.6
+  sleep 0.6  # for the picture: the drag's frame follows the mouse, and nothing tells when it is drawn
   screenshot capture-window
   xdotool mousemove 300 250 mouseup 1 || fail "xdotool could not end the drag"
   lines=$(wait_memos 2 10) || exit 1
   memo=$(grep ' rect=94,80,305,259 ' <<<"$lines") || fail "no memo over the captured part: $lines"
-  sleep 1
-  screenshot capture-memo
   must - wait-gone "$(field "$line" hwnd)" 5
+  screenshot capture-memo
   must text clipboard-info
   case $text in *"bitmap=200x150 "*) ;; *) fail "the clipboard does not hold the 200 x 150 picture: $text" ;; esac
   # A memo of a picture alone has content: deleting it asks.

@@ -40,7 +40,6 @@ groups_recycle_bin() {
   must - list-select "$restore_title" 1087 1
   must text dialog-text "$restore_title" 1088 5
   expect_eq "the preview" "둘째 메모" "$text"
-  sleep 0.5
   screenshot restore-dialog
 
   must - click "$restore_title" 1089
@@ -92,7 +91,6 @@ groups_manual_recovery() {
   must - wait-window "수동 메모 복구" 10
   must rows list-rows "수동 메모 복구" 1087
   expect_eq "the orphans" "orphan.rtf" "$(cut -f2 <<<"$rows")"
-  sleep 0.5
   screenshot restore-manual
   must - click "수동 메모 복구" 1067
   answer_question "모든 목록을 완전히 삭제하시겠습니까?" 6
@@ -101,13 +99,24 @@ groups_manual_recovery() {
   close_by_broadcast
 }
 
-# tray_group_menu: the tray menu open at "다른 그룹 열기", which also lists the groups anew for
-# the group commands.
+# tray_group_menu GROUP...: the tray menu open at "다른 그룹 열기", which lists the groups anew for
+# the group commands, from 5224 on: the open one checked, the temporary storage last after a line.
 tray_group_menu() {
+  local expected="" id=5224 group items end=$((SECONDS + 5))
+  for group; do
+    [ "$group" = "임시 보관함" ] && expected+="separator|-|"$'\n'
+    expected+="$id|$([ "$group" = "$open_group" ] && echo checked || echo -)|$group"$'\n'
+    id=$((id + 1))
+  done
   tray_click 3
   must - wait-window "@class:#32768" 5
   keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT
-  sleep 0.7
+  until items=$(driver menu "@class:#32768" 2>/dev/null | tr '\t' '|' |
+    awk 'inside && sub(/^  /, "") { print; next } { inside = /^popup\|-\|다른 그룹 열기$/ }') &&
+    [ "$items" = "${expected%$'\n'}" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "the tray menu's groups: expected '$expected', got '$items'"
+    sleep 0.2
+  done
 }
 
 # Adding refuses unusable and existing names (any letter case); a memo goes to another group
@@ -143,11 +152,11 @@ groups_dialog() {
   must - click "$groups_title" 1064
   ask_for_group "새 그룹을 입력하세요" old
   answer_notice "이미 존재하는 그룹입니다."
-  sleep 0.5
   screenshot groups-dialog
 
   # Wine lists the folder by name: DefaultMemo, Old, 업무, then the temporary storage.
-  tray_group_menu
+  open_group=DefaultMemo
+  tray_group_menu DefaultMemo Old 업무 "임시 보관함"
   screenshot tray-menu-groups
   keys 0x1b 0x1b
   must - post-command "$one" 5425  # "다른그룹으로 보내기": Old
@@ -170,15 +179,15 @@ groups_dialog() {
   [ ! -f "$data/업무.qld" ] || fail "the empty group is still there"
   must - select "$groups_title" 1249 0
   must - click "$groups_title" 1066
-  must - wait-window "Quillet - 메모 그룹 삭제" 10
-  sleep 0.5
+  must - dialog-text "Quillet - 메모 그룹 삭제" 1081 10
   screenshot group-delete-dialog
   must - click "Quillet - 메모 그룹 삭제" 1081
   must - wait-gone "Quillet - 메모 그룹 삭제" 5
   [ ! -f "$data/Old.QLD" ] && [ -f "$data/old.brt" ] && [ -f "$data/one.brt" ] ||
     fail "the group did not go to the bin: $(ls "$data")"
 
-  tray_group_menu  # 기본, then the temporary storage
+  open_group=기본
+  tray_group_menu 기본 "임시 보관함"
   keys 0x1b 0x1b
   must - post-command "$frame_title" 5225
   wait_memos 1 10 >/dev/null || exit 1

@@ -118,13 +118,11 @@ EOF
   must - activate "$memo"
   press_strip_button "$strip" 340 1006
   expect_pixel "colour 11" 102 250 0x3cb43c
-  sleep 0.5
   screenshot memo-color-11-format-bar
   press_strip_button "$strip" 340 1007
   expect_pixel "colour 0" 102 250 0xededed
   must value reg-dword "$settings\\General" DefaultColorType
   expect_eq "General\\DefaultColorType, written at once" 0 "$value"
-  sleep 0.5
   screenshot memo-color-0-format-bar
 
   must - post "$memo" 0x113 100 0  # WM_TIMER of the flash
@@ -139,7 +137,7 @@ EOF
   expect_eq "title in the dialog" "색 메모" "$value"
   must - set-text "타이틀 입력" 1232 "새 제목 New"
   must - click "타이틀 입력" 1233  # bold
-  sleep 0.5
+  expect_answer "checked=1 enabled=1" 5 button-state "타이틀 입력" 1233
   screenshot memo-title-dialog
   must - click "타이틀 입력" 1
   must - wait-gone "타이틀 입력" 5
@@ -172,7 +170,7 @@ delete_with_key() {
     command_with_key "$1" "$2" 32786
   fi
   wait_memos "$3" 5 >/dev/null || exit 1
-  ! driver wait-window "$delete_dialog" 0 >/dev/null 2>&1 || fail "the delete dialog came up"
+  expect_absent "the delete dialog came up" wait-window "$delete_dialog" 0
 }
 
 # delete_answering BUTTON MEMO REMAINING: the delete dialog asks; BUTTON answers it.
@@ -208,7 +206,6 @@ memos_delete() {
     must text dialog-text "$delete_dialog" "${i%% *}" 5
     expect_eq "button ${i%% *}" "${i#* }" "$text"
   done
-  sleep 0.5
   screenshot memo-delete-dialog
   must - click "$delete_dialog" 1
   must - wait-gone "$delete_dialog" 5
@@ -259,7 +256,34 @@ memos_z_position() {
 
   must - post "$other" 0xa4 2 $(((25 << 16) | 600))  # WM_NCRBUTTONDOWN on the frame, HTCAPTION
   must - wait-window "@class:#32768" 5
-  sleep 0.5
+  local menu
+  must menu menu "@class:#32768"
+  # Up to "확장 메뉴", whose items are the tray menu's: the memo's place checked, and its own group
+  # greyed among those it may go to.
+  expect_eq "the memo menu of a memo always on top" "32774|-|새 메모
+separator|-|
+32838|checked|항상 위에
+32839|-|보통 위치에
+32840|-|바탕화면에
+separator|-|
+32783|-|접기
+32782|-|숨기기
+32788|-|정렬
+32841|-|메모 스킨 색상
+1010|-|타이틀 입력
+separator|-|
+32815|-|현재 메모를 일정등록
+32818|-|파일로 저장
+32785|-|Wordpad로 열기
+57607|-|인쇄
+separator|-|
+32786|-|삭제
+popup|-|다른그룹으로 보내기
+  5424|grayed|DefaultMemo
+  separator|-|
+  5425|-|임시 보관함
+separator|-|
+popup|-|확장 메뉴" "$(tr '\t' '|' <<<"$menu" | sed '/|확장 메뉴$/q')"
   screenshot memo-menu
   must - key-down 0x1b
   must - key-up 0x1b

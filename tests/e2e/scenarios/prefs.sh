@@ -18,11 +18,24 @@ open_prefs() {
   must - dialog-text "$prefs_title" 1 10
 }
 
-# prefs_page N: the page button N (0-5) pressed.
+# prefs_page N: the page button N (0-5) pressed, and then that page shown (a control of its own).
 prefs_page() {
-  local buttons=(1022 1028 1006 1023 1027 1029)
+  local buttons=(1022 1028 1006 1023 1027 1029) owns=(1012 1019 1137 1032 1044 1109)
   must - click "$prefs_title" "${buttons[$1]}"
-  sleep 0.4
+  must - dialog-text "$shown_page" "${owns[$1]}" 5
+}
+
+# pages_draw_hangul SCREENSHOT: each page in turn, where every control that holds Hangul, the
+# dialog's own too, has a font that draws it (its face or one linked to it).
+pages_draw_hangul() {
+  local n fonts
+  for n in 0 1 2 3 4 5; do
+    prefs_page "$n"
+    must fonts fonts "$prefs_title"
+    e2e_log "page $n: $(grep -c . <<<"$fonts") controls with Hangul; $(head -n 1 <<<"$fonts")"
+    ! grep ' hangul=0 ' <<<"$fonts" >&2 || fail "page $n shows Hangul in a font without it (see the log)"
+    screenshot "$1-$n"
+  done
 }
 
 button_state() { must "$1" button-state "$shown_page" "$2"; }  # VAR CONTROLID
@@ -33,7 +46,7 @@ expect_run_value() {  # WHAT [VALUE]: the autostart value holds VALUE, or is gon
     must value reg-sz "$run_key" 'Quillet Start'
     expect_eq "$1" "$2" "$value"
   else
-    ! driver reg-sz "$run_key" 'Quillet Start' >/dev/null 2>&1 || fail "$1: the autostart value is still there"
+    expect_absent "$1: the autostart value is still there" reg-sz "$run_key" 'Quillet Start'
   fi
 }
 
@@ -53,10 +66,7 @@ prefs_pages_and_memos() {
   expect_run_value "the autostart value of a first start" "$run_value"
 
   open_prefs
-  for n in 0 1 2 3 4 5; do
-    prefs_page "$n"
-    screenshot "prefs-page-$n"
-  done
+  pages_draw_hangul prefs-page
 
   must - post-command "$frame_title" 32811  # "시계 설정": the open dialog turns to the clock page
   must - dialog-text "$shown_page" 1044 5
@@ -86,8 +96,10 @@ prefs_pages_and_memos() {
   must - set-text @foreground 706 255  # red, green and blue
   must - set-text @foreground 707 120
   must - set-text @foreground 708 40
+  local colours
+  must colours foreground
   must - click @foreground 1
-  sleep 0.5
+  must - wait-gone "$(field "$colours" hwnd)" 5
   screenshot prefs-colour-sample
   must - click "$prefs_title" 1
   must - wait-gone "$prefs_title" 10
@@ -194,9 +206,9 @@ prefs_portable() {
   expect_eq "the autostart box in portable mode" "checked=0 enabled=0" "$state"
 
   # A settings file that cannot be written is reported when the page is applied.
-  ( driver hold-file "$(winpath "$xml")" 4 >/dev/null 2>&1 ) &
+  ( driver hold-file "$(winpath "$xml")" 4 >"$E2E_RUN/$E2E_SLUG.briefly" 2>&1 ) &
   holding=$!
-  sleep 1
+  wait_for_line "$E2E_RUN/$E2E_SLUG.briefly" holding 10 || fail "could not hold the settings file"
   must - click "$prefs_title" 3
   answer "$(winpath "$xml")파일을 정상적으로 만들지 못하였습니다." 1
   wait "$holding"
@@ -209,7 +221,7 @@ prefs_portable() {
 
   holding=$E2E_RUN/$E2E_SLUG.holding
   ( driver hold-file "$(winpath "$xml")" 30 >"$holding" 2>&1 ) &
-  sleep 1
+  wait_for_line "$holding" holding 10 || fail "could not hold the settings file"
   must - click "$shown_page" 1022
   answer "Portable 버전으로 변경하면" 6
   answer "$(winpath "$xml")파일을 정상적으로 만들지 못하였습니다." 1
@@ -269,7 +281,7 @@ prefs_shortcuts() {
   prefs_page 3
   must - click "$shown_page" 1033
   answer "History를 지우시겠습니까?" 6
-  ! driver reg-sz "$settings\\HistoryRun" Script0 >/dev/null 2>&1 || fail "the history is still there"
+  expect_absent "the history is still there" reg-sz "$settings\\HistoryRun" Script0
   must - click "$prefs_title" 2
   close_by_broadcast
   expect_eq "the program targets in the settings file" 'C:\Program Files\Stub Browser\browser.exe' \
@@ -283,10 +295,8 @@ prefs_english() {
   start_and_wait_frame
   must - send "$frame_title" 0 0 0 10
   open_prefs
-  prefs_page 5
-  screenshot prefs-calendar-en
+  pages_draw_hangul prefs-en
   prefs_page 0
-  screenshot prefs-memo-en
   must - select "$shown_page" 1013 0
   must - click "$prefs_title" 1
   must - wait-gone "$prefs_title" 10

@@ -19,12 +19,13 @@ search_with() {
 # 항상 위로" pins them and "찾은 메모를 펼치기" unfolds them; case and whole words count when
 # asked. A title holds a hit when the content has none; a hidden memo comes back. The dialog
 # keeps its text between searches; a miss asks, Retry asks for the text again and Cancel ends.
+# A hit blinks and is left in its own colours.
 search_memos() {
   local lines long folded other titled content before value
   lay_out_group <<'EOF'
 [
   {"windowRect": {"left": 20, "top": 20, "right": 320, "bottom": 220}, "expandedSize": {"width": 300, "height": 200},
-   "contentFile": "long.rtf"},
+   "paletteColor": 13027014, "contentFile": "long.rtf"},
   {"windowRect": {"left": 660, "top": 20, "right": 960, "bottom": 38}, "expandedSize": {"width": 300, "height": 160},
    "expanded": 0, "contentFile": "folded.rtf", "title": "접힌 메모"},
   {"windowRect": {"left": 20, "top": 300, "right": 320, "bottom": 500}, "expandedSize": {"width": 300, "height": 200},
@@ -60,14 +61,14 @@ for i in range(100):
   must - click "$search_dialog" 1249  # match case
   must - click "$search_dialog" 1248  # whole word
   must - click "$search_dialog" 1250  # on top
-  sleep 0.5
+  expect_answer "checked=1 enabled=1" 5 button-state "$search_dialog" 1250
   screenshot search-dialog
   must - click "$search_dialog" 1
   must - wait-gone "$search_dialog" 5
   expect_memo "$long" sel=221,226 selshown=1 topmost=1
   expect_memo "$folded" sel=0,5 rect=660,20,960,180 topmost=1
   expect_memo "$other" sel="$before" topmost=0
-  sleep 1  # the hits' blinking is over
+  expect_pixel "the hit's frame once its blinking is over" 22 150 0xededed
   screenshot search-hits
 
   must - post-command "$titled" 32782  # hide
@@ -85,7 +86,6 @@ for i in range(100):
   search_with "없는 글"
   must value dialog-text "Quillet" 3012 5
   expect_eq "question" "$no_hit_question" "$value"
-  sleep 0.5
   screenshot search-no-hit
   must - click "Quillet" 4  # Retry
   must value dialog-text "$search_dialog" 1232 5
@@ -129,7 +129,6 @@ EOF
   case $text in "한팁에 보이는 글"*"둘째 줄") ;; *) fail "the tip shows: $text" ;; esac
   expect_pixel "the tip's border" $((r - 258)) 200 0xffcea8
   expect_pixel "the tip's background" $((r - 20)) 290 0x00ffff
-  sleep 0.5
   screenshot memo-tip
 
   must - place "$memo" $((l + 10)) "$t" $((r + 10)) "$b"
