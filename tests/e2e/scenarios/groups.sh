@@ -72,6 +72,40 @@ groups_recycle_bin() {
   close_by_broadcast
 }
 
+# The bin opened from the tray menu erases: "삭제" the selected entry's file after a question,
+# "모두 삭제" every entry's; the group's memos stay.
+groups_recycle_bin_erasing() {
+  local data rows row
+  memo_row_group one.rtf
+  data=$(e2e_data_dir)
+  write_content one.rtf <<<'남는 메모'
+  write_content a.brt <<<'지운 메모 하나'
+  write_content b.brt <<<'지운 메모 둘'
+  write_content c.brt <<<'지운 메모 셋'
+  start_and_wait_frame
+  wait_memos 1 10 >/dev/null || exit 1
+  tray_pick "지운 메모 복원"
+  must - wait-window "$restore_title" 10
+  must rows list-rows "$restore_title" 1087
+  expect_eq "the bin's entries" "a.brt b.brt c.brt" "$(cut -f2 <<<"$rows" | sort | paste -sd' ')"
+  row=$(cut -f2 <<<"$rows" | grep -nx b.brt | cut -d: -f1)
+  must - list-select "$restore_title" 1087 $((row - 1))
+  must - click "$restore_title" 1066
+  answer_question "선택된 메모를 완전히 삭제하시겠습니까?" 6
+  expect_answer "$(grep -v $'\tb.brt\t' <<<"$rows")" 5 list-rows "$restore_title" 1087
+  expect_eq "the files after one is erased" "a.brt c.brt one.rtf" "$(cd "$data" && ls -- *.brt *.rtf | paste -sd' ')"
+
+  must - click "$restore_title" 1067
+  answer_question "모든 목록을 완전히 삭제하시겠습니까?" 6
+  expect_answer "" 5 list-rows "$restore_title" 1087
+  expect_eq "the files after the bin is emptied" "one.rtf" "$(cd "$data" && ls -- *.brt *.rtf 2>/dev/null | paste -sd' ')"
+  screenshot restore-emptied
+  must - click "$restore_title" 2
+  must - wait-gone "$restore_title" 5
+  wait_memos 1 3 >/dev/null || exit 1
+  close_by_broadcast
+}
+
 # A damaged list starts manual recovery, which lists only content files no list names; "모두
 # 삭제" then erases those and nothing any group still needs.
 groups_manual_recovery() {

@@ -109,3 +109,55 @@ hotkeys_actions() {
   [ ! -f "$WINEPREFIX/drive_c/Program.exe.txt" ] || fail "the decoy ran: $(cat "$WINEPREFIX/drive_c/Program.exe.txt")"
   close_by_broadcast
 }
+
+# visible_titled TEXT: 1 when a window of the program whose text begins with TEXT shows, else 0.
+visible_titled() {
+  driver windows "$frame_title" 2>/dev/null | grep -F " visible=1 " | grep -qF " text=$1" && echo 1 || echo 0
+}
+
+# expect_toggled KEYS TEXT: the key shows the window titled TEXT... when hidden, hides it when shown.
+expect_toggled() {
+  local before end=$((SECONDS + 5))
+  before=$(visible_titled "$2")
+  press "$1"
+  until [ "$(visible_titled "$2")" -ne "$before" ]; do
+    [ "$SECONDS" -ge "$end" ] && fail "$1 left the window '$2' as it was (visible=$before)"
+    sleep 0.2
+  done
+}
+
+# The keys of the other windows: the preferences, the schedule manager, the clock, the calendar,
+# the schedule view (with "HotKeyToggle", and the clock's "ViewMode" 0, each of the three widgets
+# shows when hidden and hides when shown) and the capture. X keeps Ctrl+Alt+F8, F11 and F12 for console switches, so those three
+# entries are stored on Ctrl+Alt+4, 5 and 6.
+hotkeys_windows() {
+  local lines line
+  memo_row_group one.rtf
+  write_content one.rtf <<<'메모'
+  set_setting HotKey Key11 sz "1 1 0 52 4"
+  set_setting HotKey Key13 sz "1 1 0 53 5"
+  set_setting HotKey Key14 sz "1 1 0 54 6"
+  set_general HotKeyToggle 1
+  set_setting Clock ViewMode dword 0
+  start_and_wait_frame
+  lines=$(wait_memos 1 10) || exit 1
+  hotkey_memo=$(field "$lines" hwnd)
+
+  press ctrl+alt+4
+  must - wait-window "Quillet 환경설정" 10
+  must - click "Quillet 환경설정" 2
+  must - wait-gone "Quillet 환경설정" 10
+  press ctrl+alt+5
+  expect_window "일정 관리" visible=1
+  must - click "일정 관리" 1  # "확인" hides it
+  expect_window "일정 관리" visible=0
+  expect_toggled ctrl+alt+6 "Quillet Clock"
+  expect_toggled ctrl+alt+c "달력 2026년 12월"
+  expect_toggled ctrl+alt+c "달력 2026년 12월"
+  expect_toggled ctrl+alt+s "Quillet Schedule"
+  press ctrl+alt+p
+  line=$(capture_window) || exit 1
+  keys 0x1b
+  must - wait-gone "$(field "$line" hwnd)" 5
+  close_by_broadcast
+}
