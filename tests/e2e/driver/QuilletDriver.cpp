@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -944,7 +945,10 @@ class RemoteCaller {
   // FUNCTION as this process has it, called there with up to five arguments; nothing when the
   // call could not be made or did not return within two seconds.
   std::optional<ULONG_PTR> Call(const char* module, const char* function, std::vector<ULONG_PTR> args) {
-    const auto address = RemoteAddress(module, function);
+    // Finding a function there walks the process's modules: once a function is enough.
+    auto known = addresses_.find(function);
+    if (known == addresses_.end()) known = addresses_.emplace(function, RemoteAddress(module, function)).first;
+    const std::optional<ULONG_PTR> address = known->second;
     if (!address || args.size() > 5) return std::nullopt;
     args.resize(5);
     ULONG_PTR block[7] = {*address, args[0], args[1], args[2], args[3], args[4], 0};
@@ -995,6 +999,7 @@ class RemoteCaller {
   HANDLE process_ = nullptr;
   void* base_ = nullptr;
   bool abandoned_ = false;
+  std::map<std::string, std::optional<ULONG_PTR>> addresses_;
 };
 
 UINT Low32(ULONG_PTR value) { return static_cast<UINT>(value & 0xffffffffu); }
