@@ -286,6 +286,10 @@ HWND WaitForTarget(const WindowQuery& query, unsigned long long seconds) {
   }
 }
 
+// The visible dialog holding control ID, given a moment to come up: a dialog the step before
+// opened may still be making its controls when the next command comes.
+HWND DialogWith(const std::wstring& title, int controlId) { return WaitForTarget({title, true, controlId}, 2); }
+
 int WaitWindow(const std::wstring& title, unsigned long long seconds) {
   HWND hwnd = WaitForTarget({title}, seconds);
   if (!hwnd) return Fail(L"no window titled \"" + title + L"\" after " + std::to_wstring(seconds) + L" s");
@@ -495,11 +499,14 @@ bool IsButton(HWND control) { return _wcsicmp(ClassOf(control).c_str(), L"Button
 // another modal loop cannot block us.
 int Click(const std::wstring& title, int controlId, const std::wstring& mode) {
   if (mode != L"auto" && mode != L"bm" && mode != L"command") return Usage(L"click mode must be auto, bm or command");
-  HWND dialog = FindTarget({title, true, controlId});
+  HWND dialog = DialogWith(title, controlId);
   if (!dialog) return Fail(L"no visible window \"" + title + L"\" with control " + std::to_wstring(controlId));
   HWND control = ControlOf(dialog, controlId);
-  if (!IsWindowVisible(control) || !IsWindowEnabled(control))
-    return Fail(L"control " + std::to_wstring(controlId) + L" is hidden or disabled");
+  const ULONGLONG deadline = DeadlineAfter(2);  // enabled by the step before, it may be a moment late
+  while (!IsWindowVisible(control) || !IsWindowEnabled(control)) {
+    if (GetTickCount64() >= deadline) return Fail(L"control " + std::to_wstring(controlId) + L" is hidden or disabled");
+    Sleep(kPollMs);
+  }
   const bool useBmClick = mode == L"bm" || (mode == L"auto" && IsButton(control));
   const BOOL posted = useBmClick ? PostMessageW(control, BM_CLICK, 0, 0)
                                  : PostMessageW(GetParent(control), WM_COMMAND,
@@ -692,7 +699,7 @@ int Place(const std::wstring& title, int left, int top, int right, int bottom) {
 }
 
 int SetText(const std::wstring& title, int controlId, const std::wstring& text) {
-  HWND dialog = FindTarget({title, true, controlId});
+  HWND dialog = DialogWith(title, controlId);
   if (!dialog) return Fail(L"no visible window \"" + title + L"\" with control " + std::to_wstring(controlId));
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutW(ControlOf(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
@@ -1327,7 +1334,7 @@ int Run(const std::vector<std::wstring>& args) {
                    : cell   ? L"list-click TITLE CONTROLID ROW COLUMN"
                             : L"list-select TITLE CONTROLID ROW [double]");
     const int id = static_cast<int>(*number(2));
-    HWND dialog = FindTarget({args[1], true, id});
+    HWND dialog = DialogWith(args[1], id);
     if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + std::to_wstring(id));
     HWND control = ControlOf(dialog, id);
     const int index = rows ? 0 : static_cast<int>(*number(3));
@@ -1343,7 +1350,7 @@ int Run(const std::vector<std::wstring>& args) {
   if (command == L"send-item") {
     if (count != 5u || !number(2) || *number(2) > 0xffff || !number(3) || !number(4) || !number(5))
       return Usage(L"send-item TITLE CONTROLID MESSAGE WPARAM LPARAM");
-    HWND dialog = FindTarget({args[1], true, static_cast<int>(*number(2))});
+    HWND dialog = DialogWith(args[1], static_cast<int>(*number(2)));
     if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + args[2]);
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(ControlOf(dialog, static_cast<int>(*number(2))), static_cast<UINT>(*number(3)),
@@ -1357,7 +1364,7 @@ int Run(const std::vector<std::wstring>& args) {
     if (count != (slider ? 3u : 2u) || !number(2) || *number(2) > 0xffff || (slider && (!number(3) || *number(3) > 0xffff)))
       return Usage(slider ? L"slider TITLE CONTROLID POSITION" : L"button-state TITLE CONTROLID");
     const int id = static_cast<int>(*number(2));
-    HWND dialog = FindTarget({args[1], true, id});
+    HWND dialog = DialogWith(args[1], id);
     if (!dialog) return Fail(L"no visible window \"" + args[1] + L"\" with control " + std::to_wstring(id));
     HWND control = ControlOf(dialog, id);
     const ControlReport report = slider ? SetSlider(control, static_cast<int>(*number(3))) : ButtonState(control);

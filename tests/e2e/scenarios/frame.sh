@@ -58,8 +58,8 @@ EOF
   must - wait-window "@class:#32768" 5
   keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT  # up from the bottom to "다른 그룹 열기", and into it
   local end=$((SECONDS + 5)) items=""
-  # The submenu is the menu window on top once it is open.
-  until items=$(driver menu "@class:#32768" 2>/dev/null) && grep -q '임시 보관함' <<<"$items"; do
+  # The submenu is the menu window on top once it is open (the menu lists it indented before).
+  until items=$(driver menu "@class:#32768" 2>/dev/null) && grep -q $'^[0-9]*\t-\t임시 보관함$' <<<"$items"; do
     [ "$SECONDS" -ge "$end" ] && fail "no group submenu: ${items:-none}"
     sleep 0.2
   done
