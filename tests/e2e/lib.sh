@@ -44,10 +44,14 @@ e2e_kill_tree() {
   kill -KILL "$pid" 2>/dev/null
 }
 
-# Ends every Wine program of the test prefix; the tier's server stays (see wine-prefix.sh).
+# Ends every Wine program of the test prefix with its server, and starts a new server, warmed up,
+# for what comes next. Killed programs can leave Wine's own (the desktop, the services) half
+# started, so a scenario gets a new server rather than the last one's; and no program starts until
+# the old server has gone and the new one answers, so none connects to a server on its way out.
 e2e_stop_wine() {
   [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
-  wine_end_programs || e2e_log "Wine programs of $WINEPREFIX outlived 10 s of SIGKILL"
+  wine_server_stop
+  LC_ALL=ko_KR.UTF-8 wine_server_start || e2e_log "could not start a wineserver for $WINEPREFIX"
   return 0
 }
 
@@ -111,7 +115,6 @@ e2e_teardown() {
     wait "$e2e_scenario_pid" 2>/dev/null
     e2e_scenario_pid=
   fi
-  e2e_stop_wine
   wine_server_stop
   xvfb_stop
 }
@@ -269,7 +272,6 @@ screenshot() {
 # registry, the pointer in the corner, and the program's clock at a moment far from the clock
 # widget's :00 and :30 raises (scenarios that watch the clock pin their own).
 e2e_prepare() {
-  e2e_stop_wine
   rm -rf "$(e2e_program_dir)" "$E2E_DOCUMENTS/memo_data" "$WINEPREFIX/drive_c/Program.exe"*
   export QUILLET_TEST_NOW="2026-12-08 10:10:00"
   xdotool mousemove 1279 1023 || fail "xdotool could not move the pointer"
