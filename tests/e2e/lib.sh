@@ -380,11 +380,20 @@ wait_firing() {
 # --- memos ---------------------------------------------------------------------------------------
 
 # set_setting SECTION NAME dword|sz VALUE: a value of the program's settings, before it starts.
+# reg always says how it went: a failure in silence means Wine did not run it, and it runs once
+# more, named among the retried.
 set_setting() {
-  local type=REG_DWORD
+  local type=REG_DWORD out status=0
   [ "$3" = sz ] && type=REG_SZ
-  LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f \
-    >/dev/null 2>&1 || fail "could not set $1\\$2"
+  out=$(LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f 2>&1) ||
+    status=$?
+  if [ "$status" -ne 0 ] && [ -z "$out" ]; then
+    retried "reg add $1\\$2 (status $status, not started)"
+    status=0
+    out=$(LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f 2>&1) ||
+      status=$?
+  fi
+  [ "$status" -eq 0 ] || fail "could not set $1\\$2 (status $status): $out"
 }
 
 set_general() { set_setting General "$1" dword "$2"; }  # NAME NUMBER
