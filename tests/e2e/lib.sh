@@ -380,15 +380,15 @@ wait_firing() {
 # --- memos ---------------------------------------------------------------------------------------
 
 # set_setting SECTION NAME dword|sz VALUE: a value of the program's settings, before it starts.
-# reg always says how it went: a failure in silence means Wine did not run it, and it runs once
-# more, named among the retried.
+# reg always says how it went, after "reg:": a failure without that word means Wine did not run
+# it (silence, or the loader's own complaint), and it runs once more, named among the retried.
 set_setting() {
   local type=REG_DWORD out status=0
   [ "$3" = sz ] && type=REG_SZ
   out=$(LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f 2>&1) ||
     status=$?
-  if [ "$status" -ne 0 ] && [ -z "$out" ]; then
-    retried "reg add $1\\$2 (status $status, not started)"
+  if [ "$status" -ne 0 ] && ! grep -q '^reg:' <<<"$out"; then
+    retried "reg add $1\\$2 (status $status, not started: $out)"
     status=0
     out=$(LC_ALL=$E2E_LOCALE "$E2E_WINE_RUN" reg add "HKCU\\$settings\\$1" /v "$2" /t "$type" /d "$4" /f 2>&1) ||
       status=$?
