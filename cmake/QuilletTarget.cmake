@@ -23,3 +23,8 @@ function(quillet_target target)
                                                  _WIN32_WINNT=0x0601 WINVER=0x0601)
   endif()
 endfunction()
+
+# What nearly every file includes, for the precompiled headers: a MinGW compile spends about 2.4 s
+# in <windows.h> and its company alone.
+set(QUILLET_COMMON_HEADERS <string> <vector> <optional> <algorithm> <memory> <functional>)
+set(QUILLET_WINDOWS_HEADERS ${PROJECT_SOURCE_DIR}/win/platform/WinApi.h <commctrl.h> <richedit.h>)

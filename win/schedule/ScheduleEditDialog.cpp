@@ -234,7 +234,7 @@ void ScheduleEditDialog::OnCommand(UINT id, UINT notification) {
   }
 }
 
-bool ScheduleEditDialog::OnMessage(const Message& message, LRESULT& result) {
+bool ScheduleEditDialog::OnMessage(const Message& message, LRESULT& reply) {
   if (message.id != WM_NOTIFY) return false;
   const auto& header = *reinterpret_cast<const NMHDR*>(message.lParam);
   if (date_.IsUserChange(header)) {
@@ -244,7 +244,7 @@ bool ScheduleEditDialog::OnMessage(const Message& message, LRESULT& result) {
   } else {
     return false;
   }
-  result = 0;
+  reply = 0;
   return true;
 }
 

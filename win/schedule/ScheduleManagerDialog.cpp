@@ -41,7 +41,7 @@ bool ScheduleManagerDialog::OnInit() {
     const std::vector<ScheduleRecord>& records = services_.alarms.list().records();
     if (static_cast<std::size_t>(index) >= records.size()) return GridList::Row{};
     ScheduleRow row = ScheduleRowOf(records[static_cast<std::size_t>(index)]);
-    return GridList::Row{{std::move(row.kind), std::move(row.time), std::move(row.message)}, row.icon, row.icon >= 7};
+    return GridList::Row{{std::move(row.kind), std::move(row.time), std::move(row.message)}, row.icon, row.icon >= 7, {}};
   });
   grid_->onDoubleClick = [this](int) { EditSelected(); };
   grid_->onSelected = [this](int row) {

@@ -38,7 +38,7 @@ WindowPtr<DayBalloonWindow> DayBalloonWindow::Make(HINSTANCE instance) {
   balloonClass.name = kBalloonClass;
   if (!Register(instance, balloonClass)) return nullptr;
   WindowPtr<DayBalloonWindow> balloon(new DayBalloonWindow);
-  if (!balloon->Create(instance, kBalloonClass, L"", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+  if (!balloon->Create(instance, kBalloonClass, std::wstring(), WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                        Placement{0, 0, 10, 10})) {
     return nullptr;
   }
@@ -72,7 +72,8 @@ void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell) {
   box_ = Layout(screen);
   ReleaseDC(nullptr, screen);
 
-  MONITORINFO monitor{sizeof monitor};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromRect(&cell, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& area = monitor.rcWork;
   const int height = box_.cy + kPointer;

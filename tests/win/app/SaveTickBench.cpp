@@ -49,7 +49,7 @@ void PeriodicSaveOfAnUnchangedGroup(benchmark::State& state) {
   const HWND frame = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                      nullptr, nullptr);
   {
-    MemoBoard board(MemoBoard::Services{frame, settings, files, codec, clock, layered, 2, nullptr});
+    MemoBoard board(MemoBoard::Services{frame, settings, files, codec, clock, layered, 2, nullptr, {}});
     if (!board.OpenGroup(general.memoDbFile, true) || board.Windows().size() != kMemos) {
       state.SkipWithError("the group did not open");
     } else {
