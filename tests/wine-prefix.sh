@@ -3,7 +3,6 @@
 #   wine_prepare_prefix       a new prefix: wineboot, fonts, no waiting for a window manager
 #   wine_link_korean_fonts    the Korean font links again (see below)
 #   wine_server_start         a server for the prefix that stays until wine_server_stop, warmed up
-#   wine_warm_up              the prefix's services and desktop started, so no test waits for them
 #   wine_end_programs         ends every Wine program of the prefix; the server stays
 #   wine_server_stop          ends the programs and the server
 #   wine_copy_prefix FROM     WINEPREFIX becomes a copy of the prefix FROM
@@ -60,16 +59,8 @@ wine_prepare_prefix() {
 
 wine_server_start() {
   wineserver -p || return 1
-  wine_warm_up
-}
-
-# The first program starts the services. The first that makes a window starts the desktop process
-# (explorer.exe /desktop), which keeps that program's stderr until the server ends: a test run as
-# the first window would hold its ctest slot, or a $(...) its caller, until every other program of
-# the prefix was gone. Started here, the desktop inherits no pipe.
-wine_warm_up() {
-  "$wine_prefix_run" cmd /c exit 0 >/dev/null 2>&1 &&
-    "$wine_prefix_run" rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1
+  # The first program starts the prefix's services, which the tests should not wait for.
+  "$wine_prefix_run" cmd /c exit 0 >/dev/null 2>&1
 }
 
 # The processes of Wine programs whose environment names this prefix.

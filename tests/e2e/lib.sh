@@ -20,9 +20,16 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
 E2E_SCENARIO_SECONDS=${E2E_SCENARIO_SECONDS:-40}  # one scenario, preparation included
 E2E_SUITE_SECONDS=${E2E_SUITE_SECONDS:-1200}      # everything from e2e_setup on
 E2E_LOCALE=ko_KR.UTF-8  # of every Wine process of a scenario; `scenario` sets it
+# E2E_SHARD=K/N: this run takes every Nth scenario from the Kth, in a folder, prefix and X server
+# of its own ("e2e-K"), so that N runs can share the machine.
+E2E_SHARD=${E2E_SHARD:-1/1}
+if [ "$E2E_SHARD" != 1/1 ]; then
+  E2E_NAME=${E2E_NAME:-e2e-${E2E_SHARD%/*}}
+fi
 
 e2e_passed=0
 e2e_failed=0
+e2e_scenarios_seen=0
 e2e_scenario_pid=
 E2E_SLUG=setup
 
@@ -661,6 +668,8 @@ pick_data_folder() {
 scenario() {
   local name=$1 fn=$2 log reason limit left timed_out=0 status
   [ -z "${E2E_ONLY:-}" ] || grep -qE "$E2E_ONLY" <<<"$name" || return 0
+  e2e_scenarios_seen=$((e2e_scenarios_seen + 1))
+  [ $(((e2e_scenarios_seen - 1) % ${E2E_SHARD#*/})) -eq $((${E2E_SHARD%/*} - 1)) ] || return 0
   E2E_LOCALE=${3:-ko_KR.UTF-8}
   E2E_SLUG=$(tr -c 'a-zA-Z0-9\n' '-' <<<"$name" | tr '[:upper:]' '[:lower:]')
   log=$E2E_LOGS/$E2E_SLUG.log
