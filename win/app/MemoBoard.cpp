@@ -82,6 +82,7 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   if (outcome.status == GroupOpenStatus::NoDataFolder) return false;
   general.memoDbFile = outcome.read.groupName;
   groupOpen_ = true;
+  listUnwritten_ = false;
   if (outcome.read.status == ListReadStatus::Unreadable) ShowProgramMessage(services_.frame, kMemoOpenFailedMessage);
   // An empty or damaged list was replaced: its memos can be rebuilt from their content files.
   if (outcome.read.status == ListReadStatus::Replaced) PostMessageW(services_.frame, WM_COMMAND, ID_RECOVER_MEMOS, 0);
@@ -176,7 +177,13 @@ void MemoBoard::MoveToGroup(std::size_t index, const std::string& group) {
   if (index >= entries_.size()) return;
   const GeneralSettings& general = services_.settings.values().general;
   if (group == kTemporaryStorageGroupFile) lists_.EnsureTemporaryStorageGroup(general.dataFolder);
-  SaveChanged(true, Report::Failures);
+  // Text that could not be saved stays with its window. A box shown here ran a message loop, in
+  // which the group may have changed: the memo is found again by its window.
+  if (!entries_[index].window) return;
+  const HWND memo = entries_[index].window->hwnd();
+  if (!SaveChanged(true, Report::Failures)) return;
+  index = IndexOf(memo);
+  if (index >= entries_.size()) return;
   std::vector<MemoRecord> records = Records();
   const MoveOutcome outcome = MoveMemoToGroupList(lists_, general.dataFolder, general.memoDbFile, records, index,
                                                   group, NewMemoRecord(general), CurrentScreens());
@@ -317,12 +324,18 @@ bool MemoBoard::SaveChanged(bool forced, Report report) {
     }
   }
   UnsavedFile unsaved;
-  if (changed && WriteListFile(unsaved) == ListWriteStatus::Failed) failed = true;
+  bool listWritten = false;
+  if (changed) listUnwritten_ = true;
+  if (listUnwritten_) {
+    listWritten = WriteListFile(unsaved) != ListWriteStatus::Failed;
+    listUnwritten_ = !listWritten;
+    failed = failed || !listWritten;
+  }
   if (failed) {
     ReportSaveFailure(report);
     return false;
   }
-  if (changed) saveFailureReported_ = false;
+  if (listWritten) saveFailureReported_ = false;
   ReportSavedElsewhere(unsaved, report);
   return true;
 }
@@ -330,9 +343,11 @@ bool MemoBoard::SaveChanged(bool forced, Report report) {
 bool MemoBoard::WriteList(Report report) {
   UnsavedFile unsaved;
   if (WriteListFile(unsaved) == ListWriteStatus::Failed) {
+    listUnwritten_ = true;
     ReportSaveFailure(report);
     return false;
   }
+  listUnwritten_ = false;
   ReportSavedElsewhere(unsaved, report);
   return true;
 }

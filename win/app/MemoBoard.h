@@ -142,6 +142,7 @@ class MemoBoard final : public MemoWindowHost {
   bool bulk_ = false;
   bool shown_ = false;              // the memos' visible flag, from "ViewMemoOnStart"
   bool saveFailureReported_ = false;  // since the last save that succeeded
+  bool listUnwritten_ = false;  // a change the list file lacks: every tick tries again
   std::function<std::vector<Rect>(HWND except)> widgetPlaces_;
 };
 

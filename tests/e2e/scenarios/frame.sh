@@ -120,11 +120,12 @@ EOF
 }
 
 # A memo whose content file is read-only: the periodic save (every second here) says so once and
-# stays quiet at the ticks after; once the file may be written the text is saved. At closing, a
-# save that fails is reported while every memo window is still there, and the program ends
-# afterwards.
+# stays quiet at the ticks after, and the memo is not sent to another group unsaved; once the file
+# may be written the text is saved. A list another program holds for a moment is written at a
+# later tick. At closing, a save that fails is reported while every memo window is still there,
+# and the program ends afterwards.
 save_failures() {
-  local lines editor data text end
+  local lines editor data text end held
   lay_out_group <<'EOF'
 [{"windowRect": {"left": 900, "top": 100, "right": 1200, "bottom": 300}, "expandedSize": {"width": 300, "height": 200},
   "contentFile": "locked.rtf"},
@@ -149,12 +150,33 @@ EOF
   wait_save_ticks 3
   expect_absent "the failure was said again" wait-window Quillet 0
 
+  # Sent to the temporary storage group (Alt+Delete) unsaved, the memo stays with its text.
+  must - post "$frame_title" 2028 "$(hwnd_at 950 150 "$lines")" 0
+  must text dialog-text Quillet 3012 10
+  expect_eq "the move's failed save" "메모를 정상적으로 저장하지 못하였습니다." "$text"
+  must - click Quillet 1
+  must - wait-gone Quillet 5
+  [ "$(driver memos | grep -c .)" -eq 2 ] || fail "the unsaved memo went to the temporary storage group"
+
   chmod u+w "$data/locked.rtf"
   end=$((SECONDS + 10))
   until grep -q 'AB' "$data/locked.rtf"; do
     [ "$SECONDS" -ge "$end" ] && fail "locked.rtf not saved once writable: $(tr -d '\0' <"$data/locked.rtf")"
     sleep 0.2
   done
+
+  # A list held open by another program for a moment is written at a later tick, moves and all.
+  ( driver hold-file "$(winpath "$data/DefaultMemo.qld")" 3 >"$E2E_RUN/$E2E_SLUG.held" 2>&1 ) &
+  held=$!
+  wait_for_line "$E2E_RUN/$E2E_SLUG.held" holding 10 || fail "could not hold the list"
+  must - place "$(hwnd_at 650 150 "$lines")" 600 320 880 520
+  must text dialog-text Quillet 3012 10
+  expect_eq "the list's failed write" "메모를 정상적으로 저장하지 못하였습니다." "$text"
+  must - click Quillet 1
+  wait "$held"
+  wait_save_ticks 2
+  expect_eq "the places once the list could be written" "900,100,1200,300 600,320,880,520" \
+    "$(list_fields "$data/DefaultMemo.qld" windowRect | paste -sd' ')"
 
   chmod a-w "$data/locked.rtf"
   must - post "$editor" 0x102 0x43 0  # "C", then close at once
