@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -183,6 +184,30 @@ TEST(Window, OwnersDeleteWindowsAfterTheirOwnCleanUp) {
   window->StartTimer(kTimer, 10000);
   window.reset();
   EXPECT_EQ(events, std::vector<std::string>{"timer removed"});
+
+  // The owner lets go in the loop of a box the window's own handler runs: the window goes at once,
+  // the object (here, the handler itself) only when that handler has returned.
+  auto inHandler = std::make_shared<int>(0);
+  const std::weak_ptr<int> handlerAlive = inHandler;
+  WindowPtr<HostWindow> owner;
+  window = HostWindow::Make([&, inHandler](HWND hwnd, const Message& message, LRESULT&) {
+    if (message.id != WM_APP) return false;
+    PostMessageW(owner->hwnd(), WM_APP, 0, 0);
+    RunPostedMessages();
+    events.push_back(IsWindow(hwnd) ? "window kept" : "window gone");
+    events.push_back(handlerAlive.expired() ? "object deleted" : "object kept");
+    return true;
+  });
+  inHandler.reset();
+  owner = HostWindow::Make([&](HWND, const Message& message, LRESULT&) {
+    if (message.id == WM_APP) window.reset();
+    return message.id == WM_APP;
+  });
+  ASSERT_TRUE(window && owner);
+  events.clear();
+  SendMessageW(window->hwnd(), WM_APP, 0, 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"window gone", "object kept"}));
+  EXPECT_TRUE(handlerAlive.expired());
 }
 
 TEST(Window, AWindowDestroyedInItsOwnHandlerGetsItsFinalCallAfterward) {

@@ -15,6 +15,15 @@ void WindowBase::Destroy() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
+void WindowBase::DestroyAndDelete() {
+  Destroy();
+  if (depth_ > 0) {
+    deleteWhenDone_ = true;
+  } else {
+    delete this;
+  }
+}
+
 void WindowBase::StartTimer(UINT_PTR id, UINT milliseconds) { SetTimer(hwnd_, id, milliseconds, nullptr); }
 
 void WindowBase::StopTimer(UINT_PTR id) { KillTimer(hwnd_, id); }

@@ -28,7 +28,9 @@ struct Message {
 //   running (a window destroyed from inside its own handler gets it once that handler returns).
 //   An object that owns itself may delete itself there; others leave it alone.
 // - An owner deletes the object through WindowPtr, which destroys the window first, so that the
-//   derived WM_DESTROY clean-up (timers, tray icon, hotkeys) runs on the whole object.
+//   derived WM_DESTROY clean-up (timers, tray icon, hotkeys) runs on the whole object. When a
+//   handler of the object is still running (a box or menu it opened ran the loop in which the
+//   owner let go), the window goes at once and the object when its outermost handler returns.
 // - A timer's handler is not entered again by the same timer while it still runs, e.g. while a
 //   message box it opened is up, unless the window allows it for that timer.
 class WindowBase {
@@ -41,6 +43,8 @@ class WindowBase {
   HWND hwnd() const { return hwnd_; }
   // Destroys the window, if there still is one.
   void Destroy();
+  // The owners' delete (WindowPtr): the window now, the object once none of its handlers runs.
+  void DestroyAndDelete();
 
   // Handlers of window objects running on this thread right now, nested ones included: more than
   // the caller's own means it runs inside another handler's nested loop (a menu, a dialog).
@@ -77,6 +81,7 @@ class WindowBase {
   int slot_ = 0;
   int depth_ = 0;          // handlers of this object running, nested ones included
   bool detached_ = false;  // WM_NCDESTROY seen; OnFinalMessage comes when depth_ is back to 0
+  bool deleteWhenDone_ = false;  // let go by its owner while a handler ran
   std::vector<UINT_PTR> runningTimers_;
   std::vector<UINT_PTR> reentrantTimers_;
   static inline int handlersRunning_ = 0;  // the program has one GUI thread
@@ -98,9 +103,13 @@ LRESULT WindowBase::Deliver(const Message& message, Handle&& handle, OnException
   --handlersRunning_;
   if (timer) LeaveTimer(message.TimerId());
   if (message.id == WM_NCDESTROY) Detach();
-  if (--depth_ == 0 && detached_) {
-    detached_ = false;
-    OnFinalMessage();  // may delete this
+  if (--depth_ == 0) {
+    const bool ownerLetGo = deleteWhenDone_;
+    if (detached_) {
+      detached_ = false;
+      OnFinalMessage();  // may delete this, when nothing owns it
+    }
+    if (ownerLetGo) delete this;
   }
   return result;
 }
@@ -108,10 +117,7 @@ LRESULT WindowBase::Deliver(const Message& message, Handle&& handle, OnException
 // Deletes a window object the one way owners do: its window first, while the whole object still
 // answers WM_DESTROY, then the object.
 struct DestroyThenDelete {
-  void operator()(WindowBase* window) const {
-    window->Destroy();
-    delete window;
-  }
+  void operator()(WindowBase* window) const { window->DestroyAndDelete(); }
 };
 
 template <class T>

@@ -324,7 +324,7 @@ void DesktopPanel::MoveToCorner(bool right, bool bottom) {
 
 // Alt+F4 and the system menu never close a single panel: they offer to end the program.
 void DesktopPanel::AskToExit() {
-  if (ShowProgramMessage(hwnd(), kExitQuestion, MessageKind::Question) == IDNO) return;
+  if (ShowProgramMessage(hwnd(), kExitQuestion, MessageKind::Question) != IDYES) return;
   SendMessageW(services_.host.CommandTarget(), WM_COMMAND, ID_APP_EXIT, 0);
 }
 

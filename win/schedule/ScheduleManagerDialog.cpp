@@ -116,7 +116,7 @@ void ScheduleManagerDialog::DeleteSelected() {
   const ScheduleRecord* record = services_.alarms.list().Find(recordId);
   if (!record) return;
   const std::string question = DeleteScheduleQuestion(ScheduleRowOf(*record).message);
-  if (ShowProgramMessage(hwnd(), question, MessageKind::Question) == IDNO) return;
+  if (ShowProgramMessage(hwnd(), question, MessageKind::Question) != IDYES) return;
   services_.alarms.Remove(recordId);
 }
 
