@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "framework/ProgramMessageBox.h"
 #include "memo/MemoWindow.h"
@@ -76,7 +77,7 @@ void AlarmScheduler::OnMinute(const LocalMinute& now) {
   Fire(result);
   checking_ = false;
   if (result.refreshViews) services_.refreshViews();
-  if (saveFailing_ && !saveFailureReported_) PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
+  AskForReport();
 }
 
 void AlarmScheduler::Save() {
@@ -84,6 +85,14 @@ void AlarmScheduler::Save() {
   const AlarmSaveStatus status = store_.Save(FilePath(), list_, &unsaved);
   saveFailing_ = status == AlarmSaveStatus::Failed;
   if (!saveFailing_) saveFailureReported_ = false;
+  if (status == AlarmSaveStatus::SavedElsewhere && unsaved.first) savedElsewhere_ = unsaved.path;
+}
+
+// Said from the frame, never from inside a check: a box runs a loop that delivers the next minute.
+void AlarmScheduler::AskForReport() const {
+  if ((saveFailing_ && !saveFailureReported_) || !savedElsewhere_.empty()) {
+    PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
+  }
 }
 
 void AlarmScheduler::Changed(bool recheck) {
@@ -92,7 +101,7 @@ void AlarmScheduler::Changed(bool recheck) {
     if (ClockWindow* clock = services_.clockWidget()) clock->RequestMinuteCheck();
   }
   services_.refreshViews();
-  if (saveFailing_ && !saveFailureReported_) PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
+  AskForReport();
 }
 
 int AlarmScheduler::Append(ScheduleRecord record) {
@@ -149,6 +158,12 @@ AlarmScheduler::FileSwitch AlarmScheduler::SwitchFile(HWND owner, const std::str
 }
 
 void AlarmScheduler::ReportSaveFailure() {
+  if (!savedElsewhere_.empty()) {
+    char text[1024];
+    std::snprintf(text, sizeof text, kAlarmSavedElsewhereMessage, savedElsewhere_.c_str());
+    savedElsewhere_.clear();
+    ShowProgramMessage(services_.frame, text);
+  }
   if (!saveFailing_ || saveFailureReported_) return;
   saveFailureReported_ = true;
   ShowProgramMessage(services_.frame, kAlarmSaveFailedMessage);

@@ -78,13 +78,15 @@ class AlarmScheduler {
 
   // A notification window is gone: its object goes too.
   void ForgetClosedNotifications();
-  // After the check that failed: said once until a save succeeds again.
+  // After the check that failed: said once until a save succeeds again; schedules that went to a
+  // side file (the file was unreadable at start) are said once, with that file.
   void ReportSaveFailure();
 
  private:
   void Fire(const AlarmCheckResult& result);
   void FireOne(const ScheduleRecord& record, FireKind kind);
   void Save();
+  void AskForReport() const;
   AlarmLoadResult Load(const std::string& path);
   void Changed(bool recheck);
 
@@ -97,6 +99,7 @@ class AlarmScheduler {
   bool checking_ = false;
   bool saveFailing_ = false;         // since the last save that succeeded
   bool saveFailureReported_ = false;
+  std::string savedElsewhere_;  // the side file the schedules went to, until said
 };
 
 }  // namespace quillet::win

@@ -151,9 +151,10 @@ EOF
 }
 
 # The alarm file cannot be written: the failure is said once, after the check, and with its box
-# open the next minute still fires and asks nothing more.
+# open the next minute still fires and asks nothing more. One that could not be read at start
+# takes no change; the change goes to a side file, and that is said.
 alarm_save_failure() {
-  local lines
+  local lines alarms held text
   schedules <<'EOF'
 [{"recurrence": 1, "hour": 8, "minute": 59, "message": "first"},
  {"recurrence": 1, "hour": 9, "minute": 0, "message": "second"}]
@@ -173,6 +174,29 @@ EOF
   expect_eq "message boxes" 1 "$(grep -c ' visible=1 .* text=Quillet$' <<<"$lines")"
   must - click Quillet 1
   chmod u+w "$(e2e_data_dir)/QuilletAlarmInfo.qla"
+  close_by_broadcast
+
+  # Held by another program at start, the file is not written this session: a schedule added goes
+  # to a side file, and that is said.
+  alarms=$(e2e_data_dir)/QuilletAlarmInfo.qla
+  ( driver hold-file "$(winpath "$alarms")" 8 >"$E2E_RUN/$E2E_SLUG.held" 2>&1 ) &
+  held=$!
+  wait_for_line "$E2E_RUN/$E2E_SLUG.held" holding 10 || fail "could not hold the alarm file"
+  start_quillet
+  must text dialog-text Quillet 3012 20
+  expect_eq "the unread file" "일정 정보를 정상적으로 가져오지 못하였습니다." "$text"
+  must - click Quillet 1
+  must - wait-window "$frame_title" 10
+  wait "$held"
+  open_manager
+  must - click "$manager_title" 1064
+  editor_wait "$adding_title"
+  must - set-text "$adding_title" 1072 "옆 파일"
+  must - click "$adding_title" 1
+  must text dialog-text Quillet 3012 10
+  [[ $text == "일정 정보를 원래 파일에 저장할 수 없어 다음 파일에 저장했습니다: $(winpath "$alarms").unsaved-"* ]] ||
+    fail "the side file was not said: $text"
+  must - click Quillet 1
   close_by_broadcast
 }
 
