@@ -16,7 +16,8 @@ using testing::DialogScript;
 using testing::Press;
 
 // The editor keeps the dialog open on a refusal, reads the day and month as their absolute
-// values within range, and keeps the identifier of the entry it edits.
+// values within range, and keeps the identifier of the entry it opened, whatever becomes of the
+// list entry meanwhile.
 TEST(AnniversaryEditor, RefusesAnEmptyNameAndReadsTheFieldsOnOk) {
   CalendarSettings calendar;
   const quillet::testing::FixedClock clock;  // 8 December 2026
@@ -27,6 +28,7 @@ TEST(AnniversaryEditor, RefusesAnEmptyNameAndReadsTheFieldsOnOk) {
                         [&](HWND dialog) {
                           EXPECT_EQ(testing::ItemText(dialog, IDOK), L"수정");
                           EXPECT_EQ(testing::ItemText(dialog, IDC_ANNIVERSARY_MONTH), L"5");
+                          edited = DayInfoRecord{};  // a day dialog changed the list under it
                           set(dialog, IDC_ANNIVERSARY_NAME, L"");
                           Press(dialog, IDOK);
                         }},

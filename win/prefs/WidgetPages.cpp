@@ -26,6 +26,7 @@ std::vector<std::string> MinuteItems() {
 }
 
 constexpr int kRadioCount = 3;
+constexpr const char* kAnniversaryGoneMessage = "수정하던 기념일이 그 사이에 삭제되었습니다.";
 
 }  // namespace
 
@@ -232,11 +233,13 @@ int CalendarPage::SelectedAnniversary() const {
   return static_cast<int>(item.lParam);
 }
 
+// The editor and the question run loops in which the calendar may close, or a day dialog of it
+// change its list: both are found again afterwards.
 void CalendarPage::AddAnniversary() {
-  CalendarWindow* calendar = services().host.CalendarWidget();
-  if (!calendar) return;
+  if (!services().host.CalendarWidget()) return;
   const std::optional<DayInfoRecord> entry = win::EditAnniversary(hwnd(), values().calendar, services().clock, nullptr);
-  if (!entry || !calendar->anniversaries().Add(hwnd(), *entry)) return;
+  CalendarWindow* calendar = services().host.CalendarWidget();
+  if (!entry || !calendar || !calendar->anniversaries().Add(hwnd(), *entry)) return;
   services().host.AnniversariesChanged();
   FillAnniversaries();
 }
@@ -249,7 +252,14 @@ void CalendarPage::EditAnniversary() {
   if (!edited) return;
   const std::optional<DayInfoRecord> entry =
       win::EditAnniversary(hwnd(), values().calendar, services().clock, edited);
-  if (!entry || !calendar->anniversaries().Replace(hwnd(), identifier, *entry)) return;
+  if (!entry) return;
+  calendar = services().host.CalendarWidget();
+  if (!calendar || !calendar->anniversaries().Find(identifier)) {
+    ShowProgramMessage(hwnd(), kAnniversaryGoneMessage);
+    FillAnniversaries();
+    return;
+  }
+  if (!calendar->anniversaries().Replace(hwnd(), identifier, *entry)) return;
   services().host.AnniversariesChanged();
   FillAnniversaries();
 }
@@ -259,7 +269,8 @@ void CalendarPage::DeleteAnniversary() {
   const int identifier = SelectedAnniversary();
   if (!calendar || identifier < 0) return;
   if (ShowProgramMessage(hwnd(), "선택된 기념일을 삭제합니까?", MessageKind::Question) != IDYES) return;
-  if (!calendar->anniversaries().Remove(hwnd(), identifier)) return;
+  calendar = services().host.CalendarWidget();
+  if (!calendar || !calendar->anniversaries().Remove(hwnd(), identifier)) return;
   services().host.AnniversariesChanged();
   FillAnniversaries();
 }

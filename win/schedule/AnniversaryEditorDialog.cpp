@@ -17,7 +17,9 @@ namespace {
 class AnniversaryEditorDialog final : public Dialog {
  public:
   AnniversaryEditorDialog(const CalendarSettings& calendar, const Clock& clock, const DayInfoRecord* edited)
-      : Dialog(IDD_ANNIVERSARY_EDITOR), calendar_(calendar), clock_(clock), edited_(edited) {}
+      : Dialog(IDD_ANNIVERSARY_EDITOR), calendar_(calendar), clock_(clock) {
+    if (edited) edited_ = *edited;
+  }
 
   std::optional<DayInfoRecord> result;
 
@@ -65,7 +67,8 @@ class AnniversaryEditorDialog final : public Dialog {
 
   const CalendarSettings& calendar_;
   const Clock& clock_;
-  const DayInfoRecord* edited_;
+  // A copy: the list it came from may change while the dialog is up (a day dialog of the calendar).
+  std::optional<DayInfoRecord> edited_;
 };
 
 }  // namespace
