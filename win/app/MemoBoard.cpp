@@ -1,7 +1,6 @@
 #include "app/MemoBoard.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "framework/ProgramMessageBox.h"
 #include "memo/Arranging.h"
@@ -325,10 +324,8 @@ bool MemoBoard::SaveChanged(bool forced, Report report) {
   }
   UnsavedFile unsaved;
   bool listWritten = false;
-  if (changed) listUnwritten_ = true;
-  if (listUnwritten_) {
+  if (changed || listUnwritten_) {
     listWritten = WriteListFile(unsaved) != ListWriteStatus::Failed;
-    listUnwritten_ = !listWritten;
     failed = failed || !listWritten;
   }
   if (failed) {
@@ -343,11 +340,9 @@ bool MemoBoard::SaveChanged(bool forced, Report report) {
 bool MemoBoard::WriteList(Report report) {
   UnsavedFile unsaved;
   if (WriteListFile(unsaved) == ListWriteStatus::Failed) {
-    listUnwritten_ = true;
     ReportSaveFailure(report);
     return false;
   }
-  listUnwritten_ = false;
   ReportSavedElsewhere(unsaved, report);
   return true;
 }
@@ -356,14 +351,14 @@ ListWriteStatus MemoBoard::WriteListFile(UnsavedFile& unsaved) {
   if (!groupOpen_) return ListWriteStatus::Saved;
   const GeneralSettings& general = services_.settings.values().general;
   std::vector<MemoRecord> records = Records();
-  return lists_.WriteGroup(general.dataFolder, general.memoDbFile, records, &unsaved);
+  const ListWriteStatus status = lists_.WriteGroup(general.dataFolder, general.memoDbFile, records, &unsaved);
+  listUnwritten_ = status == ListWriteStatus::Failed;
+  return status;
 }
 
 void MemoBoard::ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const {
   if (!unsaved.first || report == Report::Nothing) return;
-  char text[1024];
-  std::snprintf(text, sizeof text, kMemoSavedElsewhereMessage, unsaved.path.c_str());
-  ShowProgramMessage(services_.frame, text);
+  ShowProgramMessageAboutFile(services_.frame, kMemoSavedElsewhereMessage, unsaved.path);
 }
 
 // A save that fails every ten seconds (a pulled stick, a full disk) is said once; the next ticks

@@ -1,6 +1,7 @@
 #include "framework/ProgramMessageBox.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "framework/Dialog.h"
@@ -120,6 +121,12 @@ int ShowProgramMessage(HWND owner, std::string_view text, MessageKind kind) {
   const INT_PTR result = dialog.RunModal(owner);
   if (result == -1) return look.dismissed;
   return static_cast<int>(result);
+}
+
+void ShowProgramMessageAboutFile(HWND owner, const char* format, const std::string& path) {
+  char text[1024];
+  std::snprintf(text, sizeof text, format, path.c_str());
+  ShowProgramMessage(owner, text);
 }
 
 }  // namespace quillet::win

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/WinApi.h"
@@ -16,5 +17,7 @@ enum class MessageKind {
 // Dismissing a question (Esc, the close box, closing the program) answers "아니오"; Esc or the
 // close box on a retry question answers "취소".
 int ShowProgramMessage(HWND owner, std::string_view text, MessageKind kind = MessageKind::Notice);
+// A notice from a format whose one "%s" takes a file's path (the "saved elsewhere" messages).
+void ShowProgramMessageAboutFile(HWND owner, const char* format, const std::string& path);
 
 }  // namespace quillet::win

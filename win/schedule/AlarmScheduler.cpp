@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "framework/ProgramMessageBox.h"
 #include "memo/MemoWindow.h"
@@ -159,10 +158,9 @@ AlarmScheduler::FileSwitch AlarmScheduler::SwitchFile(HWND owner, const std::str
 
 void AlarmScheduler::ReportSaveFailure() {
   if (!savedElsewhere_.empty()) {
-    char text[1024];
-    std::snprintf(text, sizeof text, kAlarmSavedElsewhereMessage, savedElsewhere_.c_str());
+    const std::string path = std::move(savedElsewhere_);
     savedElsewhere_.clear();
-    ShowProgramMessage(services_.frame, text);
+    ShowProgramMessageAboutFile(services_.frame, kAlarmSavedElsewhereMessage, path);
   }
   if (!saveFailing_ || saveFailureReported_) return;
   saveFailureReported_ = true;

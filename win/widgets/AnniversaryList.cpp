@@ -1,7 +1,6 @@
 #include "widgets/AnniversaryList.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "framework/ProgramMessageBox.h"
 
@@ -70,11 +69,7 @@ bool AnniversaryList::Write(HWND owner, std::vector<DayInfoRecord> before) {
     case DayInfoWriteStatus::Saved:
       return true;
     case DayInfoWriteStatus::SavedElsewhere:
-      if (written.unsaved.first) {
-        char text[1024];
-        std::snprintf(text, sizeof text, kSavedElsewhereMessage, written.unsaved.path.c_str());
-        ShowProgramMessage(owner, text);
-      }
+      if (written.unsaved.first) ShowProgramMessageAboutFile(owner, kSavedElsewhereMessage, written.unsaved.path);
       return true;
     case DayInfoWriteStatus::Refused:
       entries_ = std::move(before);
