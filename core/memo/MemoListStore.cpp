@@ -103,6 +103,13 @@ ListWriteStatus MemoListStore::WriteGroup(const std::string& folder, const std::
   return written.status;
 }
 
+std::optional<std::string> MemoListStore::WriteGroupCopy(const std::string& folder, const std::string& group,
+                                                         const std::vector<MemoRecord>& records) {
+  std::vector<MemoRecord> current = records;
+  for (MemoRecord& record : current) record.version = kMemoRecordVersion;
+  return WriteUnsavedCopy(files_, clock_, folder + group, SerializeMemoList(current));
+}
+
 bool MemoListStore::EnsureTemporaryStorageGroup(const std::string& folder) {
   const std::string path = folder + kTemporaryStorageGroupFile;
   if (files_.FileExists(path)) return true;

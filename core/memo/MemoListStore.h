@@ -50,6 +50,9 @@ class MemoListStore {
   // the list went and whether to say so now.
   ListWriteStatus WriteGroup(const std::string& folder, const std::string& group, std::vector<MemoRecord>& records,
                              UnsavedFile* unsaved = nullptr);
+  // The list beside its file (WriteUnsavedCopy), when it cannot be written and nobody can be asked.
+  std::optional<std::string> WriteGroupCopy(const std::string& folder, const std::string& group,
+                                            const std::vector<MemoRecord>& records);
   // Writes an empty "RecycleBin.qlr" when there is none.
   bool EnsureTemporaryStorageGroup(const std::string& folder);
 

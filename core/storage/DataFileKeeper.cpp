@@ -1,7 +1,6 @@
 #include "storage/DataFileKeeper.h"
 
 #include <cstdio>
-#include <optional>
 
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
@@ -27,6 +26,13 @@ std::optional<std::string> FreeStampedName(const FileSystem& files, const std::s
 }
 
 }  // namespace
+
+std::optional<std::string> WriteUnsavedCopy(FileSystem& files, const Clock& clock, const std::string& path,
+                                            std::string_view bytes) {
+  std::optional<std::string> target = FreeStampedName(files, path, "unsaved", clock.Now());
+  if (!target || !files.ReplaceFile(*target, bytes)) return std::nullopt;
+  return target;
+}
 
 DataFileKeeper::DataFileKeeper(FileSystem& files, const Clock& clock) : files_(files), clock_(clock) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,5 +60,10 @@ class DataFileKeeper {
   const Clock& clock_;
   std::map<std::string, Entry> entries_;  // by PathKey
 };
+
+// The last resort when `path` cannot be written and nobody can be asked (Windows is ending the
+// session): the bytes go to a new "<name>.unsaved-YYYYMMDD-HHMMSS" beside it. The name written.
+std::optional<std::string> WriteUnsavedCopy(FileSystem& files, const Clock& clock, const std::string& path,
+                                            std::string_view bytes);
 
 }  // namespace quillet

@@ -254,12 +254,14 @@ void MainFrame::OnClose() {
   }
 }
 
-// Everything is written before the first window goes.
+// Everything is written before the first window goes. Text that cannot be saved keeps the
+// program running unless the user lets it go.
 void MainFrame::CloseNow() {
   try {
-    if (memos_) {
-      memos_->SaveChanged(true, MemoBoard::Report::Failures);
-      memos_->WriteList(MemoBoard::Report::Failures);
+    if (!SaveBeforeClosing()) {
+      closing_.Abandon();
+      tray_->Show(services_.settings.values().general.showTrayIcon != 0);
+      return;
     }
     if (widgets_) widgets_->CloseAll();
     if (memos_) memos_->CloseAll();
@@ -270,14 +272,20 @@ void MainFrame::CloseNow() {
   DestroyWindow(hwnd());
 }
 
+bool MainFrame::SaveBeforeClosing() {
+  if (!memos_) return true;
+  while (!memos_->SaveChanged(true, MemoBoard::Report::Asked) || !memos_->WriteList(MemoBoard::Report::Asked)) {
+    if (ShowProgramMessage(hwnd(), kMemoSaveFailedOnCloseQuestion, MessageKind::Retry) != IDRETRY) return false;
+  }
+  return true;
+}
+
 // Windows ends the process soon after this returns, without the normal shutdown: the settings
 // go first, then the memos, and no box waits for an answer.
 void MainFrame::OnEndSession() {
   if (widgets_) widgets_->StoreStates();
   services_.settings.SaveAll();
-  if (!memos_) return;
-  memos_->SaveChanged(true, MemoBoard::Report::Nothing);
-  memos_->WriteList(MemoBoard::Report::Nothing);
+  if (memos_) memos_->SaveForSessionEnd();
 }
 
 void MainFrame::OnMemoMessage(const Message& message) {

@@ -64,6 +64,8 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void OnBroadcast(WPARAM request);
   void OnClose();
   void CloseNow();
+  // Every memo and the list written; a failure asks "다시 시도" / "취소". False on "취소".
+  bool SaveBeforeClosing();
   void OnEndSession();
   void OnMemoMessage(const Message& message);
   void OnTray(LPARAM mouse);

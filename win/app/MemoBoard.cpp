@@ -356,6 +356,16 @@ ListWriteStatus MemoBoard::WriteListFile(UnsavedFile& unsaved) {
   return status;
 }
 
+void MemoBoard::SaveForSessionEnd() {
+  if (SaveChanged(true, Report::Nothing)) return;
+  for (const Entry& entry : entries_) {
+    if (entry.window) entry.window->SaveUnsavedCopy();
+  }
+  if (!listUnwritten_ || !groupOpen_) return;
+  const GeneralSettings& general = services_.settings.values().general;
+  lists_.WriteGroupCopy(general.dataFolder, general.memoDbFile, Records());
+}
+
 void MemoBoard::ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const {
   if (!unsaved.first || report == Report::Nothing) return;
   ShowProgramMessageAboutFile(services_.frame, kMemoSavedElsewhereMessage, unsaved.path);
@@ -364,7 +374,9 @@ void MemoBoard::ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) 
 // A save that fails every ten seconds (a pulled stick, a full disk) is said once; the next ticks
 // retry quietly until one succeeds.
 void MemoBoard::ReportSaveFailure(Report report) {
-  if (report == Report::Nothing || (report == Report::Once && saveFailureReported_)) return;
+  if (report == Report::Nothing || report == Report::Asked || (report == Report::Once && saveFailureReported_)) {
+    return;
+  }
   saveFailureReported_ = true;
   ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
 }

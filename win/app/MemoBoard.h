@@ -44,6 +44,7 @@ class MemoBoard final : public MemoWindowHost {
   enum class Report {
     Failures,  // every failure gets its message
     Once,      // the periodic save: one message, then quiet until a save succeeds again
+    Asked,     // the caller asks what to do about a failure; where data went instead is still said
     Nothing,   // the end of a Windows session: nothing may wait for the user
   };
 
@@ -98,6 +99,9 @@ class MemoBoard final : public MemoWindowHost {
   bool WriteList(Report report);
   // Every memo and the list, as before anything replaces them; false (said) on a failure.
   bool SaveAll() { return SaveChanged(true, Report::Failures) && WriteList(Report::Failures); }
+  // Windows ends the session and no box may wait: what cannot be saved in place (memos, list) is
+  // written beside its file as an ".unsaved-" copy.
+  void SaveForSessionEnd();
   // Every memo window goes; their records stay for the last write.
   void CloseAll();
 

@@ -7,12 +7,14 @@
 #include "memo/MemoPainting.h"
 #include "memo/MemoTimes.h"
 #include "memo/PanelZOrder.h"
+#include "memo/RtfStream.h"
 #include "platform/Wide.h"
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "resources/MemoResources.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
+#include "storage/DataFileKeeper.h"
 
 namespace quillet::win {
 
@@ -277,6 +279,13 @@ bool MemoWindow::SaveContent() {
   if (contentUnreadable_) return true;
   const std::string path = ContentPath();
   return !path.empty() && editor_->SaveRtf(path);
+}
+
+bool MemoWindow::SaveUnsavedCopy() const {
+  if (contentUnreadable_ || !editor_->IsModified()) return true;
+  const std::string path = ContentPath();
+  const std::optional<std::string> rtf = StreamOutRtf(editor_->hwnd());
+  return !path.empty() && rtf && WriteUnsavedCopy(services_.files, services_.clock, path, *rtf);
 }
 
 bool MemoWindow::ContentToSave(bool forced) {

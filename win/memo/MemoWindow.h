@@ -93,6 +93,9 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   // Writes the editor's content to its file. False when it could not; a memo whose file could
   // not be read never writes it.
   bool SaveContent();
+  // Unsaved content written beside its file when it cannot be saved and nobody can be asked
+  // (Windows ends the session). False when even that failed.
+  bool SaveUnsavedCopy() const;
   // Whether the content waits to be saved: forced, whenever it is modified; otherwise only once
   // its length has stayed the same since the previous question (typing pauses).
   bool ContentToSave(bool forced);

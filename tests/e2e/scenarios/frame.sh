@@ -122,8 +122,9 @@ EOF
 # A memo whose content file is read-only: the periodic save (every second here) says so once and
 # stays quiet at the ticks after, and the memo is not sent to another group unsaved; once the file
 # may be written the text is saved. A list another program holds for a moment is written at a
-# later tick. At closing, a save that fails is reported while every memo window is still there,
-# and the program ends afterwards.
+# later tick. At closing, a save that fails asks while every memo window is still there: "취소"
+# keeps the program running, "다시 시도" saves and ends it; the end of a Windows session leaves
+# the text in an ".unsaved-" copy.
 save_failures() {
   local lines editor data text end held
   lay_out_group <<'EOF'
@@ -178,14 +179,30 @@ EOF
   expect_eq "the places once the list could be written" "900,100,1200,300 600,320,880,520" \
     "$(list_fields "$data/DefaultMemo.qld" windowRect | paste -sd' ')"
 
+  # Closing with text that cannot be saved asks; "취소" keeps the program and the text.
   chmod a-w "$data/locked.rtf"
   must - post "$editor" 0x102 0x43 0  # "C", then close at once
   must - broadcast 3074
   must text dialog-text Quillet 3012 10
-  expect_eq "the closing save's failure" "메모를 정상적으로 저장하지 못하였습니다." "$text"
+  expect_eq "the closing save's question" "$(printf '메모를 정상적으로 저장하지 못하였습니다. 다시 시도하시겠습니까?\n취소하면 프로그램이 종료되지 않습니다.')" "$text"
   [ "$(driver memos | grep -c .)" -eq 2 ] || fail "memo windows went before the failure was said"
-  must - click Quillet 1
-  expect_program_ends "the failure was said"
+  screenshot closing-save-question
+  must - click Quillet 2
+  must - wait-gone Quillet 5
+  [ "$(driver memos | grep -c .)" -eq 2 ] || fail "the memos went after 취소"
+
+  # Windows ends the session: no box, the text beside its file.
+  must - send "$frame_title" 0x16 1 0 10  # WM_ENDSESSION
+  expect_absent "a box at the end of the session" wait-window Quillet 0
+  grep -q 'ABC' "$data"/locked.rtf.unsaved-* 2>/dev/null || fail "no unsaved copy of locked.rtf: $(ls "$data")"
+
+  # "다시 시도" once the file can be written saves it and ends the program.
+  must - broadcast 3074
+  must - dialog-text Quillet 3012 10
+  chmod u+w "$data/locked.rtf"
+  must - click Quillet 4
+  expect_program_ends "다시 시도"
+  grep -q 'ABC' "$data/locked.rtf" || fail "locked.rtf: $(tr -d '\0' <"$data/locked.rtf")"
 }
 
 # "프로그램 종료" writes every memo's text and place, as the 3074 broadcast does.
