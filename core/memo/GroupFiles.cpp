@@ -85,7 +85,8 @@ bool IsUsableGroupName(std::string_view name, const std::string& folder) {
   for (const char c : name) {
     if (static_cast<unsigned char>(c) < 0x20 || kForbidden.find(c) != std::string_view::npos) return false;
   }
-  return !IsDeviceName(name) && folder.size() + name.size() + kGroupExtension.size() < kMaxPath;
+  return !IsDeviceName(name) &&
+         folder.size() + name.size() + kGroupExtension.size() + kLongestSideSuffix < kMaxPath;
 }
 
 GroupChange AddGroup(MemoListStore& store, FileSystem& files, const std::string& folder, std::string_view name) {
@@ -97,14 +98,17 @@ GroupChange AddGroup(MemoListStore& store, FileSystem& files, const std::string&
                                                                              : GroupChange::Failed;
 }
 
-GroupChange RenameGroup(FileSystem& files, const std::string& folder, const std::string& groupFile,
-                        std::string_view newName) {
+GroupChange RenameGroup(MemoListStore& store, FileSystem& files, const std::string& folder,
+                        const std::string& groupFile, std::string_view newName) {
+  if (store.IsUnreadable(folder, groupFile)) return GroupChange::Unreadable;
   if (!IsUsableGroupName(newName, folder)) return GroupChange::UnusableName;
   const std::string newFile = std::string(newName) + std::string(kGroupExtension);
   if (newFile == groupFile) return GroupChange::Done;
   // A change of letter case alone meets the group itself, as the program always answered it.
   if (GroupFileExists(files, folder, newFile)) return GroupChange::AlreadyExists;
-  return files.MoveFile(folder + groupFile, folder + newFile) ? GroupChange::Done : GroupChange::Failed;
+  if (!files.MoveFile(folder + groupFile, folder + newFile)) return GroupChange::Failed;
+  store.GroupRenamed(folder, groupFile, newFile);
+  return GroupChange::Done;
 }
 
 GroupContents ReadGroupForDelete(const FileSystem& files, const TextCodec& codec, const std::string& folder,

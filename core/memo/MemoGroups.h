@@ -81,21 +81,23 @@ GroupListing ListGroupsForDialog(const FileSystem& files, const std::string& fol
 
 // A name usable for a group file in `folder`: not empty, none of \ / : * ? " < > | or control
 // characters, no trailing space or dot, not a device name (CON, PRN, AUX, NUL, COM1-9, LPT1-9,
-// with or without an extension), and short enough for the whole path.
+// with or without an extension), and short enough for the whole path with the longest name a
+// write makes beside it.
 bool IsUsableGroupName(std::string_view name, const std::string& folder);
 
 enum class GroupChange {
   Done,
   UnusableName,   // "그룹 이름으로 사용할 수 없습니다."
   AlreadyExists,  // any "*.qld" of that name in any letter case, listed or not: "이미 존재하는 그룹입니다."
+  Unreadable,     // its list could not be read this session: its memos would be written over
   Failed,         // nothing changed
 };
 
 // Writes an empty list for the new group `name` (without ".qld"), never over an existing file.
 GroupChange AddGroup(MemoListStore& store, FileSystem& files, const std::string& folder, std::string_view name);
-// Renames the list file `groupFile` to `newName` + ".qld", never replacing a file. The caller sets
-// "MemoDBFile" after Done when `groupFile` was the open group.
-GroupChange RenameGroup(FileSystem& files, const std::string& folder, const std::string& groupFile,
+// Renames the list file `groupFile` to `newName` + ".qld", never replacing a file nor a list found
+// unreadable. The caller sets "MemoDBFile" after Done when `groupFile` was the open group.
+GroupChange RenameGroup(MemoListStore& store, FileSystem& files, const std::string& folder, const std::string& groupFile,
                         std::string_view newName);
 
 // A group about to be deleted, read without changing anything.

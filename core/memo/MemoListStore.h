@@ -50,6 +50,14 @@ class MemoListStore {
   // the list went and whether to say so now.
   ListWriteStatus WriteGroup(const std::string& folder, const std::string& group, std::vector<MemoRecord>& records,
                              UnsavedFile* unsaved = nullptr);
+  // A list found unreadable this session is never renamed or written over.
+  bool IsUnreadable(const std::string& folder, const std::string& group) const {
+    return keeper_.IsUnreadable(folder + group);
+  }
+  // A renamed list keeps what its last read found: a damaged one is still copied aside.
+  void GroupRenamed(const std::string& folder, const std::string& from, const std::string& to) {
+    keeper_.Moved(folder + from, folder + to);
+  }
   // The list beside its file (WriteUnsavedCopy), when it cannot be written and nobody can be asked.
   std::optional<std::string> WriteGroupCopy(const std::string& folder, const std::string& group,
                                             const std::vector<MemoRecord>& records);

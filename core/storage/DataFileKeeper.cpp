@@ -40,6 +40,19 @@ void DataFileKeeper::Note(const std::string& path, FileCondition condition) {
   entries_[PathKey(path)].condition = condition;
 }
 
+bool DataFileKeeper::IsUnreadable(const std::string& path) const {
+  const auto entry = entries_.find(PathKey(path));
+  return entry != entries_.end() && entry->second.condition == FileCondition::Unreadable;
+}
+
+void DataFileKeeper::Moved(const std::string& from, const std::string& to) {
+  const auto entry = entries_.find(PathKey(from));
+  if (entry == entries_.end()) return;
+  Entry moved = std::move(entry->second);
+  entries_.erase(entry);
+  entries_[PathKey(to)] = std::move(moved);
+}
+
 FileWriteOutcome DataFileKeeper::Write(const std::string& path, std::string_view bytes) {
   Entry& entry = entries_[PathKey(path)];
   if (entry.condition == FileCondition::Unreadable) return WriteElsewhere(entry, path, bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -9,6 +10,10 @@ namespace quillet {
 
 class Clock;
 class FileSystem;
+
+// The longest name a write makes beside a data file: ".unsaved-YYYYMMDD-HHMMSS-100" (a
+// temporary file's ".PID-N.tmp" is shorter). A new file's name leaves room for it in the path.
+constexpr std::size_t kLongestSideSuffix = 28;
 
 // What the last read of a data file found.
 enum class FileCondition {
@@ -43,6 +48,9 @@ class DataFileKeeper {
   DataFileKeeper(FileSystem& files, const Clock& clock);
 
   void Note(const std::string& path, FileCondition condition);
+  bool IsUnreadable(const std::string& path) const;
+  // The file was renamed: what its last read found goes with it.
+  void Moved(const std::string& from, const std::string& to);
   // The new file is written beside the path first. A damaged file is then copied to
   // "<name>.damaged-YYYYMMDD-HHMMSS" ("-2", "-3", ... when taken) and replaced in one move; an
   // unreadable one stays as it is. Whatever fails, the files this call made are removed again.

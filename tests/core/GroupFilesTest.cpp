@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
 #include "memo/MemoGroups.h"
@@ -38,7 +40,7 @@ class GroupFilesTest : public ::testing::Test {
 };
 
 TEST(GroupNameTest, OnlyNamesWindowsCanHoldAsAFileAreUsable) {
-  const std::string longest(260 - kFolder.size() - 5, 'n');
+  const std::string longest(260 - kFolder.size() - 5 - kLongestSideSuffix, 'n');
   const std::vector<std::string> usable = {"Work", "회의 2026", "v1.2", " lead", "console", "COM0", "LPT10", longest};
   const std::vector<std::string> unusable = {
       longest + "n", "",       "a\\b",   "a/b", "a:b", "a*",      "a?",     "\"a\"", "<a>",  "a|b",
@@ -109,19 +111,43 @@ TEST_F(GroupFilesTest, RenamingNeverReplacesAFileAndAFailureChangesNothing) {
   files.Lock(kFolder + "Locked.qld");
   const std::set<std::string> before = files.NamesIn(kFolder);
 
-  EXPECT_EQ(RenameGroup(files, kFolder, "Work.qld", "Home"), GroupChange::AlreadyExists);
-  EXPECT_EQ(RenameGroup(files, kFolder, "Work.qld", "hid"), GroupChange::AlreadyExists);
-  EXPECT_EQ(RenameGroup(files, kFolder, "Work.qld", "WORK"), GroupChange::AlreadyExists);
-  EXPECT_EQ(RenameGroup(files, kFolder, "Work.qld", "a/b"), GroupChange::UnusableName);
-  EXPECT_EQ(RenameGroup(files, kFolder, "Locked.qld", "Free"), GroupChange::Failed);
-  EXPECT_EQ(RenameGroup(files, kFolder, "Gone.qld", "Free"), GroupChange::Failed);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Work.qld", "Home"), GroupChange::AlreadyExists);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Work.qld", "hid"), GroupChange::AlreadyExists);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Work.qld", "WORK"), GroupChange::AlreadyExists);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Work.qld", "a/b"), GroupChange::UnusableName);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Locked.qld", "Free"), GroupChange::Failed);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Gone.qld", "Free"), GroupChange::Failed);
   EXPECT_EQ(files.NamesIn(kFolder), before);
   EXPECT_EQ(files.Bytes(kFolder + "home.qld"), ListOf({"h.rtf"}));
 
-  EXPECT_EQ(RenameGroup(files, kFolder, "Work.qld", "Work"), GroupChange::Done);
-  EXPECT_EQ(RenameGroup(files, kFolder, "Work.qld", "Job"), GroupChange::Done);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Work.qld", "Work"), GroupChange::Done);
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Work.qld", "Job"), GroupChange::Done);
   EXPECT_FALSE(files.Has(kFolder + "Work.qld"));
   EXPECT_EQ(files.Bytes(kFolder + "Job.qld"), ListOf({"w.rtf"}));
+}
+
+// The open group's memos are written to whatever file carries its name after a rename.
+TEST_F(GroupFilesTest, ARenamedListKeepsWhatItsReadFound) {
+  const ScreenGeometry screens{Size{1024, 768}, {Rect{0, 0, 1024, 768}}};
+  std::vector<MemoRecord> records;
+  Add("Locked.qld", ListOf({"l.rtf"}));
+  files.Lock(kFolder + "Locked.qld");
+  store.ReadGroup(kFolder, "Locked.qld", {}, screens, records);
+  files.Unlock(kFolder + "Locked.qld");
+  EXPECT_EQ(RenameGroup(store, files, kFolder, "Locked.qld", "Free"), GroupChange::Unreadable);
+  EXPECT_EQ(files.Bytes(kFolder + "Locked.qld"), ListOf({"l.rtf"}));
+
+  std::string cut = ListOf({"a.rtf", "b.rtf"});
+  cut.pop_back();
+  Add("Cut.qld", cut);
+  store.ReadGroup(kFolder, "Cut.qld", {}, screens, records);
+  ASSERT_EQ(RenameGroup(store, files, kFolder, "Cut.qld", "Whole"), GroupChange::Done);
+  store.WriteGroup(kFolder, "Whole.qld", records);
+  const std::set<std::string> names = files.NamesIn(kFolder);
+  EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                          [&](const std::string& name) { return files.Bytes(kFolder + name) == cut; }),
+            1)
+      << "the damaged list was not kept aside";
 }
 
 TEST_F(GroupFilesTest, OnlyAListReadWholeMayBeDeleted) {

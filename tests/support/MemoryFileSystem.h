@@ -18,6 +18,7 @@ class MemoryFileSystem final : public FileSystem {
 
   // The file exists but cannot be opened or renamed (a scanner or another program holds it).
   void Lock(const std::string& path) { locked_.insert(Key(path)); }
+  void Unlock(const std::string& path) { locked_.erase(Key(path)); }
   // Writing a temporary file beside this path fails, as on a full disk.
   void FailWritesTo(const std::string& path) { failingWrites_.insert(Key(path)); }
   // Moving a temporary file over this path fails, as over a read-only file.

@@ -132,6 +132,9 @@ void GroupsDialog::Say(GroupChange change) {
   switch (change) {
     case GroupChange::UnusableName: ShowProgramMessage(hwnd(), "그룹 이름으로 사용할 수 없습니다."); break;
     case GroupChange::AlreadyExists: ShowProgramMessage(hwnd(), "이미 존재하는 그룹입니다."); break;
+    case GroupChange::Unreadable:
+      ShowProgramMessage(hwnd(), "그룹 파일을 읽을 수 없어 이름을 변경하지 않았습니다.");
+      break;
     case GroupChange::Failed:
     case GroupChange::Done: break;
   }
@@ -154,7 +157,7 @@ void GroupsDialog::Rename() {
   const std::optional<std::string> name = AskForText(hwnd(), "그룹 이름을 변경하세요", GroupDisplayName(file));
   if (!name || name->empty()) return;
   if (!services_.saveMemos()) return;
-  const GroupChange change = RenameGroup(services_.files, Folder(), file, *name);
+  const GroupChange change = RenameGroup(services_.lists, services_.files, Folder(), file, *name);
   GeneralSettings& general = services_.settings.values().general;
   if (change == GroupChange::Done && IsOpenGroup(file, general.memoDbFile)) general.memoDbFile = *name + ".qld";
   if (change == GroupChange::Failed) ShowProgramMessage(hwnd(), "그룹 이름을 변경하지 못하였습니다.");
