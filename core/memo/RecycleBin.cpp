@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "memo/MemoListFormat.h"
+#include "memo/MemoListStore.h"
 #include "ports/FileSystem.h"
 #include "settings/DataLocations.h"
 #include "storage/Paths.h"
@@ -42,7 +43,11 @@ ListedContentFiles ContentFilesOfLists(const FileSystem& files, const TextCodec&
                                        const std::string& exceptGroup) {
   // Every list, hidden ones too: a list without the archive attribute still owns its files.
   std::vector<std::string> lists{kTemporaryStorageGroupFile};
-  for (FolderEntry& entry : files.ListFiles(folder, "*.qld")) lists.push_back(std::move(entry.name));
+  // A list written beside its file ("…qld.unsaved-…") holds memos of its own too.
+  const std::string patterns[] = {"*.qld", "*.qld.unsaved-*", std::string(kTemporaryStorageGroupFile) + ".unsaved-*"};
+  for (const std::string& pattern : patterns) {
+    for (FolderEntry& entry : files.ListFiles(folder, pattern)) lists.push_back(std::move(entry.name));
+  }
 
   ListedContentFiles listed;
   const std::string except = PathKey(exceptGroup);
@@ -53,6 +58,19 @@ ListedContentFiles ContentFilesOfLists(const FileSystem& files, const TextCodec&
   std::sort(listed.keys.begin(), listed.keys.end());
   listed.keys.erase(std::unique(listed.keys.begin(), listed.keys.end()), listed.keys.end());
   return listed;
+}
+
+bool RemoveContentFile(FileSystem& files, const TextCodec& codec, const std::string& folder,
+                       const std::string& openGroup, const std::string& contentFile, MemoRemoval how) {
+  const std::optional<std::string> path = ContentFilePath(folder, contentFile);
+  if (!path || !files.FileExists(*path)) return true;
+  const ListedContentFiles elsewhere = ContentFilesOfLists(files, codec, folder, openGroup);
+  const bool shared = !elsewhere.complete || elsewhere.Names(contentFile);
+  if (how == MemoRemoval::ForGood) {
+    if (!shared) files.DeleteFile(*path);
+    return true;
+  }
+  return shared ? files.CopyFile(*path, DeletedName(*path)) : files.MoveFile(*path, DeletedName(*path));
 }
 
 std::vector<RestoreEntry> RestoreEntries(const FileSystem& files, const std::string& folder, RestoreMode mode,

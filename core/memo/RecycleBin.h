@@ -19,7 +19,8 @@ struct RestoreEntry {
   std::string timeText;  // its modification time as "%d년%02d월%02d일 %02d시%02d분"
 };
 
-// The content file names every memo list of the folder names ("*.qld" and "RecycleBin.qlr"), as
+// The content file names every memo list of the folder names ("*.qld", "RecycleBin.qlr" and their
+// ".unsaved-" copies), as
 // PathKeys, sorted. `complete` is false when a list could not be read: manual recovery then
 // cannot tell live files from orphans.
 struct ListedContentFiles {
@@ -29,6 +30,14 @@ struct ListedContentFiles {
 };
 ListedContentFiles ContentFilesOfLists(const FileSystem& files, const TextCodec& codec, const std::string& folder,
                                        const std::string& exceptGroup = {});
+
+enum class MemoRemoval { ToRecycleBin, ForGood };
+// The content file of a memo the open group's list no longer names: deleted, or made "<name>.brt"
+// for the recycle bin. A file another list may still name (a move cut short, an ".unsaved-" list,
+// a list that cannot be read) stays; the recycle bin then gets a copy. False only when the
+// recycle bin could not get it.
+bool RemoveContentFile(FileSystem& files, const TextCodec& codec, const std::string& folder,
+                       const std::string& openGroup, const std::string& contentFile, MemoRemoval how);
 
 // The entries of `mode` in listing order: archived files only; in manual recovery only the files
 // `listed` does not name.

@@ -247,6 +247,7 @@ class RecycleBinTest : public ::testing::Test {
     files.AddFile(kFolder + "Work.qld", ListOf({"Work1.rtf", "both.rtf"}));
     files.AddFile(kFolder + "Hidden.qld", ListOf({"hidden1.rtf"}), false);
     files.AddFile(kFolder + "RecycleBin.qlr", ListOf({"Both.RTF", "kept1.rtf"}));
+    files.AddFile(kFolder + "Work.qld.unsaved-20261208-093015", ListOf({"late1.rtf"}));
   }
 
   MemoryFileSystem files;
@@ -256,13 +257,38 @@ class RecycleBinTest : public ::testing::Test {
 TEST_F(RecycleBinTest, EveryListNamesItsContentFilesHiddenOnesAndTheTemporaryStorageToo) {
   const ListedContentFiles all = ContentFilesOfLists(files, codec, kFolder);
   EXPECT_TRUE(all.complete);
-  EXPECT_EQ(all.keys, (std::vector<std::string>{"both.rtf", "hidden1.rtf", "kept1.rtf", "work1.rtf"}));
+  EXPECT_EQ(all.keys, (std::vector<std::string>{"both.rtf", "hidden1.rtf", "kept1.rtf", "late1.rtf", "work1.rtf"}));
   EXPECT_TRUE(all.Names("WORK1.rtf"));
   EXPECT_FALSE(all.Names("orphan.rtf"));
 
   const ListedContentFiles others = ContentFilesOfLists(files, codec, kFolder, "work.QLD");
-  EXPECT_EQ(others.keys, (std::vector<std::string>{"both.rtf", "hidden1.rtf", "kept1.rtf"}));
+  EXPECT_EQ(others.keys, (std::vector<std::string>{"both.rtf", "hidden1.rtf", "kept1.rtf", "late1.rtf"}));
   EXPECT_EQ(files.changes(), 0);
+}
+
+// A file another list names is another group's memo too: it never goes with this one.
+TEST_F(RecycleBinTest, ADeletedMemosFileGoesOnlyWhenNoOtherListNamesIt) {
+  const struct {
+    const char* file;
+    MemoRemoval how;
+    bool rtfKept;
+    bool brtMade;
+  } cases[] = {
+      {"Work1.rtf", MemoRemoval::ForGood, false, false},  {"Work1.rtf", MemoRemoval::ToRecycleBin, false, true},
+      {"both.rtf", MemoRemoval::ForGood, true, false},    {"both.rtf", MemoRemoval::ToRecycleBin, true, true},
+      {"late1.rtf", MemoRemoval::ForGood, true, false},   {"gone.rtf", MemoRemoval::ToRecycleBin, false, false},
+  };
+  for (const auto& c : cases) {
+    MemoryFileSystem disk = files;
+    if (std::string(c.file) != "gone.rtf") disk.AddFile(kFolder + c.file, "{\\rtf1 x}");
+    EXPECT_TRUE(RemoveContentFile(disk, codec, kFolder, "Work.qld", c.file, c.how)) << c.file;
+    EXPECT_EQ(disk.Has(kFolder + c.file), c.rtfKept) << c.file;
+    EXPECT_EQ(disk.Has(kFolder + DeletedName(c.file)), c.brtMade) << c.file;
+  }
+  MemoryFileSystem locked = files;
+  locked.AddFile(kFolder + "Work1.rtf", "{\\rtf1 x}");
+  locked.Lock(kFolder + "Work1.rtf");
+  EXPECT_FALSE(RemoveContentFile(locked, codec, kFolder, "Work.qld", "Work1.rtf", MemoRemoval::ToRecycleBin));
 }
 
 TEST_F(RecycleBinTest, AListThatCannotBeReadWholeLeavesTheSetIncomplete) {

@@ -293,7 +293,9 @@ void MainFrame::OnMemoMessage(const Message& message) {
   const HWND memo = reinterpret_cast<HWND>(message.wParam);
   switch (message.id) {
     case kMemoDeletedMessage:
-      OnMemoDeleted(memo);
+      // Anything but a plain "for good" keeps the file.
+      OnMemoDeleted(memo, message.lParam == static_cast<LPARAM>(MemoRemoval::ForGood) ? MemoRemoval::ForGood
+                                                                                     : MemoRemoval::ToRecycleBin);
       break;
     case kNewMemoMessage:
       memos_->NewMemo();

@@ -106,7 +106,7 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   // A window of these two is gone: its object goes too.
   void OnDialogClosed(const Message& message);
   // A memo left for the recycle bin shows in an open restore dialog at once.
-  void OnMemoDeleted(HWND memo);
+  void OnMemoDeleted(HWND memo, MemoRemoval how);
 
   // The preferences dialog (MainFramePreferences.cpp): one, brought forward when open again, on
   // `page` when one is asked for (a new dialog starts on the memo page).

@@ -62,8 +62,8 @@ void MainFrame::OnDialogClosed(const Message& message) {
   if (groups_ && closed == groups_.get()) groups_.reset();
 }
 
-void MainFrame::OnMemoDeleted(HWND memo) {
-  const std::string contentFile = memos_->OnMemoDeleted(memo);
+void MainFrame::OnMemoDeleted(HWND memo, MemoRemoval how) {
+  const std::string contentFile = memos_->OnMemoDeleted(memo, how);
   if (!restore_ || restore_->mode() != RestoreMode::RecycleBin || contentFile.empty()) return;
   restore_->AddEntry(DeletedName(contentFile));
 }

@@ -9,6 +9,7 @@
 #include "memo/MemoTimes.h"
 #include "memo/PanelZOrder.h"
 #include "memo/PictureRtf.h"
+#include "memo/RecycleBin.h"
 #include "memo/RtfStream.h"
 #include "platform/ShellOpen.h"
 #include "platform/SystemInfo.h"
@@ -293,13 +294,36 @@ void MemoBoard::AddFilledMemo(const Rect& place, bool onTop, const std::function
   created.Flash(false);
 }
 
-std::string MemoBoard::OnMemoDeleted(HWND memo) {
+// The list is written without the memo before its content file goes, so that no list names a
+// file that is gone. When the list cannot be written, or the recycle bin cannot take the file, the
+// memo comes back as it was.
+std::string MemoBoard::OnMemoDeleted(HWND memo, MemoRemoval how) {
   const std::size_t index = IndexOf(memo);
   if (index >= entries_.size()) return {};
-  std::string contentFile = entries_[index].Current().contentFile;
-  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
-  WriteList(Report::Failures);
-  return contentFile;
+  if (how == MemoRemoval::ToRecycleBin && !entries_[index].window->SaveContent()) {
+    ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
+    return {};
+  }
+  const auto at = static_cast<std::ptrdiff_t>(index);
+  Entry removed = std::move(entries_[index]);
+  entries_.erase(entries_.begin() + at);
+  UnsavedFile unsaved;
+  const ListWriteStatus written = WriteListFile(unsaved);
+  // A list written elsewhere leaves the old one naming the file, which therefore stays.
+  const GeneralSettings& general = services_.settings.values().general;
+  const std::string contentFile = removed.Current().contentFile;
+  const bool removedFile = written == ListWriteStatus::Saved &&
+                           RemoveContentFile(services_.files, services_.codec, general.dataFolder,
+                                             general.memoDbFile, contentFile, how);
+  if (written == ListWriteStatus::Failed || (written == ListWriteStatus::Saved && !removedFile)) {
+    entries_.insert(entries_.begin() + at, std::move(removed));
+    if (written == ListWriteStatus::Saved) WriteListFile(unsaved);
+    ReportSaveFailure(Report::Failures);
+    return {};
+  }
+  removed.window.reset();
+  ReportSavedElsewhere(unsaved, Report::Failures);
+  return how == MemoRemoval::ToRecycleBin && written == ListWriteStatus::Saved ? contentFile : std::string();
 }
 
 bool MemoBoard::SaveChanged(bool forced, Report report) {
@@ -374,10 +398,9 @@ void MemoBoard::ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) 
 // A save that fails every ten seconds (a pulled stick, a full disk) is said once; the next ticks
 // retry quietly until one succeeds.
 void MemoBoard::ReportSaveFailure(Report report) {
-  if (report == Report::Nothing || report == Report::Asked || (report == Report::Once && saveFailureReported_)) {
-    return;
-  }
+  if (report == Report::Nothing || (report == Report::Once && saveFailureReported_)) return;
   saveFailureReported_ = true;
+  if (report == Report::Asked) return;
   ShowProgramMessage(services_.frame, kMemoSaveFailedMessage);
 }
 

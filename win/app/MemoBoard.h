@@ -8,6 +8,7 @@
 #include "memo/Arranging.h"
 #include "memo/MemoListStore.h"
 #include "memo/MemoRecord.h"
+#include "memo/RecycleBin.h"
 #include "memo/MemoWindow.h"
 
 namespace quillet {
@@ -44,7 +45,8 @@ class MemoBoard final : public MemoWindowHost {
   enum class Report {
     Failures,  // every failure gets its message
     Once,      // the periodic save: one message, then quiet until a save succeeds again
-    Asked,     // the caller asks what to do about a failure; where data went instead is still said
+    Asked,     // the caller asks what to do about a failure, which then counts as said; where data
+               // went instead is still said
     Nothing,   // the end of a Windows session: nothing may wait for the user
   };
 
@@ -89,8 +91,9 @@ class MemoBoard final : public MemoWindowHost {
   Rect NewMemoPlace() const;
   // The visible widgets but `except`, which memos and widgets snap to as they move.
   void SetWidgetPlaces(std::function<std::vector<Rect>(HWND except)> places) { widgetPlaces_ = std::move(places); }
-  // Returns the deleted memo's content file, or "".
-  std::string OnMemoDeleted(HWND memo);
+  // The memo leaves the list, then its content file goes by `how`. Returns the content file when
+  // the recycle bin got it, else "".
+  std::string OnMemoDeleted(HWND memo, MemoRemoval how);
   void OnMemoToStorage(HWND memo);
   // Saves the memos whose content waits (the periodic save; `forced` saves every modified one),
   // stamps their edit times, and writes the list when anything changed. False when anything

@@ -126,10 +126,10 @@ void MemoWindow::Delete() {
       Post(kMemoToStorageMessage);
       return;
     case DeleteAction::ToRecycleBin:
-      if (MoveToRecycleBin()) Post(kMemoDeletedMessage);
+      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ToRecycleBin));
       return;
     case DeleteAction::ForGood:
-      DeleteForGood();
+      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ForGood));
       return;
     case DeleteAction::Ask:
       break;
@@ -141,35 +141,17 @@ void MemoWindow::Delete() {
   if (!hwnd()) return;
   switch (answer) {
     case DeleteChoice::RecycleBin:
-      if (MoveToRecycleBin()) Post(kMemoDeletedMessage);
+      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ToRecycleBin));
       break;
     case DeleteChoice::TemporaryStorage:
       Post(kMemoToStorageMessage);
       break;
     case DeleteChoice::ForGood:
-      DeleteForGood();
+      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ForGood));
       break;
     case DeleteChoice::Cancel:
       break;
   }
-}
-
-void MemoWindow::DeleteForGood() {
-  const std::string path = ContentPath();
-  if (!path.empty()) services_.files.DeleteFile(path);
-  Post(kMemoDeletedMessage);
-}
-
-// The content file becomes ".brt" beside the others, where the recycle bin finds it. When that
-// fails the memo stays, so that its text is never in no list at all.
-bool MemoWindow::MoveToRecycleBin() {
-  const std::string path = ContentPath();
-  bool moved = !path.empty() && SaveContent();
-  if (moved && services_.files.FileExists(path)) {
-    moved = services_.files.MoveFile(path, DeletedName(path));
-  }
-  if (!moved) ShowProgramMessage(hwnd(), kMemoSaveFailedMessage);
-  return moved;
 }
 
 void MemoWindow::SaveAsFile() {

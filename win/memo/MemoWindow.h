@@ -26,7 +26,9 @@ class FormatBar;
 class MemoWindow;
 
 // Messages a memo window posts to the main frame; wParam is the memo window's handle.
-constexpr UINT kMemoDeletedMessage = 2024;     // remove its record and window
+// Remove its record and window; lParam is the `MemoRemoval` of its content file, which goes once
+// the list no longer names it.
+constexpr UINT kMemoDeletedMessage = 2024;
 constexpr UINT kNewMemoMessage = 2025;         // create a new memo
 constexpr UINT kMemoToStorageMessage = 2028;   // move it to the temporary storage group
 // "다른그룹으로 보내기": lParam is the index of the group in the last group menu. Posted, since the
@@ -150,8 +152,6 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   void NextColor();
   void EditTitle();
   void Delete();
-  bool MoveToRecycleBin();
-  void DeleteForGood();
   void SaveAsFile();
   void OpenInWordPad();
   void Print();

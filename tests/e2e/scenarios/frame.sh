@@ -122,7 +122,7 @@ EOF
 # A memo whose content file is read-only: the periodic save (every second here) says so once and
 # stays quiet at the ticks after, and the memo is not sent to another group unsaved; once the file
 # may be written the text is saved. A list another program holds for a moment is written at a
-# later tick. At closing, a save that fails asks while every memo window is still there: "취소"
+# later tick, and a memo deleted meanwhile stays with its file. At closing, a save that fails asks while every memo window is still there: "취소"
 # keeps the program running, "다시 시도" saves and ends it; the end of a Windows session leaves
 # the text in an ".unsaved-" copy.
 save_failures() {
@@ -178,6 +178,19 @@ EOF
   wait_save_ticks 2
   expect_eq "the places once the list could be written" "900,100,1200,300 600,320,880,520" \
     "$(list_fields "$data/DefaultMemo.qld" windowRect | paste -sd' ')"
+
+  # Deleted to the bin while its list is held, a memo stays with its file.
+  ( driver hold-file "$(winpath "$data/DefaultMemo.qld")" 3 >"$E2E_RUN/$E2E_SLUG.held" 2>&1 ) &
+  held=$!
+  wait_for_line "$E2E_RUN/$E2E_SLUG.held" holding 10 || fail "could not hold the list"
+  must - post-command "$(hwnd_at 650 150 "$lines")" 32786
+  must - click "$delete_dialog" 1
+  must text dialog-text Quillet 3012 10
+  expect_eq "the delete's failed list write" "메모를 정상적으로 저장하지 못하였습니다." "$text"
+  must - click Quillet 1
+  wait "$held"
+  [ "$(driver memos | grep -c .)" -eq 2 ] || fail "the memo went without its list written"
+  [ -f "$data/free.rtf" ] && [ ! -f "$data/free.brt" ] || fail "free.rtf went to the bin: $(ls "$data")"
 
   # Closing with text that cannot be saved asks; "취소" keeps the program and the text.
   chmod a-w "$data/locked.rtf"
