@@ -81,8 +81,12 @@ ListReadResult MemoListStore::ReadCurrentGroup(const std::string& folder, const 
     name = FirstArchivedGroupFile(files_, folder);
     if (name.empty()) {
       name = kDefaultGroupFile;
-      convert = true;
-      path = files_.FileExists(folder + "memolist160") ? folder + "memolist160" : folder + "memolist";
+      path = folder + name;
+      // A default list without the archive attribute is still the user's: read, never replaced.
+      if (!files_.FileExists(path)) {
+        convert = true;
+        path = files_.FileExists(folder + "memolist160") ? folder + "memolist160" : folder + "memolist";
+      }
     } else {
       path = folder + name;
     }

@@ -76,6 +76,19 @@ TEST_F(MemoListStoreTest, MissingCurrentGroupFallsBackToTheFirstArchivedGroup) {
   EXPECT_EQ(result.groupName, "Home.qld");
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].contentFile, "h.rtf");
+
+  // A hidden default list is still the user's: read, never replaced by an old list's conversion.
+  MemoryFileSystem hidden;
+  hidden.AddFile(kFolder + "DefaultMemo.qld", List({Memo("d.rtf")}), /*archive=*/false);
+  hidden.AddFile(kFolder + "memolist", "MEMO SIGNATURE");
+  MemoListStore hiddenStore{hidden, codec, clock};
+  records.clear();
+  const ListReadResult fallback = hiddenStore.ReadCurrentGroup(kFolder, "Gone.qld", blank, screens, records);
+  EXPECT_EQ(fallback.status, ListReadStatus::Loaded);
+  EXPECT_FALSE(fallback.converted);
+  EXPECT_EQ(fallback.groupName, "DefaultMemo.qld");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].contentFile, "d.rtf");
 }
 
 TEST_F(MemoListStoreTest, AnOldListIsConvertedToTheDefaultGroup) {

@@ -49,6 +49,14 @@ TEST(MemoTimes, NamesAndTimeTexts) {
 
   testing::MemoryFileSystem files;
   EXPECT_EQ(FileTimeText(files, "C:\\none.rtf", t), "2009-3-17 10:10");
+
+  files.AddFile("C:\\m\\20090317101005123.rtf", "");
+  files.AddFile("C:\\m\\20090317101005125.BRT", "");
+  EXPECT_EQ(FreeContentFileName(files, "C:\\m\\", t, {"20090317101005124.RTF", "20090317101005127.rtf"}),
+            "20090317101005126.rtf");
+  files.AddFile("C:\\m\\20090317101005999.rtf", "");
+  EXPECT_EQ(FreeContentFileName(files, "C:\\m\\", LocalTime{2009, 3, 17, 10, 10, 5, 999, 2}, {}),
+            "20090317101006000.rtf");
 }
 
 TEST(MemoRecord, NewMemosTakeTheirDefaultsFromTheSettings) {

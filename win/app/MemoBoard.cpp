@@ -238,8 +238,15 @@ MemoWindow* MemoBoard::FindByContentFile(const std::string& contentFile) const {
 
 Rect MemoBoard::NewMemoPlace() const { return NewMemoRect(Places(), Columns()); }
 
+std::string MemoBoard::NewContentFile() const {
+  std::vector<std::string> taken;
+  for (const Entry& entry : entries_) taken.push_back(entry.Current().contentFile);
+  return FreeContentFileName(services_.files, services_.settings.values().general.dataFolder, services_.clock.Now(),
+                             taken);
+}
+
 void MemoBoard::NewMemo() {
-  WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), NewMemoRect(Places(), Columns()));
+  WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), NewMemoRect(Places(), Columns()), NewContentFile());
   if (!memo || memo->record().windowRect.right < 0) {
     ShowProgramMessage(services_.frame, kCannotMakeMemoMessage);
     return;
@@ -276,7 +283,7 @@ void MemoBoard::AddClipboardMemo(bool onTop) {
 }
 
 void MemoBoard::AddFilledMemo(const Rect& place, bool onTop, const std::function<void(MemoWindow&)>& fill) {
-  WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), place);
+  WindowPtr<MemoWindow> memo = MemoWindow::CreateNew(WindowServices(), place, NewContentFile());
   if (!memo) {
     ShowProgramMessage(services_.frame, kCannotMakeMemoMessage);
     return;

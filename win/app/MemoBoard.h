@@ -136,6 +136,7 @@ class MemoBoard final : public MemoWindowHost {
   void ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const;
   void ReportSaveFailure(Report report);
   // A memo at `place` filled by `fill`, saved, listed, brought forward and flashed.
+  std::string NewContentFile() const;
   void AddFilledMemo(const Rect& place, bool onTop, const std::function<void(MemoWindow&)>& fill);
   ColumnLayout Columns() const;
   std::vector<Rect> Places() const;

@@ -48,7 +48,8 @@ MemoWindow::~MemoWindow() = default;
 
 const GeneralSettings& MemoWindow::general() const { return services_.settings.values().general; }
 
-WindowPtr<MemoWindow> MemoWindow::CreateNew(const MemoServices& services, const Rect& place) {
+WindowPtr<MemoWindow> MemoWindow::CreateNew(const MemoServices& services, const Rect& place,
+                                            const std::string& contentFile) {
   WindowPtr<MemoWindow> memo(new MemoWindow(services));
   memo->record_ = NewMemoRecord(memo->general());
   if (!memo->Create()) return nullptr;
@@ -57,7 +58,7 @@ WindowPtr<MemoWindow> MemoWindow::CreateNew(const MemoServices& services, const 
   memo->record_.windowRect = place;
   memo->record_.expandedSize = Size{place.right - place.left, place.bottom - place.top};
   const LocalTime now = services.clock.Now();
-  memo->record_.contentFile = ContentFileNameAt(now);
+  memo->record_.contentFile = contentFile;
   memo->record_.editTime = TimeText(now);
   memo->ApplyNewMemoFormat();
   const ColorSettings& color = services.settings.values().color;

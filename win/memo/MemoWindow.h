@@ -70,8 +70,10 @@ struct MemoServices {
 // is the authoritative copy while it is open.
 class MemoWindow final : public DesktopPanel, private MemoEditorHost, private TitleStripOwner {
  public:
-  // A new memo at `place`, in the default (or a random) colour. Nothing when it cannot be made.
-  static WindowPtr<MemoWindow> CreateNew(const MemoServices& services, const Rect& place);
+  // A new memo at `place` with a content file of that name, in the default (or a random) colour.
+  // Nothing when it cannot be made.
+  static WindowPtr<MemoWindow> CreateNew(const MemoServices& services, const Rect& place,
+                                         const std::string& contentFile);
   // A memo of the group, hidden; the caller applies its z-position, shows it and gives the last
   // memo of the group the focus (each one in turn would only pass activation along).
   static WindowPtr<MemoWindow> CreateFromRecord(const MemoServices& services, const MemoRecord& record);
