@@ -97,6 +97,9 @@ TEST(UninstallPaths, DataAndStartMenuFolders) {
   // Kept with the memos: the anniversaries, in any letter case, and nothing else of the folder.
   EXPECT_TRUE(IsAnniversaryFile(L"DayInfo.dat"));
   EXPECT_TRUE(IsAnniversaryFile(L"DAYINFO.DAT"));
+  EXPECT_TRUE(IsAnniversaryFile(L"DayInfo.dat.damaged-20261208-093015"));
+  EXPECT_TRUE(IsAnniversaryFile(L"dayinfo.DAT.unsaved-20261208-093015-2"));
+  EXPECT_FALSE(IsAnniversaryFile(L"DayInfo.dat.unsaved-"));
   EXPECT_FALSE(IsAnniversaryFile(L"DayInfo.dat.bak"));
   EXPECT_FALSE(IsAnniversaryFile(L"Quillet calendar"));
 }

@@ -223,13 +223,18 @@ bool IsProgramDataFile(std::string_view name, const std::set<std::string>& liste
 }
 
 bool IsAnniversaryFile(std::wstring_view name) {
-  static constexpr std::wstring_view kName = L"dayinfo.dat";
-  if (name.size() != kName.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const wchar_t c = IsAsciiLetter(name[i]) ? static_cast<wchar_t>(name[i] | 0x20) : name[i];
-    if (c != kName[i]) return false;
+  std::wstring folded(name);
+  for (wchar_t& c : folded) {
+    if (IsAsciiLetter(c)) c = static_cast<wchar_t>(c | 0x20);
   }
-  return true;
+  static constexpr std::wstring_view kName = L"dayinfo.dat";
+  if (folded == kName) return true;
+  // The copies the program keeps of anniversaries it could not read or write in place.
+  for (const std::wstring_view tail : {L".damaged-", L".unsaved-"}) {
+    const std::wstring prefix = std::wstring(kName) + std::wstring(tail);
+    if (folded.size() > prefix.size() && folded.compare(0, prefix.size(), prefix) == 0) return true;
+  }
+  return false;
 }
 
 bool IsListFile(std::string_view name) { return IsListKey(ListedNameKey(name)); }

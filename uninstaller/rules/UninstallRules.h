@@ -41,7 +41,8 @@ bool IsProgramDataFile(std::string_view name, const std::set<std::string>& liste
 // The key `listed` holds for a name: ASCII letters folded, CP949 trail bytes left alone.
 std::string ListedNameKey(std::string_view name);
 
-// With the memos kept, the calendar's skin folder keeps its anniversaries: "DayInfo.dat".
+// With the memos kept, the calendar's skin folder keeps its anniversaries: "DayInfo.dat" and its
+// "DayInfo.dat.damaged-…" and "DayInfo.dat.unsaved-…" copies.
 bool IsAnniversaryFile(std::wstring_view name);
 
 // Whether a name of the data folder is a memo list, whose contents name content files.

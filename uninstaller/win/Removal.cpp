@@ -1,7 +1,6 @@
 #include "win/Removal.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <map>
@@ -21,17 +20,42 @@ constexpr const wchar_t* kUninstallKey = L"SOFTWARE\\Microsoft\\Windows\\Current
 constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const wchar_t* kRunValue = L"Quillet Start";
 
-// The file or folder with all it holds, through the shell, as Explorer deletes without the bin.
+// A link (junction, symbolic link) is removed itself, never followed: whatever it points to is
+// not ours, and the removal may run elevated.
+void RemoveEntry(const std::wstring& path, DWORD attributes) {
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveDirectoryW(path.c_str());
+    } else {
+      DeleteFileW(path.c_str());
+    }
+    return;
+  }
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    DeleteFileW(path.c_str());
+    return;
+  }
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") RemoveEntry(path + L"\\" + name, found.dwFileAttributes);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  RemoveDirectoryW(path.c_str());
+}
+
+// The file or folder with all it holds, as Explorer deletes without the bin.
 void DeleteTree(const std::wstring& path) {
   if (!MayDeleteFolder(path)) return;
-  std::wstring from = path;
-  while (from.size() > 3 && from.back() == L'\\') from.pop_back();
-  from.push_back(L'\0');  // the list ends with an empty name
-  SHFILEOPSTRUCTW operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationW(&operation);
+  std::wstring trimmed = path;
+  while (trimmed.size() > 3 && trimmed.back() == L'\\') trimmed.pop_back();
+  const DWORD attributes = GetFileAttributesW(trimmed.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) RemoveEntry(trimmed, attributes);
 }
 
 std::wstring SystemErrorText(DWORD error) {
@@ -127,8 +151,8 @@ void DeleteProgramFilesIn(const std::wstring& dataFolder) {
   FindClose(search);
   for (const std::string& name : ProgramFilesToDelete(files)) {
     const std::wstring path = *folder + wideNames[name];
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) RemoveEntry(path, attributes);
   }
   RemoveDirectoryW(folder->c_str());  // only when nothing else is left
 }
