@@ -288,3 +288,30 @@ groups_open_group_in_other_case() {
   expect_eq "MemoDBFile" Work.qld "$text"
   expect_eq "the other group's list" "$other" "$(md5sum <"$data/Another.qld")"
 }
+
+# A group switch from the tray while a memo's title box is open takes the box with its memo; the
+# other group's memo shows, and the program still closes cleanly with both lists intact.
+groups_switch_under_a_memo_box() {
+  local lines text data
+  memo_row_group one.rtf
+  data=$(e2e_data_dir)
+  write_content one.rtf <<<'첫째'
+  import_group Other <<<'[{"windowRect": {"left": 400, "top": 400, "right": 700, "bottom": 600}, "contentFile": "other.rtf"}]'
+  write_content other.rtf <<<'다른 그룹'
+  start_and_wait_frame
+  lines=$(wait_memos 1 10) || exit 1
+  must - post-command "$(field "$lines" hwnd)" 1010
+  must - wait-window "타이틀 입력" 5
+  open_group=DefaultMemo
+  tray_group_menu DefaultMemo Other "임시 보관함"
+  keys 0x1b 0x1b
+  must - wait-gone "@class:#32768" 5
+  must - post-command "$frame_title" 5225  # the menu's "Other"
+  must - wait-gone "타이틀 입력" 5
+  lines=$(wait_memos 1 10) || exit 1
+  must text text "$(field "$lines" editor)"
+  expect_eq "the other group's memo" "다른 그룹" "$text"
+  close_by_broadcast
+  expect_eq "the lists" "one.rtf other.rtf" \
+    "$(list_fields "$data/DefaultMemo.qld" contentFile) $(list_fields "$data/Other.qld" contentFile)"
+}
