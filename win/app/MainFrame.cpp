@@ -383,6 +383,7 @@ LRESULT MainFrame::OnMessage(const Message& message) {
         TraceLine("save tick", services_.clock.Now());
         if (memos_) memos_->SaveChanged(false, MemoBoard::Report::Once);
         if (widgets_) widgets_->SaveMovedPositions();
+        TraceLine("save done", services_.clock.Now());
         return 0;
       }
       if (message.TimerId() == kCaptureDelayTimer) {
