@@ -6,7 +6,8 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
-RequestExecutionLevel admin
+; Installed for the user who runs it, where that user can write: the program keeps files beside itself.
+RequestExecutionLevel user
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -17,7 +18,7 @@ RequestExecutionLevel admin
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Quillet"
+InstallDir "$LOCALAPPDATA\Programs\Quillet"
 BrandingText "Quillet ${VERSION}"
 ShowInstDetails nevershow
 
@@ -40,8 +41,9 @@ VIAddVersionKey /LANG=1042 "LegalCopyright" "Quillet Program"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-; No "run now": an elevated first start would make its memo folder where the user cannot write.
-!define MUI_FINISHPAGE_TEXT "Quillet을(를) 설치하였습니다.$\r$\n$\r$\n시작 메뉴의 Quillet 폴더에서 프로그램을 시작하세요."
+!define MUI_FINISHPAGE_TEXT "Quillet을(를) 설치하였습니다.$\r$\n$\r$\n시작 메뉴의 Quillet 폴더에서도 프로그램을 시작할 수 있습니다."
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quillet.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Quillet 실행하기"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_LANGUAGE "Korean"
@@ -85,18 +87,18 @@ Section "Quillet"
   File /r "${SOURCE}\ScheduleSkin"
   File /r "${SOURCE}\RauncherSkin"
 
-  SetShellVarContext all
+  SetShellVarContext current
   CreateDirectory "$SMPROGRAMS\Quillet"
   CreateShortcut "$SMPROGRAMS\Quillet\Quillet.lnk" "$INSTDIR\Quillet.exe" "" "$INSTDIR\Quillet.exe" 0
   CreateShortcut "$SMPROGRAMS\Quillet\Quillet 제거.lnk" "$INSTDIR\Unquill.exe" "" "$INSTDIR\Unquill.exe" 0
 
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Quillet"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Quillet Program"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quillet.exe,0"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Unquill.exe"'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quillet"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quillet Program"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quillet.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Unquill.exe"'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
 SectionEnd

@@ -94,6 +94,10 @@ TEST(UninstallPaths, DataAndStartMenuFolders) {
   EXPECT_EQ(StartMenuFolder(L""), std::nullopt);
   EXPECT_EQ(StartMenuFolder(L"Programs"), std::nullopt);
 
+  EXPECT_TRUE(SameFolder(L"C:\\Program Files\\Quillet", L"c:/program files/QUILLET\\"));
+  EXPECT_FALSE(SameFolder(L"C:\\Program Files\\Quillet", L"C:\\Program Files\\Quillet2"));
+  EXPECT_FALSE(SameFolder(L"", L"\\"));
+
   // Kept with the memos: the anniversaries, in any letter case, and nothing else of the folder.
   EXPECT_TRUE(IsAnniversaryFile(L"DayInfo.dat"));
   EXPECT_TRUE(IsAnniversaryFile(L"DAYINFO.DAT"));

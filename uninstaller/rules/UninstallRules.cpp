@@ -222,6 +222,24 @@ bool IsProgramDataFile(std::string_view name, const std::set<std::string>& liste
   return false;
 }
 
+bool SameFolder(std::wstring_view a, std::wstring_view b) {
+  const auto trimmed = [](std::wstring_view path) {
+    while (!path.empty() && IsSeparator(path.back())) path.remove_suffix(1);
+    return path;
+  };
+  a = trimmed(a);
+  b = trimmed(b);
+  if (a.size() != b.size() || a.empty()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto fold = [](wchar_t c) {
+      if (IsSeparator(c)) return L'\\';
+      return IsAsciiLetter(c) ? static_cast<wchar_t>(c | 0x20) : c;
+    };
+    if (fold(a[i]) != fold(b[i])) return false;
+  }
+  return true;
+}
+
 bool IsAnniversaryFile(std::wstring_view name) {
   std::wstring folded(name);
   for (wchar_t& c : folded) {

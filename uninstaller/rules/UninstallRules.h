@@ -19,6 +19,10 @@ bool IsDriveRoot(std::wstring_view path);
 // Only an absolute folder below a drive root may be deleted.
 bool MayDeleteFolder(std::wstring_view path);
 
+// Whether two folder paths name one folder: ASCII letter case, "/" for "\" and trailing
+// separators aside.
+bool SameFolder(std::wstring_view a, std::wstring_view b);
+
 // The memo data folder from the "MemoDBFolder" value, ending with one backslash: nothing when
 // the value was not read whole, is empty, or names no folder that may be deleted.
 std::optional<std::wstring> DataFolderFromValue(std::wstring_view value, bool readWhole);

@@ -115,6 +115,35 @@ std::optional<std::wstring> ReadDataFolderValue(bool& readWhole) {
 
 }  // namespace
 
+Installation InstallationOf(const std::wstring& programFolder) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) {
+    return Installation::User;
+  }
+  std::wstring location(MAX_PATH, L'\0');
+  DWORD size = static_cast<DWORD>(location.size() * sizeof(wchar_t));
+  DWORD type = 0;
+  const LONG read = RegQueryValueExW(key, L"InstallLocation", nullptr, &type, reinterpret_cast<BYTE*>(location.data()), &size);
+  RegCloseKey(key);
+  if (read != ERROR_SUCCESS || type != REG_SZ) return Installation::User;
+  location.resize(wcsnlen(location.c_str(), location.size()));
+  return SameFolder(location, programFolder) ? Installation::Machine : Installation::User;
+}
+
+bool MayRemove(const std::wstring& programFolder, Installation installation) {
+  // A file made and gone again: the folder's rights, whatever its attributes say.
+  const std::wstring probe = programFolder + L"unquill-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  if (installation == Installation::User) return true;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, DELETE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
 bool DeletePrograms(const std::wstring& programFolder, std::wstring& why) {
   const std::wstring program = programFolder + L"Quillet.exe";
   if (!DeleteFileW(program.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
@@ -175,10 +204,11 @@ void DeleteSkins(const std::wstring& programFolder, bool keepMemos) {
   FindClose(search);
 }
 
-void DeleteRegistryEntries() {
+void DeleteRegistryEntries(Installation installation) {
   RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
   RegDeleteKeyW(HKEY_CURRENT_USER, kCompanyKey);  // only when nothing else is left in it
-  RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY, 0);
+  RegDeleteKeyW(HKEY_CURRENT_USER, kUninstallKey);
+  if (installation == Installation::Machine) RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY, 0);
   HKEY run = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
     RegDeleteValueW(run, kRunValue);
@@ -186,8 +216,10 @@ void DeleteRegistryEntries() {
   }
 }
 
-void DeleteStartMenuFolders() {
-  for (const int folder : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS}) {
+void DeleteStartMenuFolders(Installation installation) {
+  std::vector<int> folders{CSIDL_PROGRAMS};
+  if (installation == Installation::Machine) folders.push_back(CSIDL_COMMON_PROGRAMS);
+  for (const int folder : folders) {
     wchar_t programs[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, programs))) continue;
     if (const std::optional<std::wstring> quillet = StartMenuFolder(programs)) DeleteTree(*quillet);

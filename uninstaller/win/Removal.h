@@ -9,6 +9,14 @@ std::wstring ThisProgramPath();
 
 // The steps of the removal, each on the program folder (ending with a backslash).
 
+// Where this installation was made: for the user (HKCU's Uninstall entry, the user's Start menu)
+// or, by an older installer, for the machine (HKLM's entry names this folder).
+enum class Installation { User, Machine };
+Installation InstallationOf(const std::wstring& programFolder);
+// Whether this process may change everything the removal touches: the program folder and, for
+// a machine installation, its Uninstall entry. Asked before anything is changed.
+bool MayRemove(const std::wstring& programFolder, Installation installation);
+
 // "Quillet.exe", then "quillet-data.exe". False, with the system's words for why, when
 // "Quillet.exe" could not be deleted: nothing else may go then.
 bool DeletePrograms(const std::wstring& programFolder, std::wstring& why);
@@ -20,10 +28,11 @@ void DeleteProgramFilesIn(const std::wstring& dataFolder);
 // The skin folders; with `keepMemos` the calendar's anniversaries ("CalendarSkin\DayInfo.dat")
 // and their folder stay.
 void DeleteSkins(const std::wstring& programFolder, bool keepMemos);
-// The settings key, the uninstall entry and the autostart value.
-void DeleteRegistryEntries();
-// "Quillet" in the user's and the common Programs folders of the Start menu.
-void DeleteStartMenuFolders();
+// The settings key, the Uninstall entry where the installation made it and the autostart value.
+void DeleteRegistryEntries(Installation installation);
+// "Quillet" in the user's Programs folder of the Start menu, and the common one's for a machine
+// installation.
+void DeleteStartMenuFolders(Installation installation);
 // Unquill.exe, and then the program folder when empty by then, at the next restart; only with the
 // right to ask for it.
 void RemoveSelfAtRestart(const std::wstring& programFolder);

@@ -33,6 +33,17 @@ struct Removal {
 // stays with only "취소".
 void Remove(HWND dialog, Removal& removal) {
   const bool keepMemos = IsDlgButtonChecked(dialog, IDC_REMOVE_ALL) != BST_CHECKED;
+  const Installation installation = InstallationOf(removal.programFolder);
+  // What this user may not change is said before anything goes, not found out half-way.
+  if (!MayRemove(removal.programFolder, installation)) {
+    Say(dialog,
+        installation == Installation::Machine
+            ? L"Quillet이 이 컴퓨터의 모든 사용자용으로 설치되어 있어 제거하려면 관리자 권한이 필요합니다.\n"
+              L"Unquill.exe를 마우스 오른쪽 단추로 누르고 [관리자 권한으로 실행]을 고르세요."
+            : L"프로그램 폴더를 변경할 수 없어 제거하지 못하였습니다.\n" + removal.programFolder,
+        MB_ICONEXCLAMATION);
+    return;
+  }
   for (const int id : {IDC_KEEP, IDC_REMOVE_ALL, IDOK, IDCANCEL}) {
     EnableWindow(GetDlgItem(dialog, id), FALSE);
     UpdateWindow(GetDlgItem(dialog, id));
@@ -53,8 +64,8 @@ void Remove(HWND dialog, Removal& removal) {
   }
   if (!keepMemos) DeleteMemoData();
   DeleteSkins(removal.programFolder, keepMemos);
-  DeleteRegistryEntries();
-  DeleteStartMenuFolders();
+  DeleteRegistryEntries(installation);
+  DeleteStartMenuFolders(installation);
   RemoveSelfAtRestart(removal.programFolder);
   Say(dialog, L"정상적으로 제거되었습니다", MB_ICONINFORMATION);
   EndDialog(dialog, IDOK);
