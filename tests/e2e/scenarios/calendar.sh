@@ -23,13 +23,15 @@ EOF
   set_setting Clock ViewMode dword 1
 }
 
-# day_cell YEAR MONTH DAY: "X Y" of the day's cell centre on the screen, for a calendar at 700,200.
+# day_cell YEAR MONTH DAY: "X Y" of the day's cell centre on the screen, for a calendar at
+# calendar_at ("700 200" unless a scenario places it elsewhere).
+calendar_at="700 200"
 day_cell() {
   local first column row
   first=$(date -d "$1-$2-01" +%w)
   column=$(((first + $3 - 1) % 7))
   row=$(((first + $3 - 1) / 7))
-  printf '%d %d\n' $((700 + 22 + column * 30 + 8)) $((200 + 80 + row * 24 + 6))
+  printf '%d %d\n' $((${calendar_at% *} + 22 + column * 30 + 8)) $((${calendar_at#* } + 80 + row * 24 + 6))
 }
 
 # cell_colour SHOT X Y: "red", "blue" or "plain" for the digits of the cell centred at X, Y.

@@ -8,12 +8,12 @@
 
 kill_check() { python3 "$e2e_here/tools/kill_check.py" "$@"; }
 
-# A portable program folder: its settings file, three memos of seeded letters, the calendar where
-# day_cell finds it.
+# A portable program folder: its settings file, three memos of seeded letters, and the calendar at
+# the bottom left, below every place a memo is moved to.
 kill_program_folder() {
   local dir name
   dir=$(fresh_program_folder) || exit 1
-  printf '<Portable>\r\n    <Enable>1</Enable>\r\n</Portable>\r\n<General>\r\n    <StartProgram>0</StartProgram>\r\n</General>\r\n<Calendar>\r\n    <WinSXSY>700 200</WinSXSY>\r\n    <AutoStart>1</AutoStart>\r\n    <MemorialDayCheck>0</MemorialDayCheck>\r\n</Calendar>\r\n' \
+  printf '<Portable>\r\n    <Enable>1</Enable>\r\n</Portable>\r\n<General>\r\n    <StartProgram>0</StartProgram>\r\n</General>\r\n<Calendar>\r\n    <WinSXSY>20 760</WinSXSY>\r\n    <AutoStart>1</AutoStart>\r\n    <MemorialDayCheck>0</MemorialDayCheck>\r\n</Calendar>\r\n' \
     >"$dir/QuilletDB.xml" || fail "could not write the settings file"
   mkdir -p "$(e2e_data_dir)" "$dir/CalendarSkin"
   quillet_data import - "$(e2e_data_dir)/DefaultMemo.qld" <<'EOF' || fail "could not make the group"
@@ -57,7 +57,7 @@ kill_act() {
         must - post "$editor" 0x102 $((0x61 + RANDOM % 26)) 0
       done ;;
     4 | 5)
-      x=$((RANDOM % 300 + 340)) y=$((RANDOM % 500 + 20))
+      x=$((RANDOM % 600 + 340)) y=$((RANDOM % 480 + 20))
       must - place "$memo" "$x" "$y" $((x + 300)) $((y + 200)) ;;
     6)
       kill_titles=$((kill_titles + 1))
@@ -75,7 +75,7 @@ kill_act() {
       must - click "일정 추가" 1
       must - wait-gone "일정 추가" 5 ;;
     8)
-      read -r x y <<<"$(day_cell 2026 12 $((RANDOM % 28 + 1)))"
+      read -r x y <<<"$(calendar_at="20 760" day_cell 2026 12 $((RANDOM % 28 + 1)))"
       xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1 || fail "xdotool could not double-click a day"
       must - wait-window "날짜" 10
       must - click "날짜" 3214
@@ -85,8 +85,8 @@ kill_act() {
       must - post "날짜" 0x10 0 0  # WM_CLOSE
       must - wait-gone "날짜" 5 ;;
     *)
-      must - post-command "$frame_title" 32774  # "새 메모": the list grows at once
-      ;;
+      # "새 메모", a few times: the list grows at once. New memos stand in columns from the right.
+      if [ "$(grep -c . <<<"$kill_memos")" -lt 6 ]; then must - post-command "$frame_title" 32774; fi ;;
   esac
 }
 
