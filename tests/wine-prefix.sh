@@ -95,5 +95,7 @@ wine_server_stop() {
 }
 
 wine_copy_prefix() {
+  # A scenario stopped midway may have left a folder immutable (chattr +i), which rm cannot remove.
+  [ ! -d "$WINEPREFIX/drive_c" ] || chattr -R -i "$WINEPREFIX/drive_c" 2>/dev/null || true
   rm -rf "$WINEPREFIX" && mkdir -p "$(dirname "$WINEPREFIX")" && cp -a "$1" "$WINEPREFIX"
 }

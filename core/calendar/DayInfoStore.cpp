@@ -7,8 +7,8 @@
 
 namespace quillet {
 
-std::string DayInfoPath(std::string_view programFolder) {
-  return NormaliseFolder(programFolder) + "CalendarSkin\\" + kDayInfoFileName;
+std::string DayInfoPath(std::string_view userFilesFolder) {
+  return NormaliseFolder(userFilesFolder) + kCalendarSkinFolder + "\\" + kDayInfoFileName;
 }
 
 DayInfoStore::DayInfoStore(FileSystem& files, const Clock& clock, std::string path)

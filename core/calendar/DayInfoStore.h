@@ -12,9 +12,10 @@ namespace quillet {
 class Clock;
 class FileSystem;
 
-// "CalendarSkin\DayInfo.dat" in the program folder.
-std::string DayInfoPath(std::string_view programFolder);
+// "CalendarSkin\DayInfo.dat" in the folder of the files kept beside the program.
+std::string DayInfoPath(std::string_view userFilesFolder);
 
+constexpr const char* kCalendarSkinFolder = "CalendarSkin";
 constexpr const char* kDayInfoFileName = "DayInfo.dat";
 
 enum class DayInfoReadStatus {

@@ -173,7 +173,7 @@ R"txt(# 무설치(Portable) 버전
 R"txt(# 데이터가 있는 곳
 - 메모는 데이터 폴더에 저장됩니다. 처음에는 프로그램 폴더 안의 memo_data 폴더이고, 거기에 만들 수 없으면 문서 폴더의 memo_data입니다.
 - [메모 그룹 편집]의 [...] 단추로 데이터 폴더를 바꿀 수 있습니다. 파일은 옮겨지지 않고 새 폴더의 메모가 열립니다.
-- 데이터 폴더에는 그룹(*.qld), 메모 내용(*.rtf), 휴지통의 메모(*.brt), 임시 보관함(RecycleBin.qlr), 일정(QuilletAlarmInfo.qla)이 있습니다. 기념일은 프로그램 폴더의 CalendarSkin\DayInfo.dat에 있습니다.
+- 데이터 폴더에는 그룹(*.qld), 메모 내용(*.rtf), 휴지통의 메모(*.brt), 임시 보관함(RecycleBin.qlr), 일정(QuilletAlarmInfo.qla)이 있습니다. 기념일은 프로그램 폴더의 CalendarSkin\DayInfo.dat에 있습니다(프로그램 폴더에 쓸 수 없으면 %APPDATA%\Quillet 아래).
 - 설정은 레지스트리의 HKEY_CURRENT_USER\Software\Quillet Program\Quillet에 저장됩니다.
 - 데이터 폴더를 통째로 복사해 두면 메모와 일정이 백업됩니다.
 프로그램을 끝내려면 트레이 메뉴의 [프로그램 종료]를 고릅니다.)txt",

@@ -1,5 +1,6 @@
 #include "settings/DataLocations.h"
 
+#include "calendar/DayInfoStore.h"
 #include "ports/FileSystem.h"
 #include "storage/Paths.h"
 
@@ -18,6 +19,21 @@ bool EnsureFolder(FileSystem& files, const std::string& folder, const StarterFil
 }
 
 }  // namespace
+
+std::string ChooseUserFilesFolder(FileSystem& files, const std::string& programFolder, bool programFolderWritable,
+                                  const std::string& perUserFolder) {
+  if (programFolderWritable || perUserFolder.empty()) return programFolder;
+  const std::string folder = NormaliseFolder(perUserFolder);
+  const std::string calendar = folder + kCalendarSkinFolder;
+  if (!EnsureFolder(files, folder, nullptr) || !EnsureFolder(files, calendar, nullptr)) return programFolder;
+  // Carried once: after that the per-user copy is the one read and written.
+  for (const std::string& name : {std::string(kCalendarSkinFolder) + "\\" + kDayInfoFileName, std::string(kLauncherFileName)}) {
+    if (!files.FileExists(folder + name) && files.FileExists(programFolder + name)) {
+      files.CopyFile(programFolder + name, folder + name);
+    }
+  }
+  return folder;
+}
 
 DataFolderChoice ChooseDataFolder(FileSystem& files, const std::string& storedFolder,
                                   const std::string& programFolder, const std::string& documentsFolder,

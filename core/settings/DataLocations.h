@@ -36,6 +36,14 @@ std::string ChooseStartupGroup(const FileSystem& files, const std::string& store
 // First "*.qld" of the folder with the archive attribute, or "".
 std::string FirstArchivedGroupFile(const FileSystem& files, const std::string& dataFolder);
 
+// The folder of the files the program keeps beside itself (the anniversaries, the launcher list):
+// the program folder when it may be written; else `perUserFolder` (made when missing), into which
+// the program folder's copies of them are carried the first time. The program folder when no
+// per-user folder can be made either: its writes then fail and say so.
+std::string ChooseUserFilesFolder(FileSystem& files, const std::string& programFolder, bool programFolderWritable,
+                                  const std::string& perUserFolder);
+
+constexpr const char* kLauncherFileName = "Rauncher00.xml";
 constexpr const char* kDefaultGroupFile = "DefaultMemo.qld";
 constexpr const char* kTemporaryStorageGroupFile = "RecycleBin.qlr";
 constexpr const char* kAlarmFileName = "QuilletAlarmInfo.qla";

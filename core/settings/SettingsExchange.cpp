@@ -1,5 +1,7 @@
 #include "settings/SettingsExchange.h"
 
+#include "settings/DataLocations.h"
+
 namespace quillet {
 
 namespace {
@@ -126,8 +128,8 @@ void ExchangeWidget(SettingsExchange& x, const char* section, WidgetSettings& w,
   x.Int(section, "AllowMove", w.allowMove, 1);
 }
 
-void ExchangeLauncherFile(SettingsExchange& x, std::string& rauncherFile, const std::string& programFolder) {
-  x.Text("Rauncher", "RauncherFile", rauncherFile, programFolder + "Rauncher00.xml", Persist::Never);
+void ExchangeLauncherFile(SettingsExchange& x, std::string& rauncherFile, const std::string& userFilesFolder) {
+  x.Text("Rauncher", "RauncherFile", rauncherFile, userFilesFolder + kLauncherFileName, Persist::Never);
 }
 
 void ExchangeAlarm(SettingsExchange& x, AlarmSettings& a) {
@@ -149,13 +151,13 @@ void ExchangeHotkeys(SettingsExchange& x, HotkeyTable& hotkeys) {
   }
 }
 
-void ExchangeAll(SettingsExchange& x, Settings& s, const std::string& programFolder) {
+void ExchangeAll(SettingsExchange& x, Settings& s, const std::string& userFilesFolder) {
   ExchangeGeneral(x, s.general, s.color);
   ExchangeClock(x, s.clock);
   ExchangeCalendar(x, s.calendar);
   ExchangeWidget(x, "Schedule", s.schedule, kSchedulePosition);
   ExchangeWidget(x, "Rauncher", s.rauncher, kLauncherPosition);
-  ExchangeLauncherFile(x, s.rauncherFile, programFolder);
+  ExchangeLauncherFile(x, s.rauncherFile, userFilesFolder);
   ExchangeAlarm(x, s.alarm);
   ExchangeHotkeys(x, s.hotkeys);
 }

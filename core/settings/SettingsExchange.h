@@ -34,12 +34,12 @@ void ExchangeClockPosition(SettingsExchange& x, ClockSettings& clock);
 void ExchangeCalendar(SettingsExchange& x, CalendarSettings& calendar);
 // "Schedule" and "Rauncher".
 void ExchangeWidget(SettingsExchange& x, const char* section, WidgetSettings& widget, Point defaultPosition);
-void ExchangeLauncherFile(SettingsExchange& x, std::string& rauncherFile, const std::string& programFolder);
+void ExchangeLauncherFile(SettingsExchange& x, std::string& rauncherFile, const std::string& userFilesFolder);
 void ExchangeAlarm(SettingsExchange& x, AlarmSettings& alarm);
 void ExchangeHotkeys(SettingsExchange& x, HotkeyTable& hotkeys);
 
 // The whole store in load and save order.
-void ExchangeAll(SettingsExchange& x, Settings& settings, const std::string& programFolder);
+void ExchangeAll(SettingsExchange& x, Settings& settings, const std::string& userFilesFolder);
 
 // "Color" "Type00" … "Type11"; also what the preferences' "기본값" puts back.
 inline constexpr std::array<int, kPaletteSize> kDefaultPalette{

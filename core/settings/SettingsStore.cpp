@@ -142,7 +142,7 @@ void SettingsStore::ChooseBackend() {
 SettingsLoadReport SettingsStore::LoadAll() {
   ChooseBackend();
   Loader loader(Active(), environment_.programFolder);
-  ExchangeAll(loader, settings_, environment_.programFolder);
+  ExchangeAll(loader, settings_, environment_.UserFilesFolder());
   SettingsLoadReport report;
   ApplyLoadRules(report);
   return report;
@@ -214,7 +214,7 @@ bool SettingsStore::SaveAll() {
     document_.reset();
   }
   Saver saver(Active(), portable_ ? environment_.programFolder : std::string());
-  ExchangeAll(saver, settings_, environment_.programFolder);
+  ExchangeAll(saver, settings_, environment_.UserFilesFolder());
   if (portable_ && document_) ok = WriteSettingsFile() && ok;
   return ok;
 }

@@ -2,6 +2,7 @@
 
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
+#include "settings/DataLocations.h"
 #include "settings/SettingsStore.h"
 #include "settings/XmlSettingsDocument.h"
 
@@ -314,6 +315,33 @@ TEST_F(SettingsStoreTest, MemoMacrosHaveSevenBuiltInFormatsAndEndAtTheFirstEmpty
   registry.WriteString("MemoMacro", "Macro2", "");
   registry.WriteString("MemoMacro", "Macro3", "%Y");
   EXPECT_EQ(ReadMemoMacros(registry).size(), 2u);
+}
+
+// Program Files, a CD: the anniversaries and the launcher list go to the user's own folder, carried
+// over from the program folder once, and the launcher list's default follows them.
+TEST(UserFilesFolder, AProgramFolderThatCannotBeWrittenSendsThemToThePerUserFolderOnce) {
+  MemoryFileSystem files;
+  const std::string program = "C:\\Program Files\\Quillet\\";
+  const std::string user = "C:\\Users\\kim\\AppData\\Roaming\\Quillet\\";
+  files.AddFolder("C:\\Users\\kim\\AppData\\Roaming");
+  files.AddFile(program + "CalendarSkin\\DayInfo.dat", "installed");
+  files.AddFile(program + "Rauncher00.xml", "<launcher/>");
+
+  EXPECT_EQ(ChooseUserFilesFolder(files, program, true, user), program);
+  EXPECT_FALSE(files.FolderExists(user));
+  EXPECT_EQ(ChooseUserFilesFolder(files, program, false, user), user);
+  EXPECT_EQ(files.Bytes(user + "CalendarSkin\\DayInfo.dat"), "installed");
+  EXPECT_EQ(files.Bytes(user + "Rauncher00.xml"), "<launcher/>");
+  files.AddFile(user + "CalendarSkin\\DayInfo.dat", "the user's");
+  EXPECT_EQ(ChooseUserFilesFolder(files, program, false, user), user);
+  EXPECT_EQ(files.Bytes(user + "CalendarSkin\\DayInfo.dat"), "the user's");
+  EXPECT_EQ(ChooseUserFilesFolder(files, program, false, ""), program);
+
+  MemorySettingsBackend registry;
+  FixedClock clock;
+  SettingsStore store(files, registry, clock, SettingsEnvironment{program, "", 1, 2, user}, [](const std::string&) {});
+  store.LoadAll();
+  EXPECT_EQ(store.values().rauncherFile, user + "Rauncher00.xml");
 }
 
 }  // namespace

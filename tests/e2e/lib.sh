@@ -279,7 +279,7 @@ screenshot() {
 # registry, the pointer in the corner, and the program's clock at a moment far from the clock
 # widget's :00 and :30 raises (scenarios that watch the clock pin their own).
 e2e_prepare() {
-  rm -rf "$(e2e_program_dir)" "$E2E_DOCUMENTS/memo_data" "$WINEPREFIX/drive_c/Program.exe"*
+  rm -rf "$(e2e_program_dir)" "$E2E_DOCUMENTS/memo_data" "$WINEPREFIX/drive_c/Program.exe"* "$(e2e_user_files_dir)"
   export QUILLET_TEST_NOW="2026-12-08 10:10:00"
   xdotool mousemove 1279 1023 || fail "xdotool could not move the pointer"
   reset_registry
@@ -406,6 +406,8 @@ set_setting() {
 set_general() { set_setting General "$1" dword "$2"; }  # NAME NUMBER
 
 e2e_data_dir() { printf '%s\n' "$(e2e_program_dir)/memo_data"; }
+# Where the program keeps its files when its own folder cannot be written.
+e2e_user_files_dir() { printf '%s\n' "$(dirname "$E2E_DOCUMENTS")/AppData/Roaming/Quillet"; }
 
 # lay_out_group < JSON: a fresh program folder whose current group holds the memo records of that
 # JSON (the form `quillet-data dump` prints; left-out fields take a new memo's values).

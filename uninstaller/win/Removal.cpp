@@ -186,6 +186,12 @@ void DeleteProgramFilesIn(const std::wstring& dataFolder) {
   RemoveDirectoryW(folder->c_str());  // only when nothing else is left
 }
 
+void DeletePerUserFolder() {
+  wchar_t appData[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData))) return;
+  if (IsAbsolutePath(appData)) DeleteTree(std::wstring(appData) + L"\\Quillet");
+}
+
 void DeleteSkins(const std::wstring& programFolder, bool keepMemos) {
   for (const wchar_t* skins : {L"ClockSkin", L"ScheduleSkin", L"RauncherSkin"}) DeleteTree(programFolder + skins);
   const std::wstring calendar = programFolder + L"CalendarSkin\\";

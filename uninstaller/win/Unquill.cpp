@@ -62,7 +62,10 @@ void Remove(HWND dialog, Removal& removal) {
     Say(dialog, why, MB_ICONERROR);
     return;
   }
-  if (!keepMemos) DeleteMemoData();
+  if (!keepMemos) {
+    DeleteMemoData();
+    DeletePerUserFolder();
+  }
   DeleteSkins(removal.programFolder, keepMemos);
   DeleteRegistryEntries(installation);
   DeleteStartMenuFolders(installation);

@@ -11,6 +11,8 @@
 #include "framework/MessageLoop.h"
 #include "memo/StarterFiles.h"
 #include "platform/SystemInfo.h"
+#include "platform/Win32FileSystem.h"
+#include "settings/DataLocations.h"
 #include "settings/SettingsStore.h"
 #include "platform/Autostart.h"
 
@@ -62,7 +64,10 @@ bool Application::StartUp() {
   InitCommonControlsEx(&controls);
   ole_ = std::make_unique<OleSession>();
 
-  SettingsEnvironment environment{ProgramFolder(), DocumentsFolder(), MonitorCount(), platformLevel_};
+  const std::string programFolder = ProgramFolder();
+  const SettingsEnvironment environment{
+      programFolder, DocumentsFolder(), MonitorCount(), platformLevel_,
+      ChooseUserFilesFolder(files_, programFolder, MayWriteFolder(programFolder), PerUserProgramFolder())};
   settings_ = std::make_unique<SettingsStore>(
       files_, registry_, clock_, environment,
       [this](const std::string& folder) { PlaceStarterFiles(files_, folder, kDefaultGroupFile); });

@@ -57,7 +57,7 @@ void DesktopWidgets::CreateCalendar() {
   Settings& values = services_.settings.values();
   CalendarSettings& settings = values.calendar;
   WindowPtr<CalendarWindow> calendar(new CalendarWindow(WidgetServices(), settings, values.calendarSkinFolder,
-                                                        DayInfoPath(services_.settings.Environment().programFolder),
+                                                        DayInfoPath(services_.settings.Environment().UserFilesFolder()),
                                                         services_.calendarHost));
   if (!calendar->Create()) return;
   PlaceOnScreen(*calendar, settings.position);

@@ -5,6 +5,7 @@
 
 #include "platform/Wide.h"
 #include "platform/WinApi.h"
+#include "storage/Paths.h"
 
 #include <shlobj.h>
 
@@ -46,6 +47,13 @@ std::string DocumentsFolder() {
   wchar_t path[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
   return SpellablePath(path).value_or(std::string());
+}
+
+std::string PerUserProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+  const std::optional<std::string> folder = SpellablePath(path);
+  return folder ? NormaliseFolder(*folder) + "Quillet\\" : std::string();
 }
 
 int MonitorCount() {

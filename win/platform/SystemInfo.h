@@ -17,6 +17,9 @@ std::string ProgramFolder();
 // The user's documents folder, or "" when there is none that CP949 can spell.
 std::string DocumentsFolder();
 
+// "<the user's roaming application data>\Quillet\", or "" when there is none that CP949 can spell.
+std::string PerUserProgramFolder();
+
 int MonitorCount();
 
 // The primary screen's size and every monitor's rectangle.

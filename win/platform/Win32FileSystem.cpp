@@ -6,6 +6,7 @@
 
 #include "platform/Wide.h"
 #include "platform/WinApi.h"
+#include "storage/Paths.h"
 
 namespace quillet::win {
 
@@ -266,6 +267,16 @@ bool Win32FileSystem::MoveFile(const std::string& from, const std::string& to) {
 bool Win32FileSystem::DeleteFile(const std::string& path) {
   const auto wide = ApiPath(path);
   return wide && DeleteFileW(wide->c_str()) != FALSE;
+}
+
+bool MayWriteFolder(const std::string& folder) {
+  const auto probe = ApiPath(NormaliseFolder(folder) + "quillet-probe-" + std::to_string(GetCurrentProcessId()) + ".tmp");
+  if (!probe || folder.empty()) return false;
+  const HANDLE file = CreateFileW(probe->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
 }
 
 }  // namespace quillet::win

@@ -21,4 +21,8 @@ class Win32FileSystem final : public FileSystem {
   bool DeleteFile(const std::string& path) override;
 };
 
+// Whether this process may make files in `folder`, found by making one that goes again as it is
+// closed: the folder's rights decide, whatever its attributes say (Program Files, a CD).
+bool MayWriteFolder(const std::string& folder);
+
 }  // namespace quillet::win

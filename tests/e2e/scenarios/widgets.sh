@@ -228,3 +228,61 @@ widgets_en() {
   screenshot widgets-en
   close_by_broadcast
 }
+
+# A program folder this user cannot write (Program Files; immutable here, which binds root too):
+# the anniversaries and the launcher list go to the user's own folder, carried over from the
+# program folder once; an anniversary and a launcher entry added there are saved without a word
+# and are there again after a restart, the program folder untouched.
+read_only_program_folder() {
+  local dir user before x y rows
+  dir=$(fresh_program_folder) || exit 1
+  user=$(e2e_user_files_dir)
+  mkdir -p "$dir/CalendarSkin" && cp "$QUILLET_DRIVER" "$WINEPREFIX/drive_c/Program.exe" || fail "could not place the files"
+  printf '2|7|+|F|어머니 생신|F|3\r\n' | iconv -f UTF-8 -t CP949 >"$dir/CalendarSkin/DayInfo.dat"
+  launcher_list 'mark C:\launched.txt launched'
+  set_general ViewMemoOnStart 0
+  set_setting Calendar WinSXSY sz "700 200"
+  set_setting Calendar AutoStart dword 1
+  set_setting Calendar MemorialDayCheck dword 0
+  set_setting Rauncher StartMode dword 2
+  set_setting Rauncher WinSXSY sz "400 300"
+  before=$(cd "$dir" && md5sum CalendarSkin/DayInfo.dat Rauncher00.xml)
+  # Expanded now: the function's locals are gone when the scenario's shell exits.
+  trap "chattr -i '$dir' '$dir/CalendarSkin' 2>/dev/null" EXIT
+  chattr +i "$dir" "$dir/CalendarSkin" || fail "chattr +i is refused here"
+  pinned_clock "2027-02-07 09:00:00"
+  start_and_wait_frame
+  wait_calendar 2027 2
+  must - wait-window "Quillet Launcher" 10
+  [ -f "$user/CalendarSkin/DayInfo.dat" ] && [ -f "$user/Rauncher00.xml" ] ||
+    fail "nothing carried to the user's folder: $(find "$user" 2>&1 | tr '\n' ' ')"
+
+  read -r x y <<<"$(day_cell 2027 2 7)"
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1 || fail "xdotool could not double-click 7 Feb"
+  must - wait-window "$day_title" 10
+  must - click "$day_title" 3214
+  must - set-text "$day_title" 3231 "결혼기념일"
+  must - click "$day_title" 1
+  must - dialog-text "$day_title" 3220 5
+  expect_absent "a message about the anniversaries" dialog-text Quillet 3012 1
+  must - post "$day_title" 0x10 0 0  # WM_CLOSE
+  must - post-command "Quillet Launcher" 32881
+  must - wait-window "열기" 10
+  must - set-text "열기" 1148 'C:\Program.exe'
+  must - click "열기" 1
+  must - wait-gone "열기" 10
+  expect_absent "a message about the launcher list" dialog-text Quillet 3012 1
+  close_by_broadcast
+
+  grep -qF 'Path="C:\Program.exe"' "$user/Rauncher00.xml" || fail "the entry is not in the user's list: $(cat "$user/Rauncher00.xml")"
+  start_and_wait_frame
+  wait_calendar 2027 2
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1 || fail "xdotool could not double-click 7 Feb"
+  must - wait-window "$day_title" 10
+  must rows list-rows "$day_title" 3220
+  expect_eq "the day's anniversaries after a restart" $'-1\t어머니 생신\t\t\n-1\t결혼기념일\t\t' "$rows"
+  screenshot read-only-folder-anniversaries
+  must - post "$day_title" 0x10 0 0
+  close_by_broadcast
+  expect_eq "the program folder's files" "$before" "$(cd "$dir" && md5sum CalendarSkin/DayInfo.dat Rauncher00.xml)"
+}
