@@ -7,12 +7,14 @@
 
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
+#include "calendar/DayInfoStore.h"
 #include "framework/Fonts.h"
 #include "framework/MessageLoop.h"
 #include "memo/StarterFiles.h"
 #include "platform/SystemInfo.h"
 #include "platform/Win32FileSystem.h"
 #include "settings/DataLocations.h"
+#include "storage/StaleTemporaryFiles.h"
 #include "settings/SettingsStore.h"
 #include "platform/Autostart.h"
 
@@ -74,6 +76,12 @@ bool Application::StartUp() {
   // The autostart box starts ticked, so a first start registers what it shows.
   const bool firstStart = !registry_.HasSection("General");
   const SettingsLoadReport report = settings_->LoadAll();
+  // What writes cut short by a kill or a power cut left beside the files they were replacing.
+  const std::string& userFiles = environment.UserFilesFolder();
+  for (const std::string& folder : {settings_->values().general.dataFolder, userFiles,
+                                    userFiles + kCalendarSkinFolder, programFolder}) {
+    RemoveStaleTemporaryFiles(files_, folder, clock_.Now());
+  }
   settings_->WriteCommunicationVersion();
   if (firstStart && !settings_->IsPortable() && settings_->values().general.startProgram != 0) SetAutostart(true);
 

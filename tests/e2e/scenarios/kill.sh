@@ -134,10 +134,15 @@ kill_campaign() {
   pinned_clock "2026-12-08 10:10:00"
   kill_check snapshot "$E2E_DATA_TOOL" "$(e2e_program_dir)" "$E2E_RUN/kill-before.json" || fail "the seeded files do not parse"
   for n in $(seq "$trials"); do kill_trial "$n"; done
-  # A last start shows every memo, and a normal close keeps them.
+  # A last start shows every memo, and a normal close keeps them. What the kills left half
+  # written, an hour old by the program's clock, is cleared away at that start.
+  printf 'cut short' >"$(e2e_data_dir)/DefaultMemo.qld.4242-0.tmp"  # one at least, whatever the kills hit
+  find "$(e2e_program_dir)" -name '*.tmp' -exec touch -d "2026-12-08 09:00" {} +
   start_and_wait_frame
   wait_memos "$(grep -c . <<<"$(list_fields "$(e2e_data_dir)/DefaultMemo.qld" contentFile)")" 15 >/dev/null || exit 1
   close_by_broadcast
+  [ -z "$(find "$(e2e_program_dir)" -name '*.tmp')" ] ||
+    fail "temporary files outlived a start: $(find "$(e2e_program_dir)" -name '*.tmp' | tr '\n' ' ')"
   printf 'kill campaign: %d trials in %d s, %d killed inside a save tick, %d temporary files left behind, %d losses\n' \
     "$trials" $((SECONDS - started)) "$kill_inside" "$kill_leftovers" "$kill_losses" | tee -a "$E2E_RUN/kill-figures" >&2
 }
