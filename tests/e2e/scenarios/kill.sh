@@ -21,8 +21,7 @@ kill_program_folder() {
  {"windowRect": {"left": 20, "top": 250, "right": 320, "bottom": 450}, "contentFile": "b.rtf", "title": "T0"},
  {"windowRect": {"left": 20, "top": 480, "right": 320, "bottom": 680}, "contentFile": "c.rtf", "title": "T0"}]
 EOF
-  # Lines of letters; the first memo, which the save-tick kills type into, large enough that its
-  # save takes a while.
+  # Lines of letters, one memo large enough that its save takes a while.
   for name in a b c; do
     tr -dc 'a-z' </dev/urandom | head -c "$([ "$name" = a ] && echo 80000 || echo 16000)" | fold -w 80 |
       write_content "$name.rtf"
