@@ -73,20 +73,15 @@ def snapshot(tool, program, out):
                 "title": record["title"],
                 "text": rtf_letters(os.path.join(data, name)),
             }
-    alarms = os.path.join(data, "QuilletAlarmInfo.qla")
-    if os.path.exists(alarms):
-        records = dump(tool, alarms)
+    for kind, path, field in (("schedules", os.path.join(data, "QuilletAlarmInfo.qla"), "message"),
+                              ("anniversaries", os.path.join(program, "CalendarSkin", "DayInfo.dat"), "name")):
+        if not os.path.exists(path):
+            continue
+        records = dump(tool, path)
         if records is None:
-            state["broken"].append("QuilletAlarmInfo.qla")
+            state["broken"].append(os.path.basename(path))
         else:
-            state["schedules"] = sorted(r["message"] for r in records)
-    days = os.path.join(program, "CalendarSkin", "DayInfo.dat")
-    if os.path.exists(days):
-        records = dump(tool, days)
-        if records is None:
-            state["broken"].append("DayInfo.dat")
-        else:
-            state["anniversaries"] = sorted(r["name"] for r in records)
+            state[kind] = sorted(r[field] for r in records)
     settings = os.path.join(program, "QuilletDB.xml")
     try:
         # Sections follow one another at the top level, so they are read under one root.
