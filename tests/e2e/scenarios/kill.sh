@@ -61,7 +61,7 @@ kill_act() {
     6)
       kill_titles=$((kill_titles + 1))
       must - post-command "$memo" 1010
-      must - wait-window "타이틀 입력" 5
+      must - dialog-text "타이틀 입력" 1232 10
       must - set-text "타이틀 입력" 1232 "T$kill_titles"
       must - click "타이틀 입력" 1
       must - wait-gone "타이틀 입력" 5 ;;
@@ -69,7 +69,7 @@ kill_act() {
       must - post-command "$frame_title" 32804
       must - wait-window "일정 관리" 10
       must - click "일정 관리" 1064
-      must - wait-window "일정 추가" 10
+      must - dialog-text "일정 추가" 1072 10
       must - set-text "일정 추가" 1072 "s$n-$RANDOM"
       must - click "일정 추가" 1
       must - wait-gone "일정 추가" 5 ;;
@@ -79,7 +79,7 @@ kill_act() {
       must - post-command "$frame_title" 32822
       must - wait-window "Quillet 환경설정" 10
       must - click "Quillet 환경설정" 1064
-      must - wait-window "기념일" 10
+      must - dialog-text "기념일" 3231 10
       must - set-text "기념일" 3231 "a$n-$RANDOM"
       must - click "기념일" 1
       must - wait-gone "기념일" 5
