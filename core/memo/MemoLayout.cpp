@@ -8,24 +8,38 @@ namespace quillet {
 
 namespace {
 
-constexpr int kFoldedTitleMargin = 40;
-constexpr int kZone = 5;       // resize zones along the left, right and bottom edges
-constexpr int kTopZone = 3;    // the top rows resize upwards
-constexpr int kBandBottom = 16;
-constexpr int kFormatBarTop = 18;
-constexpr int kFormatBarHeight = 20;
-
 Rect Inset(Size client, int left, int top, int right, int bottom) {
   return Rect{left, top, client.width - right, client.height - bottom};
 }
 
 }  // namespace
 
-Size FoldedMemoSize(bool hasTitle, Size title, int contractDx, bool fitTitleWidth) {
-  if (!hasTitle) return Size{contractDx, kFoldedMemoHeight};
-  const int fitted = Saturate(static_cast<long long>(title.width) + kFoldedTitleMargin);
+MemoMeasures MemoMeasures::At(int dpi) {
+  const MemoMeasures base;
+  const int sane = SaneDpi(dpi);
+  auto scaled = [sane](int pixels) { return AtDpi(pixels, sane); };
+  MemoMeasures m;
+  m.dpi = sane;
+  m.titleStrip = scaled(base.titleStrip);
+  m.editorTop = scaled(base.editorTop);
+  m.frame = scaled(base.frame);
+  m.foldedHeight = scaled(base.foldedHeight);
+  m.foldedButtons = scaled(base.foldedButtons);
+  m.zone = scaled(base.zone);
+  m.topZone = scaled(base.topZone);
+  m.bandBottom = scaled(base.bandBottom);
+  m.formatBarTop = scaled(base.formatBarTop);
+  m.formatBarHeight = scaled(base.formatBarHeight);
+  m.foldedTitleMargin = scaled(base.foldedTitleMargin);
+  m.minimum = Size{scaled(base.minimum.width), scaled(base.minimum.height)};
+  return m;
+}
+
+Size FoldedMemoSize(bool hasTitle, Size title, int contractDx, bool fitTitleWidth, const MemoMeasures& m) {
+  if (!hasTitle) return Size{contractDx, m.foldedHeight};
+  const int fitted = Saturate(static_cast<long long>(title.width) + m.foldedTitleMargin);
   const int width = fitTitleWidth ? std::max(contractDx, fitted) : contractDx;
-  return Size{width, std::max(kFoldedMemoHeight, Saturate(static_cast<long long>(title.height) + 2))};
+  return Size{width, std::max(m.foldedHeight, Saturate(static_cast<long long>(title.height) + 2))};
 }
 
 Rect AtRightEdge(const Rect& current, Size size) {
@@ -39,33 +53,35 @@ Rect RepairedMemoRect(Rect rect) {
   return rect;
 }
 
-Rect MemoEditorRect(Size client, const MemoViewState& state, int contractDx) {
+Rect MemoEditorRect(Size client, const MemoViewState& state, int contractDx, const MemoMeasures& m) {
   if (!state.expanded) {
     if (state.simple) return Inset(client, 1, 1, 1, 1);
-    return Rect{1, 1, contractDx - (kFoldedButtonsWidth - 1), kTitleStripHeight};
+    return Rect{1, 1, contractDx - (m.foldedButtons - 1), m.foldedHeight - 1};
   }
-  if (state.simple && !state.viewEditTime) return Inset(client, kMemoFrame, kTopZone, kMemoFrame, kMemoFrame);
+  if (state.simple && !state.viewEditTime) return Inset(client, m.frame, m.topZone, m.frame, m.frame);
   if (state.formatBar && !state.simple) {
-    return Inset(client, kMemoFrame, kFormatBarTop + kFormatBarHeight, kMemoFrame, kMemoFrame);
+    return Inset(client, m.frame, m.formatBarTop + m.formatBarHeight, m.frame, m.frame);
   }
-  return Inset(client, kMemoFrame, kTitleStripHeight + 3, kMemoFrame, kMemoFrame);
+  return Inset(client, m.frame, m.editorTop, m.frame, m.frame);
 }
 
-Rect FormatBarRect(Size client) { return Rect{2, kFormatBarTop, client.width - 2, kFormatBarTop + kFormatBarHeight}; }
+Rect FormatBarRect(Size client, const MemoMeasures& m) {
+  return Rect{2, m.formatBarTop, client.width - 2, m.formatBarTop + m.formatBarHeight};
+}
 
-MemoHit HitTestExpandedMemo(int x, int y, Size client, bool ctrlDragging) {
+MemoHit HitTestExpandedMemo(int x, int y, Size client, bool ctrlDragging, const MemoMeasures& m) {
   const int right = client.width;
   const int bottom = client.height;
-  if (y > kBandBottom) {
-    const bool nearBottom = bottom - y < kZone;
-    if (x < kZone) return nearBottom ? MemoHit::BottomLeft : MemoHit::Left;
-    if (right - x < kZone) return nearBottom ? MemoHit::BottomRight : MemoHit::Right;
+  if (y > m.bandBottom) {
+    const bool nearBottom = bottom - y < m.zone;
+    if (x < m.zone) return nearBottom ? MemoHit::BottomLeft : MemoHit::Left;
+    if (right - x < m.zone) return nearBottom ? MemoHit::BottomRight : MemoHit::Right;
     if (nearBottom) return MemoHit::Bottom;
     return ctrlDragging ? MemoHit::Caption : MemoHit::Default;
   }
-  if (y < kTopZone) {
-    if (x < kZone) return MemoHit::TopLeft;
-    if (right - x < kZone) return MemoHit::TopRight;
+  if (y < m.topZone) {
+    if (x < m.zone) return MemoHit::TopLeft;
+    if (right - x < m.zone) return MemoHit::TopRight;
     return MemoHit::Top;
   }
   return MemoHit::Caption;

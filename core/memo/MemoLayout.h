@@ -1,19 +1,35 @@
 #pragma once
 
+#include "geometry/Dpi.h"
 #include "geometry/Rect.h"
 
 namespace quillet {
 
-// The fixed measures of a memo window, in pixels.
-constexpr int kTitleStripHeight = 17;
-constexpr int kMemoFrame = 5;  // left, right and bottom
-constexpr int kFoldedMemoHeight = 18;
-constexpr Size kMinimumMemoSize{115, 42};
-constexpr int kFoldedButtonsWidth = 30;  // the expand and title buttons at the right of a folded memo
+// A memo window's measures in pixels on a screen of `dpi`; at 96 they are the program's own.
+// Stored rectangles stay in physical pixels: only the chrome scales.
+struct MemoMeasures {
+  int dpi = kBaseDpi;
+  int titleStrip = 17;
+  int editorTop = 20;  // below the strip and its band
+  int frame = 5;       // left, right and bottom
+  int foldedHeight = 18;
+  int foldedButtons = 30;  // the expand and title buttons at the right of a folded memo
+  int zone = 5;            // resize zones along the left, right and bottom edges
+  int topZone = 3;         // the top rows resize upwards
+  int bandBottom = 16;
+  int formatBarTop = 18;
+  int formatBarHeight = 20;
+  int foldedTitleMargin = 40;
+  Size minimum{115, 42};
 
-// A folded memo's size: "ContractDX" wide (a title measuring `title` may widen it to its width
-// + 40 with "FitTitleWidth" on), 18 high or the title's height + 2.
-Size FoldedMemoSize(bool hasTitle, Size title, int contractDx, bool fitTitleWidth);
+  static MemoMeasures At(int dpi);
+  // Any other measure given at 96 DPI.
+  int Scaled(int pixels) const { return AtDpi(pixels, dpi); }
+};
+
+// A folded memo's size: `contractDx` wide (a title measuring `title` may widen it to its width
+// + the margin with "FitTitleWidth" on), the folded height or the title's height + 2.
+Size FoldedMemoSize(bool hasTitle, Size title, int contractDx, bool fitTitleWidth, const MemoMeasures& m);
 
 // Folding and unfolding keep the right edge and the top.
 Rect AtRightEdge(const Rect& current, Size size);
@@ -31,12 +47,12 @@ struct MemoViewState {
 
 // Where the editor goes in a client area of `client` size. A folded memo with a title hides its
 // editor; the rectangle is then that of a folded memo without one.
-Rect MemoEditorRect(Size client, const MemoViewState& state, int contractDx);
-Rect FormatBarRect(Size client);
+Rect MemoEditorRect(Size client, const MemoViewState& state, int contractDx, const MemoMeasures& m);
+Rect FormatBarRect(Size client, const MemoMeasures& m);
 
 // Hit zones of an expanded memo, for a point (x, y) of a client area of `client` size.
 enum class MemoHit { Default, Caption, Left, Right, Bottom, BottomLeft, BottomRight, Top, TopLeft, TopRight };
 // `ctrlDragging`: Ctrl held while mouse-over hiding is on, so the whole memo drags.
-MemoHit HitTestExpandedMemo(int x, int y, Size client, bool ctrlDragging);
+MemoHit HitTestExpandedMemo(int x, int y, Size client, bool ctrlDragging, const MemoMeasures& m);
 
 }  // namespace quillet

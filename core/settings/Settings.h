@@ -65,9 +65,6 @@ struct GeneralSettings {
 
 // Values fixed while the general section loads; never stored.
 struct FixedMemoValues {
-  static constexpr int kMinMemoWidth = 115;
-  static constexpr int kMinMemoHeight = 42;
-  static constexpr int kFoldedMemoHeight = 18;
   static constexpr int kNewMemoFrameColor = 13027014;  // 0xC6C6C6
   static constexpr int kNewMemoBackgroundColor = 11910870;  // 0xB5BED6
 };

@@ -42,10 +42,11 @@ TEST(MemoColors, TheTitleStripColumnRunsFromLightToDark) {
 }
 
 TEST(MemoLayout, FoldingKeepsTheRightEdgeAndEachStatePlacesTheEditor) {
-  EXPECT_EQ(FoldedMemoSize(false, {}, 150, true), (Size{150, 18}));
-  EXPECT_EQ(FoldedMemoSize(true, {200, 14}, 150, true), (Size{240, 18}));
-  EXPECT_EQ(FoldedMemoSize(true, {200, 14}, 150, false), (Size{150, 18}));
-  EXPECT_EQ(FoldedMemoSize(true, {50, 20}, 150, true), (Size{150, 22}));
+  const MemoMeasures m;
+  EXPECT_EQ(FoldedMemoSize(false, {}, 150, true, m), (Size{150, 18}));
+  EXPECT_EQ(FoldedMemoSize(true, {200, 14}, 150, true, m), (Size{240, 18}));
+  EXPECT_EQ(FoldedMemoSize(true, {200, 14}, 150, false, m), (Size{150, 18}));
+  EXPECT_EQ(FoldedMemoSize(true, {50, 20}, 150, true, m), (Size{150, 22}));
   EXPECT_EQ(AtRightEdge({100, 50, 300, 250}, {150, 18}), (Rect{150, 50, 300, 68}));
   EXPECT_EQ(RepairedMemoRect({300, 50, 300, 40}), (Rect{200, -10, 300, 40}));
 
@@ -60,9 +61,30 @@ TEST(MemoLayout, FoldingKeepsTheRightEdgeAndEachStatePlacesTheEditor) {
       {{true, false, true, true}, {5, 20, 175, 95}},  // ... but keeps the band for title and time
       {{false, false, false, false}, {1, 1, 121, 17}},
   };
-  for (const auto& c : cases) EXPECT_EQ(MemoEditorRect(client, c.state, 150), c.editor);
-  EXPECT_EQ(MemoEditorRect({150, 18}, {false, false, true, false}, 150), (Rect{1, 1, 149, 17}));
-  EXPECT_EQ(FormatBarRect(client), (Rect{2, 18, 178, 38}));
+  for (const auto& c : cases) EXPECT_EQ(MemoEditorRect(client, c.state, 150, m), c.editor);
+  EXPECT_EQ(MemoEditorRect({150, 18}, {false, false, true, false}, 150, m), (Rect{1, 1, 149, 17}));
+  EXPECT_EQ(FormatBarRect(client, m), (Rect{2, 18, 178, 38}));
+}
+
+// At 150 % every measure grows by half, rounded; a DPI no screen has is taken as 96.
+TEST(MemoLayout, TheChromeScalesWithTheScreensDpi) {
+  const MemoMeasures m = MemoMeasures::At(144);
+  EXPECT_EQ(FoldedMemoSize(false, {}, 225, true, m), (Size{225, 27}));
+  EXPECT_EQ(FoldedMemoSize(true, {200, 21}, 225, true, m), (Size{260, 27}));
+  const Size client{270, 150};
+  EXPECT_EQ(MemoEditorRect(client, {true, false, false, false}, 225, m), (Rect{8, 30, 262, 142}));
+  EXPECT_EQ(MemoEditorRect(client, {true, true, false, false}, 225, m), (Rect{8, 57, 262, 142}));
+  EXPECT_EQ(MemoEditorRect(client, {false, false, false, false}, 225, m), (Rect{1, 1, 181, 26}));
+  EXPECT_EQ(FormatBarRect(client, m), (Rect{2, 27, 268, 57}));
+  EXPECT_EQ(m.minimum, (Size{173, 63}));
+  EXPECT_EQ(HitTestExpandedMemo(6, 75, client, false, m), MemoHit::Left);
+  EXPECT_EQ(HitTestExpandedMemo(135, 4, client, false, m), MemoHit::Top);
+  EXPECT_EQ(HitTestExpandedMemo(135, 20, client, false, m), MemoHit::Caption);
+  EXPECT_EQ(HitTestExpandedMemo(135, 25, client, false, m), MemoHit::Default);
+  const std::optional<CaptureArea> area = TakeCaptureArea({100, 5}, {300, 155}, m);
+  ASSERT_TRUE(area);
+  EXPECT_EQ(area->memo, (Rect{91, -4, 308, 190}));
+  for (const int odd : {0, -120, 47, 100000}) EXPECT_EQ(MemoMeasures::At(odd).titleStrip, 17) << odd;
 }
 
 TEST(MemoLayout, TheFrameResizesAndTheRestDrags) {
@@ -76,8 +98,9 @@ TEST(MemoLayout, TheFrameResizesAndTheRestDrags) {
       {2, 1, MemoHit::TopLeft},   {177, 1, MemoHit::TopRight},  {90, 1, MemoHit::Top},
       {90, 10, MemoHit::Caption}, {2, 16, MemoHit::Caption},   {5, 50, MemoHit::Default},
   };
-  for (const auto& c : cases) EXPECT_EQ(HitTestExpandedMemo(c.x, c.y, client, false), c.hit) << c.x << "," << c.y;
-  EXPECT_EQ(HitTestExpandedMemo(90, 50, client, true), MemoHit::Caption);
+  const MemoMeasures m;
+  for (const auto& c : cases) EXPECT_EQ(HitTestExpandedMemo(c.x, c.y, client, false, m), c.hit) << c.x << "," << c.y;
+  EXPECT_EQ(HitTestExpandedMemo(90, 50, client, true, m), MemoHit::Caption);
 }
 
 TEST(CaptureArea, TheMemoSitsOverTheSelectionUnderItsTitleStrip) {
@@ -94,14 +117,14 @@ TEST(CaptureArea, TheMemoSitsOverTheSelectionUnderItsTitleStrip) {
       {{10, 10}, {0, 0}, {0, 0, 10, 10}, {-6, -3, 109, 39}},                // moved, then the minimum
   };
   for (const auto& c : cases) {
-    const std::optional<CaptureArea> area = TakeCaptureArea(c.start, c.end);
+    const std::optional<CaptureArea> area = TakeCaptureArea(c.start, c.end, MemoMeasures{});
     ASSERT_TRUE(area) << c.start.x << "," << c.start.y;
     EXPECT_EQ(area->selection, c.selection) << c.start.x << "," << c.start.y;
     EXPECT_EQ(area->memo, c.memo) << c.start.x << "," << c.start.y;
   }
-  EXPECT_FALSE(TakeCaptureArea({5, 5}, {5, 100}));
-  EXPECT_FALSE(TakeCaptureArea({5, 5}, {100, 5}));
-  EXPECT_FALSE(TakeCaptureArea({0, 0}, {0, 0}));
+  EXPECT_FALSE(TakeCaptureArea({5, 5}, {5, 100}, MemoMeasures{}));
+  EXPECT_FALSE(TakeCaptureArea({5, 5}, {100, 5}, MemoMeasures{}));
+  EXPECT_FALSE(TakeCaptureArea({0, 0}, {0, 0}, MemoMeasures{}));
 }
 
 TEST(DeleteRule, NothingWithContentGoesForGoodUnasked) {

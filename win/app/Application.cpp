@@ -8,6 +8,7 @@
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
 #include "calendar/DayInfoStore.h"
+#include "framework/Dpi.h"
 #include "framework/Fonts.h"
 #include "framework/MessageLoop.h"
 #include "memo/StarterFiles.h"
@@ -96,7 +97,7 @@ bool Application::StartUp() {
 
   if (platformLevel_ > 1) gdiPlus_ = std::make_unique<GdiPlusSession>();
   std::srand(static_cast<unsigned>(std::time(nullptr)));
-  drawing_.tahoma = MakeFont(L"Tahoma", 13, FW_NORMAL);
+  drawing_.tahoma = MakeFont(L"Tahoma", AtDpi(13, SystemDpi()), FW_NORMAL);
   drawing_.display = std::make_unique<OwnedDc>(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
 
   frame_->RunStartUpSequence(report);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/Dpi.h"
 #include "memo/MemoListStore.h"
 #include "memo/MemoPainting.h"
 #include "memo/MemoTimes.h"
@@ -54,9 +55,12 @@ void MemoTip::Show(MemoWindow& memo) {
   const Rect& folded = record.windowRect;
   const int width = record.expandedSize.width;
   const int height = record.expandedSize.height - (folded.bottom - folded.top);
+  const int dpi = WindowDpi(memo.hwnd());
+  border_ = AtDpi(kMemoTipBorder, dpi);
   SetWindowPos(hwnd(), nullptr, folded.right - width, folded.bottom, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(view_->hwnd(), nullptr, kMemoTipBorder, kMemoTipBorder, width - 2 * kMemoTipBorder,
-               height - 2 * kMemoTipBorder, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(view_->hwnd(), nullptr, border_, border_, width - 2 * border_, height - 2 * border_,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  view_->SetZoomForDpi(dpi);
 
   const std::optional<std::string> path = ContentFilePath(services_.settings.general.dataFolder, record.contentFile);
   if (!path || !view_->LoadRtf(*path)) view_->Clear();
@@ -95,7 +99,7 @@ void MemoTip::Paint() {
   PaintDc paint(hwnd());
   RECT client{};
   GetClientRect(hwnd(), &client);
-  PaintMemoTipBorder(paint.Get(), Size{client.right, client.bottom},
+  PaintMemoTipBorder(paint.Get(), Size{client.right, client.bottom}, border_,
                      static_cast<Colorref>(services_.settings.general.colMemoTipArround), back_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/Dialog.h"
 #include "memo/MemoEditor.h"
+#include "memo/MemoPainting.h"
 
 namespace quillet::win {
 
@@ -49,6 +50,7 @@ class MemoTip final : public Dialog, private MemoEditorHost {
   WindowPtr<MemoEditor> view_;
   HWND memo_ = nullptr;  // the memo shown, while the tip shows
   COLORREF back_ = 0;
+  int border_ = kMemoTipBorder;  // at the shown memo's DPI
 };
 
 }  // namespace quillet::win

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 #include "resources/resource.h"
@@ -11,42 +12,44 @@ namespace quillet::win {
 namespace {
 
 constexpr UINT kIconId = IDI_QUILLET;
-constexpr int kDayIconSize = 16;
 constexpr COLORREF kSundayText = RGB(255, 0, 0);
 constexpr COLORREF kSaturdayText = RGB(0x3C, 0x3C, 0xFF);
 constexpr COLORREF kDayText = RGB(0x32, 0x32, 0x32);
 constexpr COLORREF kHolidayFrame = RGB(0xFF, 0x60, 0x60);
 
-// A small calendar page with the day's number, framed on a holiday.
+// A small calendar page with the day's number, framed on a holiday, drawn at the size the
+// system asks of tray icons (16 pixels at 96 DPI), the page's parts in proportion.
 HICON DrawDayIcon(const TrayIcon::Day& today) {
+  const int size = std::max(GetSystemMetrics(SM_CXSMICON), 16);
+  const auto part = [size](int at16) { return (at16 * size + 8) / 16; };
   const HDC screen = GetDC(nullptr);
   const HDC dc = CreateCompatibleDC(screen);
-  const HBITMAP colour = CreateCompatibleBitmap(screen, kDayIconSize, kDayIconSize);
-  const HBITMAP mask = CreateBitmap(kDayIconSize, kDayIconSize, 1, 1, nullptr);
+  const HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
+  const HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
   const HGDIOBJ oldBitmap = SelectObject(dc, colour);
-  const RECT page{0, 0, kDayIconSize, kDayIconSize};
+  const RECT page{0, 0, size, size};
   const HBRUSH paper = CreateSolidBrush(RGB(252, 252, 248));
   FillRect(dc, &page, paper);
   DeleteObject(paper);
-  const RECT band{0, 0, kDayIconSize, 3};
+  const RECT band{0, 0, size, part(3)};
   const HBRUSH top = CreateSolidBrush(RGB(214, 64, 64));
   FillRect(dc, &band, top);
   DeleteObject(top);
   const HBRUSH frame = CreateSolidBrush(today.holiday ? kHolidayFrame : RGB(150, 150, 150));
   FrameRect(dc, &page, frame);
   DeleteObject(frame);
-  const HFONT font = CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  const HFONT font = CreateFontW(-part(13), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
   const HGDIOBJ oldFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, today.weekday == 0 ? kSundayText : today.weekday == 6 ? kSaturdayText : kDayText);
-  RECT digits{0, 2, kDayIconSize, kDayIconSize};
+  RECT digits{0, part(2), size, size};
   const std::wstring number = std::to_wstring(today.day);
   DrawTextW(dc, number.c_str(), -1, &digits, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, oldFont);
   DeleteObject(font);
   SelectObject(dc, mask);
-  PatBlt(dc, 0, 0, kDayIconSize, kDayIconSize, BLACKNESS);  // every pixel opaque
+  PatBlt(dc, 0, 0, size, size, BLACKNESS);  // every pixel opaque
   SelectObject(dc, oldBitmap);
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);

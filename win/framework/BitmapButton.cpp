@@ -2,9 +2,13 @@
 
 namespace quillet::win {
 
-bool BitmapButton::LoadPicture(int id) {
-  Bitmap picture(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+bool BitmapButton::LoadPicture(int id, int dpi) {
+  const auto load = [](int resource) {
+    return Bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP,
+                                                  0, 0, LR_CREATEDIBSECTION)));
+  };
+  Bitmap picture = load(PictureIdAt(id, dpi));
+  if (!picture) picture = load(id);
   if (!picture) return false;
   SetPicture(std::move(picture));
   return true;

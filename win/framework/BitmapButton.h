@@ -3,6 +3,7 @@
 #include "framework/Gdi.h"
 #include "framework/OwnerDrawnButton.h"
 #include "framework/Pictures.h"
+#include "geometry/Dpi.h"
 
 namespace quillet::win {
 
@@ -11,8 +12,9 @@ namespace quillet::win {
 // tells.
 class BitmapButton final : public OwnerDrawnButton {
  public:
-  // The bitmap resource `id` of the program, or a picture made elsewhere; the button owns it.
-  bool LoadPicture(int id);
+  // The bitmap resource `id` of the program as drawn for `dpi`, or a picture made elsewhere;
+  // the button owns it.
+  bool LoadPicture(int id, int dpi = kBaseDpi);
   void SetPicture(Bitmap picture);
   // The button becomes exactly as large as its picture.
   void FitToPicture();

@@ -14,8 +14,21 @@ PictureButtons::~PictureButtons() {
 }
 
 void PictureButtons::Add(int id, int picture, std::string tip) {
-  const HBITMAP bitmap = ProgramPicture(picture);
-  buttons_.push_back(Button{id, bitmap, PictureSize(bitmap), {}, false, false, std::move(tip)});
+  buttons_.push_back(Button{id, picture, nullptr, {}, {}, false, false, std::move(tip)});
+  TakePicture(buttons_.back());
+}
+
+void PictureButtons::TakePicture(Button& button) const {
+  button.picture = ProgramPictureAt(button.pictureId, dpi_);
+  const SIZE base = PictureSize(ProgramPicture(button.pictureId));
+  button.size = SIZE{AtDpi(base.cx, dpi_), AtDpi(base.cy, dpi_)};
+}
+
+void PictureButtons::SetDpi(HWND host, int dpi) {
+  if (dpi == dpi_) return;
+  for (std::size_t i = 0; i < buttons_.size(); ++i) Invalidate(host, static_cast<int>(i));
+  dpi_ = dpi;
+  for (Button& button : buttons_) TakePicture(button);
 }
 
 int PictureButtons::IndexOf(int id) const {
@@ -79,7 +92,9 @@ void PictureButtons::Paint(HDC dc) const {
       DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
     }
     const int shift = pushed ? 1 : 0;
-    DrawKeyedPicture(dc, button.picture, button.at.x + shift, button.at.y + shift);
+    const SIZE picture = PictureSize(button.picture);
+    DrawKeyedPicture(dc, button.picture, button.at.x + (button.size.cx - picture.cx) / 2 + shift,
+                     button.at.y + (button.size.cy - picture.cy) / 2 + shift);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/WindowBase.h"
+#include "geometry/Dpi.h"
 
 namespace quillet::win {
 
@@ -20,6 +21,9 @@ class PictureButtons {
 
   // Hidden until placed. `tip` is program text (CP949); empty for none.
   void Add(int id, int picture, std::string tip);
+  // Each button takes its picture's 96-DPI size scaled to `dpi`, with the picture drawn for the
+  // nearest scale in its middle. The host places the buttons again after.
+  void SetDpi(HWND host, int dpi);
   void Place(HWND host, int id, int x, int y);
   void Show(HWND host, int id, bool show);
   void SetChecked(HWND host, int id, bool checked);
@@ -35,8 +39,9 @@ class PictureButtons {
  private:
   struct Button {
     int id;
+    int pictureId;
     HBITMAP picture;
-    SIZE size;
+    SIZE size;  // the slot at the current DPI
     POINT at{};
     bool visible = false;
     bool checked = false;
@@ -49,9 +54,11 @@ class PictureButtons {
   void Invalidate(HWND host, int index) const;
   void Relay(HWND host, const Message& message);
   void UpdateTip(HWND host, int index) const;
+  void TakePicture(Button& button) const;
 
   std::vector<Button> buttons_;
   COLORREF background_ = GetSysColor(COLOR_BTNFACE);
+  int dpi_ = kBaseDpi;
   int hot_ = -1;
   int pressed_ = -1;
   HWND tips_ = nullptr;

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "framework/Gdi.h"
+#include "geometry/Dpi.h"
 
 namespace quillet::win {
 
@@ -16,6 +17,16 @@ HBITMAP ProgramPicture(int id) {
                 .first;
   }
   return found->second.Get();
+}
+
+int PictureIdAt(int id, int dpi) {
+  const int percent = dpi * 100 / kBaseDpi;
+  return id + (percent <= 125 ? 0 : percent <= 175 ? 1000 : 2000);
+}
+
+HBITMAP ProgramPictureAt(int id, int dpi) {
+  const HBITMAP scaled = ProgramPicture(PictureIdAt(id, dpi));
+  return scaled ? scaled : ProgramPicture(id);
 }
 
 SIZE PictureSize(HBITMAP picture) {

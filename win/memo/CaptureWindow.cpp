@@ -1,5 +1,6 @@
 #include "memo/CaptureWindow.h"
 
+#include "framework/Dpi.h"
 #include "memo/CaptureArea.h"
 #include "resources/MemoResources.h"
 
@@ -87,7 +88,7 @@ void CaptureWindow::DrawOutline() const {
 // The dragged part on the clipboard and kept for the memo; false for an empty selection.
 bool CaptureWindow::TakeRegion() {
   const std::optional<CaptureArea> area =
-      TakeCaptureArea(Point{start_.x, start_.y}, Point{current_.x, current_.y});
+      TakeCaptureArea(Point{start_.x, start_.y}, Point{current_.x, current_.y}, MemoMeasures::At(WindowDpi(hwnd())));
   if (!area) return false;
   const Rect& part = area->selection;
   const int width = part.right - part.left;

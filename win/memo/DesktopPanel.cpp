@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Dpi.h"
 #include "framework/Keys.h"
 #include "framework/LayeredWindowApi.h"
 #include "framework/ProgramMessageBox.h"
@@ -299,7 +300,7 @@ void DesktopPanel::OnMoving(RECT& proposed) const {
     std::vector<Rect> candidates = std::move(neighbours.memos);
     candidates.insert(candidates.end(), neighbours.widgets.begin(), neighbours.widgets.end());
     AddScreenEdges(candidates);
-    moved = DockMoving(moved, candidates, general.dockingSize);
+    moved = DockMoving(moved, candidates, AtDpi(general.dockingSize, WindowDpi(hwnd())));
   }
   proposed = ToRECT(moved);
 }
@@ -308,7 +309,8 @@ void DesktopPanel::OnSizing(WPARAM edge, RECT& proposed) const {
   const GeneralSettings& general = services_.general;
   if (!general.docking || edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT) return;
   const std::vector<Rect> memos = services_.host.Neighbours(*this).memos;
-  proposed = ToRECT(DockSizing(ToRect(proposed), static_cast<SizingEdge>(edge), memos, general.dockingSize));
+  proposed = ToRECT(DockSizing(ToRect(proposed), static_cast<SizingEdge>(edge), memos,
+                                AtDpi(general.dockingSize, WindowDpi(hwnd()))));
 }
 
 void DesktopPanel::MoveToCorner(bool right, bool bottom) {

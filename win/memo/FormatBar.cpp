@@ -4,6 +4,7 @@
 
 #include "controls/FontFaceCombo.h"
 #include "controls/FontSizeCombo.h"
+#include "framework/Dpi.h"
 #include "memo/MemoEditor.h"
 #include "resources/MemoResources.h"
 
@@ -50,13 +51,15 @@ int FaceComboWidth(int barWidth) {
 // A drop-down list's closed height follows its font; the bar's take the bar's height. Systems
 // count the selection field's height differently (Wine adds 2), so a second pass corrects the
 // first by what it measures.
-void PlaceCombo(HWND combo, int left, int width) {
-  MoveWindow(combo, left, kTop, width, kHeight + kDroppedListHeight, TRUE);
+void PlaceCombo(HWND combo, int left, int width, int dpi) {
+  const int height = AtDpi(kHeight, dpi);
+  MoveWindow(combo, AtDpi(left, dpi), AtDpi(kTop, dpi), AtDpi(width, dpi), height + AtDpi(kDroppedListHeight, dpi),
+             TRUE);
   LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
   for (int pass = 0; pass < 2; ++pass) {
     RECT closed{};
     GetWindowRect(combo, &closed);
-    field -= closed.bottom - closed.top - kHeight;
+    field -= closed.bottom - closed.top - height;
     SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
   }
 }
@@ -72,25 +75,31 @@ bool FormatBar::Create(HWND parentMemoWindow, MemoEditor& editor) {
   return true;
 }
 
+// The bar's places are pixels at 96 DPI, scaled to the memo's.
 bool FormatBar::OnInit() {
+  dpi_ = WindowDpi(GetParent(hwnd()));
+  const int dpi = dpi_;
+  const auto place = [dpi](HWND control, int left, int width) {
+    MoveWindow(control, AtDpi(left, dpi), AtDpi(kTop, dpi), AtDpi(width, dpi), AtDpi(kHeight, dpi), FALSE);
+  };
   for (std::size_t i = 0; i < toggles_.size(); ++i) {
     const Toggle& toggle = kToggles[i];
     const HWND button = Item(toggle.id);
     toggles_[i].Take(button);
-    toggles_[i].LoadPicture(toggle.picture);
-    MoveWindow(button, kToggleLeft[i], kTop, kToggleWidth, kHeight, FALSE);
+    toggles_[i].LoadPicture(toggle.picture, dpi);
+    place(button, kToggleLeft[i], kToggleWidth);
     tips_.Add(button, toggle.tip);
   }
   color_.Take(Item(IDC_FORMAT_COLOR));
-  MoveWindow(color_.hwnd(), kColorLeft, kTop, kColorWidth, kHeight, FALSE);
+  place(color_.hwnd(), kColorLeft, kColorWidth);
   tips_.Add(color_.hwnd(), "글자 색");
 
   FillSizeCombo(Item(IDC_FORMAT_SIZE));
   SendMessageW(Item(IDC_FORMAT_SIZE), CB_SETCURSEL, 2, 0);
-  PlaceCombo(Item(IDC_FORMAT_SIZE), kSizeLeft, kSizeWidth);
+  PlaceCombo(Item(IDC_FORMAT_SIZE), kSizeLeft, kSizeWidth, dpi);
   FillFaceCombo(Item(IDC_FORMAT_FACE));
-  PlaceCombo(Item(IDC_FORMAT_FACE), kFaceLeft, kFaceWidth);
-  SendMessageW(Item(IDC_FORMAT_FACE), CB_SETDROPPEDWIDTH, kDroppedListWidth, 0);
+  PlaceCombo(Item(IDC_FORMAT_FACE), kFaceLeft, kFaceWidth, dpi);
+  SendMessageW(Item(IDC_FORMAT_FACE), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(AtDpi(kDroppedListWidth, dpi)), 0);
   tips_.Add(Item(IDC_FORMAT_SIZE), "글자 크기");
   tips_.Add(Item(IDC_FORMAT_FACE), "글꼴");
   return false;  // the editor keeps the keyboard
@@ -152,7 +161,8 @@ bool FormatBar::OnMessage(const Message& message, LRESULT& result) {
       result = reinterpret_cast<LRESULT>(background_.Get());
       return true;
     case WM_SIZE:
-      PlaceCombo(Item(IDC_FORMAT_FACE), kFaceLeft, FaceComboWidth(LOWORD(message.lParam)));
+      PlaceCombo(Item(IDC_FORMAT_FACE), kFaceLeft, FaceComboWidth(MulDiv(LOWORD(message.lParam), kBaseDpi, dpi_)),
+                 dpi_);
       return true;
     default:
       return false;

@@ -8,6 +8,7 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/ToolTips.h"
+#include "geometry/Dpi.h"
 
 namespace quillet::win {
 
@@ -43,6 +44,7 @@ class FormatBar final : public Dialog {
   ColorButton color_;
   ToolTips tips_;
   Brush background_;
+  int dpi_ = kBaseDpi;  // the memo's
 };
 
 }  // namespace quillet::win

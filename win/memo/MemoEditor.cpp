@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "framework/Dpi.h"
 #include "memo/ClickedAddress.h"
 #include "memo/EditorMenu.h"
 #include "memo/FontSizes.h"
@@ -105,6 +106,12 @@ void MemoEditor::SetEditable(bool editable) {
 }
 
 void MemoEditor::SetUrlDetection(bool on) { SendMessageW(hwnd(), EM_AUTOURLDETECT, on ? TRUE : FALSE, 0); }
+
+void MemoEditor::SetZoomForDpi(int dpi) {
+  const int system = SystemDpi();
+  SendMessageW(hwnd(), EM_SETZOOM, dpi == system ? 0 : static_cast<WPARAM>(dpi),
+               dpi == system ? 0 : static_cast<LPARAM>(system));
+}
 
 LRESULT MemoEditor::OnMessage(const Message& message) {
   switch (message.id) {

@@ -74,6 +74,9 @@ class MemoEditor final : public Control {
   void SetEditable(bool editable);
   bool Editable() const { return editable_; }
   void SetUrlDetection(bool on);
+  // The rich edit measures its text at the system's DPI: on a monitor of another scale it zooms
+  // by the ratio, so the memo keeps its look.
+  void SetZoomForDpi(int dpi);
 
   // The selection's formatting, e.g. for the format bar.
   SelectionFormat Selection() const { return SelectionFormat(hwnd()); }

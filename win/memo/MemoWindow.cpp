@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "framework/Dpi.h"
 #include "memo/FormatBar.h"
 #include "memo/MemoListStore.h"
 #include "memo/MemoPainting.h"
@@ -24,6 +25,9 @@ constexpr UINT_PTR kFlashTimer = 100;
 constexpr UINT kFlashMilliseconds = 170;
 constexpr int kFlashes = 5;
 constexpr int kFoldedButtonTop = 4;
+// The folded memo's buttons, from its right edge at 96 DPI.
+constexpr int kExpandButtonRight = 14;
+constexpr int kTitleButtonRight = 26;
 
 RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
@@ -87,20 +91,25 @@ bool MemoWindow::OnInit() {
   SetWindowTextW(hwnd(), L"");
   if (layeredWindows()) SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
 
+  dpi_ = WindowDpi(hwnd());
   const Size client = ClientSize();
+  const MemoMeasures m = Measures();
   DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
   if (general().scrollMode > 0) style |= WS_VSCROLL;
-  const Rect editorRect = MemoEditorRect(client, MemoViewState{}, general().contractDx);
+  const Rect editorRect = MemoEditorRect(client, MemoViewState{}, FoldedWidth(m), m);
   if (!editor_->Create(style, ToRECT(editorRect), hwnd(), IDC_MEMO_EDITOR)) return false;
   const LPARAM mask = SendMessageW(editor_->hwnd(), EM_GETEVENTMASK, 0, 0);
   SendMessageW(editor_->hwnd(), EM_SETEVENTMASK, 0, mask | ENM_LINK | ENM_SELCHANGE);
   SendMessageW(editor_->hwnd(), EM_HIDESELECTION, FALSE, 0);
   editor_->SetUrlDetection(true);
+  editor_->SetZoomForDpi(dpi_);
 
   foldedButtons_.Add(IDC_MEMO_EXPAND, IDB_MEMO_EXPAND, "펼치기");
   foldedButtons_.Add(IDC_MEMO_TITLE, IDB_MEMO_TITLE, "타이틀 입력");
+  foldedButtons_.SetDpi(hwnd(), m.dpi);
   if (strip_->Create(hwnd())) {
-    SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, kTitleStripHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    strip_->SetDpi(m.dpi);
+    SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, m.titleStrip, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(strip_->hwnd(), SW_SHOWNOACTIVATE);
   }
   SetMouseOverHidingEnabled(general().mouseOverHiding != 0);
@@ -118,6 +127,8 @@ bool MemoWindow::SimpleView() const { return general().simpleMemoInactive && !ac
 MemoViewState MemoWindow::ViewState() const {
   return MemoViewState{expanded(), record_.formatBarShown != 0, SimpleView(), general().viewEditTime != 0};
 }
+
+MemoMeasures MemoWindow::Measures() const { return MemoMeasures::At(dpi_); }
 
 Size MemoWindow::ClientSize() const {
   RECT client{};
@@ -174,7 +185,7 @@ void MemoWindow::NextColor() {
 // --- fold, layout ---------------------------------------------------------------------------
 
 Size MemoWindow::TitleTextSize() const {
-  const Font font = MakeTitleFont(ParseTitleFont(record_.titleFont));
+  const Font font = MakeTitleFont(ParseTitleFont(record_.titleFont), dpi_);
   const std::wstring title = WidenCp949(record_.title);
   HDC screen = GetDC(nullptr);
   RECT measured{0, 0, 0, 0};
@@ -195,19 +206,20 @@ void MemoWindow::Fold(bool expand, bool inactive) {
   if (visible) SetPanelAlpha(0, 0, LWA_ALPHA);
   record_.expanded = expand ? 1 : 0;
   const Rect current = record_.windowRect;
+  const MemoMeasures m = Measures();
   if (expand) {
     ShowWindow(editor_->hwnd(), SW_SHOWNOACTIVATE);
     if (!contentUnreadable_) editor_->SetEditable(true);
     Place(hwnd(), AtRightEdge(current, record_.expandedSize), SWP_NOACTIVATE);
   } else if (!record_.title.empty()) {
     ShowWindow(editor_->hwnd(), SW_HIDE);
-    const Size folded = FoldedMemoSize(true, TitleTextSize(), general().contractDx, general().fitTitleWidth != 0);
+    const Size folded = FoldedMemoSize(true, TitleTextSize(), FoldedWidth(m), general().fitTitleWidth != 0, m);
     Place(hwnd(), AtRightEdge(current, folded), SWP_NOACTIVATE);
   } else {
     // Without a title the first line of the text shows, read-only.
     editor_->SetEditable(false);
     ShowWindow(editor_->hwnd(), SW_SHOWNOACTIVATE);
-    Place(hwnd(), AtRightEdge(current, FoldedMemoSize(false, {}, general().contractDx, false)), SWP_NOACTIVATE);
+    Place(hwnd(), AtRightEdge(current, FoldedMemoSize(false, {}, FoldedWidth(m), false, m)), SWP_NOACTIVATE);
   }
   RecordWindowRect();
   ShowParts();
@@ -254,12 +266,34 @@ void MemoWindow::ShowParts() {
 
 void MemoWindow::Layout() {
   const Size client = ClientSize();
-  Place(editor_->hwnd(), MemoEditorRect(client, ViewState(), general().contractDx), SWP_NOACTIVATE);
-  if (formatBar_) Place(formatBar_->hwnd(), FormatBarRect(client), SWP_NOACTIVATE);
-  SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, kTitleStripHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  foldedButtons_.Place(hwnd(), IDC_MEMO_EXPAND, client.width - 14, kFoldedButtonTop);
-  foldedButtons_.Place(hwnd(), IDC_MEMO_TITLE, client.width - 26, kFoldedButtonTop);
+  const MemoMeasures m = Measures();
+  Place(editor_->hwnd(), MemoEditorRect(client, ViewState(), FoldedWidth(m), m), SWP_NOACTIVATE);
+  if (formatBar_) Place(formatBar_->hwnd(), FormatBarRect(client, m), SWP_NOACTIVATE);
+  SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, m.titleStrip, SWP_NOZORDER | SWP_NOACTIVATE);
+  const int top = m.Scaled(kFoldedButtonTop);
+  foldedButtons_.Place(hwnd(), IDC_MEMO_EXPAND, client.width - m.Scaled(kExpandButtonRight), top);
+  foldedButtons_.Place(hwnd(), IDC_MEMO_TITLE, client.width - m.Scaled(kTitleButtonRight), top);
   InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// Dragged to a monitor of another scale: the window takes the size Windows suggests, which
+// keeps its look, and its chrome, pictures and text follow the new DPI.
+void MemoWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const int previous = dpi_;
+  dpi_ = SaneDpi(dpi);
+  strip_->SetDpi(dpi_);
+  foldedButtons_.SetDpi(hwnd(), dpi_);
+  editor_->SetZoomForDpi(dpi_);
+  if (formatBar_) SetFormatBar(true);
+  if (!expanded()) {
+    const Size& size = record_.expandedSize;
+    record_.expandedSize = Size{MulDiv(size.width, dpi_, previous), MulDiv(size.height, dpi_, previous)};
+  }
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // A folded memo's size comes from its title at the new DPI.
+  if (!expanded()) Fold(false, !active());
+  ShowParts();
 }
 
 // --- content --------------------------------------------------------------------------------
@@ -393,7 +427,8 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_GETMINMAXINFO:
       if (expanded()) {
         auto* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
-        info->ptMinTrackSize = POINT{kMinimumMemoSize.width, kMinimumMemoSize.height};
+        const Size minimum = Measures().minimum;
+        info->ptMinTrackSize = POINT{minimum.width, minimum.height};
       }
       return true;
     case WM_SIZE:
@@ -415,15 +450,19 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
       // a folded memo keeps it, so that keys never reach a hidden editor.
       if (IsWindowVisible(editor_->hwnd())) SetFocus(editor_->hwnd());
       return true;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(message.wParam), *reinterpret_cast<const RECT*>(message.lParam));
+      return true;
     case WM_ERASEBKGND:
       result = TRUE;
       return true;
     case WM_PAINT: {
       PaintDc paint(hwnd());
       const TitleFont titleFont = ParseTitleFont(record_.titleFont);
-      const Font font = MakeTitleFont(titleFont);
-      const Font simpleFont = MakeTitleFont(titleFont, 13);
       MemoPicture picture;
+      picture.measures = Measures();
+      const Font font = MakeTitleFont(titleFont, picture.measures.dpi);
+      const Font simpleFont = MakeTitleFont(titleFont, picture.measures.dpi, 13);
       picture.client = ClientSize();
       picture.expanded = expanded();
       picture.simple = SimpleView();

@@ -133,9 +133,14 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   const GeneralSettings& general() const;
   bool SimpleView() const;
   MemoViewState ViewState() const;
+  // The chrome's measures at the DPI of the monitor the memo is on.
+  MemoMeasures Measures() const;
+  // "ContractDX", a width at 96 DPI, at that DPI.
+  int FoldedWidth(const MemoMeasures& m) const { return m.Scaled(general().contractDx); }
   Size ClientSize() const;
   void ApplyColors(const MemoColors& colors);
   void Layout();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void ShowParts();
   void RecordWindowRect();
   Size TitleTextSize() const;
@@ -169,6 +174,7 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   MemoColors colors_;
   bool contentUnreadable_ = false;
   bool ctrlDragging_ = false;
+  int dpi_ = kBaseDpi;  // of the monitor the memo is on
   int flashCount_ = 0;
   int rememberedLength_ = 0;
   CustomColors customColors_{};

@@ -33,7 +33,7 @@ LRESULT MemoWindow::HitTest(const Message& message) {
     ctrlDragging_ = true;
   }
   if (!expanded()) return HTCAPTION;
-  switch (HitTestExpandedMemo(client.x, client.y, ClientSize(), ctrlDragging_)) {
+  switch (HitTestExpandedMemo(client.x, client.y, ClientSize(), ctrlDragging_, Measures())) {
     case MemoHit::Left: return HTLEFT;
     case MemoHit::Right: return HTRIGHT;
     case MemoHit::Bottom: return HTBOTTOM;
@@ -62,7 +62,7 @@ void MemoWindow::OnDoubleClick(const Message& message) {
   }
   POINT point{message.X(), message.Y()};
   ScreenToClient(hwnd(), &point);
-  if (point.y < 0 || point.y >= kTitleStripHeight) return;
+  if (point.y < 0 || point.y >= Measures().titleStrip) return;
   Fold(false, false);
   if (tipMode == 2 || tipMode == 4) {
     services_.host.HideMemoTip();

@@ -62,9 +62,19 @@ void TitleStrip::ShowButtons(bool show) {
   for (const StripButton& button : kButtons) buttons_.Show(hwnd(), button.id, show);
 }
 
+void TitleStrip::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  buttons_.SetDpi(hwnd(), dpi);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  PlaceButtons(client.right);
+}
+
 void TitleStrip::PlaceButtons(int width) {
   for (const StripButton& button : kButtons) {
-    buttons_.Place(hwnd(), button.id, button.x >= 0 ? button.x : width + button.x, button.y);
+    const int x = AtDpi(button.x, dpi_);
+    buttons_.Place(hwnd(), button.id, x >= 0 ? x : width + x, AtDpi(button.y, dpi_));
   }
 }
 
@@ -73,7 +83,7 @@ void TitleStrip::Clicked(int id) {
   if (id == IDC_STRIP_MENU) {
     // The menu opens at the menu button's bottom right.
     const SIZE size = PictureSize(ProgramPicture(IDB_MEMO_MENU));
-    corner = POINT{kButtons[1].x + size.cx, kButtons[1].y + size.cy};
+    corner = POINT{AtDpi(kButtons[1].x + size.cx, dpi_), AtDpi(kButtons[1].y + size.cy, dpi_)};
     ClientToScreen(hwnd(), &corner);
   }
   owner_.OnStripButton(id, corner);

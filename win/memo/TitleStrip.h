@@ -17,7 +17,7 @@ class TitleStripOwner {
   ~TitleStripOwner() = default;
 };
 
-// The 17-pixel strip along a memo's top: seven small picture buttons with tooltips, painted flat
+// The strip along a memo's top (17 pixels at 96 DPI): seven small picture buttons with tooltips, painted flat
 // in the title colour ("SkinType" on) or as a gradient of the memo's colour. Elsewhere than on a
 // button the mouse goes through to the memo, which it drags.
 class TitleStrip final : public Dialog {
@@ -28,6 +28,8 @@ class TitleStrip final : public Dialog {
   void SetColors(const MemoColors& colors, bool skinType);
   void SetPinned(bool pinned);
   void ShowButtons(bool show);
+  // The memo window's DPI: the buttons and their places scale with it.
+  void SetDpi(int dpi);
 
  private:
   bool OnInit() override;
@@ -42,6 +44,7 @@ class TitleStrip final : public Dialog {
   PictureButtons buttons_;
   MemoColors colors_;
   bool skinType_ = false;
+  int dpi_ = kBaseDpi;
 };
 
 }  // namespace quillet::win

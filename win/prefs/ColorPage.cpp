@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/Dpi.h"
 #include "framework/Fonts.h"
 #include "memo/MemoColors.h"
 #include "memo/MemoLayout.h"
@@ -46,29 +47,31 @@ class SampleMemo final : public Dialog {
     GetClientRect(hwnd(), &client);
     const Size size{client.right, client.bottom};
     MemoPicture picture;
+    picture.measures = MemoMeasures::At(WindowDpi(hwnd()));
+    const int strip = picture.measures.titleStrip;
     picture.client = size;
     picture.skinType = skinType_;
     picture.colors = ColorsFor(color_, skinType_);
     PaintMemo(dc, picture);
-    const std::vector<Colorref> strip = TitleStripColumn(color_, kTitleStripHeight);
-    for (int y = 0; y < kTitleStripHeight && y < static_cast<int>(strip.size()); ++y) {
-      const Colorref c = skinType_ ? picture.colors.title : strip[static_cast<std::size_t>(y)];
+    const std::vector<Colorref> column = TitleStripColumn(color_, strip);
+    for (int y = 0; y < strip && y < static_cast<int>(column.size()); ++y) {
+      const Colorref c = skinType_ ? picture.colors.title : column[static_cast<std::size_t>(y)];
       Brush brush(CreateSolidBrush(static_cast<COLORREF>(c)));
       RECT row{0, y, size.width, y + 1};
       FillRect(dc, &row, brush.Get());
     }
-    const Rect paper = MemoEditorRect(size, MemoViewState{true, false, false, false}, 0);
+    const Rect paper = MemoEditorRect(size, MemoViewState{true, false, false, false}, 0, picture.measures);
     const Colorref back = picture.colors.title;
     Brush brush(CreateSolidBrush(static_cast<COLORREF>(back)));
     RECT area{paper.left, paper.top, paper.right, paper.bottom};
     FillRect(dc, &area, brush.Get());
-    if (!font_) font_ = MakeFont(KoreanFace(), -12, FW_NORMAL);
+    if (!font_) font_ = MakeFont(KoreanFace(), -picture.measures.Scaled(12), FW_NORMAL);
     const HGDIOBJ old = SelectObject(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     wchar_t text[64];
     std::swprintf(text, 64, L"색상 %d\n\n오늘 할 일\n메모 미리 보기", index_ + 1);
-    InflateRect(&area, -3, -2);
+    InflateRect(&area, -picture.measures.Scaled(3), -picture.measures.Scaled(2));
     DrawTextW(dc, text, -1, &area, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
   }

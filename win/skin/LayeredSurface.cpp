@@ -29,6 +29,20 @@ LayeredSurface::~LayeredSurface() {
   if (dib_) DeleteObject(dib_);
 }
 
+void LayeredSurface::FillScaled(Gdiplus::Bitmap& picture) {
+  if (!Valid()) return;
+  Gdiplus::Graphics graphics(bitmap_.get());
+  graphics.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+  graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHighQuality);
+  // Samples beyond the picture's edges mirror it, so the border keeps its own alpha.
+  Gdiplus::ImageAttributes edges;
+  edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+  graphics.DrawImage(&picture, Gdiplus::Rect(0, 0, width_, height_), 0, 0,
+                     static_cast<INT>(picture.GetWidth()), static_cast<INT>(picture.GetHeight()), Gdiplus::UnitPixel,
+                     &edges);
+}
+
 bool LayeredSurface::Present(const LayeredWindowApi& api, HWND hwnd, POINT topLeft, BYTE alpha) {
   if (!Valid()) return false;
   GdiFlush();  // GDI+ wrote straight into the section's memory

@@ -28,6 +28,9 @@ class LayeredSurface {
   int height() const { return height_; }
   Gdiplus::Bitmap& bitmap() { return *bitmap_; }
 
+  // The surface becomes `picture` (premultiplied) stretched to its size, smoothly: a skin drawn
+  // at 96 DPI shown on a screen of more.
+  void FillScaled(Gdiplus::Bitmap& picture);
   // The window shows these pixels at `topLeft`, every one times `alpha` / 255.
   bool Present(const LayeredWindowApi& api, HWND hwnd, POINT topLeft, BYTE alpha);
 

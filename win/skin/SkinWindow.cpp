@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Dpi.h"
 #include "framework/GdiPlusApi.h"
 #include "framework/Keys.h"
 #include "framework/LayeredWindowApi.h"
@@ -61,7 +62,28 @@ SkinWindow::SkinWindow(int templateId, int menuId, const SkinWindowServices& ser
 // The canvas draws on the surface's bitmap, so it goes first.
 SkinWindow::~SkinWindow() {
   canvas_.reset();
+  skinPixels_.reset();
   surface_.reset();
+}
+
+Size SkinWindow::size() const { return Size{AtDpi(width_, dpi_), AtDpi(height_, dpi_)}; }
+
+int SkinWindow::ToSkinLength(int pixels) const {
+  const long long scaled = static_cast<long long>(pixels) * kBaseDpi;
+  return static_cast<int>(scaled >= 0 ? scaled / dpi_ : -((-scaled + dpi_ - 1) / dpi_));
+}
+
+POINT SkinWindow::ToSkin(POINT client) const { return POINT{ToSkinLength(client.x), ToSkinLength(client.y)}; }
+
+RECT SkinWindow::FromSkin(RECT skin) const {
+  return RECT{AtDpi(skin.left, dpi_), AtDpi(skin.top, dpi_), AtDpi(skin.right, dpi_), AtDpi(skin.bottom, dpi_)};
+}
+
+POINT SkinWindow::CursorInSkin() const {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(hwnd(), &cursor);
+  return ToSkin(cursor);
 }
 
 bool SkinWindow::Create(Point position, const std::string& skinPath, int zPosition, BYTE alpha) {
@@ -76,6 +98,7 @@ bool SkinWindow::Create(Point position, const std::string& skinPath, int zPositi
 
 bool SkinWindow::OnInit() {
   DesktopPanel::OnInit();
+  dpi_ = WindowDpi(hwnd());
   return false;
 }
 
@@ -133,30 +156,54 @@ bool SkinWindow::Build(const SkinFile& file, const std::string& folder, std::opt
   RECT current{};
   GetWindowRect(hwnd(), &current);
   const Rect now{current.left, current.top, current.right, current.bottom};
-  const Rect fitted = FitSkinWindow(now, Rect{now.left, now.top, now.left + width_, now.top + height_},
+  const Size shown = size();
+  const Rect fitted = FitSkinWindow(now, Rect{now.left, now.top, now.left + shown.width, now.top + shown.height},
                                     Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
                                     MonitorCount());
-  SetWindowPos(hwnd(), nullptr, fitted.left, fitted.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, fitted.left, fitted.top, shown.width, shown.height, SWP_NOZORDER | SWP_NOACTIVATE);
   Redraw();
   return true;
 }
 
-// The canvas draws on the surface's bitmap: it goes before the surface it drew on.
+// The canvas draws on the surface's bitmap, or at more than 96 DPI on the skin's own picture
+// that the surface then shows scaled (pixel for pixel at 96): it goes before what it drew on.
 bool SkinWindow::MakeSurface(int width, int height) {
-  auto surface = std::make_unique<LayeredSurface>(width, height);
+  auto surface = std::make_unique<LayeredSurface>(AtDpi(width, dpi_), AtDpi(height, dpi_));
   if (!surface->Valid()) return false;
+  std::unique_ptr<Gdiplus::Bitmap> pixels;
+  if (dpi_ != kBaseDpi) {
+    pixels = std::make_unique<Gdiplus::Bitmap>(width, height, PixelFormat32bppPARGB);
+    if (pixels->GetLastStatus() != Gdiplus::Ok) return false;
+  }
   canvas_.reset();
+  skinPixels_ = std::move(pixels);
   surface_ = std::move(surface);
-  canvas_ = std::make_unique<GdiPlusCanvas>(surface_->bitmap());
+  canvas_ = std::make_unique<GdiPlusCanvas>(skinPixels_ ? *skinPixels_ : surface_->bitmap());
   width_ = width;
   height_ = height;
   return true;
 }
 
+// Dragged to a monitor of another scale: the skin is shown at the new one, where Windows puts it.
+void SkinWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const int previous = dpi_;
+  dpi_ = SaneDpi(dpi);
+  if (!skin_ || dpi_ == previous) return;
+  if (!MakeSurface(width_, height_)) {
+    dpi_ = previous;
+    return;
+  }
+  const Size shown = size();
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, shown.width, shown.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Redraw();
+}
+
 void SkinWindow::ResizeSkin(int height) {
   if (!skin_ || height <= 0) return;
   if (height != height_ && MakeSurface(width_, height)) {
-    SetWindowPos(hwnd(), nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Size shown = size();
+    SetWindowPos(hwnd(), nullptr, 0, 0, shown.width, shown.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Redraw();
 }
@@ -164,6 +211,7 @@ void SkinWindow::ResizeSkin(int height) {
 void SkinWindow::Redraw() {
   if (!skin_ || !canvas_) return;
   DrawSkin(*skin_, *canvas_);
+  if (skinPixels_) surface_->FillScaled(*skinPixels_);
   Present();
 }
 
@@ -249,6 +297,7 @@ LRESULT SkinWindow::HitTest(const Message& message) const {
   if (IsMouseOverHiding() && !KeyHeld(VK_CONTROL)) return HTCLIENT;
   POINT client{message.X(), message.Y()};
   ScreenToClient(hwnd(), &client);
+  client = ToSkin(client);
   for (const ButtonMeter* button : Buttons()) {
     if (button->HitTest(client.x, client.y) || button->state() != ButtonMeter::Normal) return HTCLIENT;
   }
@@ -258,7 +307,7 @@ LRESULT SkinWindow::HitTest(const Message& message) const {
 void SkinWindow::ShowContextMenu(POINT at) {
   POINT client = at;
   ScreenToClient(hwnd(), &client);
-  const int menuId = MenuAt(client);
+  const int menuId = MenuAt(ToSkin(client));
   HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId));
   if (!menu) return;
   const HMENU popup = GetSubMenu(menu, 0);
@@ -343,7 +392,7 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
         trackingLeave_ = TrackMouseEvent(&leave) != FALSE;
       }
       // Every button: the one the mouse left may be next to the one it entered.
-      if (TrackButtons(POINT{message.X(), message.Y()}, (message.wParam & MK_LBUTTON) != 0, nullptr)) Redraw();
+      if (TrackButtons(ToSkin(POINT{message.X(), message.Y()}), (message.wParam & MK_LBUTTON) != 0, nullptr)) Redraw();
       return DesktopPanel::OnMessage(message, result);
     }
     case WM_MOUSELEAVE:
@@ -353,7 +402,7 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {  // a quick second click on a button is a second press
       std::vector<std::string> commands;
-      if (TrackButtons(POINT{message.X(), message.Y()}, true, &commands)) Redraw();
+      if (TrackButtons(ToSkin(POINT{message.X(), message.Y()}), true, &commands)) Redraw();
       if (!commands.empty()) SetCapture(hwnd());
       for (const std::string& command : commands) {
         if (!IsWindow(hwnd())) break;
@@ -363,7 +412,7 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
     }
     case WM_LBUTTONUP:
       if (GetCapture() == hwnd()) ReleaseCapture();
-      if (TrackButtons(POINT{message.X(), message.Y()}, false, nullptr)) Redraw();
+      if (TrackButtons(ToSkin(POINT{message.X(), message.Y()}), false, nullptr)) Redraw();
       return true;
     case WM_NCLBUTTONDBLCLK:
       OnDoubleClick();
@@ -376,7 +425,7 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
       if (message.id == WM_CONTEXTMENU && at.x == -1 && at.y == -1) {  // the menu key
         RECT window{};
         GetWindowRect(hwnd(), &window);
-        at = POINT{window.left + width_ / 2, window.top + height_ / 2};
+        at = POINT{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
       }
       ShowContextMenu(at);
       return true;
@@ -400,6 +449,9 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
       Redraw();
       return true;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(message.wParam), *reinterpret_cast<const RECT*>(message.lParam));
+      return true;
     case WM_ERASEBKGND:
       result = TRUE;
       return true;

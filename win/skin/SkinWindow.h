@@ -5,10 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "geometry/Dpi.h"
 #include "memo/DesktopPanel.h"
 #include "skin/SkinBuilder.h"
 #include "skin/SkinList.h"
 #include "skin/SkinWindowRules.h"
+
+namespace Gdiplus {
+class Bitmap;
+}
 
 namespace quillet {
 class ButtonMeter;
@@ -73,7 +78,8 @@ class SkinWindow : public DesktopPanel {
   void Redraw();
   BYTE alpha() const { return alpha_; }
   void SetTransparency(BYTE alpha);
-  Size size() const { return Size{width_, height_}; }
+  // The window's size on the screen: the skin's, scaled to the monitor's DPI.
+  Size size() const;
   bool HasSkin() const { return skin_.has_value(); }
 
  protected:
@@ -106,6 +112,12 @@ class SkinWindow : public DesktopPanel {
   void ResizeSkin(int height);
   // A move the user or a command made, once the window has a skin.
   virtual void OnMoved() {}
+  // The skin is drawn at 96 DPI and shown scaled: a client point or length on the screen in the
+  // skin's own pixels, and where the cursor is in them.
+  POINT ToSkin(POINT client) const;
+  RECT FromSkin(RECT skin) const;
+  int ToSkinLength(int pixels) const;
+  POINT CursorInSkin() const;
 
   BYTE GetTargetAlpha() const override { return alpha_; }
   void HideAfterFade() override;
@@ -122,6 +134,7 @@ class SkinWindow : public DesktopPanel {
  private:
   bool Build(const SkinFile& file, const std::string& folder, std::optional<int> backgroundResource);
   bool MakeSurface(int width, int height);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Present();
   void ShowContextMenu(POINT at);
   void EditSkin();
@@ -136,12 +149,14 @@ class SkinWindow : public DesktopPanel {
   std::unique_ptr<GdiPlusImageLoader> images_;
   std::optional<BuiltSkin> skin_;
   std::unique_ptr<LayeredSurface> surface_;
+  std::unique_ptr<Gdiplus::Bitmap> skinPixels_;  // the skin at 96 DPI, when the screen has more
   std::unique_ptr<GdiPlusCanvas> canvas_;
   std::vector<SkinChoice> skinList_;
   std::string chosenSkin_;
   std::string loadedSkin_;
-  int width_ = 0;
+  int width_ = 0;  // the skin's, at 96 DPI
   int height_ = 0;
+  int dpi_ = kBaseDpi;
   int updateInterval_ = 1000;
   BYTE alpha_ = 255;       // the user's transparency
   BYTE shownAlpha_ = 255;  // what the window blends with now, fades included

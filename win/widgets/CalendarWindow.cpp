@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/DayViews.h"
+#include "framework/Dpi.h"
 #include "schedule/DateKeys.h"
 #include "platform/Wide.h"
 #include "ports/Clock.h"
@@ -124,8 +125,7 @@ std::optional<CalendarCell> CalendarWindow::CellUnderCursor() const {
   POINT cursor{};
   GetCursorPos(&cursor);
   if (WindowFromPoint(cursor) != hwnd()) return std::nullopt;
-  ScreenToClient(hwnd(), &cursor);
-  return CellAt(cursor);
+  return CellAt(CursorInSkin());
 }
 
 // Over a day the day dialog; elsewhere the skin's double-click command, or the settings.
@@ -150,10 +150,7 @@ int CalendarWindow::MenuAt(POINT client) const {
 
 void CalendarWindow::PrepareMenu(HMENU popup) {
   HideBalloon();
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  ScreenToClient(hwnd(), &cursor);
-  const std::optional<CalendarCell> cell = CellAt(cursor);
+  const std::optional<CalendarCell> cell = CellAt(CursorInSkin());
   if (!cell) return;
   menuDay_ = cell->date;
   wchar_t text[64];
@@ -210,9 +207,9 @@ void CalendarWindow::OnHoverTimer() {
   const std::optional<CalendarCell> cell = CellUnderCursor();
   if (!cell || !hoveredDay_ || !(cell->date == *hoveredDay_) || !balloon_) return;
   if (!ShowsDayBalloon(settings_.showToolTip, anniversaries_.entries(), host_.Schedules(), cell->date)) return;
-  RECT onScreen{cell->cell.left, cell->cell.top, cell->cell.right, cell->cell.bottom};
+  RECT onScreen = FromSkin(RECT{cell->cell.left, cell->cell.top, cell->cell.right, cell->cell.bottom});
   MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
-  balloon_->Show(DayBalloonOf(anniversaries_.entries(), host_.Schedules(), cell->date), onScreen);
+  balloon_->Show(DayBalloonOf(anniversaries_.entries(), host_.Schedules(), cell->date), onScreen, WindowDpi(hwnd()));
   balloonDay_ = cell->date;
   StartTimer(kCheckTimer, kCheckMilliseconds);
 }

@@ -23,12 +23,12 @@ constexpr int kMinWidth = 180;
 constexpr int kMaxTextWidth = 340;
 constexpr int kCorner = 14;
 
-SIZE TextSize(HDC dc, HFONT font, const std::wstring& text) {
+SIZE TextSize(HDC dc, HFONT font, const std::wstring& text, int maxWidth) {
   const HGDIOBJ old = SelectObject(dc, font);
-  RECT box{0, 0, kMaxTextWidth, 0};
+  RECT box{0, 0, maxWidth, 0};
   DrawTextW(dc, text.c_str(), -1, &box, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
-  return SIZE{std::min<LONG>(box.right, kMaxTextWidth), box.bottom};
+  return SIZE{std::min<LONG>(box.right, maxWidth), box.bottom};
 }
 
 }  // namespace
@@ -42,30 +42,37 @@ WindowPtr<DayBalloonWindow> DayBalloonWindow::Make(HINSTANCE instance) {
                        Placement{0, 0, 10, 10})) {
     return nullptr;
   }
-  const std::wstring face = KoreanFace();
-  balloon->font_ = MakeFont(face, -12, FW_NORMAL);
-  balloon->bold_ = MakeFont(face, -12, FW_BOLD);
   return balloon;
+}
+
+// The fonts and measures follow the calendar's DPI.
+void DayBalloonWindow::SetDpi(int dpi) {
+  if (dpi == dpi_ && font_) return;
+  dpi_ = dpi;
+  const std::wstring face = KoreanFace();
+  font_ = MakeFont(face, -Px(12), FW_NORMAL);
+  bold_ = MakeFont(face, -Px(12), FW_BOLD);
 }
 
 // The box's size: the title, the anniversaries' heading and row, then one line a schedule.
 SIZE DayBalloonWindow::Layout(HDC dc) const {
-  int width = kMinWidth - 2 * kPadding;
+  int width = Px(kMinWidth - 2 * kPadding);
   int height = 0;
   const auto line = [&](HFONT font, const std::string& text, int indent) {
-    const SIZE size = TextSize(dc, font, WidenCp949(text));
+    const SIZE size = TextSize(dc, font, WidenCp949(text), Px(kMaxTextWidth));
     width = std::max<int>(width, indent + size.cx);
-    height += size.cy + kLineGap;
+    height += size.cy + Px(kLineGap);
   };
   line(bold_.Get(), content_.title, 0);
   line(font_.Get(), content_.anniversaryHeader, 0);
   if (!content_.anniversaryRow.empty()) line(font_.Get(), content_.anniversaryRow, 0);
-  height += kLineGap;
-  for (const DayScheduleRow& row : content_.schedules) line(font_.Get(), row.text, kTimeColumn);
-  return SIZE{width + 2 * kPadding, height + 2 * kPadding - kLineGap};
+  height += Px(kLineGap);
+  for (const DayScheduleRow& row : content_.schedules) line(font_.Get(), row.text, Px(kTimeColumn));
+  return SIZE{width + 2 * Px(kPadding), height + 2 * Px(kPadding) - Px(kLineGap)};
 }
 
-void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell) {
+void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell, int dpi) {
+  SetDpi(dpi);
   content_ = content;
   SetWindowTextW(hwnd(), WidenCp949(content.title).c_str());  // for tools that look for it
   const HDC screen = GetDC(nullptr);
@@ -76,18 +83,18 @@ void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell) {
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromRect(&cell, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& area = monitor.rcWork;
-  const int height = box_.cy + kPointer;
+  const int height = box_.cy + Px(kPointer);
   const int centre = (cell.left + cell.right) / 2;
   const int left = std::clamp<int>(centre - box_.cx / 2, area.left, std::max<int>(area.left, area.right - box_.cx));
   below_ = cell.top - height < area.top;
   const int top = below_ ? cell.bottom : cell.top - height;
-  pointerX_ = std::clamp(centre - left, kCorner, std::max<int>(kCorner, box_.cx - kCorner));
+  pointerX_ = std::clamp(centre - left, Px(kCorner), std::max<int>(Px(kCorner), box_.cx - Px(kCorner)));
 
-  const int boxTop = below_ ? kPointer : 0;
-  HRGN shape = CreateRoundRectRgn(0, boxTop, box_.cx + 1, boxTop + box_.cy + 1, kCorner, kCorner);
+  const int boxTop = below_ ? Px(kPointer) : 0;
+  HRGN shape = CreateRoundRectRgn(0, boxTop, box_.cx + 1, boxTop + box_.cy + 1, Px(kCorner), Px(kCorner));
   const POINT pointer[3] = {
-      {pointerX_ - kPointerHalf, below_ ? kPointer + 1 : box_.cy - 1},
-      {pointerX_ + kPointerHalf, below_ ? kPointer + 1 : box_.cy - 1},
+      {pointerX_ - Px(kPointerHalf), below_ ? Px(kPointer) + 1 : box_.cy - 1},
+      {pointerX_ + Px(kPointerHalf), below_ ? Px(kPointer) + 1 : box_.cy - 1},
       {pointerX_, below_ ? 0 : height},
   };
   HRGN tip = CreatePolygonRgn(pointer, 3, WINDING);
@@ -117,30 +124,30 @@ void DayBalloonWindow::Paint(HDC dc) const {
   DeleteObject(shape);
 
   SetBkMode(dc, TRANSPARENT);
-  int y = (below_ ? kPointer : 0) + kPadding;
+  int y = (below_ ? Px(kPointer) : 0) + Px(kPadding);
   const auto text = [&](HFONT font, COLORREF color, const std::string& line, int x) {
     const std::wstring wide = WidenCp949(line);
-    const SIZE size = TextSize(dc, font, wide);
+    const SIZE size = TextSize(dc, font, wide, Px(kMaxTextWidth));
     const HGDIOBJ old = SelectObject(dc, font);
     SetTextColor(dc, color);
-    RECT box{x, y, box_.cx - kPadding, y + size.cy};
+    RECT box{x, y, box_.cx - Px(kPadding), y + size.cy};
     DrawTextW(dc, wide.c_str(), -1, &box, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, old);
-    return size.cy + kLineGap;
+    return size.cy + Px(kLineGap);
   };
-  y += text(bold_.Get(), kHeading, content_.title, kPadding);
-  y += text(font_.Get(), kText, content_.anniversaryHeader, kPadding);
-  if (!content_.anniversaryRow.empty()) y += text(font_.Get(), RGB(170, 30, 30), content_.anniversaryRow, kPadding);
+  y += text(bold_.Get(), kHeading, content_.title, Px(kPadding));
+  y += text(font_.Get(), kText, content_.anniversaryHeader, Px(kPadding));
+  if (!content_.anniversaryRow.empty()) y += text(font_.Get(), RGB(170, 30, 30), content_.anniversaryRow, Px(kPadding));
   const HPEN rule = CreatePen(PS_SOLID, 1, kBorder);
   const HGDIOBJ oldPen = SelectObject(dc, rule);
-  MoveToEx(dc, kPadding, y + kLineGap / 2 - 1, nullptr);
-  LineTo(dc, box_.cx - kPadding, y + kLineGap / 2 - 1);
+  MoveToEx(dc, Px(kPadding), y + Px(kLineGap) / 2 - 1, nullptr);
+  LineTo(dc, box_.cx - Px(kPadding), y + Px(kLineGap) / 2 - 1);
   SelectObject(dc, oldPen);
   DeleteObject(rule);
-  y += kLineGap;
+  y += Px(kLineGap);
   for (const DayScheduleRow& row : content_.schedules) {
-    text(font_.Get(), kHeading, row.time, kPadding);
-    y += text(font_.Get(), kText, row.text, kPadding + kTimeColumn);
+    text(font_.Get(), kHeading, row.time, Px(kPadding));
+    y += text(font_.Get(), kText, row.text, Px(kPadding + kTimeColumn));
   }
 }
 

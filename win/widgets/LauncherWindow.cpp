@@ -165,14 +165,11 @@ void LauncherWindow::Fit() {
   }
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  ResizeSkin(std::clamp(content, skinHeight(), std::max<int>(skinHeight(), area.bottom - area.top)));
+  ResizeSkin(std::clamp(content, skinHeight(), std::max<int>(skinHeight(), ToSkinLength(area.bottom - area.top))));
 }
 
 void LauncherWindow::PrepareMenu(HMENU popup) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  ScreenToClient(hwnd(), &cursor);
-  menuEntry_ = EntryAt(cursor);
+  menuEntry_ = EntryAt(CursorInSkin());
   InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, ID_LAUNCHER_ADD, L"프로그램 추가...");
   InsertMenuW(popup, 1, MF_BYPOSITION | MF_STRING | (menuEntry_ ? 0 : MF_GRAYED), ID_LAUNCHER_REMOVE, L"목록에서 삭제");
   InsertMenuW(popup, 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
@@ -196,7 +193,7 @@ void LauncherWindow::OnCommand(UINT id, UINT notification) {
 }
 
 bool LauncherWindow::OnMessage(const Message& message, LRESULT& result) {
-  const POINT client{message.X(), message.Y()};
+  const POINT client = ToSkin(POINT{message.X(), message.Y()});
   switch (message.id) {
     case WM_LBUTTONDOWN:
       pressedEntry_ = EntryAt(client);

@@ -1493,6 +1493,8 @@ int Run(const std::vector<std::wstring>& args) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Rectangles and points in the screen's own pixels, as the program sees them, at any DPI.
+  SetProcessDPIAware();
   // Our own UTF-8 bytes, not the C runtime's idea of text.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
