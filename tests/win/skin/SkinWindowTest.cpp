@@ -237,21 +237,31 @@ std::vector<int> ShownStates(const SkinWindow& window) {
 
 LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
 
-TEST_F(SkinWindowTest, ButtonsFollowTheMouseAndRunTheirCommandsOnceEveryStateIsShown) {
+// A 120 × 50 grey skin with the destroy and hide buttons, in the temporary folder; its path.
+std::string WriteButtonsSkin(FileSystem& files) {
   const std::string folder = Temp();
-  files_.CreateFolder(folder);
-  ASSERT_TRUE(SavePlain(folder + "background.png", 120, 50, {0xFF808080}));
-  ASSERT_TRUE(SavePlain(folder + "button.png", kButtonSide, kButtonSide, {kFrames[0], kFrames[1], kFrames[2]}));
+  files.CreateFolder(folder);
+  EXPECT_TRUE(SavePlain(folder + "background.png", 120, 50, {0xFF808080}));
+  EXPECT_TRUE(SavePlain(folder + "button.png", kButtonSide, kButtonSide, {kFrames[0], kFrames[1], kFrames[2]}));
   std::string text = "[Background]\r\nBackground=background.png\r\n";
   for (const ButtonPlace& b : {kDestroy, kHide}) {
     text += "[" + std::string(b.name) + "]\r\nDrawType=BUTTON\r\nX=" + std::to_string(b.x) +
             "\r\nY=" + std::to_string(b.y) + "\r\nW=20\r\nH=20\r\nImageName=button.png\r\nCommand=" + b.command +
             "\r\n";
   }
-  ASSERT_TRUE(files_.ReplaceFile(folder + "buttons.ski", text));
+  EXPECT_TRUE(files.ReplaceFile(folder + "buttons.ski", text));
+  return folder + "buttons.ski";
+}
 
-  WindowPtr<SkinWindow> window = MakeWindow(folder + "buttons.ski");
-  ASSERT_EQ(window->loadedSkin(), folder + "buttons.ski");
+void RemoveButtonsSkin(FileSystem& files) {
+  const std::string folder = Temp();
+  for (const char* name : {"buttons.ski", "button.png", "background.png"}) files.DeleteFile(folder + name);
+  RemoveDirectoryW(WidenCp949(folder).c_str());
+}
+
+TEST_F(SkinWindowTest, ButtonsFollowTheMouseAndRunTheirCommandsOnceEveryStateIsShown) {
+  WindowPtr<SkinWindow> window = MakeWindow(WriteButtonsSkin(files_));
+  ASSERT_EQ(window->loadedSkin(), Temp() + "buttons.ski");
   ASSERT_EQ(window->size().width, 120);
   ASSERT_TRUE(ShowFully(*window));
   const HWND hwnd = window->hwnd();
@@ -292,8 +302,38 @@ TEST_F(SkinWindowTest, ButtonsFollowTheMouseAndRunTheirCommandsOnceEveryStateIsS
   EXPECT_TRUE(host_.setup.empty());
 
   window.reset();
-  for (const char* name : {"buttons.ski", "button.png", "background.png"}) files_.DeleteFile(folder + name);
-  RemoveDirectoryW(WidenCp949(folder).c_str());
+  RemoveButtonsSkin(files_);
+}
+
+// On a screen of twice the DPI the skin, drawn at 96, shows at twice its size with its colours
+// kept, and the mouse finds its buttons where they are now drawn.
+TEST_F(SkinWindowTest, OnAScreenOfTwiceTheDpiTheSkinDoublesAndItsButtonsMoveWithIt) {
+  WindowPtr<SkinWindow> window = MakeWindow(WriteButtonsSkin(files_));
+  ASSERT_TRUE(ShowFully(*window));
+  const HWND hwnd = window->hwnd();
+  RECT suggested = Place(*window);
+  suggested.right = suggested.left + 240;
+  suggested.bottom = suggested.top + 100;
+  SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  const RECT place = Place(*window);
+  ASSERT_EQ(place.right - place.left, 240);
+  ASSERT_EQ(place.bottom - place.top, 100);
+  EXPECT_EQ(window->size(), (Size{240, 100}));
+  const auto hit = [&](int x, int y) { return SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(place.left + x, place.top + y)); };
+  EXPECT_EQ(hit(45, 50), HTCLIENT) << "inside the destroy button only when it is doubled";
+  EXPECT_EQ(hit(2 * kBackground.x, 2 * kBackground.y), HTCAPTION);
+
+  ScreenArea screen(place.left, place.top, 240, 100);
+  screen.Keep("buttons-at-192-dpi");
+  EXPECT_TRUE(Near(screen.At(2 * kDestroy.Centre().x, 2 * kDestroy.Centre().y), kFrames[1] & 0xFFFFFF));
+  EXPECT_TRUE(Near(screen.At(235, 95), 0x808080)) << "the background reaches the doubled corner";
+
+  suggested.right = suggested.left + 120;
+  suggested.bottom = suggested.top + 50;
+  SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window->size(), (Size{120, 50}));
+  window.reset();
+  RemoveButtonsSkin(files_);
 }
 
 }  // namespace

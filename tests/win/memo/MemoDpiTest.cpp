@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "MemoryFileSystem.h"
+#include "framework/LayeredWindowApi.h"
+#include "memo/MemoWindow.h"
+#include "memo/OleSession.h"
+#include "resources/MemoResources.h"
+#include "settings/SettingsStore.h"
+
+namespace quillet::win {
+namespace {
+
+class QuietHost final : public MemoWindowHost {
+ public:
+  PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
+  void ArrangePanel(DesktopPanel&) override {}
+  HWND CommandTarget() const override { return nullptr; }
+  bool BulkOperation() const override { return false; }
+  void ShowMemoTip(const MemoWindow&) override {}
+  void HideMemoTip() override {}
+  void FoldedMemoMoved(const MemoWindow&) override {}
+  void FillGroupMenus(HMENU, HMENU) override {}
+};
+
+RECT WindowPlace(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+int Height(HWND hwnd) {
+  const RECT r = WindowPlace(hwnd);
+  return r.bottom - r.top;
+}
+
+// Dragged to a monitor of 150 % and back: the memo takes the place Windows suggests, its strip and
+// editor inset follow the new DPI, and a memo folded there unfolds to its size scaled back.
+TEST(MemoDpi, AMemoMovedBetweenScalesKeepsItsLook) {
+  OleSession ole;
+  testing::MemoryFileSystem files;
+  files.AddFolder("C:\\Quillet");
+  testing::MemorySettingsBackend registry;
+  testing::FixedClock clock;
+  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
+                         [](const std::string&) {});
+  settings.LoadAll();
+  files.AddFolder(settings.values().general.dataFolder);
+  HMODULE user32 = LoadLibraryW(L"USER32.dll");
+  const LayeredWindowApi layered(user32);
+  QuietHost host;
+  const MemoServices services{settings, files, clock, layered, 2, nullptr, host, [](const std::string&) {}};
+
+  MemoRecord record = NewMemoRecord(settings.values().general);
+  record.windowRect = Rect{100, 100, 400, 300};
+  record.expandedSize = Size{300, 200};
+  record.contentFile = "dpi.rtf";
+  WindowPtr<MemoWindow> memo = MemoWindow::CreateFromRecord(services, record);
+  ASSERT_TRUE(memo);
+  const HWND hwnd = memo->hwnd();
+  const HWND editor = GetDlgItem(hwnd, IDC_MEMO_EDITOR);
+  const HWND strip = FindWindowExW(hwnd, nullptr, L"#32770", nullptr);  // the one child dialog
+  ASSERT_TRUE(strip);
+  ASSERT_EQ(Height(strip), 17);
+
+  RECT wider{100, 100, 550, 400};
+  SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&wider));
+  const RECT place = WindowPlace(hwnd);
+  EXPECT_EQ(place.left, 100);
+  EXPECT_EQ(place.right, 550);
+  EXPECT_EQ(place.bottom, 400);
+  EXPECT_EQ(Height(strip), 26);
+  const RECT inner = WindowPlace(editor);
+  EXPECT_EQ(inner.left - place.left, 8);
+  EXPECT_EQ(inner.top - place.top, 30);
+  EXPECT_EQ(memo->record().expandedSize, (Size{450, 300}));
+
+  SendMessageW(hwnd, WM_COMMAND, IDC_STRIP_FOLD, 0);
+  ASSERT_FALSE(memo->expanded());
+  EXPECT_EQ(Height(hwnd), 27);
+  RECT folded = WindowPlace(hwnd);
+  RECT back{folded.left, folded.top, folded.left + 180, folded.top + 18};
+  SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
+  EXPECT_EQ(Height(hwnd), 18);
+  EXPECT_EQ(memo->record().expandedSize, (Size{300, 200}));
+  SendMessageW(hwnd, WM_COMMAND, IDC_MEMO_EXPAND, 0);
+  EXPECT_EQ(Height(hwnd), 200);
+  EXPECT_EQ(Height(strip), 17);
+
+  memo.reset();
+  FreeLibrary(user32);
+}
+
+}  // namespace
+}  // namespace quillet::win
