@@ -15,6 +15,10 @@ RequestExecutionLevel user
 
 !define PRODUCT "Quillet"
 !define UNINSTALL_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Quillet"
+!define SETTINGS_KEY "Software\Quillet Program\Quillet"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+
+Var OlderFolder
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -75,6 +79,79 @@ Function CloseQuillet
   ${EndIf}
 FunctionEnd
 
+; $R0 the section, $R1 the value of a path setting: one under the older installation's folder
+; names the same place under this one.
+Function RebaseSetting
+  ReadRegStr $R2 HKCU "${SETTINGS_KEY}\$R0" $R1
+  StrLen $R3 $OlderFolder
+  StrCpy $R4 $R2 $R3
+  StrCpy $R5 $R2 "" $R3
+  StrCpy $R6 $R5 1
+  ${If} $R2 != ""
+  ${AndIf} $R4 == $OlderFolder
+  ${AndIf} $R6 == "\"
+    WriteRegStr HKCU "${SETTINGS_KEY}\$R0" $R1 "$INSTDIR$R5"
+  ${EndIf}
+FunctionEnd
+
+!macro RebaseSetting SECTION NAME
+  StrCpy $R0 "${SECTION}"
+  StrCpy $R1 "${NAME}"
+  Call RebaseSetting
+!macroend
+
+; A file the user changed in the older installation, or in the user's own folder (where that
+; installation kept it when it could not write its folder, so the newer copy): it comes over.
+; Never over one this installation has already.
+!macro CarryUserFile NAME
+  ${IfNot} ${FileExists} "$INSTDIR\${NAME}"
+    ${If} ${FileExists} "$APPDATA\Quillet\${NAME}"
+      CopyFiles /SILENT "$APPDATA\Quillet\${NAME}" "$INSTDIR\${NAME}"
+    ${ElseIf} ${FileExists} "$OlderFolder\${NAME}"
+      CopyFiles /SILENT "$OlderFolder\${NAME}" "$INSTDIR\${NAME}"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; An installation an older installer made for every user, in another folder: the user's files
+; come over, the settings that name its folder follow, and this version's Unquill removes it with
+; an administrator's consent, so one installation is left.
+Function ReplaceOlderMachineInstallation
+  ReadRegStr $OlderFolder HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  StrCpy $R0 $OlderFolder "" -1
+  ${IfThen} $R0 == "\" ${|} StrCpy $OlderFolder $OlderFolder -1 ${|}
+  ${If} $OlderFolder == ""
+  ${OrIf} $OlderFolder == $INSTDIR
+    Return
+  ${EndIf}
+  ${IfNot} ${FileExists} "$OlderFolder\Quillet.exe"
+    Return
+  ${EndIf}
+  ${If} ${FileExists} "$OlderFolder\memo_data\*.*"
+  ${AndIfNot} ${FileExists} "$INSTDIR\memo_data\*.*"
+    CreateDirectory "$INSTDIR\memo_data"
+    CopyFiles /SILENT "$OlderFolder\memo_data\*.*" "$INSTDIR\memo_data"
+  ${EndIf}
+  !insertmacro CarryUserFile "CalendarSkin\DayInfo.dat"
+  !insertmacro CarryUserFile "Rauncher00.xml"
+  !insertmacro RebaseSetting "General" "MemoDBFolder"
+  !insertmacro RebaseSetting "General" "AlarmFile"
+  !insertmacro RebaseSetting "Clock" "SkinFile"
+  !insertmacro RebaseSetting "Calendar" "SkinFile"
+  !insertmacro RebaseSetting "Schedule" "SkinFile"
+  !insertmacro RebaseSetting "Rauncher" "SkinFile"
+  ReadRegStr $R0 HKCU "${RUN_KEY}" "Quillet Start"
+  ${If} $R0 == '"$OlderFolder\Quillet.exe" /logon'
+    WriteRegStr HKCU "${RUN_KEY}" "Quillet Start" '"$INSTDIR\Quillet.exe" /logon'
+  ${EndIf}
+  DetailPrint "이전에 설치된 Quillet을 제거하는 중입니다"
+  ExecShellWait "runas" "$INSTDIR\Unquill.exe" '/older "$OlderFolder"' SW_HIDE
+  ReadRegStr $R0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R0 != ""
+    MessageBox MB_OK|MB_ICONEXCLAMATION "이 컴퓨터의 모든 사용자용으로 설치된 이전 Quillet($OlderFolder)을 제거하지 못하였습니다.$\r$\n메모와 설정은 새로 설치한 Quillet으로 옮겼습니다. 이전 설치를 제거하려면 설치 프로그램을 다시 실행하고 관리자 권한을 허용하세요." /SD IDOK
+  ${EndIf}
+FunctionEnd
+
 Section "Quillet"
   SetRegView 64
   Call CloseQuillet
@@ -86,6 +163,7 @@ Section "Quillet"
   File /r "${SOURCE}\CalendarSkin"
   File /r "${SOURCE}\ScheduleSkin"
   File /r "${SOURCE}\RauncherSkin"
+  Call ReplaceOlderMachineInstallation
 
   SetShellVarContext current
   CreateDirectory "$SMPROGRAMS\Quillet"

@@ -250,4 +250,23 @@ void RemoveSelfAtRestart(const std::wstring& programFolder) {
   if (MayDeleteFolder(folder)) MoveFileExW(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
+bool RemoveOlderMachineInstallation(const std::wstring& programFolder) {
+  if (InstallationOf(programFolder) != Installation::Machine || !MayRemove(programFolder, Installation::Machine)) {
+    return false;
+  }
+  std::wstring why;
+  if (!DeletePrograms(programFolder, why)) return false;
+  DeleteFileW((programFolder + L"Unquill.exe").c_str());
+  DeleteSkins(programFolder, true);
+  RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY, 0);
+  wchar_t programs[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs))) {
+    if (const std::optional<std::wstring> quillet = StartMenuFolder(programs)) DeleteTree(*quillet);
+  }
+  // Each only when empty: anniversaries or memos never carried stay where they were.
+  RemoveDirectoryW((programFolder + L"CalendarSkin").c_str());
+  RemoveDirectoryW(programFolder.c_str());
+  return true;
+}
+
 }  // namespace unquill

@@ -40,4 +40,12 @@ void DeleteStartMenuFolders(Installation installation);
 // right to ask for it.
 void RemoveSelfAtRestart(const std::wstring& programFolder);
 
+// "/older FOLDER", which this version's installer runs with an administrator's consent: the
+// installation an older installer made for the machine in FOLDER goes (its programs, skins, HKLM's
+// Uninstall entry, the common Start-menu folder, then the folder when nothing is left in it) once
+// the installer has carried the user's files to the new one. The user's settings, memos,
+// anniversaries and Start menu stay: they are the new installation's. False, removing nothing,
+// unless HKLM's entry names FOLDER and this process may change it all.
+bool RemoveOlderMachineInstallation(const std::wstring& programFolder);
+
 }  // namespace unquill

@@ -1,6 +1,7 @@
 // Unquill.exe: removes Quillet from this computer, keeping the user's memos when asked.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -108,6 +109,15 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }  // namespace unquill
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (arguments && count == 3 && lstrcmpiW(arguments[1], L"/older") == 0) {
+    std::wstring folder = arguments[2];
+    LocalFree(arguments);
+    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
+    return unquill::RemoveOlderMachineInstallation(folder) ? 0 : 1;
+  }
+  LocalFree(arguments);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   unquill::Removal removal{unquill::ProgramFolder()};
