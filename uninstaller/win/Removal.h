@@ -25,8 +25,8 @@ bool DeletePrograms(const std::wstring& programFolder, std::wstring& why);
 void DeleteMemoData();
 // The same in a folder given: the program's files, then the folder if that empties it.
 void DeleteProgramFilesIn(const std::wstring& dataFolder);
-// "%APPDATA%\Quillet": the folder where the program keeps its anniversaries and launcher list when
-// it cannot write its own folder; it holds nothing else.
+// "%APPDATA%\Quillet": the folder where the program keeps its anniversaries, launcher list and
+// edited skins when it cannot write its own folder; it holds nothing else.
 void DeletePerUserFolder();
 // The skin folders; with `keepMemos` the calendar's anniversaries ("CalendarSkin\DayInfo.dat")
 // and their folder stay.

@@ -22,8 +22,14 @@ DesktopWidgets::~DesktopWidgets() { services_.memos.SetWidgetPlaces(nullptr); }
 
 SkinWindowServices DesktopWidgets::WidgetServices() {
   Settings& values = services_.settings.values();
-  return SkinWindowServices{PanelServices{values.general, services_.layered, services_.platformLevel, *this}, *this,
-                            services_.files, services_.clock, services_.instance};
+  const SettingsEnvironment& where = services_.settings.Environment();
+  return SkinWindowServices{PanelServices{values.general, services_.layered, services_.platformLevel, *this},
+                            *this,
+                            services_.files,
+                            services_.clock,
+                            services_.instance,
+                            where.programFolder,
+                            where.UserFilesFolder()};
 }
 
 void DesktopWidgets::CreateClock() {

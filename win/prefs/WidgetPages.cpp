@@ -33,7 +33,8 @@ constexpr const char* kAnniversaryGoneMessage = "수정하던 기념일이 그 �
 // --- both pages --------------------------------------------------------------------------------
 
 void WidgetPage::FillSkins(const std::string& skinRoot, const std::string& chosen) {
-  skins_ = ListSkins(services().files, skinRoot);
+  const SettingsEnvironment& where = services().settings.Environment();
+  skins_ = ListSkins(services().files, skinRoot, EditedSkinRoot(skinRoot, where.programFolder, where.UserFilesFolder()));
   std::vector<std::string> items{"Default"};
   int selected = 0;
   for (std::size_t i = 0; i < skins_.size(); ++i) {

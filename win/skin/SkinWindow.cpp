@@ -28,6 +28,7 @@ namespace quillet::win {
 namespace {
 
 constexpr const char* kCannotEditMessage = "현재 Skin은 수정할 수 없습니다.";
+constexpr const char* kCannotCopyMessage = "Skin 파일을 사용자 폴더에 복사하지 못하여 수정할 수 없습니다.";
 
 bool IsPanelCommand(UINT id) {
   switch (id) {
@@ -57,6 +58,7 @@ SkinWindow::SkinWindow(int templateId, int menuId, const SkinWindowServices& ser
       menuId_(menuId),
       services_(services),
       skinRoot_(std::move(skinRoot)),
+      editedRoot_(EditedSkinRoot(skinRoot_, services.programFolder, services.userFilesFolder)),
       images_(std::make_unique<GdiPlusImageLoader>(services.files)) {}
 
 // The canvas draws on the surface's bitmap, so it goes first.
@@ -311,7 +313,7 @@ void SkinWindow::ShowContextMenu(POINT at) {
   HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId));
   if (!menu) return;
   const HMENU popup = GetSubMenu(menu, 0);
-  skinList_ = ListSkins(services_.files, skinRoot_);
+  skinList_ = ListSkins(services_.files, skinRoot_, editedRoot_);
   WidgetMenuState state;
   state.zPosition = zPosition();
   state.movable = movable();
@@ -331,9 +333,17 @@ void SkinWindow::EditSkin() {
     ShowProgramMessage(hwnd(), kCannotEditMessage);
     return;
   }
-  const std::string path = loadedSkin_;
+  // A program folder the user cannot write keeps its skins as they are: the edit goes to a copy.
+  const std::string path = EditedSkinPath(loadedSkin_, skinRoot_, editedRoot_);
+  const bool copy = path != loadedSkin_;
+  if (copy && !CopySkinForEditing(services_.files, loadedSkin_, path)) {
+    ShowProgramMessage(hwnd(), kCannotCopyMessage);
+    return;
+  }
   SkinEditorDialog editor(services_.files, path);
-  if (editor.RunModal(hwnd()) == IDOK && IsWindow(hwnd())) LoadSkin(path);
+  if (editor.RunModal(hwnd()) != IDOK || !IsWindow(hwnd())) return;
+  LoadSkin(path);
+  if (copy) OnSkinChosen();  // the settings name the copy from now on
 }
 
 void SkinWindow::ShowAboutImage() {

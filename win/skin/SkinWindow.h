@@ -54,6 +54,10 @@ struct SkinWindowServices {
   FileSystem& files;
   const Clock& clock;
   HINSTANCE instance;
+  // The program's folder and the one where the files it keeps beside itself go: they differ
+  // when it cannot write its own, and an edited skin then goes to a copy in the user's.
+  std::string programFolder;
+  std::string userFilesFolder;
 };
 
 // A skin on the desktop: a borderless panel whose every pixel comes from the skin, composed into
@@ -146,6 +150,7 @@ class SkinWindow : public DesktopPanel {
   int menuId_;
   SkinWindowServices services_;
   std::string skinRoot_;
+  std::string editedRoot_;  // where edits of its skins go; empty: to the skins themselves
   std::unique_ptr<GdiPlusImageLoader> images_;
   std::optional<BuiltSkin> skin_;
   std::unique_ptr<LayeredSurface> surface_;

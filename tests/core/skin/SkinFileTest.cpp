@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "MemoryFileSystem.h"
 #include "skin/SkinFile.h"
 #include "skin/SkinList.h"
+#include "storage/Paths.h"
 
 namespace quillet {
 namespace {
@@ -118,6 +121,38 @@ TEST(SkinList, ArchivedSkinFilesOfEverySubfolderInOrder) {
 
   for (int n = 0; n < 210; ++n) files.AddFile("C:\\Prog\\Many\\S\\" + std::to_string(n) + ".ski", "");
   EXPECT_EQ(ListSkins(files, "C:\\Prog\\Many").size(), 200u);
+}
+
+// A program folder the user cannot write: an edit of one of its skins goes to a copy of the skin's
+// folder under the user's, which the menu then offers in the original's place.
+TEST(SkinList, EditsOfAReadOnlyProgramsSkinsGoToTheUsersCopy) {
+  const std::string root = "C:\\Program Files\\Quillet\\ClockSkin\\";
+  const std::string user = "C:\\Users\\u\\AppData\\Roaming\\Quillet\\";
+  EXPECT_EQ(EditedSkinRoot(root, "C:\\Program Files\\Quillet\\", "C:\\Program Files\\Quillet\\"), "");
+  EXPECT_EQ(EditedSkinRoot(root, "C:\\program files\\QUILLET", user), user + "ClockSkin\\");
+  EXPECT_EQ(EditedSkinRoot("D:\\Skins\\", "C:\\Program Files\\Quillet\\", user), "");
+  const std::string edited = user + "ClockSkin\\";
+  EXPECT_EQ(EditedSkinPath(root + "Plain\\Plain.ski", root, edited), edited + "Plain\\Plain.ski");
+  EXPECT_EQ(EditedSkinPath("D:\\Mine\\Mine.ski", root, edited), "D:\\Mine\\Mine.ski");
+  EXPECT_EQ(EditedSkinPath(root + "Plain\\Plain.ski", root, ""), root + "Plain\\Plain.ski");
+
+  testing::MemoryFileSystem files;
+  files.AddFolder(user);
+  files.AddFile(root + "Plain\\Plain.ski", "[Background]");
+  files.AddFile(root + "Plain\\face.png", "png");
+  files.AddFile(root + "Other\\Other.ski", "");
+  ASSERT_TRUE(CopySkinForEditing(files, root + "Plain\\Plain.ski", edited + "Plain\\Plain.ski"));
+  std::string bytes;
+  ASSERT_EQ(files.ReadFile(edited + "Plain\\face.png", bytes), ReadOutcome::Ok);
+  EXPECT_EQ(bytes, "png");
+  files.AddFile(edited + "Plain\\Plain.ski", "[Background] edited");
+  ASSERT_TRUE(CopySkinForEditing(files, root + "Plain\\Plain.ski", edited + "Plain\\Plain.ski"));
+  ASSERT_EQ(files.ReadFile(edited + "Plain\\Plain.ski", bytes), ReadOutcome::Ok);
+  EXPECT_EQ(bytes, "[Background] edited") << "an edited copy is never copied over";
+  std::vector<std::string> paths;
+  for (const SkinChoice& skin : ListSkins(files, root, edited)) paths.push_back(PathKey(skin.path));
+  std::sort(paths.begin(), paths.end());
+  EXPECT_EQ(paths, (std::vector<std::string>{PathKey(root + "Other\\Other.ski"), PathKey(edited + "Plain\\Plain.ski")}));
 }
 
 }  // namespace

@@ -232,9 +232,10 @@ widgets_en() {
 # A program folder this user cannot write (Program Files; immutable here, which binds root too):
 # the anniversaries and the launcher list go to the user's own folder, carried over from the
 # program folder once; an anniversary and a launcher entry added there are saved without a word
-# and are there again after a restart, the program folder untouched.
+# and are there again after a restart, the program folder untouched. An edited clock skin goes to
+# a copy of its folder in the user's, which the clock shows from then on.
 read_only_program_folder() {
-  local dir user before x y rows
+  local dir user before x y rows digital text
   dir=$(fresh_program_folder) || exit 1
   user=$(e2e_user_files_dir)
   mkdir -p "$dir/CalendarSkin" && cp "$QUILLET_DRIVER" "$WINEPREFIX/drive_c/Program.exe" || fail "could not place the files"
@@ -246,10 +247,14 @@ read_only_program_folder() {
   set_setting Calendar MemorialDayCheck dword 0
   set_setting Rauncher StartMode dword 2
   set_setting Rauncher WinSXSY sz "400 300"
-  before=$(cd "$dir" && md5sum CalendarSkin/DayInfo.dat Rauncher00.xml)
+  digital="ClockSkin\\Quillet Digital\\Quillet Digital.ski"
+  set_setting Clock SkinFile sz "$(winpath "$dir")\\$digital"
+  set_setting Clock ViewMode dword 0
+  set_setting Clock WinSXSY sz "900 600"
+  before=$(cd "$dir" && md5sum CalendarSkin/DayInfo.dat Rauncher00.xml "ClockSkin/Quillet Digital/Quillet Digital.ski")
   # Expanded now: the function's locals are gone when the scenario's shell exits.
-  trap "chattr -i '$dir' '$dir/CalendarSkin' 2>/dev/null" EXIT
-  chattr +i "$dir" "$dir/CalendarSkin" || fail "chattr +i is refused here"
+  trap "chattr -i '$dir' '$dir/CalendarSkin' '$dir/ClockSkin/Quillet Digital' 2>/dev/null" EXIT
+  chattr +i "$dir" "$dir/CalendarSkin" "$dir/ClockSkin/Quillet Digital" || fail "chattr +i is refused here"
   pinned_clock "2027-02-07 09:00:00"
   start_and_wait_frame
   wait_calendar 2027 2
@@ -272,7 +277,17 @@ read_only_program_folder() {
   must - click "열기" 1
   must - wait-gone "열기" 10
   expect_absent "a message about the launcher list" dialog-text Quillet 3012 1
+  expect_eq "the digital clock" 200x80 "$(clock_size)"
+  must - post-command "$clock_title" 32833  # Skin 파일 수정
+  must - dialog-text "Skin 파일 수정" 3040 5
+  must - set-text "Skin 파일 수정" 3040 $'[Background]\nBackground=missing.png\n'
+  must - click "Skin 파일 수정" 1
+  must - wait-gone "Skin 파일 수정" 5
+  expect_absent "a message about the skin" dialog-text Quillet 3012 1
+  expect_eq "the clock of the edited skin" 144x144 "$(clock_size)"
   close_by_broadcast
+  expect_eq "the clock's skin setting" "$(winpath "$user")\\$digital" "$(clock_reg_sz SkinFile)"
+  [ -f "$user/ClockSkin/Quillet Digital/hide.png" ] || fail "the skin's pictures were not copied with it"
 
   grep -qF 'Path="C:\Program.exe"' "$user/Rauncher00.xml" || fail "the entry is not in the user's list: $(cat "$user/Rauncher00.xml")"
   start_and_wait_frame
@@ -283,6 +298,8 @@ read_only_program_folder() {
   expect_eq "the day's anniversaries after a restart" $'-1\t어머니 생신\t\t\n-1\t결혼기념일\t\t' "$rows"
   screenshot read-only-folder-anniversaries
   must - post "$day_title" 0x10 0 0
+  expect_eq "the clock of the edited skin after a restart" 144x144 "$(clock_size)"
   close_by_broadcast
-  expect_eq "the program folder's files" "$before" "$(cd "$dir" && md5sum CalendarSkin/DayInfo.dat Rauncher00.xml)"
+  expect_eq "the program folder's files" "$before" \
+    "$(cd "$dir" && md5sum CalendarSkin/DayInfo.dat Rauncher00.xml "ClockSkin/Quillet Digital/Quillet Digital.ski")"
 }

@@ -70,7 +70,7 @@ struct Fixture {
         frame, settings, files, codec, clock,
         [this] {
           return SkinWindowServices{PanelServices{settings.values().general, layered, 2, host}, host, files, clock,
-                                    GetModuleHandleW(nullptr)};
+                                    GetModuleHandleW(nullptr), "", ""};
         },
         [](const std::string&) -> MemoWindow* { return nullptr; }, []() -> ClockWindow* { return nullptr; },
         [this] {

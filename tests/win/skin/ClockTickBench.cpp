@@ -51,7 +51,7 @@ void ClockWindowTick(benchmark::State& state) {
   settings.position = Point{200, 200};
   settings.allowMove = 1;
   const SkinWindowServices services{PanelServices{general, layered, 2, host}, host, files, clock,
-                                    GetModuleHandleW(nullptr)};
+                                    GetModuleHandleW(nullptr), "", ""};
   {
     WindowPtr<ClockWindow> window(new ClockWindow(services, settings, "", host));
     if (!window->Create() || window->size().width != kSide || window->size().height != kSide) {

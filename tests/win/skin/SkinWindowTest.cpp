@@ -135,7 +135,7 @@ class SkinWindowTest : public ::testing::Test {
   LayeredWindowApi layered_{user32_};
   testing::FixedClock clock_;
   SkinWindowServices services_{PanelServices{general_, layered_, 2, host_}, host_, files_, clock_,
-                               GetModuleHandleW(nullptr)};
+                               GetModuleHandleW(nullptr), "", ""};
 };
 
 // Every pixel of the placeholder reaches the screen premultiplied: on the black root of the test
