@@ -6,10 +6,8 @@
 
 #include <commctrl.h>
 
-#include "Fakes.h"
-#include "MemoryFileSystem.h"
 #include "prefs/PreferencesDialog.h"
-#include "settings/SettingsStore.h"
+#include "support/MemoryProgram.h"
 
 namespace quillet::win {
 namespace {
@@ -33,17 +31,12 @@ class IdleHost final : public PreferencesHost {
 void OpenThePreferences(benchmark::State& state) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  testing::MemoryFileSystem files;
-  files.AddFolder("C:\\Quillet");
-  testing::MemorySettingsBackend registry;
-  testing::FixedClock clock;
-  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
-                         [](const std::string&) {});
-  settings.LoadAll();
+  testing::MemoryProgram program;
+  SettingsStore& settings = program.settings;
   IdleHost host;
   const HWND frame = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                      nullptr, nullptr);
-  const PreferencesServices services{frame, settings, files, clock, 2, 1, host};
+  const PreferencesServices services{frame, settings, program.files, program.clock, 2, 1, host};
   for (auto _ : state) {
     WindowPtr<PreferencesDialog> dialog = PreferencesDialog::Make(services, PreferencesDialog::kMemoPage, -1);
     if (!dialog) {

@@ -1,27 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "Fakes.h"
-#include "MemoryFileSystem.h"
 #include "framework/LayeredWindowApi.h"
-#include "memo/MemoWindow.h"
 #include "memo/OleSession.h"
 #include "resources/MemoResources.h"
-#include "settings/SettingsStore.h"
+#include "support/MemoryProgram.h"
 
 namespace quillet::win {
 namespace {
-
-class QuietHost final : public MemoWindowHost {
- public:
-  PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
-  void ArrangePanel(DesktopPanel&) override {}
-  HWND CommandTarget() const override { return nullptr; }
-  bool BulkOperation() const override { return false; }
-  void ShowMemoTip(const MemoWindow&) override {}
-  void HideMemoTip() override {}
-  void FoldedMemoMoved(const MemoWindow&) override {}
-  void FillGroupMenus(HMENU, HMENU) override {}
-};
 
 RECT WindowPlace(HWND hwnd) {
   RECT r{};
@@ -38,20 +23,14 @@ int Height(HWND hwnd) {
 // editor inset follow the new DPI, and a memo folded there unfolds to its size scaled back.
 TEST(MemoDpi, AMemoMovedBetweenScalesKeepsItsLook) {
   OleSession ole;
-  testing::MemoryFileSystem files;
-  files.AddFolder("C:\\Quillet");
-  testing::MemorySettingsBackend registry;
-  testing::FixedClock clock;
-  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
-                         [](const std::string&) {});
-  settings.LoadAll();
-  files.AddFolder(settings.values().general.dataFolder);
+  testing::MemoryProgram program;
   HMODULE user32 = LoadLibraryW(L"USER32.dll");
   const LayeredWindowApi layered(user32);
-  QuietHost host;
-  const MemoServices services{settings, files, clock, layered, 2, nullptr, host, [](const std::string&) {}};
+  testing::QuietMemoHost host(false);
+  const MemoServices services{program.settings, program.files, program.clock, layered, 2, nullptr, host,
+                              [](const std::string&) {}};
 
-  MemoRecord record = NewMemoRecord(settings.values().general);
+  MemoRecord record = NewMemoRecord(program.settings.values().general);
   record.windowRect = Rect{100, 100, 400, 300};
   record.expandedSize = Size{300, 200};
   record.contentFile = "dpi.rtf";

@@ -11,29 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "Fakes.h"
-#include "MemoryFileSystem.h"
 #include "framework/LayeredWindowApi.h"
-#include "memo/MemoWindow.h"
 #include "memo/OleSession.h"
-#include "settings/SettingsStore.h"
+#include "support/MemoryProgram.h"
 
 namespace quillet::win {
 namespace {
 
 constexpr int kMemos = 100;
-
-class QuietHost final : public MemoWindowHost {
- public:
-  PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
-  void ArrangePanel(DesktopPanel&) override {}
-  HWND CommandTarget() const override { return nullptr; }
-  bool BulkOperation() const override { return true; }
-  void ShowMemoTip(const MemoWindow&) override {}
-  void HideMemoTip() override {}
-  void FoldedMemoMoved(const MemoWindow&) override {}
-  void FillGroupMenus(HMENU, HMENU) override {}
-};
 
 double WorkingSetMegabytes() {
   PROCESS_MEMORY_COUNTERS counters{};
@@ -49,15 +34,10 @@ void Pump() {
 
 void OpenHundredMemos(benchmark::State& state) {
   OleSession ole;
-  testing::MemoryFileSystem files;
-  files.AddFolder("C:\\Quillet");
-  testing::MemorySettingsBackend registry;
-  testing::FixedClock clock;
-  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
-                         [](const std::string&) {});
-  settings.LoadAll();
+  testing::MemoryProgram program;
+  quillet::testing::MemoryFileSystem& files = program.files;
+  SettingsStore& settings = program.settings;
   const std::string folder = settings.values().general.dataFolder;
-  files.AddFolder(folder);
   std::vector<MemoRecord> records;
   for (int i = 0; i < kMemos; ++i) {
     char name[32];
@@ -78,8 +58,8 @@ void OpenHundredMemos(benchmark::State& state) {
   }
   HMODULE user32 = LoadLibraryW(L"USER32.dll");
   const LayeredWindowApi layered(user32);
-  QuietHost host;
-  const MemoServices services{settings, files, clock, layered, 2, nullptr, host, [](const std::string&) {}};
+  testing::QuietMemoHost host(true);
+  const MemoServices services{settings, files, program.clock, layered, 2, nullptr, host, [](const std::string&) {}};
 
   const double before = WorkingSetMegabytes();
   double added = 0;
