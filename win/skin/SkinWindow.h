@@ -41,7 +41,7 @@ class WidgetHost : public PanelHost {
   // handler running the command has returned, and forgets it.
   virtual void DestroyWidget(SkinWindow& widget) = 0;
   // The setup words of a skin: the preferences' clock and calendar pages, the schedule manager,
-  // a new schedule. Windows of later issues answer them.
+  // a new schedule.
   virtual void RunSetupCommand(SkinCommand command) = 0;
 
  protected:
