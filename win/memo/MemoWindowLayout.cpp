@@ -72,6 +72,8 @@ void MemoWindow::Fold(bool expand, bool inactive) {
 }
 
 void MemoWindow::ApplySettings() {
+  // "타이틀 바" changes the strip and its buttons too, not the frame alone.
+  ApplyColors(ColorsFor(record_.paletteColor, general().skinType != 0));
   // A fade in progress keeps its alpha; the size and look change anyway.
   const PanelShowState state = ShowState();
   if (state == PanelShowState::Shown || state == PanelShowState::Hidden) {

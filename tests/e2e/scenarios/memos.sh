@@ -132,6 +132,16 @@ EOF
   for value in 3 4 5 6; do must - post "$memo" 0x113 100 0; done
   expect_pixel "after the flash" 102 250 0xededed
 
+  # "타이틀 바" 평평하게 from the preferences: the strip's buttons take the title colour at once.
+  expect_pixel "the pin's background in the raised strip" 103 103 0xc6c6c6
+  open_prefs
+  prefs_page 0
+  must - select "$shown_page" 1023 1
+  must - click "$prefs_title" 1
+  must - wait-gone "$prefs_title" 10
+  must - activate "$memo"
+  expect_pixel "the pin's background in the flat strip" 103 103 0xededed
+
   must - post-command "$memo" 1010
   must value dialog-text "타이틀 입력" 1232 5
   expect_eq "title in the dialog" "색 메모" "$value"
