@@ -157,6 +157,7 @@ bool MemoBoard::RestoreMemo(const std::string& contentFile, bool save) {
   record.contentFile = contentFile;
   WindowPtr<MemoWindow> memo = MemoWindow::CreateFromRecord(WindowServices(), record);
   if (!memo) return false;
+  memo->ApplyZPosition(record.zPosition);  // a new memo's, pin and all
   const HWND hwnd = memo->hwnd();
   ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd);

@@ -15,17 +15,19 @@ ask_for_group() {
 }
 
 # The bin lists deleted memos as they are deleted, previews them and restores one into the open
-# group; a restore whose file is held open says so and makes no memo, and the entry stays.
+# group, at the new memos' z-position; a restore whose file is held open says so and makes no
+# memo, and the entry stays.
 groups_recycle_bin() {
-  local lines two rows data holding
+  local lines one two rows data holding
   memo_row_group one.rtf two.rtf
   write_content one.rtf <<<'첫째 메모'
   write_content two.rtf <<<'둘째 메모'
   data=$(e2e_data_dir)
   write_content old.brt <<<'예전에 지운 메모'
+  set_general MemoZPosition 1
   start_and_wait_frame
   lines=$(wait_memos 2 10) || exit 1
-  two=$(hwnd_at 330 30 "$lines") || exit 1
+  one=$(hwnd_at 30 30 "$lines") && two=$(hwnd_at 330 30 "$lines") || exit 1
   must - post-command "$frame_title" 32817
   must - wait-window "$restore_title" 10
   must rows list-rows "$restore_title" 1087
@@ -47,6 +49,7 @@ groups_recycle_bin() {
   lines=$(wait_memos 2 10) || exit 1
   grep -q ' rect=[0-9]*,[0-9]*,[0-9]*,[0-9]* ' <<<"$lines" && ! grep -q ' rect=\([0-9]*\),\([0-9]*\),\1,' <<<"$lines" ||
     fail "the restored memo has no width: $lines"
+  expect_memo "$(field "$(grep -v "^hwnd=$one " <<<"$lines")" hwnd)" topmost=1
   [ -f "$data/two.rtf" ] && [ ! -f "$data/two.brt" ] || fail "two.brt was not moved back: $(ls "$data")"
   expect_eq "the list after the restore" "one.rtf two.rtf" "$(list_fields "$data/DefaultMemo.qld" contentFile | paste -sd' ')"
 
