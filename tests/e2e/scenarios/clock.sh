@@ -32,10 +32,11 @@ wait_pixel_not() {
 
 # clock_menu_items: the analog clock's menu, shown always, on top, opaque, movable, with the
 # digital skin beside the built-in one, as `driver menu` prints it; the program's own menu, which
-# ends it, is one line here.
+# ends it, is one line here. Its own part: the view modes, the clock's settings, the schedules.
 clock_menu_items() {
   local step
   printf '%s\n' $'32812\tchecked\t항상 보기' $'32814\t-\t설정 시간에 보기' $'separator\t-\t' \
+    $'32811\t-\t시계 설정' $'32804\t-\t일정 관리' $'separator\t-\t' \
     $'32819\t-\t보통 위치' $'32787\tchecked\t항상 위에' $'32820\t-\t바탕화면에' $'separator\t-\t' \
     $'popup\t-\t위치' $'  32806\t-\t메모위치에 정렬' $'  separator\t-\t' $'  32807\t-\t윈도우 왼쪽 위' \
     $'  32808\t-\t윈도우 왼쪽 아래' $'  32809\t-\t윈도우 오른쪽 위' $'  32810\t-\t윈도우 오른쪽 아래' \
@@ -73,8 +74,10 @@ clock_skins_and_menu() {
   IFS=, read -r _ _ _ end <<<"$(field "$menu" rect)"
   wait_pixel_not "the clock menu" 1000 $((end - 6)) 0x000000
   screenshot clock-menu
-  keys 0x1b
-  must - wait-gone "@class:#32768" 5
+  menu_pick "시계 설정"
+  must - dialog-text "$prefs_title@page" 1044 5  # the preferences, on the clock page
+  must - click "$prefs_title" 2
+  must - wait-gone "$prefs_title" 10
 
   must - post-command "$clock_title" 32833  # Skin 파일 수정, with the built-in skin
   must text dialog-text Quillet 3012 5
