@@ -75,8 +75,13 @@ void MainFrame::RefreshScheduleViews() {
 }
 
 void MainFrame::RunSetupCommand(SkinCommand command) {
-  if (command == SkinCommand::AlarmSetup) OpenScheduleManager();
-  if (command == SkinCommand::AddAlarm) AddSchedule();
+  switch (command) {
+    case SkinCommand::ClockSetup: OpenPreferences(PreferencesDialog::kClockPage); break;
+    case SkinCommand::CalendarSetup: OpenPreferences(PreferencesDialog::kCalendarPage); break;
+    case SkinCommand::AlarmSetup: OpenScheduleManager(); break;
+    case SkinCommand::AddAlarm: AddSchedule(); break;
+    default: break;
+  }
 }
 
 }  // namespace quillet::win

@@ -294,7 +294,7 @@ EOF
 }
 
 # A skin's "<ALARM_SETUP>" button opens the manager, its "<ADD_ALARM>" the editor of a new
-# schedule, which OK appends to the file.
+# schedule, which OK appends to the file, and its "<CALENDAR_SETUP>" the preferences' calendar page.
 schedule_skin_buttons() {
   local folder skins
   schedules <<<'[]'
@@ -302,6 +302,8 @@ schedule_skin_buttons() {
   skins="$folder/ClockSkin"
   cp -r "$skins/Quillet Digital" "$skins/Alarm" && mv "$skins/Alarm/Quillet Digital.ski" "$skins/Alarm/Alarm.ski"
   printf '\n[Setup]\nDrawType=BUTTON\nX=30\nY=7\nW=11\nH=11\nImageName=hide.png\nCommand=<ALARM_SETUP>\n[Add]\nDrawType=BUTTON\nX=50\nY=7\nW=11\nH=11\nImageName=hide.png\nCommand=<ADD_ALARM>\n' \
+    >>"$skins/Alarm/Alarm.ski"
+  printf '[Calendar]\nDrawType=BUTTON\nX=70\nY=7\nW=11\nH=11\nImageName=hide.png\nCommand=<CALENDAR_SETUP>\n' \
     >>"$skins/Alarm/Alarm.ski"
   set_setting Clock SkinFile sz "$(winpath "$folder")\\ClockSkin\\Alarm\\Alarm.ski"
   set_setting Clock ViewMode dword 0
@@ -320,5 +322,9 @@ schedule_skin_buttons() {
   must - click "$adding_title" 1
   must - wait-gone "$adding_title" 5
   expect_eq "the added schedule" "스킨에서 추가" "$(list_fields "$(e2e_data_dir)/QuilletAlarmInfo.qla" message)"
+  xdotool mousemove 975 312 click 1 || fail "xdotool could not click the calendar setup button"
+  must - dialog-text "Quillet 환경설정@page" 1109 10  # the preferences, on the calendar page
+  must - click "Quillet 환경설정" 2
+  must - wait-gone "Quillet 환경설정" 10
   close_by_broadcast
 }
