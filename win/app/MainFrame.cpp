@@ -124,10 +124,12 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
   }
   memos_ = std::make_unique<MemoBoard>(MemoBoard::Services{
       hwnd(), services_.settings, services_.files, services_.codec, services_.clock, services_.layered,
-      services_.platformLevel, services_.drawing.tahoma.Get(), [this] {
+      services_.platformLevel, services_.drawing.tahoma.Get(),
+      [this] {
         HideScheduleManager();
         restore_.reset();
-      }});
+      },
+      [this] { return MakeProgramMenu(); }});
   if (!memos_->OpenGroup(general.memoDbFile, true)) {
     ShowProgramMessage(hwnd(), kProgramCannotRunMessage);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);

@@ -14,6 +14,15 @@ HMENU SubmenuHolding(HMENU menu, UINT command) {
   return nullptr;
 }
 
+void AppendProgramMenu(HMENU popup, HMENU programMenu) {
+  if (!programMenu) return;
+  const HMENU program = GetSubMenu(programMenu, 0);
+  if (program && RemoveMenu(programMenu, 0, MF_BYPOSITION)) {
+    AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(program), L"확장 메뉴");
+  }
+  DestroyMenu(programMenu);
+}
+
 void TrackMenu(HWND owner, HMENU popup, POINT at) {
   SetForegroundWindow(owner);
   TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);

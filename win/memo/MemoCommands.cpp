@@ -42,8 +42,8 @@ void MemoWindow::ShowMemoMenu(POINT at) {
                        : record_.zPosition == kZDesktop   ? ID_MEMO_DESKTOP
                                                            : ID_MEMO_NORMAL;
   CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
-  const int count = GetMenuItemCount(popup);
-  services_.host.FillGroupMenus(GetSubMenu(popup, count - 3), SubmenuHolding(popup, ID_GROUP_PLACEHOLDER));
+  services_.host.FillGroupMenus(GetSubMenu(popup, GetMenuItemCount(popup) - 2), nullptr);
+  AppendProgramMenu(popup, services_.host.MakeProgramMenu());
   if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
   TrackMenu(hwnd(), popup, at);
   DestroyMenu(menu);

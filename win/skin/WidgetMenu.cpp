@@ -43,13 +43,8 @@ void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, HMENU programM
   FillSkinSubmenu(popup, state);
   if (!state.hasAboutImage) DeleteMenu(popup, ID_SKIN_ABOUT, MF_BYCOMMAND);
   if (!programMenu) return;
-  // The frame's menu is a menu bar holding one popup: that popup moves over, the bar goes.
-  const HMENU program = GetSubMenu(programMenu, 0);
-  if (program && RemoveMenu(programMenu, 0, MF_BYPOSITION)) {
-    AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(program), L"확장 메뉴");
-  }
-  DestroyMenu(programMenu);
+  AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+  AppendProgramMenu(popup, programMenu);
 }
 
 }  // namespace quillet::win

@@ -269,7 +269,7 @@ memos_z_position() {
   local menu
   must menu menu "@class:#32768"
   # Up to "확장 메뉴", whose items are the tray menu's: the memo's place checked, and its own group
-  # greyed among those it may go to.
+  # greyed among those it may go to. The tray's commands are there, and work through the menu.
   expect_eq "the memo menu of a memo always on top" "32774|-|새 메모
 separator|-|
 32838|checked|항상 위에
@@ -294,10 +294,15 @@ popup|-|다른그룹으로 보내기
   5425|-|임시 보관함
 separator|-|
 popup|-|확장 메뉴" "$(tr '\t' '|' <<<"$menu" | sed '/|확장 메뉴$/q')"
+  local item
+  for item in "32777|-|환경 설정" "32804|-|일정 관리" "32830|-|시계 보기" "32854|-|스케쥴 보기" "32773|-|프로그램 종료"; do
+    tr '\t' '|' <<<"$menu" | sed -n '/|확장 메뉴$/,$p' | grep -qxF "  $item" || fail "\"확장 메뉴\" lacks $item: $menu"
+  done
   screenshot memo-menu
-  must - key-down 0x1b
-  must - key-up 0x1b
-  must - wait-gone "@class:#32768" 5
+  menu_pick "확장 메뉴" "환경 설정"
+  must - dialog-text "Quillet 환경설정" 1 10
+  must - click "Quillet 환경설정" 2
+  must - wait-gone "Quillet 환경설정" 10
   close_by_broadcast
 
   data=$(e2e_data_dir)
