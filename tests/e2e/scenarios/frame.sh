@@ -30,9 +30,9 @@ wait_save_ticks() {
   done
 }
 
-# The right click opens menu 130, whose "다른 그룹 열기" lists the data folder's groups in the
-# file system's order with the open one checked, then "임시 보관함"; choosing a group writes the
-# list of the one left and shows the other's memos. With "LeftBtnClickRun" 0 a left click hides
+# The right click opens menu 130, capture second and "다른 그룹 열기" seventh, which lists the
+# data folder's groups in the file system's order with the open one checked, then "임시 보관함";
+# choosing a group writes the list of the one left and shows the other's memos. With "LeftBtnClickRun" 0 a left click hides
 # every memo and the next shows them again.
 tray_menu_and_groups() {
   local lines memo work text group
@@ -56,7 +56,11 @@ EOF
 
   tray_click 3
   must - wait-window "@class:#32768" 5
-  keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT  # up from the bottom to "다른 그룹 열기", and into it
+  local top
+  must top menu "@class:#32768"
+  expect_eq "the tray menu's first places" $'32774\t-\t새 메모|32824\t-\t화면 캡쳐|separator\t-\t|32776\t-\t모두 보기|32793\t-\t모두 숨기기|separator\t-\t|popup\t-\t다른 그룹 열기' \
+    "$(grep -v '^  ' <<<"$top" | head -n 7 | paste -sd'|')"
+  menu_pick "다른 그룹 열기"
   local end=$((SECONDS + 5)) items=""
   # The submenu is the menu window on top once it is open (the menu lists it indented before).
   until items=$(driver menu "@class:#32768" 2>/dev/null) && grep -q $'^[0-9]*\t-\t임시 보관함$' <<<"$items"; do

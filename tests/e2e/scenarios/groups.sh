@@ -136,8 +136,9 @@ groups_manual_recovery() {
   close_by_broadcast
 }
 
-# tray_group_menu GROUP...: the tray menu open at "다른 그룹 열기", which lists the groups anew for
-# the group commands, from 5224 on: the open one checked, the temporary storage last after a line.
+# tray_group_menu GROUP...: the tray menu open, and in it "다른 그룹 열기", which lists the groups
+# anew for the group commands, from 5224 on: the open one checked, the temporary storage last
+# after a line.
 tray_group_menu() {
   local expected="" id=5224 group items end=$((SECONDS + 5))
   for group; do
@@ -147,10 +148,9 @@ tray_group_menu() {
   done
   tray_click 3
   must - wait-window "@class:#32768" 5
-  keys $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_UP $VK_RIGHT
-  until items=$(driver menu "@class:#32768" 2>/dev/null | tr '\t' '|' |
-    awk 'inside && sub(/^  /, "") { print; next } { inside = /^popup\|-\|다른 그룹 열기$/ }') &&
-    [ "$items" = "${expected%$'\n'}" ]; do
+  menu_pick "다른 그룹 열기"
+  # The submenu, open, is the menu window on top.
+  until items=$(driver menu "@class:#32768" 2>/dev/null | tr '\t' '|') && [ "$items" = "${expected%$'\n'}" ]; do
     [ "$SECONDS" -ge "$end" ] && fail "the tray menu's groups: expected '$expected', got '$items'"
     sleep 0.2
   done
