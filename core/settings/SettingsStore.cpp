@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include <utility>
+#include <vector>
 
 #include "ports/FileSystem.h"
 #include "settings/SettingsExchange.h"
@@ -48,14 +50,15 @@ class Loader final : public SettingsExchange {
 class Saver final : public SettingsExchange {
  public:
   // `programFolder` empty: paths are stored as they are.
-  Saver(SettingsBackend& backend, std::string programFolder)
-      : backend_(backend), programFolder_(std::move(programFolder)) {}
+  // `whole`: the keys only the preferences write too.
+  Saver(SettingsBackend& backend, std::string programFolder, bool whole = false)
+      : backend_(backend), programFolder_(std::move(programFolder)), whole_(whole) {}
 
   void Int(const char* section, const char* key, int& value, int, Persist persist) override {
-    if (persist == Persist::FullSave) backend_.WriteInt(section, key, value);
+    if (Writes(persist)) backend_.WriteInt(section, key, value);
   }
   void Text(const char* section, const char* key, std::string& value, std::string_view, Persist persist) override {
-    if (persist == Persist::FullSave) backend_.WriteString(section, key, value);
+    if (Writes(persist)) backend_.WriteString(section, key, value);
   }
   void Path(const char* section, const char* key, std::string& value) override {
     backend_.WriteString(section, key, ReplaceAll(value, programFolder_, kPlaceholder));
@@ -65,9 +68,18 @@ class Saver final : public SettingsExchange {
   }
 
  private:
+  bool Writes(Persist persist) const {
+    return persist == Persist::FullSave || (whole_ && persist == Persist::Preferences);
+  }
+
   SettingsBackend& backend_;
   std::string programFolder_;
+  bool whole_;
 };
+
+// The program and address targets of the hotkeys, which the preferences keep in the store itself.
+constexpr const char* kHotkeyTargetKeys[] = {"HotKey01", "HotKey02", "HotKey03", "HotKey04",
+                                             "HotKey05", "HotKey06", "HotKey07", "HotKey08"};
 
 // Passes on only the named keys, whoever else writes them: for values written the moment they
 // change, and for the keys only the preferences write.
@@ -202,7 +214,9 @@ bool SettingsStore::WriteSettingsFile() {
   return keeper_.Write(SettingsFilePath(), document_->Print()).status == FileWriteStatus::Saved;
 }
 
-bool SettingsStore::SaveAll() {
+bool SettingsStore::SaveAll() { return WriteAll(false); }
+
+bool SettingsStore::WriteAll(bool whole) {
   bool ok = true;
   if (portable_) {
     if (!document_) document_ = std::make_unique<XmlSettingsDocument>();
@@ -213,15 +227,23 @@ bool SettingsStore::SaveAll() {
     ok = WriteSettingsFile();
     document_.reset();
   }
-  Saver saver(Active(), portable_ ? environment_.programFolder : std::string());
+  Saver saver(Active(), portable_ ? environment_.programFolder : std::string(), whole);
   ExchangeAll(saver, settings_, environment_.UserFilesFolder());
   if (portable_ && document_) ok = WriteSettingsFile() && ok;
   return ok;
 }
 
+// Everything the user set goes to the other store: the palette, which only the preferences write,
+// and the hotkeys' targets, which they keep in the store itself, as well as the rest.
 PortableSwitchResult SettingsStore::SetPortableMode(bool on) {
+  std::vector<std::pair<const char*, std::string>> targets;
+  for (const char* key : kHotkeyTargetKeys) targets.emplace_back(key, Active().ReadString("HotKey", key, ""));
   portable_ = on;
-  if (SaveAll() || !on) return {};
+  if (on && !document_) document_ = std::make_unique<XmlSettingsDocument>();
+  for (const auto& [key, target] : targets) {
+    if (!target.empty()) Active().WriteString("HotKey", key, target);
+  }
+  if (WriteAll(true) || !on) return {};
   std::string message = SettingsFileNotMadeMessage(SettingsFilePath());
   DropDocument();
   return {false, std::move(message)};

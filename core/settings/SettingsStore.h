@@ -72,6 +72,8 @@ class SettingsStore {
   void ApplyLoadRules(SettingsLoadReport& report);
   bool WriteSettingsFile();
   void DropDocument();
+  // Every key to the store in use; `whole` adds what only the preferences write (the palette).
+  bool WriteAll(bool whole);
 
   FileSystem& files_;
   SettingsBackend& registry_;

@@ -254,6 +254,24 @@ TEST_F(SettingsStoreTest, SwitchingOffLeavesTheFileSayingZeroAndFillsTheRegistry
   EXPECT_FALSE(store->IsPortable());
 }
 
+// The palette, which only the preferences write, and the hotkeys' targets, which they keep in the
+// store itself, go along both ways.
+TEST_F(SettingsStoreTest, SwitchingCarriesThePaletteAndTheHotkeysTargets) {
+  registry.WriteString("HotKey", "HotKey03", "notepad.exe");
+  Load();
+  values().color.palette[0] = 0x123456;
+  ASSERT_TRUE(store->SetPortableMode(true).ok);
+  XmlSettingsDocument saved = XmlOnDisk();
+  EXPECT_EQ(saved.ReadInt("Color", "Type00", 0), 0x123456);
+  EXPECT_EQ(saved.ReadString("HotKey", "HotKey03", ""), "notepad.exe");
+
+  store->Active().WriteString("HotKey", "HotKey05", "https://example.org");
+  values().color.palette[11] = 0x654321;
+  ASSERT_TRUE(store->SetPortableMode(false).ok);
+  EXPECT_EQ(registry.ReadString("HotKey", "HotKey05", ""), "https://example.org");
+  EXPECT_EQ(registry.ReadInt("Color", "Type11", 0), 0x654321);
+}
+
 TEST_F(SettingsStoreTest, PortableModeThatCannotWriteItsFileSaysSoAndStaysInTheRegistry) {
   Load();
   files.FailWritesTo(kXml);

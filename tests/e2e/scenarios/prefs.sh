@@ -176,6 +176,8 @@ prefs_portable() {
   xml="$(e2e_program_dir)/QuilletDB.xml"
   rm -rf "$outside" && mv "$data" "$outside" && mkdir -p "$data" || fail "could not move the data folder"
   set_setting General MemoDBFolder sz "$(winpath "$outside")\\"
+  set_setting Color Type00 dword 1193046  # 0x123456
+  set_setting HotKey HotKey01 sz 'C:\windows\notepad.exe'
   start_and_wait_frame
   wait_memos 1 10 >/dev/null || exit 1
   open_prefs
@@ -201,6 +203,8 @@ prefs_portable() {
   wait_file "$xml" 5 || fail "no settings file after 예"
   expect_eq "Portable/Enable" 1 "$(xml_value "$xml" Portable Enable)"
   expect_eq "the data folder in the file" '$(TARGETPATH)\memo_data\' "$(xml_value "$xml" General MemoDBFolder)"
+  expect_eq "the first colour in the file" 1193046 "$(xml_value "$xml" Color Type00)"
+  expect_eq "the first program target in the file" 'C:\windows\notepad.exe' "$(xml_value "$xml" HotKey HotKey01)"
   expect_run_value "the autostart value in portable mode"
   button_state state 1019
   expect_eq "the autostart box in portable mode" "checked=0 enabled=0" "$state"
