@@ -144,6 +144,17 @@ void DesktopWidgets::ScheduleViewOnNewDay(bool todayHasSomething) {
   }
 }
 
+void DesktopWidgets::ScheduleViewFollowsToday(bool todayHasSomething) {
+  if (services_.settings.values().schedule.startMode != 2) return;
+  if (!scheduleView_) {
+    StartScheduleView(todayHasSomething);
+    return;
+  }
+  const bool shown = IsWindowVisible(scheduleView_->hwnd()) != FALSE;
+  if (todayHasSomething && !shown) scheduleView_->FadeIn();
+  if (!todayHasSomething && shown) scheduleView_->FadeOut();
+}
+
 void DesktopWidgets::ShowScheduleView() {
   if (!MakeScheduleView()) return;
   scheduleView_->Refresh();

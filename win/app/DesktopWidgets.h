@@ -69,6 +69,9 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   // shows it when today has something and hides it otherwise.
   void StartScheduleView(bool todayHasSomething);
   void ScheduleViewOnNewDay(bool todayHasSomething);
+  // After a change of the schedules or anniversaries: with "필요할때 보기" the view comes when today
+  // has something and goes when it has nothing left.
+  void ScheduleViewFollowsToday(bool todayHasSomething);
   // "스케쥴 보기": made on first use, shown for good.
   void ShowScheduleView();
   ScheduleViewWindow* scheduleView() { return scheduleView_.get(); }

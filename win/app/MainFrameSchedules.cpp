@@ -71,6 +71,7 @@ void MainFrame::RefreshScheduleViews() {
   if (scheduleManager_) scheduleManager_->Refresh();
   if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
   if (widgets_ && widgets_->scheduleView()) widgets_->scheduleView()->Refresh();
+  if (widgets_) widgets_->ScheduleViewFollowsToday(TodayHasSomething());
   if (tray_) tray_->Update(TrayDay());
 }
 

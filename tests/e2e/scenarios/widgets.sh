@@ -28,6 +28,15 @@ expect_view_says() {
 }
 
 # view_shown: the view's window is visible (the driver must answer).
+# wait_view_shown 1|0: within 5 s the schedule view is shown, or gone.
+wait_view_shown() {
+  local end=$((SECONDS + 5))
+  until { view_shown && [ "$1" = 1 ]; } || { ! view_shown && [ "$1" = 0 ]; }; do
+    [ "$SECONDS" -ge "$end" ] && fail "the schedule view: expected shown=$1, found: $(view_line)"
+    sleep 0.2
+  done
+}
+
 view_shown() {
   local lines
   must lines windows "$frame_title"
@@ -87,6 +96,20 @@ EOF
   start_and_wait_frame
   must - send "$frame_title" 0 0 0 10
   if view_shown; then fail "StartMode 2 showed the view on an empty day"; fi
+  # Today's first schedule brings it up; deleting the last takes it away.
+  must - post-command "$frame_title" 32804
+  must - wait-window "$manager_title" 10
+  must - click "$manager_title" 1064
+  must - dialog-text "$adding_title" 1072 10
+  must - set-text "$adding_title" 1072 "오늘의 첫 일정"
+  must - click "$adding_title" 1
+  must - wait-gone "$adding_title" 5
+  wait_view_shown 1
+  must - list-select "$manager_title" 1062 0
+  must - click "$manager_title" 1066
+  answer_question '"오늘의 첫 일정" 일정을 삭제하시겠습니까' 6
+  wait_view_shown 0
+  must - click "$manager_title" 1
   close_by_broadcast
   set_setting Schedule StartMode dword 1
   start_and_wait_frame
