@@ -71,6 +71,8 @@ bool IsOpenGroup(const std::string& groupFile, const std::string& openGroup) {
 GroupListing ListGroupsForDialog(const FileSystem& files, const std::string& folder, const std::string& openGroup) {
   GroupListing listing;
   listing.files = GroupFiles(files, folder);
+  // A folder without a list still has the group the next save writes: "DefaultMemo".
+  if (listing.files.empty()) listing.files.push_back(kDefaultGroupFile);
   const auto open = std::find_if(listing.files.begin(), listing.files.end(),
                                  [&](const std::string& file) { return IsOpenGroup(file, openGroup); });
   if (open != listing.files.end()) listing.selected = static_cast<std::size_t>(open - listing.files.begin());

@@ -70,11 +70,12 @@ std::string GroupDisplayName(const std::string& groupFile);
 // Whether `groupFile` names the open group ("MemoDBFile") as Windows compares file names.
 bool IsOpenGroup(const std::string& groupFile, const std::string& openGroup);
 
-// What the group dialog lists. Filling never changes the open group: a group file missing from
-// the list (archive attribute cleared, other letter case, none at all) stays open as it is.
+// What the group dialog lists: "DefaultMemo" when the folder holds no list. Filling never changes
+// the open group: a group file missing from the list (archive attribute cleared, other letter
+// case, none at all) stays open as it is.
 struct GroupListing {
   std::vector<std::string> files;  // group files, for names shown with GroupDisplayName
-  std::size_t selected = 0;        // the open group's entry, else 0; meaningless when files is empty
+  std::size_t selected = 0;        // the open group's entry, else 0
   std::string openName;            // for "현재 열린 그룹"
 };
 GroupListing ListGroupsForDialog(const FileSystem& files, const std::string& folder, const std::string& openGroup);

@@ -75,7 +75,9 @@ TEST_F(GroupFilesTest, MenusAndTheDialogListArchivedGroupsInListingOrderWithoutC
     EXPECT_EQ(listing.openName, c.openName);
   }
   EXPECT_EQ(files.changes(), 0);
-  EXPECT_TRUE(ListGroupsForDialog(files, "D:\\Empty\\", "Work.qld").files.empty());
+  const GroupListing empty = ListGroupsForDialog(files, "D:\\Empty\\", "DefaultMemo.qld");
+  EXPECT_EQ(empty.files, std::vector<std::string>{"DefaultMemo.qld"});
+  EXPECT_EQ(empty.selected, 0u);
   EXPECT_EQ(GroupDisplayName("a.b.qld"), "a.b");
 
   for (int n = 0; n < 250; ++n) Add("g" + std::to_string(n) + ".qld");

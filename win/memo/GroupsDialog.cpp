@@ -117,7 +117,7 @@ void GroupsDialog::Refill() {
   for (const std::string& file : listing_.files) {
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WidenCp949(GroupDisplayName(file)).c_str()));
   }
-  if (!listing_.files.empty()) SendMessageW(list, LB_SETCURSEL, listing_.selected, 0);
+  SendMessageW(list, LB_SETCURSEL, listing_.selected, 0);
   SetWindowTextW(Item(IDC_OPEN_GROUP_NAME), WidenCp949(listing_.openName).c_str());
   SetWindowTextW(Item(IDC_DATA_FOLDER), WidenCp949(general.dataFolder).c_str());
 }

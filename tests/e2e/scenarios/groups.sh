@@ -230,6 +230,15 @@ groups_dialog() {
   wait_memos 1 10 >/dev/null || exit 1
   must text dialog-text "$groups_title" 1253 5
   expect_eq "the open group after the tray's choice" "임시 보관함" "$text"
+  # A folder that has lost every list still offers "DefaultMemo", selected.
+  mkdir -p "$E2E_RUN/lists" && mv "$data"/*.qld "$data"/*.QLD "$E2E_RUN/lists/" 2>/dev/null
+  must - click "$groups_title" 2
+  must - wait-gone "$groups_title" 5
+  must - post-command "$frame_title" 32862
+  must - dialog-text "$groups_title" 1253 5
+  expect_eq "the list of a folder without lists: count, selection" "1 0" \
+    "$(driver send-item "$groups_title" 1249 0x18b 0 0) $(driver send-item "$groups_title" 1249 0x188 0 0)"
+  mv "$E2E_RUN/lists/"* "$data/"
   close_by_broadcast
   must text reg-sz "$settings\\General" MemoDBFile
   expect_eq "MemoDBFile" RecycleBin.qlr "$text"
