@@ -299,6 +299,17 @@ popup|-|확장 메뉴" "$(tr '\t' '|' <<<"$menu" | sed '/|확장 메뉴$/q')"
     tr '\t' '|' <<<"$menu" | sed -n '/|확장 메뉴$/,$p' | grep -qxF "  $item" || fail "\"확장 메뉴\" lacks $item: $menu"
   done
   screenshot memo-menu
+  menu_pick "확장 메뉴"
+  local end=$((SECONDS + 5))
+  until driver menu "@class:#32768" 2>/dev/null | grep -qx $'32777\t-\t환경 설정'; do
+    [ "$SECONDS" -ge "$end" ] && fail "\"확장 메뉴\" did not open"
+    sleep 0.1
+  done
+  screenshot memo-extended-menu
+  keys 0x1b 0x1b
+  must - wait-gone "@class:#32768" 5
+  must - post "$other" 0xa4 2 $(((25 << 16) | 600))
+  must - wait-window "@class:#32768" 5
   menu_pick "확장 메뉴" "환경 설정"
   must - dialog-text "Quillet 환경설정" 1 10
   must - click "Quillet 환경설정" 2
