@@ -409,6 +409,18 @@ e2e_data_dir() { printf '%s\n' "$(e2e_program_dir)/memo_data"; }
 # Where the program keeps its files when its own folder cannot be written.
 e2e_user_files_dir() { printf '%s\n' "$(dirname "$E2E_DOCUMENTS")/AppData/Roaming/Quillet"; }
 
+# add_schedule_from_manager MESSAGE: "일정 관리" opened from the frame, and through its "추가" a
+# schedule of MESSAGE with the editor's defaults (today); the manager stays open.
+add_schedule_from_manager() {
+  must - post-command "$frame_title" 32804
+  must - wait-window "일정 관리" 10
+  must - click "일정 관리" 1064
+  must - dialog-text "일정 추가" 1072 10
+  must - set-text "일정 추가" 1072 "$1"
+  must - click "일정 추가" 1
+  must - wait-gone "일정 추가" 5
+}
+
 # lay_out_group < JSON: a fresh program folder whose current group holds the memo records of that
 # JSON (the form `quillet-data dump` prints; left-out fields take a new memo's values).
 lay_out_group() {

@@ -65,14 +65,7 @@ kill_act() {
       must - set-text "타이틀 입력" 1232 "T$kill_titles"
       must - click "타이틀 입력" 1
       must - wait-gone "타이틀 입력" 5 ;;
-    7)
-      must - post-command "$frame_title" 32804
-      must - wait-window "일정 관리" 10
-      must - click "일정 관리" 1064
-      must - dialog-text "일정 추가" 1072 10
-      must - set-text "일정 추가" 1072 "s$n-$RANDOM"
-      must - click "일정 추가" 1
-      must - wait-gone "일정 추가" 5 ;;
+    7) add_schedule_from_manager "s$n-$RANDOM" ;;
     8)
       # Through the preferences' calendar page: a double-click on the calendar needs the pointer,
       # which a busy trial may find over the day's balloon.

@@ -97,13 +97,7 @@ EOF
   must - send "$frame_title" 0 0 0 10
   if view_shown; then fail "StartMode 2 showed the view on an empty day"; fi
   # Today's first schedule brings it up; deleting the last takes it away.
-  must - post-command "$frame_title" 32804
-  must - wait-window "$manager_title" 10
-  must - click "$manager_title" 1064
-  must - dialog-text "$adding_title" 1072 10
-  must - set-text "$adding_title" 1072 "오늘의 첫 일정"
-  must - click "$adding_title" 1
-  must - wait-gone "$adding_title" 5
+  add_schedule_from_manager "오늘의 첫 일정"
   wait_view_shown 1
   must - list-select "$manager_title" 1062 0
   must - click "$manager_title" 1066
