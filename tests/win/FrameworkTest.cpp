@@ -13,6 +13,7 @@
 #include "framework/InputDialog.h"
 #include "framework/LayeredWindowApi.h"
 #include "framework/MessageLoop.h"
+#include "framework/PostedCall.h"
 #include "framework/ProgramMessageBox.h"
 #include "framework/Window.h"
 #include "platform/WinApi.h"
@@ -33,7 +34,7 @@ using Handler = std::function<bool(HWND, const Message&, LRESULT&)>;
 constexpr const wchar_t* kHostClass = L"QuilletFrameworkTestHost";
 
 // A window whose behaviour each test supplies.
-class HostWindow final : public Window {
+class HostWindow final : public Window, public ModelessOwner {
  public:
   // Nothing when Create refuses or the window procedure fails its creation.
   static WindowPtr<HostWindow> Make(Handler handler, Placement placement = Placement{0, 0, 40, 40}) {
@@ -53,6 +54,8 @@ class HostWindow final : public Window {
   using Window::AllowReentrantTimer;
   using Window::StartTimer;
 
+  std::function<void()> onDialogClosed;
+
  private:
   explicit HostWindow(Handler handler) : handler_(std::move(handler)) {}
 
@@ -60,6 +63,9 @@ class HostWindow final : public Window {
     LRESULT result = 0;
     if (handler_ && handler_(hwnd(), message, result)) return result;
     return Default(message);
+  }
+  void ModelessDialogClosed() override {
+    if (onDialogClosed) onDialogClosed();
   }
   void OnFinalMessage() override {
     if (!onFinal_) return;
@@ -269,23 +275,24 @@ TEST(Window, AFailedHandlerNeitherClosesNorHalfBuildsAWindow) {
 }
 
 TEST(Dialog, ModelessDialogsKeepOrLendTheirKeysAndTellTheirOwner) {
-  constexpr UINT kClosed = WM_APP + 1;
-  std::vector<std::pair<WPARAM, LPARAM>> closed;
-  WindowPtr<HostWindow> owner = HostWindow::Make([&](HWND, const Message& message, LRESULT&) {
-    if (message.id != kClosed) return false;
-    closed.emplace_back(message.wParam, message.lParam);
-    return true;
-  });
+  WindowPtr<HostWindow> owner = HostWindow::Make(nullptr);
   ASSERT_TRUE(owner);
   const auto answerHitTests = [](HWND, const Message& message, LRESULT& result) {
     if (message.id != WM_NCHITTEST) return false;
     result = HTCAPTION;
     return true;
   };
-  WindowPtr<HostDialog> navigable(new HostDialog(answerHitTests));
+  ModelessDialog<HostDialog> navigable;
+  navigable = WindowPtr<HostDialog>(new HostDialog(answerHitTests));
   WindowPtr<HostDialog> keepsKeys(new HostDialog(nullptr));
-  ASSERT_TRUE(navigable->CreateModeless({owner->hwnd(), kClosed, true}));
-  ASSERT_TRUE(keepsKeys->CreateModeless({owner->hwnd(), kClosed, false}));
+  ASSERT_TRUE(navigable->CreateModeless({owner->hwnd(), true, true}));
+  ASSERT_TRUE(keepsKeys->CreateModeless({owner->hwnd(), true, false}));
+  int closed = 0;
+  owner->onDialogClosed = [&] {
+    ++closed;
+    navigable.ForgetIfClosed();
+    keepsKeys.reset();  // still open: this one is not let go of by the owner's rule
+  };
 
   // The dialog manager reads most answers from DWLP_MSGRESULT, not the procedure's return value.
   EXPECT_EQ(SendMessageW(navigable->hwnd(), WM_NCHITTEST, 0, 0), HTCAPTION);
@@ -302,17 +309,65 @@ TEST(Dialog, ModelessDialogsKeepOrLendTheirKeysAndTellTheirOwner) {
   };
   EXPECT_EQ(tabFromEdit(navigable->hwnd()), IDOK);
   EXPECT_EQ(tabFromEdit(keepsKeys->hwnd()), IDC_INPUT_TEXT);
-  EXPECT_TRUE(closed.empty());
+  EXPECT_EQ(closed, 0);
 
-  const HostDialog* expected = navigable.get();
+  // Esc closes it; the owner hears once the dialog's handler is over, and lets go of it then.
   SetForegroundWindow(navigable->hwnd());
   SetFocus(GetDlgItem(navigable->hwnd(), IDC_INPUT_TEXT));
   PostMessageW(GetDlgItem(navigable->hwnd(), IDC_INPUT_TEXT), WM_KEYDOWN, VK_ESCAPE, 0);
   RunPostedMessages();
-  EXPECT_EQ(navigable->hwnd(), nullptr);
-  ASSERT_EQ(closed.size(), 1u);
-  EXPECT_EQ(closed[0].first, static_cast<WPARAM>(IDCANCEL));
-  EXPECT_EQ(closed[0].second, reinterpret_cast<LPARAM>(expected));
+  EXPECT_FALSE(navigable);
+  // The second, destroyed by its owner, tells it too.
+  RunPostedMessages();
+  EXPECT_EQ(closed, 2);
+}
+
+class CallReceiver {
+ public:
+  virtual void Take(int value) = 0;
+
+ protected:
+  ~CallReceiver() = default;
+};
+
+class ReceivingWindow final : public Window, public CallReceiver {
+ public:
+  static WindowPtr<ReceivingWindow> Make() {
+    Register(GetModuleHandleW(nullptr), WindowClass{L"QuilletTestReceiver", 0});
+    WindowPtr<ReceivingWindow> window(new ReceivingWindow);
+    if (!window->Create(GetModuleHandleW(nullptr), L"QuilletTestReceiver", L"r", WS_POPUP, 0, Placement{0, 0, 9, 9})) {
+      return nullptr;
+    }
+    return window;
+  }
+  void Take(int value) override { taken.push_back(value); }
+  std::vector<int> taken;
+};
+
+TEST(PostedCall, RunsLaterOnItsReceiverAndNeverOnAnythingElse) {
+  WindowPtr<ReceivingWindow> receiver = ReceivingWindow::Make();
+  WindowPtr<HostWindow> other = HostWindow::Make(nullptr);
+  ASSERT_TRUE(receiver && other);
+  EXPECT_TRUE(PostCall<CallReceiver>(receiver->hwnd(), [](CallReceiver& r) { r.Take(1); }));
+  EXPECT_TRUE(receiver->taken.empty());  // not before the queue reaches it
+  // A window that is not a receiver of that kind drops it.
+  int wrongRan = 0;
+  EXPECT_TRUE(PostCall<CallReceiver>(other->hwnd(), [&](CallReceiver&) { ++wrongRan; }));
+  // Another program's message of that number carries no call of ours.
+  PostMessageW(receiver->hwnd(), kPostedCallMessage, 0, reinterpret_cast<LPARAM>(&wrongRan));
+  RunPostedMessages();
+  EXPECT_EQ(receiver->taken, std::vector<int>{1});
+  EXPECT_EQ(wrongRan, 0);
+
+  // Calls still queued when the receiver goes are freed unrun; none can be posted to it after.
+  auto counted = std::make_shared<int>(0);
+  PostCall<CallReceiver>(receiver->hwnd(), [counted](CallReceiver& r) { r.Take(2); });
+  EXPECT_EQ(counted.use_count(), 2);
+  const HWND gone = receiver->hwnd();
+  receiver.reset();
+  EXPECT_EQ(counted.use_count(), 1);
+  EXPECT_FALSE(PostCall<CallReceiver>(gone, [counted](CallReceiver&) {}));
+  EXPECT_EQ(counted.use_count(), 1);
 }
 
 TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {

@@ -11,6 +11,7 @@
 #include "resources/GroupResources.h"
 #include "resources/WidgetResources.h"
 #include "resources/MemoResources.h"
+#include "resources/ProgramMessages.h"
 #include "platform/SystemInfo.h"
 #include "platform/TestTrace.h"
 #include "ports/Clock.h"
@@ -290,27 +291,16 @@ void MainFrame::OnEndSession() {
   if (memos_) memos_->SaveForSessionEnd();
 }
 
-void MainFrame::OnMemoMessage(const Message& message) {
-  if (!memos_) return;
-  const HWND memo = reinterpret_cast<HWND>(message.wParam);
-  switch (message.id) {
-    case kMemoDeletedMessage:
-      // Anything but a plain "for good" keeps the file.
-      OnMemoDeleted(memo, message.lParam == static_cast<LPARAM>(MemoRemoval::ForGood) ? MemoRemoval::ForGood
-                                                                                     : MemoRemoval::ToRecycleBin);
-      break;
-    case kNewMemoMessage:
-      memos_->NewMemo();
-      break;
-    case kMemoToStorageMessage:
-      memos_->OnMemoToStorage(memo);
-      break;
-    case kMemoToGroupMessage:
-      memos_->SendToGroup(memo, static_cast<int>(message.lParam));
-      break;
-    default:
-      break;
-  }
+void MainFrame::NewMemo() {
+  if (memos_) memos_->NewMemo();
+}
+
+void MainFrame::MoveMemoToGroup(HWND memo, const std::string& groupFile) {
+  if (memos_) memos_->MoveToGroup(memo, groupFile);
+}
+
+void MainFrame::NotificationClosed() {
+  if (alarms_) alarms_->ForgetClosedNotifications();
 }
 
 LRESULT MainFrame::OnMessage(const Message& message) {
@@ -338,40 +328,11 @@ LRESULT MainFrame::OnMessage(const Message& message) {
         if (groups_) groups_->Refill();
         return 0;
       }
-      if (id == ID_MEMO_SCHEDULE) {
-        RegisterMemoSchedule(reinterpret_cast<HWND>(message.lParam));
-        return 0;
-      }
       if (commands_.Run(id)) return 0;
       return Default(message);
     }
-    case kMemoDeletedMessage:
-    case kNewMemoMessage:
-    case kMemoToStorageMessage:
-    case kMemoToGroupMessage:
-      OnMemoMessage(message);
-      return 0;
-    case kCaptureFinishedMessage:
-      OnCaptureFinished(message.wParam != 0);
-      return 0;
-    case kPreferencesClosedMessage:
-      OnPreferencesClosed(message.wParam);
-      return 0;
-    case kRestoreClosedMessage:
-    case WM_GROUPS_DIALOG_CLOSED:
-      OnDialogClosed(message);
-      return 0;
-    case TrayIcon::kTrayMessage:
+    case kTrayIconMessage:
       OnTray(message.lParam);
-      return 0;
-    case kNotificationClosedMessage:
-      if (alarms_) alarms_->ForgetClosedNotifications();
-      return 0;
-    case kReportAlarmSaveFailureMessage:
-      if (alarms_) alarms_->ReportSaveFailure();
-      return 0;
-    case kSlideClickedMessage:
-      OpenScheduleManager();
       return 0;
     case WM_HOTKEY:
       OnHotkey(static_cast<int>(message.wParam));

@@ -16,10 +16,12 @@
 #include "framework/Window.h"
 #include "memo/CaptureWindow.h"
 #include "memo/GroupsDialog.h"
+#include "memo/MemoRequests.h"
 #include "memo/RestoreDialog.h"
 #include "prefs/PreferencesDialog.h"
 #include "schedule/AlarmScheduler.h"
 #include "schedule/ScheduleManagerDialog.h"
+#include "skin/NotificationOwner.h"
 
 namespace quillet {
 class Clock;
@@ -32,12 +34,18 @@ struct SettingsLoadReport;
 namespace quillet::win {
 
 constexpr const wchar_t* kMainFrameTitle = L"Quillet Program";
-// The restore dialog closed; lParam is the dialog.
-constexpr UINT kRestoreClosedMessage = WM_APP + 20;
-
 // The program's invisible hub: it never shows itself, owns the memos of the current group and
 // routes the program-wide commands and messages.
-class MainFrame final : public Window, private CalendarHost, private ScheduleViewHost, private PreferencesHost {
+// The windows it makes ask it for work through posted calls to the interfaces it derives from
+// publicly.
+class MainFrame final : public Window,
+                        public MemoRequests,
+                        public PreferencesHost,
+                        public NotificationOwner,
+                        public AlarmSchedulerOwner,
+                        public ModelessOwner,
+                        private CalendarHost,
+                        private ScheduleViewHost {
  public:
   struct Services {
     HINSTANCE instance;
@@ -67,7 +75,6 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   // Every memo and the list written; a failure asks "다시 시도" / "취소". False on "취소".
   bool SaveBeforeClosing();
   void OnEndSession();
-  void OnMemoMessage(const Message& message);
   void OnTray(LPARAM mouse);
   void OnTrayLeftClick();
   void ShowTrayMenu();
@@ -84,8 +91,7 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void HideScheduleManager();
   // "<ADD_ALARM>": the editor for a new schedule.
   void AddSchedule();
-  // "현재 메모를 일정등록": the memo's schedule edited, or a new one made for it.
-  void RegisterMemoSchedule(HWND memo);
+  void EditMemoSchedule(HWND memo) override;
   void RefreshScheduleViews();
   void RunSetupCommand(SkinCommand command);
 
@@ -94,8 +100,8 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void RegisterHotkeys();
   void OnHotkey(int action);
   void RunHotkeyTarget(int action);
-  // "화면 캡쳐" ended (2027): a memo of the picture unless it was cancelled or Ctrl is held.
-  void OnCaptureFinished(bool captured);
+  // A memo of the picture unless the capture was cancelled or Ctrl is held.
+  void CaptureFinished(bool captured) override;
 
   // The groups dialog and the restore dialog (MainFrameGroups.cpp).
   void OpenRestoreDialog(RestoreMode mode);
@@ -104,15 +110,17 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void OpenGroupsDialog();
   void OpenGroup(const std::string& groupFile);
   // A window of these two is gone: its object goes too.
-  void OnDialogClosed(const Message& message);
+  void ModelessDialogClosed() override;
   // A memo left for the recycle bin shows in an open restore dialog at once.
-  void OnMemoDeleted(HWND memo, MemoRemoval how);
+  void DeleteMemo(HWND memo, MemoRemoval how) override;
+  void NewMemo() override;
+  void MoveMemoToGroup(HWND memo, const std::string& groupFile) override;
 
   // The preferences dialog (MainFramePreferences.cpp): one, brought forward when open again, on
   // `page` when one is asked for (a new dialog starts on the memo page).
   void OpenPreferences(std::optional<PreferencesDialog::Page> page, int focus = -1);
-  // 1224: wParam 1 after "확인" applies the settings to every memo and saves them.
-  void OnPreferencesClosed(WPARAM how);
+  // After "확인" the settings go to every memo and are saved.
+  void PreferencesClosed(bool applied) override;
   void ApplyMemoAlpha(bool folded) override;
   void ApplyMemoSettings() override;
   void ShowTrayIcon(bool shown) override;
@@ -138,6 +146,9 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   void CheckAnniversaries(const LocalMinute& now);
   // Today for the tray icon, while there is a calendar.
   std::optional<TrayIcon::Day> TrayDay() const;
+  void NotificationSlideClicked() override { OpenScheduleManager(); }
+  void NotificationClosed() override;
+  AlarmScheduler* Alarms() override { return alarms_.get(); }
 
   Services services_;
   CommandTable commands_;
@@ -146,8 +157,8 @@ class MainFrame final : public Window, private CalendarHost, private ScheduleVie
   std::unique_ptr<AlarmScheduler> alarms_;   // after the widgets: it shows the clock and notifications
   WindowPtr<ScheduleManagerDialog> scheduleManager_;  // goes before the schedules it shows
   WindowPtr<CaptureWindow> capture_;
-  WindowPtr<RestoreDialog> restore_;
-  WindowPtr<GroupsDialog> groups_;
+  ModelessDialog<RestoreDialog> restore_;
+  ModelessDialog<GroupsDialog> groups_;
   PreferencesServices preferenceServices_;
   WindowPtr<PreferencesDialog> preferences_;  // after its services, before the widgets it shows
   std::unique_ptr<TrayIcon> tray_;

@@ -12,7 +12,7 @@ void MainFrame::OpenRestoreDialog(RestoreMode mode) {
   if (!memos_) return;
   restore_.reset();
   restore_ = RestoreDialog::Make(
-      hwnd(), kRestoreClosedMessage,
+      hwnd(),
       RestoreDialog::Services{services_.instance, services_.files, services_.codec,
                               [this] { return services_.settings.values().general.dataFolder; },
                               [this](const std::string& contentFile, bool save) {
@@ -35,7 +35,7 @@ void MainFrame::OpenGroupsDialog() {
   if (!memos_) return;
   if (!groups_) {
     groups_ = GroupsDialog::Make(
-        hwnd(), WM_GROUPS_DIALOG_CLOSED,
+        hwnd(),
         GroupsDialog::Services{services_.settings, services_.files, services_.codec, memos_->lists(),
                                [this] { return memos_->SaveAll(); },
                                [this](const std::string& groupFile) { OpenGroup(groupFile); },
@@ -56,13 +56,13 @@ void MainFrame::OpenGroup(const std::string& groupFile) {
   if (groups_) groups_->Refill();
 }
 
-void MainFrame::OnDialogClosed(const Message& message) {
-  const auto* closed = reinterpret_cast<const Dialog*>(message.lParam);
-  if (restore_ && closed == restore_.get()) restore_.reset();
-  if (groups_ && closed == groups_.get()) groups_.reset();
+void MainFrame::ModelessDialogClosed() {
+  restore_.ForgetIfClosed();
+  groups_.ForgetIfClosed();
 }
 
-void MainFrame::OnMemoDeleted(HWND memo, MemoRemoval how) {
+void MainFrame::DeleteMemo(HWND memo, MemoRemoval how) {
+  if (!memos_) return;
   const std::string contentFile = memos_->OnMemoDeleted(memo, how);
   if (!restore_ || restore_->mode() != RestoreMode::RecycleBin || contentFile.empty()) return;
   restore_->AddEntry(DeletedName(contentFile));

@@ -69,7 +69,7 @@ void MainFrame::OnHotkey(int action) {
   if (action >= kFirstProgram && action <= kLastAddress) RunHotkeyTarget(action);
 }
 
-void MainFrame::OnCaptureFinished(bool captured) {
+void MainFrame::CaptureFinished(bool captured) {
   if (!capture_) return;
   if (captured && GetKeyState(VK_CONTROL) >= 0 && memos_) {
     memos_->AddPictureMemo(capture_->memoRect(), capture_->picture(),

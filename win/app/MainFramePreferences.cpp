@@ -16,8 +16,8 @@ void MainFrame::OpenPreferences(std::optional<PreferencesDialog::Page> page, int
   preferences_ = PreferencesDialog::Make(preferenceServices_, page.value_or(PreferencesDialog::kMemoPage), focus);
 }
 
-void MainFrame::OnPreferencesClosed(WPARAM how) {
-  if (how == 1) {
+void MainFrame::PreferencesClosed(bool applied) {
+  if (applied) {
     ApplyMemoSettings();
     SaveSettings();
   }

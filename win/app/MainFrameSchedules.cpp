@@ -48,7 +48,7 @@ void MainFrame::AddSchedule() {
   }
 }
 
-void MainFrame::RegisterMemoSchedule(HWND memo) {
+void MainFrame::EditMemoSchedule(HWND memo) {
   if (!alarms_ || !memos_ || services_.platformLevel < 2) return;
   std::string contentFile;
   for (const MemoWindow* window : memos_->Windows()) {

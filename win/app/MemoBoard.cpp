@@ -17,6 +17,7 @@
 #include "ports/Clock.h"
 #include "ports/FileSystem.h"
 #include "resources/MemoResources.h"
+#include "resources/ProgramMessages.h"
 #include "resources/resource.h"
 #include "settings/DataLocations.h"
 #include "settings/SettingsStore.h"
@@ -117,15 +118,16 @@ void MemoBoard::OpenGroupAt(int index) {
 }
 
 // The open group is checked in "다른 그룹 열기" and greyed in "다른그룹으로 보내기".
-void MemoBoard::FillGroupMenus(HMENU sendTo, HMENU openGroup) {
+std::vector<std::string> MemoBoard::FillGroupMenus(HMENU sendTo, HMENU openGroup) {
   const GeneralSettings& general = services_.settings.values().general;
-  groupNames_ = MenuGroupFiles(services_.files, general.dataFolder);
+  std::vector<std::string> groupNames = MenuGroupFiles(services_.files, general.dataFolder);
+  if (openGroup) groupNames_ = groupNames;
   for (const auto& [menu, first] : {std::pair{sendTo, ID_MEMO_SEND_FIRST}, std::pair{openGroup, ID_OPEN_GROUP_FIRST}}) {
     if (!menu) continue;
     EmptyMenu(menu);
-    for (std::size_t i = 0; i < groupNames_.size(); ++i) {
-      const std::string& name = groupNames_[i];
-      if (i + 1 == groupNames_.size()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (std::size_t i = 0; i < groupNames.size(); ++i) {
+      const std::string& name = groupNames[i];
+      if (i + 1 == groupNames.size()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
       const std::wstring text = WidenCp949(GroupDisplayName(name));
       const UINT mark = !IsOpenGroup(name, general.memoDbFile) ? MF_ENABLED
                         : menu == sendTo                        ? MF_GRAYED
@@ -133,6 +135,7 @@ void MemoBoard::FillGroupMenus(HMENU sendTo, HMENU openGroup) {
       AppendMenuW(menu, MF_STRING | mark, static_cast<UINT_PTR>(first) + i, text.c_str());
     }
   }
+  return groupNames;
 }
 
 void MemoBoard::ChangeDataFolder(const std::string& folder, const std::string& group) {
@@ -167,12 +170,7 @@ bool MemoBoard::RestoreMemo(const std::string& contentFile, bool save) {
   return true;
 }
 
-void MemoBoard::SendToGroup(HWND memo, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= groupNames_.size()) return;
-  MoveToGroup(IndexOf(memo), groupNames_[static_cast<std::size_t>(index)]);
-}
-
-void MemoBoard::OnMemoToStorage(HWND memo) { MoveToGroup(IndexOf(memo), kTemporaryStorageGroupFile); }
+void MemoBoard::MoveToGroup(HWND memo, const std::string& groupFile) { MoveToGroup(IndexOf(memo), groupFile); }
 
 void MemoBoard::MoveToGroup(std::size_t index, const std::string& group) {
   if (index >= entries_.size()) return;

@@ -95,7 +95,8 @@ class MemoBoard final : public MemoWindowHost {
   // The memo leaves the list, then its content file goes by `how`. Returns the content file when
   // the recycle bin got it, else "".
   std::string OnMemoDeleted(HWND memo, MemoRemoval how);
-  void OnMemoToStorage(HWND memo);
+  // "다른그룹으로 보내기" and the temporary storage group: the memo goes to the group file.
+  void MoveToGroup(HWND memo, const std::string& groupFile);
   // Saves the memos whose content waits (the periodic save; `forced` saves every modified one),
   // stamps their edit times, and writes the list when anything changed. False when anything
   // could not be saved.
@@ -117,10 +118,8 @@ class MemoBoard final : public MemoWindowHost {
   void ShowMemoTip(const MemoWindow& memo) override;
   void HideMemoTip() override;
   void FoldedMemoMoved(const MemoWindow& memo) override;
-  void FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
+  std::vector<std::string> FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
   HMENU MakeProgramMenu() override { return services_.makeProgramMenu ? services_.makeProgramMenu() : nullptr; }
-  // "다른그룹으로 보내기": the memo goes to the group of that item of the last group menu.
-  void SendToGroup(HWND memo, int index);
 
  private:
   struct Entry {
@@ -133,7 +132,7 @@ class MemoBoard final : public MemoWindowHost {
   std::vector<MemoRecord> Records() const;
   std::size_t IndexOf(const DesktopPanel& panel) const;
   std::size_t IndexOf(HWND memo) const;
-  void MoveToGroup(std::size_t index, const std::string& group);
+  void MoveToGroup(std::size_t index, const std::string& groupFile);
   ListWriteStatus WriteListFile(UnsavedFile& unsaved);
   void ReportSavedElsewhere(const UnsavedFile& unsaved, Report report) const;
   void ReportSaveFailure(Report report);
@@ -147,7 +146,7 @@ class MemoBoard final : public MemoWindowHost {
   MemoListStore lists_;
   WindowPtr<MemoTip> tip_;  // outlives the memos, which may still ask it to hide
   std::vector<Entry> entries_;
-  std::vector<std::string> groupNames_;  // of the last group menu, in its order
+  std::vector<std::string> groupNames_;  // of the last "다른 그룹 열기" menu, in its order
   bool groupOpen_ = false;
   bool bulk_ = false;
   bool shown_ = false;              // the memos' visible flag, from "ViewMemoOnStart"

@@ -31,7 +31,7 @@ MemoTip::MemoTip(const Services& services)
 
 WindowPtr<MemoTip> MemoTip::Make(const Services& services) {
   WindowPtr<MemoTip> tip(new MemoTip(services));
-  if (!tip->CreateModeless(Modeless{nullptr, 0, false}) || !tip->view_->hwnd()) return nullptr;
+  if (!tip->CreateModeless(Modeless{nullptr, false, false}) || !tip->view_->hwnd()) return nullptr;
   return tip;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "resources/ProgramMessages.h"
 #include "resources/resource.h"
 
 namespace quillet::win {
@@ -79,7 +80,7 @@ bool TrayIcon::Notify(DWORD action) {
   data.hWnd = frame_;
   data.uID = kIconId;
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-  data.uCallbackMessage = kTrayMessage;
+  data.uCallbackMessage = kTrayIconMessage;
   data.hIcon = Current();
   lstrcpynW(data.szTip, L"Quillet", ARRAYSIZE(data.szTip));
   return Shell_NotifyIconW(action, &data) != FALSE;

@@ -7,11 +7,9 @@
 namespace quillet::win {
 
 // The program's icon in the taskbar's notification area. Mouse events on it reach the main frame
-// as message 1124 (kTrayMessage) with the mouse message in lParam.
+// as kTrayIconMessage with the mouse message in lParam.
 class TrayIcon {
  public:
-  static constexpr UINT kTrayMessage = 1124;
-
   TrayIcon(HWND frame, HINSTANCE instance);
   ~TrayIcon();
   TrayIcon(const TrayIcon&) = delete;

@@ -28,16 +28,8 @@ class Control : public WindowBase {
   WNDPROC original_ = nullptr;
 };
 
-// Sent by a dialog or window to the owner-drawn control named in a WM_DRAWITEM it received, with
-// the same parameters; the control answers TRUE when it drew itself.
-constexpr UINT kReflectedDrawItem = WM_APP + 0x3F00;
-
 // Passes WM_DRAWITEM on to the control it is about; true when that control drew itself.
 bool ReflectDrawItem(const Message& message);
-
-// Sent by a dialog to the control that sent it a WM_COMMAND notification, with the same
-// parameters, so that a control can act on its own clicks; it answers TRUE when it took it.
-constexpr UINT kReflectedCommand = WM_APP + 0x3F01;
 
 // Passes a control's WM_COMMAND back to it; true when the control took it.
 bool ReflectCommand(const Message& message);

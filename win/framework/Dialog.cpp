@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/Control.h"
+#include "framework/PostedCall.h"
 
 namespace quillet::win {
 
@@ -69,7 +70,7 @@ bool Dialog::CreateModeless(const Modeless& options) {
                                           &Dialog::Procedure, reinterpret_cast<LPARAM>(this));
   if (!created) return false;
   if (initFailed_) {
-    modelessOptions_.closedMessage = 0;  // never shown: the owner has nothing to forget
+    modelessOptions_.tellOwner = false;  // never shown: the owner has nothing to forget
     DestroyWindow(created);
     return false;
   }
@@ -110,9 +111,8 @@ void Dialog::OnCommand(UINT id, UINT) {
 bool Dialog::OnMessage(const Message&, LRESULT&) { return false; }
 
 void Dialog::OnFinalMessage() {
-  if (modeless_ && modelessOptions_.closedMessage && modelessOptions_.owner) {
-    PostMessageW(modelessOptions_.owner, modelessOptions_.closedMessage, static_cast<WPARAM>(result_),
-                 reinterpret_cast<LPARAM>(this));
+  if (modeless_ && modelessOptions_.tellOwner) {
+    PostCall<ModelessOwner>(modelessOptions_.owner, [](ModelessOwner& owner) { owner.ModelessDialogClosed(); });
   }
 }
 
@@ -155,8 +155,11 @@ bool Dialog::AnswerAfterException(UINT id, LRESULT& result) {
 INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
   if (id == WM_INITDIALOG) reinterpret_cast<Dialog*>(lParam)->Attach(hwnd, DWLP_USER);
   auto* self = static_cast<Dialog*>(Attached(hwnd, DWLP_USER));
-  if (!self) return FALSE;
   const Message message{id, wParam, lParam};
+  if (!self) {
+    if (id == kPostedCallMessage) RunPostedCall(message, nullptr);  // frees it
+    return FALSE;
+  }
   bool handled = false;
   const LRESULT result = self->Deliver(
       message,

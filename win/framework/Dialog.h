@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "framework/WindowBase.h"
 
 namespace quillet::win {
@@ -15,9 +17,9 @@ class Dialog : public WindowBase {
 
   struct Modeless {
     HWND owner = nullptr;
-    // Posted to the owner once the dialog is gone: wParam its result, lParam the Dialog*. The
-    // owner then deletes it (its window is already destroyed).
-    UINT closedMessage = 0;
+    // Once the dialog is gone the owner, a `ModelessOwner`, is told (a posted call), and lets go
+    // of the object.
+    bool tellOwner = false;
     // Tab, Enter, Esc and mnemonics work as in a modal dialog. Desktop windows made from
     // templates (memos, widgets) keep those keys for themselves.
     bool keyboardNavigation = true;
@@ -59,6 +61,37 @@ class Dialog : public WindowBase {
   bool initFailed_ = false;
   Modeless modelessOptions_;
   INT_PTR result_ = IDCANCEL;
+};
+
+// The window that keeps modeless dialogs made with `tellOwner`.
+class ModelessOwner {
+ public:
+  // One of its dialogs closed itself: each `ModelessDialog` it keeps may let go.
+  virtual void ModelessDialogClosed() = 0;
+
+ protected:
+  ~ModelessOwner() = default;
+};
+
+// A modeless dialog as its owner keeps it: the object lives until its window has gone.
+template <class T>
+class ModelessDialog {
+ public:
+  ModelessDialog& operator=(WindowPtr<T> dialog) {
+    dialog_ = std::move(dialog);
+    return *this;
+  }
+  T* get() const { return dialog_.get(); }
+  T* operator->() const { return dialog_.get(); }
+  explicit operator bool() const { return dialog_ != nullptr; }
+  void reset() { dialog_.reset(); }
+  // For `ModelessDialogClosed`: lets go of a dialog whose window is gone.
+  void ForgetIfClosed() {
+    if (dialog_ && !dialog_->hwnd()) dialog_.reset();
+  }
+
+ private:
+  WindowPtr<T> dialog_;
 };
 
 }  // namespace quillet::win

@@ -1,5 +1,7 @@
 #include "framework/Window.h"
 
+#include "resources/ProgramMessages.h"
+
 namespace quillet::win {
 
 namespace {
@@ -56,8 +58,11 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lPa
     self->Attach(hwnd, GWLP_USERDATA);
   }
   auto* self = static_cast<Window*>(Attached(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, id, wParam, lParam);
   const Message message{id, wParam, lParam};
+  if (!self) {
+    if (id == kPostedCallMessage) RunPostedCall(message, nullptr);  // frees it
+    return DefWindowProcW(hwnd, id, wParam, lParam);
+  }
   return self->Deliver(
       message, [&] { return self->OnMessage(message); },
       [&] { return AnswerAfterException(hwnd, id, wParam, lParam); });

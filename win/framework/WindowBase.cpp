@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/PostedCall.h"
+
 namespace quillet::win {
 
 WindowBase::~WindowBase() {
@@ -40,6 +42,7 @@ WindowBase* WindowBase::Attached(HWND hwnd, int slot) {
 
 void WindowBase::Detach() {
   if (!hwnd_) return;
+  DropPostedCalls(hwnd_);
   if (slot_ != kNoSlot) SetWindowLongPtrW(hwnd_, slot_, 0);
   hwnd_ = nullptr;
   detached_ = true;

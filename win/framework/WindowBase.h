@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/WinApi.h"
+#include "resources/ProgramMessages.h"
 
 namespace quillet::win {
 
@@ -20,6 +21,11 @@ struct Message {
   UINT CommandId() const { return LOWORD(wParam); }
 };
 
+class WindowBase;
+
+// Runs the call a kPostedCallMessage carries (framework/PostedCall.h) on `window`, or frees it.
+void RunPostedCall(const Message& message, WindowBase* window);
+
 // What windows and dialogs share: the object that owns one HWND and the rules of its lifetime.
 //
 // - The procedure finds the object through a window slot set at attachment; nothing reaches the
@@ -33,6 +39,8 @@ struct Message {
 //   owner let go), the window goes at once and the object when its outermost handler returns.
 // - A timer's handler is not entered again by the same timer while it still runs, e.g. while a
 //   message box it opened is up, unless the window allows it for that timer.
+// - A posted call (framework/PostedCall.h) runs under the same rules; the calls still queued when
+//   the window is destroyed are freed unrun.
 class WindowBase {
  public:
   WindowBase(const WindowBase&) = delete;
@@ -95,7 +103,11 @@ LRESULT WindowBase::Deliver(const Message& message, Handle&& handle, OnException
   ++handlersRunning_;
   LRESULT result = 0;
   try {
-    result = handle();
+    if (message.id == kPostedCallMessage) {
+      RunPostedCall(message, this);
+    } else {
+      result = handle();
+    }
   } catch (...) {
     // Nothing may unwind through the system's code.
     result = onException();

@@ -1,7 +1,9 @@
 #include "memo/CaptureWindow.h"
 
 #include "framework/Dpi.h"
+#include "framework/PostedCall.h"
 #include "memo/CaptureArea.h"
+#include "memo/MemoRequests.h"
 #include "resources/MemoResources.h"
 
 namespace quillet::win {
@@ -32,7 +34,7 @@ CaptureWindow::~CaptureWindow() {
 
 WindowPtr<CaptureWindow> CaptureWindow::Make(HWND frame) {
   WindowPtr<CaptureWindow> window(new CaptureWindow(frame));
-  if (!window->Freeze() || !window->CreateModeless(Modeless{frame, 0, true})) return nullptr;
+  if (!window->Freeze() || !window->CreateModeless(Modeless{frame, false, true})) return nullptr;
   return window;
 }
 
@@ -129,7 +131,7 @@ void CaptureWindow::Finish(bool captured) {
   if (finished_) return;
   finished_ = true;
   StopTimer(kBlinkTimer);
-  PostMessageW(frame_, kCaptureFinishedMessage, captured ? 1 : 0, 0);
+  PostCall<MemoRequests>(frame_, [captured](MemoRequests& program) { program.CaptureFinished(captured); });
 }
 
 bool CaptureWindow::OnMessage(const Message& message, LRESULT& result) {

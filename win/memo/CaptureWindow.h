@@ -7,12 +7,9 @@
 
 namespace quillet::win {
 
-// Message 2027 to the main frame when a capture ends: wParam 1 with a picture, 0 when cancelled.
-constexpr UINT kCaptureFinishedMessage = 2027;
-
 // "화면 캡쳐": the primary screen frozen the moment the object is made, shown over the whole
 // screen, where the user drags the part to keep. The part goes to the clipboard as a bitmap and
-// is kept here for the memo.
+// is kept here for the memo. The frame, a `MemoRequests`, hears when it ends.
 class CaptureWindow final : public Dialog {
  public:
   // Nothing when the screen could not be frozen or the window made.

@@ -11,6 +11,7 @@
 #include "memo/Placement.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
+#include "resources/ProgramMessages.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 
@@ -62,7 +63,7 @@ HWND InsertAfter(ZPlace place) {
 DesktopPanel::DesktopPanel(int templateId, const PanelServices& services)
     : Dialog(templateId), services_(services) {}
 
-bool DesktopPanel::Create() { return CreateModeless({nullptr, 0, false}); }
+bool DesktopPanel::Create() { return CreateModeless({nullptr, false, false}); }
 
 bool DesktopPanel::OnInit() {
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
@@ -331,7 +332,7 @@ void DesktopPanel::AskToExit() {
 }
 
 void DesktopPanel::OnCommand(UINT id, UINT notification) {
-  if (id >= ID_OPEN_GROUP_FIRST && id <= ID_OPEN_GROUP_LAST) {
+  if (notification == 0 && IsFrameCommand(id)) {
     PostMessageW(services_.host.CommandTarget(), WM_COMMAND, id, 0);
     return;
   }

@@ -70,7 +70,7 @@ FormatBar::FormatBar() : Dialog(IDD_FORMAT_BAR), background_(CreateSolidBrush(Ge
 
 bool FormatBar::Create(HWND parentMemoWindow, MemoEditor& editor) {
   editor_ = &editor;
-  if (!CreateModeless(Modeless{parentMemoWindow, 0, false})) return false;
+  if (!CreateModeless(Modeless{parentMemoWindow, false, false})) return false;
   Sync();
   return true;
 }

@@ -89,9 +89,9 @@ std::optional<std::wstring> BrowseForFolder(HWND owner, const std::wstring& star
 
 GroupsDialog::GroupsDialog(const Services& services) : Dialog(IDD_MEMO_GROUPS), services_(services) {}
 
-WindowPtr<GroupsDialog> GroupsDialog::Make(HWND owner, UINT closedMessage, const Services& services) {
+WindowPtr<GroupsDialog> GroupsDialog::Make(HWND owner, const Services& services) {
   WindowPtr<GroupsDialog> dialog(new GroupsDialog(services));
-  if (!dialog->CreateModeless(Modeless{owner, closedMessage, true})) return nullptr;
+  if (!dialog->CreateModeless(Modeless{owner, true, true})) return nullptr;
   return dialog;
 }
 

@@ -31,8 +31,8 @@ class GroupsDialog final : public Dialog {
     // Closes the open group, makes `folder` the data folder and opens `groupFile` there.
     std::function<void(const std::string& folder, const std::string& groupFile)> changeDataFolder;
   };
-  // Made modeless, centred and on top; posts `closedMessage` (wParam 2) to `owner` when closed.
-  static WindowPtr<GroupsDialog> Make(HWND owner, UINT closedMessage, const Services& services);
+  // Made modeless, centred and on top; `owner`, a `ModelessOwner`, is told when it closes.
+  static WindowPtr<GroupsDialog> Make(HWND owner, const Services& services);
 
   void Present();
   // The open group changed: "현재 열린 그룹" and the selection follow.

@@ -7,6 +7,7 @@
 #include "controls/FileBoxes.h"
 #include "framework/Keys.h"
 #include "framework/Menus.h"
+#include "framework/PostedCall.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/DeleteDialog.h"
 #include "memo/RecycleBin.h"
@@ -15,12 +16,15 @@
 #include "memo/MemoFileActions.h"
 #include "memo/MemoListStore.h"
 #include "memo/MemoMessages.h"
+#include "memo/MemoRequests.h"
 #include "memo/PanelZOrder.h"
+#include "settings/DataLocations.h"
 #include "memo/TitleDialog.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Wide.h"
 #include "ports/FileSystem.h"
 #include "resources/MemoResources.h"
+#include "resources/ProgramMessages.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 
@@ -42,15 +46,26 @@ void MemoWindow::ShowMemoMenu(POINT at) {
                        : record_.zPosition == kZDesktop   ? ID_MEMO_DESKTOP
                                                            : ID_MEMO_NORMAL;
   CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
-  services_.host.FillGroupMenus(GetSubMenu(popup, GetMenuItemCount(popup) - 2), nullptr);
+  sendTargets_ = services_.host.FillGroupMenus(GetSubMenu(popup, GetMenuItemCount(popup) - 2), nullptr);
   AppendProgramMenu(popup, services_.host.MakeProgramMenu());
   if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
   TrackMenu(hwnd(), popup, at);
   DestroyMenu(menu);
 }
 
-void MemoWindow::Post(UINT message, LPARAM lParam) const {
-  PostMessageW(services_.host.CommandTarget(), message, reinterpret_cast<WPARAM>(hwnd()), lParam);
+void MemoWindow::AskToDelete(MemoRemoval how) const {
+  PostCall<MemoRequests>(services_.host.CommandTarget(),
+                         [memo = hwnd(), how](MemoRequests& program) { program.DeleteMemo(memo, how); });
+}
+
+void MemoWindow::AskToMove(const std::string& groupFile) const {
+  PostCall<MemoRequests>(services_.host.CommandTarget(), [memo = hwnd(), groupFile](MemoRequests& program) {
+    program.MoveMemoToGroup(memo, groupFile);
+  });
+}
+
+void MemoWindow::AskForNewMemo() const {
+  PostCall<MemoRequests>(services_.host.CommandTarget(), [](MemoRequests& program) { program.NewMemo(); });
 }
 
 void MemoWindow::OnStripButton(int id, POINT menuCorner) {
@@ -64,7 +79,7 @@ void MemoWindow::OnStripButton(int id, POINT menuCorner) {
     case IDC_STRIP_NEW:
       services_.settings.values().general.defaultColorType = record_.colorType;
       services_.settings.SaveGeneralKeys({"DefaultColorType"});
-      Post(kNewMemoMessage);
+      AskForNewMemo();
       break;
     case IDC_STRIP_FORMAT:
       ToggleFormatBar();
@@ -123,13 +138,13 @@ void MemoWindow::Delete() {
   const DeleteKeys keys{KeyHeld(VK_MENU), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL)};
   switch (DecideDelete(keys, editor_->HasContent(), contentUnreadable_)) {
     case DeleteAction::ToTemporaryStorage:
-      Post(kMemoToStorageMessage);
+      AskToMove(kTemporaryStorageGroupFile);
       return;
     case DeleteAction::ToRecycleBin:
-      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ToRecycleBin));
+      AskToDelete(MemoRemoval::ToRecycleBin);
       return;
     case DeleteAction::ForGood:
-      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ForGood));
+      AskToDelete(MemoRemoval::ForGood);
       return;
     case DeleteAction::Ask:
       break;
@@ -141,13 +156,13 @@ void MemoWindow::Delete() {
   if (!hwnd()) return;
   switch (answer) {
     case DeleteChoice::RecycleBin:
-      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ToRecycleBin));
+      AskToDelete(MemoRemoval::ToRecycleBin);
       break;
     case DeleteChoice::TemporaryStorage:
-      Post(kMemoToStorageMessage);
+      AskToMove(kTemporaryStorageGroupFile);
       break;
     case DeleteChoice::ForGood:
-      Post(kMemoDeletedMessage, static_cast<LPARAM>(MemoRemoval::ForGood));
+      AskToDelete(MemoRemoval::ForGood);
       break;
     case DeleteChoice::Cancel:
       break;
@@ -171,13 +186,14 @@ void MemoWindow::Print() {
 }
 
 void MemoWindow::OnCommand(UINT id, UINT notification) {
-  // The strip's buttons answer as commands of the memo too (1009 is the folded expand button).
+  // The strip's buttons answer as commands of the memo too.
   if (id >= IDC_STRIP_DELETE && id <= IDC_STRIP_FOLD) {
     OnStripButton(static_cast<int>(id), POINT{});
     return;
   }
   if (id >= ID_MEMO_SEND_FIRST && id <= ID_MEMO_SEND_LAST) {
-    Post(kMemoToGroupMessage, static_cast<LPARAM>(id - ID_MEMO_SEND_FIRST));
+    const std::size_t index = id - ID_MEMO_SEND_FIRST;
+    if (index < sendTargets_.size()) AskToMove(sendTargets_[index]);
     return;
   }
   switch (id) {
@@ -204,7 +220,8 @@ void MemoWindow::OnCommand(UINT id, UINT notification) {
       return;
     case ID_MEMO_SCHEDULE:
       SaveContent();
-      PostMessageW(services_.host.CommandTarget(), WM_COMMAND, ID_MEMO_SCHEDULE, reinterpret_cast<LPARAM>(hwnd()));
+      PostCall<MemoRequests>(services_.host.CommandTarget(),
+                             [memo = hwnd()](MemoRequests& program) { program.EditMemoSchedule(memo); });
       return;
     case IDC_MEMO_TITLE:
       EditTitle();
@@ -230,8 +247,7 @@ void MemoWindow::OnCommand(UINT id, UINT notification) {
     case IDCANCEL:
       return;
     default:
-      // The frame's commands of "확장 메뉴" and "새 메모", and the group items.
-      if (notification == 0) PostMessageW(services_.host.CommandTarget(), WM_COMMAND, id, 0);
+      DesktopPanel::OnCommand(id, notification);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "memo/MemoEditor.h"
 #include "memo/MemoLayout.h"
 #include "memo/MemoRecord.h"
+#include "memo/RecycleBin.h"
 #include "memo/TitleStrip.h"
 
 namespace quillet {
@@ -25,16 +26,6 @@ namespace quillet::win {
 class FormatBar;
 class MemoWindow;
 
-// Messages a memo window posts to the main frame; wParam is the memo window's handle.
-// Remove its record and window; lParam is the `MemoRemoval` of its content file, which goes once
-// the list no longer names it.
-constexpr UINT kMemoDeletedMessage = 2024;
-constexpr UINT kNewMemoMessage = 2025;         // create a new memo
-constexpr UINT kMemoToStorageMessage = 2028;   // move it to the temporary storage group
-// "다른그룹으로 보내기": lParam is the index of the group in the last group menu. Posted, since the
-// move destroys the memo window.
-constexpr UINT kMemoToGroupMessage = 2029;
-
 // The main frame's side of its memo windows.
 class MemoWindowHost : public PanelHost {
  public:
@@ -46,8 +37,8 @@ class MemoWindowHost : public PanelHost {
   // A folded memo moved: its tip goes along.
   virtual void FoldedMemoMoved(const MemoWindow& memo) = 0;
   // Fills the "다른그룹으로 보내기" submenu (commands 5424…) and the "다른 그룹 열기" submenu
-  // (5224…) with the group names.
-  virtual void FillGroupMenus(HMENU sendTo, HMENU openGroup) = 0;
+  // (5224…) with the group names; the group files listed, in the menus' order.
+  virtual std::vector<std::string> FillGroupMenus(HMENU sendTo, HMENU openGroup) = 0;
   // The tray's menu, "다른 그룹 열기" filled, for "확장 메뉴"; the caller destroys it. Nothing when it
   // cannot be made.
   virtual HMENU MakeProgramMenu() = 0;
@@ -166,7 +157,10 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   void OpenInWordPad();
   void Print();
   std::string ContentPath() const;
-  void Post(UINT message, LPARAM lParam = 0) const;
+  // Work that may destroy this memo, asked of the program and run after this handler returns.
+  void AskToDelete(MemoRemoval how) const;
+  void AskToMove(const std::string& groupFile) const;
+  void AskForNewMemo() const;
 
   MemoServices services_;
   MemoRecord record_;
@@ -183,6 +177,7 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   CustomColors customColors_{};
   bool deleteDialogOpen_ = false;
   bool titleDialogOpen_ = false;
+  std::vector<std::string> sendTargets_;  // the group files of the last "다른그룹으로 보내기"
 };
 
 }  // namespace quillet::win

@@ -23,10 +23,10 @@ constexpr COLORREF kPreviewGrey = RGB(0xC6, 0xC6, 0xC6);
 RestoreDialog::RestoreDialog(const Services& services, RestoreMode mode)
     : Dialog(IDD_RESTORE_MEMOS), services_(services), mode_(mode) {}
 
-WindowPtr<RestoreDialog> RestoreDialog::Make(HWND owner, UINT closedMessage, const Services& services,
+WindowPtr<RestoreDialog> RestoreDialog::Make(HWND owner, const Services& services,
                                              RestoreMode mode) {
   WindowPtr<RestoreDialog> dialog(new RestoreDialog(services, mode));
-  if (!dialog->CreateModeless(Modeless{owner, closedMessage, true})) return nullptr;
+  if (!dialog->CreateModeless(Modeless{owner, true, true})) return nullptr;
   ShowWindow(dialog->hwnd(), SW_SHOWNOACTIVATE);
   return dialog;
 }

@@ -28,8 +28,8 @@ class RestoreDialog final : public Dialog {
     // could be made.
     std::function<bool(const std::string& contentFile, bool save)> restore;
   };
-  // Made modeless, shown without activation; it posts `closedMessage` to `owner` when closed.
-  static WindowPtr<RestoreDialog> Make(HWND owner, UINT closedMessage, const Services& services, RestoreMode mode);
+  // Made modeless, shown without activation; `owner`, a `ModelessOwner`, is told when it closes.
+  static WindowPtr<RestoreDialog> Make(HWND owner, const Services& services, RestoreMode mode);
 
   RestoreMode mode() const { return mode_; }
   // A memo was just deleted to the bin as `name`.

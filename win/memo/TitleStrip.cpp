@@ -42,7 +42,7 @@ TitleStrip::TitleStrip(TitleStripOwner& owner) : Dialog(IDD_TITLE_STRIP), owner_
   for (const StripButton& button : kButtons) buttons_.Add(button.id, button.picture, button.tip);
 }
 
-bool TitleStrip::Create(HWND memoWindow) { return CreateModeless({memoWindow, 0, false}); }
+bool TitleStrip::Create(HWND memoWindow) { return CreateModeless({memoWindow, false, false}); }
 
 bool TitleStrip::OnInit() {
   ShowButtons(true);

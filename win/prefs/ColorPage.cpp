@@ -92,7 +92,7 @@ bool ColorPage::OnInit() {
   GetWindowRect(Item(IDC_COLOR_SAMPLE_AREA), &area);
   MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
   sample_.reset(new SampleMemo);
-  if (sample_->CreateModeless(Modeless{hwnd(), 0, false})) {
+  if (sample_->CreateModeless(Modeless{hwnd(), false, false})) {
     SetWindowPos(sample_->hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   }

@@ -1,5 +1,6 @@
 #include "prefs/PreferencesDialog.h"
 
+#include "framework/PostedCall.h"
 #include "framework/Screen.h"
 #include "prefs/ColorPage.h"
 #include "prefs/MemoPage.h"
@@ -39,7 +40,7 @@ PreferencesDialog::~PreferencesDialog() = default;
 WindowPtr<PreferencesDialog> PreferencesDialog::Make(const PreferencesServices& services, Page page, int focus) {
   WindowPtr<PreferencesDialog> dialog(new PreferencesDialog(services));
   dialog->shown_ = page;
-  if (!dialog->CreateModeless(Modeless{services.frame, 0, true}) || !dialog->hwnd()) return nullptr;
+  if (!dialog->CreateModeless(Modeless{services.frame, false, true}) || !dialog->hwnd()) return nullptr;
   dialog->ShowPage(page, focus);
   if (!dialog->pages_[dialog->shown_]) return nullptr;
   ShowWindow(dialog->hwnd(), SW_SHOW);
@@ -127,10 +128,14 @@ void PreferencesDialog::OnOK() {
     }
   }
   pages_[shown_]->Apply();
-  PostMessageW(services_.frame, kPreferencesClosedMessage, 1, 0);
+  TellHostClosed(true);
 }
 
-void PreferencesDialog::OnCancel() { PostMessageW(services_.frame, kPreferencesClosedMessage, 2, 0); }
+void PreferencesDialog::OnCancel() { TellHostClosed(false); }
+
+void PreferencesDialog::TellHostClosed(bool applied) const {
+  PostCall<PreferencesHost>(services_.frame, [applied](PreferencesHost& host) { host.PreferencesClosed(applied); });
+}
 
 void PreferencesDialog::OnCommand(UINT id, UINT notification) {
   if (notification == BN_CLICKED) {

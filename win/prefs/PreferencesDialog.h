@@ -9,9 +9,6 @@
 
 namespace quillet::win {
 
-// Posted to the main frame as the dialog closes: wParam 1 after "확인", 2 after "취소".
-constexpr UINT kPreferencesClosedMessage = 1224;
-
 class PreferencesPage;
 
 // "Quillet 환경설정": six pages chosen by the picture buttons on the left. "확인" and "적용"
@@ -38,6 +35,7 @@ class PreferencesDialog final : public Dialog {
   bool OnMessage(const Message& message, LRESULT& result) override;
   void OnOK() override;
   void OnCancel() override;
+  void TellHostClosed(bool applied) const;
   void Apply();
   // The page, made the first time it is asked for; nothing when it cannot be made.
   PreferencesPage* PageAt(Page page);

@@ -37,6 +37,8 @@ class PreferencesHost {
   virtual bool SaveSettings() = 0;
   // The anniversaries were added to, edited or deleted.
   virtual void AnniversariesChanged() = 0;
+  // The dialog closed, after "확인" (`applied`) or "취소"; posted, so the dialog may go.
+  virtual void PreferencesClosed(bool applied) = 0;
 
  protected:
   ~PreferencesHost() = default;

@@ -16,7 +16,7 @@ constexpr const char* kHotkeyTakenMessage = "이미 사용 중인 단축키입�
 }  // namespace
 
 bool PreferencesPage::Make(HWND host, const RECT& area) {
-  if (!CreateModeless(Modeless{host, 0, false})) return false;
+  if (!CreateModeless(Modeless{host, false, false})) return false;
   SetWindowPos(hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
   return true;

@@ -35,6 +35,3 @@
 #define IDC_DELETE_GROUP_TO_BIN 1081
 #define IDC_DELETE_GROUP_EVERYTHING 1082
 #define IDC_DELETE_GROUP_LIST_ONLY 1083
-
-// Messages
-#define WM_GROUPS_DIALOG_CLOSED 1324  // posted to the main frame, wParam 2

@@ -2,6 +2,8 @@
 // handler whichever menu, key or window sends them.
 #pragma once
 
+#include "resource.h"
+
 // Dialog templates
 #define IDD_MEMO 133
 #define IDD_TITLE_STRIP 151
@@ -38,10 +40,10 @@
 #define IDC_STRIP_FORMAT 1006
 #define IDC_STRIP_COLOR 1007
 #define IDC_STRIP_FOLD 1008
-#define IDC_STRIP_MENU 1009
+#define IDC_STRIP_MENU 1002
 
 // A memo window's commands (menu 167 and its buttons)
-#define ID_MEMO_HIDE 32782
+#define ID_MEMO_HIDE ID_PANEL_HIDE  // the panels' "숨기기"
 #define ID_MEMO_FOLD 32783
 #define ID_MEMO_WORDPAD 32785
 #define ID_MEMO_DELETE 32786
@@ -53,8 +55,6 @@
 #define ID_MEMO_DESKTOP 32840
 #define ID_MEMO_SKIN_COLOR 32841
 #define ID_MEMO_PRINT 57607
-#define ID_MEMO_SEND_FIRST 5424  // "다른그룹으로 보내기": one a group, up to ID_MEMO_SEND_LAST
-#define ID_MEMO_SEND_LAST 5623
 
 // Dialog templates
 #define IDD_FORMAT_BAR 154

@@ -79,6 +79,3 @@
 #define ID_PANEL_DESKTOP 32820
 #define ID_PANEL_FIX_POSITION 32842
 
-// "다른 그룹 열기": one command a group file, in the order of the tray menu's group list
-#define ID_OPEN_GROUP_FIRST 5224
-#define ID_OPEN_GROUP_LAST 5423

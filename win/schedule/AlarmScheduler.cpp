@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/PostedCall.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/MemoWindow.h"
 #include "platform/TestTrace.h"
@@ -90,7 +91,9 @@ void AlarmScheduler::Save() {
 // Said from the frame, never from inside a check: a box runs a loop that delivers the next minute.
 void AlarmScheduler::AskForReport() const {
   if ((saveFailing_ && !saveFailureReported_) || !savedElsewhere_.empty()) {
-    PostMessageW(services_.frame, kReportAlarmSaveFailureMessage, 0, 0);
+    PostCall<AlarmSchedulerOwner>(services_.frame, [](AlarmSchedulerOwner& owner) {
+      if (AlarmScheduler* alarms = owner.Alarms()) alarms->ReportSaveFailure();
+    });
   }
 }
 

@@ -23,9 +23,19 @@ class ClockWindow;
 class MemoWindow;
 class NotificationWindow;
 
-// Posted to the frame after a check whose save failed, so that the message box opens once the
-// check is over and its loop never runs a check inside another.
-constexpr UINT kReportAlarmSaveFailureMessage = 1149;
+class AlarmScheduler;
+
+// The window that owns the scheduler (the main frame). After a check whose save failed the
+// scheduler posts it a call to report, so that the message box opens once the check is over and
+// its loop never runs a check inside another.
+class AlarmSchedulerOwner {
+ public:
+  // Nothing while there is no scheduler.
+  virtual AlarmScheduler* Alarms() = 0;
+
+ protected:
+  ~AlarmSchedulerOwner() = default;
+};
 
 // The schedules of the program and their alarms: loading at start-up, the check of every new
 // minute (late minutes caught up, a re-check firing only what is new), firing (the clock, the

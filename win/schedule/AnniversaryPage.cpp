@@ -34,7 +34,7 @@ AnniversaryPage::AnniversaryPage(const DayDialogServices& services, const CivilD
 WindowPtr<AnniversaryPage> AnniversaryPage::Make(HWND host, const DayDialogServices& services, const CivilDate& date,
                                                  std::function<void()> stored) {
   WindowPtr<AnniversaryPage> page(new AnniversaryPage(services, date, std::move(stored)));
-  if (!page->CreateModeless(Modeless{host, 0, false})) return nullptr;
+  if (!page->CreateModeless(Modeless{host, false, false})) return nullptr;
   return page;
 }
 

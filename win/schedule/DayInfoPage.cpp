@@ -37,7 +37,7 @@ DayInfoPage::~DayInfoPage() {
 WindowPtr<DayInfoPage> DayInfoPage::Make(HWND host, const DayDialogServices& services, const CivilDate& date,
                                          Actions actions) {
   WindowPtr<DayInfoPage> page(new DayInfoPage(services, date, std::move(actions)));
-  if (!page->CreateModeless(Modeless{host, 0, false})) return nullptr;
+  if (!page->CreateModeless(Modeless{host, false, false})) return nullptr;
   return page;
 }
 

@@ -13,7 +13,7 @@ DaySchedulePage::DaySchedulePage(const Services& services)
 
 WindowPtr<DaySchedulePage> DaySchedulePage::Make(HWND host, const Services& services) {
   WindowPtr<DaySchedulePage> page(new DaySchedulePage(services));
-  if (!page->CreateModeless(Modeless{host, 0, false})) return nullptr;
+  if (!page->CreateModeless(Modeless{host, false, false})) return nullptr;
   return page;
 }
 

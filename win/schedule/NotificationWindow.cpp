@@ -1,5 +1,6 @@
 #include "schedule/NotificationWindow.h"
 
+#include "framework/PostedCall.h"
 #include "memo/PanelZOrder.h"
 #include "platform/Wide.h"
 #include "resources/WidgetResources.h"
@@ -151,7 +152,7 @@ void NotificationWindow::Hold() {
 void NotificationWindow::Close() {
   const HWND parent = parent_;
   Destroy();
-  if (parent) PostMessageW(parent, kNotificationClosedMessage, 0, 0);
+  PostCall<NotificationOwner>(parent, [](NotificationOwner& owner) { owner.NotificationClosed(); });
 }
 
 bool NotificationWindow::RunWidgetCommand(const std::string& command) {
@@ -181,7 +182,9 @@ bool NotificationWindow::OnMessage(const Message& message, LRESULT& result) {
       }
       return SkinWindow::OnMessage(message, result);
     case WM_LBUTTONUP:
-      if (sliding_ && parent_) PostMessageW(parent_, kSlideClickedMessage, 0, 0);
+      if (sliding_) {
+        PostCall<NotificationOwner>(parent_, [](NotificationOwner& owner) { owner.NotificationSlideClicked(); });
+      }
       return SkinWindow::OnMessage(message, result);
     case WM_TIMER:
       switch (message.TimerId()) {

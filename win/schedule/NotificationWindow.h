@@ -2,7 +2,7 @@
 
 #include "schedule/NotificationPlacement.h"
 #include "schedule/NotificationRequest.h"
-#include "skin/NotificationMessages.h"
+#include "skin/NotificationOwner.h"
 #include "skin/SkinWindow.h"
 
 namespace quillet::win {

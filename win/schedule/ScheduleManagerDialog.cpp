@@ -25,7 +25,7 @@ ScheduleManagerDialog::ScheduleManagerDialog(const Services& services)
 
 WindowPtr<ScheduleManagerDialog> ScheduleManagerDialog::Make(HWND owner, const Services& services) {
   WindowPtr<ScheduleManagerDialog> dialog(new ScheduleManagerDialog(services));
-  if (!dialog->CreateModeless(Modeless{owner, 0, true})) return nullptr;
+  if (!dialog->CreateModeless(Modeless{owner, false, true})) return nullptr;
   return dialog;
 }
 

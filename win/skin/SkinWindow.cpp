@@ -30,24 +30,6 @@ namespace {
 constexpr const char* kCannotEditMessage = "현재 Skin은 수정할 수 없습니다.";
 constexpr const char* kCannotCopyMessage = "Skin 파일을 사용자 폴더에 복사하지 못하여 수정할 수 없습니다.";
 
-bool IsPanelCommand(UINT id) {
-  switch (id) {
-    case ID_PANEL_NORMAL:
-    case ID_PANEL_ALWAYS_ON_TOP:
-    case ID_PANEL_DESKTOP:
-    case ID_PANEL_HIDE:
-    case ID_PANEL_FIX_POSITION:
-    case ID_PANEL_ARRANGE:
-    case ID_PANEL_TOP_LEFT:
-    case ID_PANEL_BOTTOM_LEFT:
-    case ID_PANEL_TOP_RIGHT:
-    case ID_PANEL_BOTTOM_RIGHT:
-      return true;
-    default:
-      return id >= ID_OPEN_GROUP_FIRST && id <= ID_OPEN_GROUP_LAST;
-  }
-}
-
 }  // namespace
 
 SkinWindow::SkinWindow(const SkinWindowServices& services, std::string skinRoot)
@@ -384,11 +366,7 @@ void SkinWindow::OnCommand(UINT id, UINT notification) {
     default:
       break;
   }
-  if (id >= 0x8000 && !IsPanelCommand(id)) {
-    PostMessageW(services_.host.CommandTarget(), WM_COMMAND, id, 0);  // the program's commands
-  } else {
-    DesktopPanel::OnCommand(id, notification);
-  }
+  DesktopPanel::OnCommand(id, notification);
 }
 
 bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {

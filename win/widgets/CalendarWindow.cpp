@@ -5,12 +5,12 @@
 
 #include "calendar/DayViews.h"
 #include "framework/Dpi.h"
+#include "framework/PostedCall.h"
 #include "schedule/DateKeys.h"
 #include "platform/Wide.h"
 #include "ports/Clock.h"
 #include "resources/WidgetResources.h"
 #include "settings/Settings.h"
-#include "skin/NotificationMessages.h"
 #include "widgets/DayBalloonWindow.h"
 
 namespace quillet::win {
@@ -229,18 +229,23 @@ void CalendarWindow::HideBalloon() {
   hoveredDay_.reset();
 }
 
+// An anniversary's slide: today's day dialog.
+void CalendarWindow::NotificationSlideClicked() {
+  host_.OpenDayDialog(ToLocalMinute(skinServices().clock.Now()).date, -1);
+}
+
+// The frame keeps the notifications, whoever they belong to.
+void CalendarWindow::NotificationClosed() {
+  PostCall<NotificationOwner>(skinServices().host.CommandTarget(),
+                              [](NotificationOwner& owner) { owner.NotificationClosed(); });
+}
+
 bool CalendarWindow::OnMessage(const Message& message, LRESULT& result) {
   switch (message.id) {
     case WM_NCMOUSEMOVE:
     case WM_MOUSEMOVE:
       WatchHover();
       break;
-    case kSlideClickedMessage:  // an anniversary's slide: today's day dialog
-      host_.OpenDayDialog(ToLocalMinute(skinServices().clock.Now()).date, -1);
-      return true;
-    case kNotificationClosedMessage:
-      PostMessageW(skinServices().host.CommandTarget(), message.id, message.wParam, message.lParam);
-      return true;
     case WM_TIMER:
       if (message.TimerId() == kHoverTimer) {
         OnHoverTimer();

@@ -6,6 +6,7 @@
 
 #include "calendar/MonthDays.h"
 #include "skin/CalendarMeter.h"
+#include "skin/NotificationOwner.h"
 #include "skin/SkinWindow.h"
 #include "widgets/AnniversaryList.h"
 
@@ -36,7 +37,7 @@ class CalendarHost {
 // The month calendar on the desktop: its skin's calendar meters with the anniversaries, public
 // holidays and schedules of each day, navigation between months, the balloon over a day and the
 // day menus. It owns the anniversaries ("CalendarSkin\DayInfo.dat").
-class CalendarWindow final : public SkinWindow, private CalendarDays {
+class CalendarWindow final : public SkinWindow, public NotificationOwner, private CalendarDays {
  public:
   CalendarWindow(const SkinWindowServices& services, CalendarSettings& settings, std::string skinRoot,
                  std::string dayInfoPath, CalendarHost& host);
@@ -69,6 +70,8 @@ class CalendarWindow final : public SkinWindow, private CalendarDays {
   void OnMoved() override;
   void OnCommand(UINT id, UINT notification) override;
   bool OnMessage(const Message& message, LRESULT& result) override;
+  void NotificationSlideClicked() override;
+  void NotificationClosed() override;
 
   std::vector<CalendarMeter*> CalendarMeters() const;
   std::optional<CalendarCell> CellAt(POINT client) const;

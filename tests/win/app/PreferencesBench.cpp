@@ -26,6 +26,7 @@ class IdleHost final : public PreferencesHost {
   bool ReregisterHotkey(int) override { return true; }
   bool SaveSettings() override { return true; }
   void AnniversariesChanged() override {}
+  void PreferencesClosed(bool) override {}
 };
 
 void OpenThePreferences(benchmark::State& state) {

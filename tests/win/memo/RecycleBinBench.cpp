@@ -48,7 +48,7 @@ void RestoreDialogOverFiveThousandDeletedMemos(benchmark::State& state) {
   const RestoreDialog::Services services{GetModuleHandleW(nullptr), files, codec, [&] { return folder; },
                                          [](const std::string&, bool) { return true; }};
   for (auto _ : state) {
-    WindowPtr<RestoreDialog> dialog = RestoreDialog::Make(nullptr, 0, services, RestoreMode::RecycleBin);
+    WindowPtr<RestoreDialog> dialog = RestoreDialog::Make(nullptr, services, RestoreMode::RecycleBin);
     if (!dialog) {
       state.SkipWithError("the dialog could not be made");
       return;

@@ -34,7 +34,7 @@ class QuietMemoHost final : public MemoWindowHost {
   void ShowMemoTip(const MemoWindow&) override {}
   void HideMemoTip() override {}
   void FoldedMemoMoved(const MemoWindow&) override {}
-  void FillGroupMenus(HMENU, HMENU) override {}
+  std::vector<std::string> FillGroupMenus(HMENU, HMENU) override { return {}; }
   HMENU MakeProgramMenu() override { return nullptr; }
 
  private:
