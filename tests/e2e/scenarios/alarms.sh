@@ -201,10 +201,10 @@ EOF
 }
 
 # A hovered slide stays past its time, while the one stacked above it goes, and slides out once the
-# mouse leaves. An alarm of an open memo puts the memo on top instead of a notification; one of a
+# mouse leaves; a click on it opens the schedule manager. An alarm of an open memo puts the memo on top instead of a notification; one of a
 # memo not in the group shows "[Memo Data]".
 alarm_hover_and_memos() {
-  local memo end
+  local memo end l t r b
   schedules <<'EOF'
 [{"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "message": "hover"},
  {"year": 2026, "month": 12, "day": 8, "hour": 9, "minute": 0, "alertStyle": 1, "memoId": "open.rtf", "message": "memo alarm"},
@@ -236,6 +236,10 @@ JSON
   done
   [ -n "$(notification_line "$alarm_title\\nhover")" ] || fail "the hovered slide went"
   screenshot alarm-hovered-slide
+  IFS=, read -r l t r b <<<"$(field "$(notification_line "$alarm_title\nhover")" rect)"
+  xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1 || fail "xdotool could not click the slide"
+  must - wait-window "일정 관리" 10
+  expect_window "일정 관리" visible=1
   mouse_to 600 600
   end=$((SECONDS + 6))
   while [ -n "$(notification_line "$alarm_title\\nhover")" ]; do

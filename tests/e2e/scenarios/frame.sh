@@ -156,7 +156,7 @@ EOF
   expect_absent "the failure was said again" wait-window Quillet 0
 
   # Sent to the temporary storage group (Alt+Delete) unsaved, the memo stays with its text.
-  must - post "$frame_title" 2028 "$(hwnd_at 950 150 "$lines")" 0
+  command_with_key 0x12 "$(hwnd_at 950 150 "$lines")" 32786
   must text dialog-text Quillet 3012 10
   expect_eq "the move's failed save" "메모를 정상적으로 저장하지 못하였습니다." "$text"
   must - click Quillet 1

@@ -196,7 +196,9 @@ groups_dialog() {
   tray_group_menu DefaultMemo Old 업무 "임시 보관함"
   screenshot tray-menu-groups
   keys 0x1b 0x1b
-  must - post-command "$one" 5425  # "다른그룹으로 보내기": Old
+  must - post "$one" 0xa4 2 $(((30 << 16) | 30))  # WM_NCRBUTTONDOWN: the memo's menu
+  must - wait-window "@class:#32768" 5
+  menu_pick "다른그룹으로 보내기" Old
   wait_memos 1 5 >/dev/null || exit 1
   delete_with_key 0x12 "$two" 0  # Alt: to the temporary storage
   expect_eq "Old's memos" "old.rtf one.rtf" "$(list_fields "$data/Old.QLD" contentFile | paste -sd' ')"
