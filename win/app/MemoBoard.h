@@ -36,7 +36,7 @@ class MemoBoard final : public MemoWindowHost {
     int platformLevel;
     HFONT editTimeFont;
     std::function<void()> closeGroupDialogs;  // the dialogs that belong to the open group
-    std::function<HMENU()> makeProgramMenu;   // the tray's menu, for the memos' "확장 메뉴"
+    std::function<OwnedMenu()> makeProgramMenu;   // the tray's menu, for the memos' "확장 메뉴"
   };
   explicit MemoBoard(const Services& services);
   ~MemoBoard();
@@ -118,7 +118,7 @@ class MemoBoard final : public MemoWindowHost {
   void HideMemoTip() override;
   void FoldedMemoMoved(const MemoWindow& memo) override;
   void FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
-  HMENU MakeProgramMenu() override { return services_.makeProgramMenu ? services_.makeProgramMenu() : nullptr; }
+  OwnedMenu MakeProgramMenu() override { return services_.makeProgramMenu ? services_.makeProgramMenu() : OwnedMenu(); }
   // "다른그룹으로 보내기": the memo goes to the group of that item of the last group menu.
   void SendToGroup(HWND memo, int index);
 

@@ -35,7 +35,7 @@ class QuietMemoHost final : public MemoWindowHost {
   void HideMemoTip() override {}
   void FoldedMemoMoved(const MemoWindow&) override {}
   void FillGroupMenus(HMENU, HMENU) override {}
-  HMENU MakeProgramMenu() override { return nullptr; }
+  OwnedMenu MakeProgramMenu() override { return {}; }
 
  private:
   bool bulk_;
