@@ -4,7 +4,7 @@
 set -uo pipefail
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
-cd "$top"
+cd "$top" || exit 1
 
 guards=(
   win/framework/Gdi.h
