@@ -16,6 +16,7 @@
 #include "framework/PostedCall.h"
 #include "framework/ProgramMessageBox.h"
 #include "framework/Window.h"
+#include "platform/KernelHandle.h"
 #include "platform/WinApi.h"
 #include "resources/resource.h"
 
@@ -461,6 +462,33 @@ TEST(Fonts, AreMadeWithCharacterOutputAndClipPrecision) {
   EXPECT_EQ(made.lfOutPrecision, OUT_CHARACTER_PRECIS);
   EXPECT_EQ(made.lfClipPrecision, CLIP_CHARACTER_PRECIS);
   EXPECT_EQ(std::wstring(made.lfFaceName), L"Tahoma");
+}
+
+// INVALID_HANDLE_VALUE is also the current process's pseudo-handle: never ours to close.
+TEST(KernelHandle, ClosesOnlyTheHandleItHoldsAndOnlyOnce) {
+  const auto open = [](HANDLE handle) {
+    DWORD flags = 0;
+    return GetHandleInformation(handle, &flags) != FALSE;
+  };
+  for (const HANDLE none : {HANDLE{}, INVALID_HANDLE_VALUE}) {
+    KernelHandle empty(none);
+    EXPECT_FALSE(empty);
+    EXPECT_TRUE(empty.Close());
+  }
+  const HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  ASSERT_TRUE(event);
+  KernelHandle first(event);
+  KernelHandle second(std::move(first));
+  first.Reset();  // moved from: holds nothing to close
+  EXPECT_FALSE(first);
+  EXPECT_TRUE(open(event));
+  const HANDLE released = second.Release();
+  second.Reset();
+  EXPECT_TRUE(open(released));
+  KernelHandle last(released);
+  EXPECT_TRUE(last.Close());
+  EXPECT_FALSE(open(event));
+  EXPECT_TRUE(last.Close());  // nothing left to close
 }
 
 }  // namespace

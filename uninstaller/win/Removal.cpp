@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/UninstallRules.h"
+#include "win/FileHandle.h"
 
 namespace unquill {
 
@@ -82,14 +83,13 @@ std::optional<std::string> Cp949Name(const std::wstring& name) {
 }
 
 std::string ReadWholeFile(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return {};
   std::string bytes;
   char buffer[65536];
   DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
+  while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
   return bytes;
 }
 
@@ -133,10 +133,10 @@ Installation InstallationOf(const std::wstring& programFolder) {
 bool MayRemove(const std::wstring& programFolder, Installation installation) {
   // A file made and gone again: the folder's rights, whatever its attributes say.
   const std::wstring probe = programFolder + L"unquill-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-  const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
+  if (!FileHandle(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr))) {
+    return false;
+  }
   if (installation == Installation::User) return true;
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, DELETE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) return false;

@@ -34,7 +34,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
     const LayeredWindowApi& layered;
     int platformLevel;
     MemoBoard& memos;
-    std::function<HMENU()> programMenu;  // the tray menu's commands, its group submenu filled
+    std::function<OwnedMenu()> programMenu;  // the tray menu's commands, its group submenu filled
     std::function<void(const LocalMinute&)> onMinute;
     std::function<void(const LocalMinute&)> onDayChanged;
     std::function<void(SkinCommand)> runSetupCommand;  // the skins' "<…_SETUP>" and "<ADD_ALARM>"
@@ -98,7 +98,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   PanelNeighbours Neighbours(const DesktopPanel& panel) const override;
   void ArrangePanel(DesktopPanel& panel) override;
   HWND CommandTarget() const override { return services_.frame; }
-  HMENU MakeProgramMenu() override { return services_.programMenu(); }
+  OwnedMenu MakeProgramMenu() override { return services_.programMenu(); }
   void DestroyWidget(SkinWindow& widget) override;
   void RunSetupCommand(SkinCommand command) override { services_.runSetupCommand(command); }
 

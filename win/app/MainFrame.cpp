@@ -192,19 +192,18 @@ void MainFrame::OnTrayLeftClick() {
 }
 
 // Menu 130 with "다른 그룹 열기" filled: the tray's menu and the widgets' "확장 메뉴".
-HMENU MainFrame::MakeProgramMenu() {
-  HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
-  if (menu && memos_) memos_->FillGroupMenus(nullptr, SubmenuHolding(GetSubMenu(menu, 0), ID_GROUP_PLACEHOLDER));
+OwnedMenu MainFrame::MakeProgramMenu() {
+  OwnedMenu menu(LoadMenuW(services_.instance, MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+  if (menu && memos_) memos_->FillGroupMenus(nullptr, SubmenuHolding(GetSubMenu(menu.Get(), 0), ID_GROUP_PLACEHOLDER));
   return menu;
 }
 
 void MainFrame::ShowTrayMenu() {
-  HMENU menu = MakeProgramMenu();
+  const OwnedMenu menu = MakeProgramMenu();
   if (!menu) return;
   POINT cursor{};
   GetCursorPos(&cursor);
-  TrackMenu(hwnd(), GetSubMenu(menu, 0), cursor);
-  DestroyMenu(menu);
+  TrackMenu(hwnd(), GetSubMenu(menu.Get(), 0), cursor);
 }
 
 void MainFrame::OnTray(LPARAM mouse) {

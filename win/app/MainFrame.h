@@ -78,7 +78,7 @@ class MainFrame final : public Window,
   void OnTray(LPARAM mouse);
   void OnTrayLeftClick();
   void ShowTrayMenu();
-  HMENU MakeProgramMenu();
+  OwnedMenu MakeProgramMenu();
   void OnPower(WPARAM event);
   void OnMinute(const LocalMinute& now);
   // The clock's new day and a resume on another day alike, once a date.

@@ -36,7 +36,7 @@ class MemoBoard final : public MemoWindowHost {
     int platformLevel;
     HFONT editTimeFont;
     std::function<void()> closeGroupDialogs;  // the dialogs that belong to the open group
-    std::function<HMENU()> makeProgramMenu;   // the tray's menu, for the memos' "확장 메뉴"
+    std::function<OwnedMenu()> makeProgramMenu;   // the tray's menu, for the memos' "확장 메뉴"
   };
   explicit MemoBoard(const Services& services);
   ~MemoBoard();
@@ -119,7 +119,7 @@ class MemoBoard final : public MemoWindowHost {
   void HideMemoTip() override;
   void FoldedMemoMoved(const MemoWindow& memo) override;
   std::vector<std::string> FillGroupMenus(HMENU sendTo, HMENU openGroup) override;
-  HMENU MakeProgramMenu() override { return services_.makeProgramMenu ? services_.makeProgramMenu() : nullptr; }
+  OwnedMenu MakeProgramMenu() override { return services_.makeProgramMenu ? services_.makeProgramMenu() : OwnedMenu(); }
 
  private:
   struct Entry {

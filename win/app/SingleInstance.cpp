@@ -2,16 +2,11 @@
 
 namespace quillet::win {
 
-SingleInstance::SingleInstance() {
-  mutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+SingleInstance::SingleInstance() : mutex_(CreateMutexA(nullptr, FALSE, kInstanceMutexName)) {
   // Read at once: any later call may change the last error. A mutex we may not open belongs to
   // an instance running with other rights (elevated): another instance all the same.
   const DWORD error = GetLastError();
   anotherIsRunning_ = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
-}
-
-SingleInstance::~SingleInstance() {
-  if (mutex_) CloseHandle(mutex_);
 }
 
 void SingleInstance::WakeTheRunningInstance(UINT broadcastMessage) {

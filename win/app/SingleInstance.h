@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/KernelHandle.h"
 #include "platform/WinApi.h"
 
 namespace quillet::win {
@@ -14,7 +15,6 @@ constexpr WPARAM kBroadcastClose = 3074;
 class SingleInstance {
  public:
   SingleInstance();
-  ~SingleInstance();
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -23,7 +23,7 @@ class SingleInstance {
   static void WakeTheRunningInstance(UINT broadcastMessage);
 
  private:
-  HANDLE mutex_ = nullptr;
+  KernelHandle mutex_;
   bool anotherIsRunning_ = false;
 };
 

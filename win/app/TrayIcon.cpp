@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
+#include "framework/Gdi.h"
 #include "resources/ProgramMessages.h"
 #include "resources/resource.h"
 
@@ -20,45 +22,37 @@ constexpr COLORREF kHolidayFrame = RGB(0xFF, 0x60, 0x60);
 
 // A small calendar page with the day's number, framed on a holiday, drawn at the size the
 // system asks of tray icons (16 pixels at 96 DPI), the page's parts in proportion.
-HICON DrawDayIcon(const TrayIcon::Day& today) {
+OwnedIcon DrawDayIcon(const TrayIcon::Day& today) {
   const int size = std::max(GetSystemMetrics(SM_CXSMICON), 16);
   const auto part = [size](int at16) { return (at16 * size + 8) / 16; };
-  const HDC screen = GetDC(nullptr);
-  const HDC dc = CreateCompatibleDC(screen);
-  const HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
-  const HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-  const HGDIOBJ oldBitmap = SelectObject(dc, colour);
+  WindowDc screen(nullptr);
+  OwnedDc memory(CreateCompatibleDC(screen.Get()));
+  const HDC dc = memory.Get();
+  const Bitmap colour(CreateCompatibleBitmap(screen.Get(), size, size));
+  const Bitmap mask(CreateBitmap(size, size, 1, 1, nullptr));
+  const HGDIOBJ oldBitmap = SelectObject(dc, colour.Get());
   const RECT page{0, 0, size, size};
-  const HBRUSH paper = CreateSolidBrush(RGB(252, 252, 248));
-  FillRect(dc, &page, paper);
-  DeleteObject(paper);
+  FillRect(dc, &page, Brush(CreateSolidBrush(RGB(252, 252, 248))).Get());
   const RECT band{0, 0, size, part(3)};
-  const HBRUSH top = CreateSolidBrush(RGB(214, 64, 64));
-  FillRect(dc, &band, top);
-  DeleteObject(top);
-  const HBRUSH frame = CreateSolidBrush(today.holiday ? kHolidayFrame : RGB(150, 150, 150));
-  FrameRect(dc, &page, frame);
-  DeleteObject(frame);
-  const HFONT font = CreateFontW(-part(13), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
-  const HGDIOBJ oldFont = SelectObject(dc, font);
+  FillRect(dc, &band, Brush(CreateSolidBrush(RGB(214, 64, 64))).Get());
+  FrameRect(dc, &page, Brush(CreateSolidBrush(today.holiday ? kHolidayFrame : RGB(150, 150, 150))).Get());
+  const Font font(CreateFontW(-part(13), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+  const HGDIOBJ oldFont = SelectObject(dc, font.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, today.weekday == 0 ? kSundayText : today.weekday == 6 ? kSaturdayText : kDayText);
   RECT digits{0, part(2), size, size};
   const std::wstring number = std::to_wstring(today.day);
   DrawTextW(dc, number.c_str(), -1, &digits, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, oldFont);
-  DeleteObject(font);
-  SelectObject(dc, mask);
+  SelectObject(dc, mask.Get());
   PatBlt(dc, 0, 0, size, size, BLACKNESS);  // every pixel opaque
   SelectObject(dc, oldBitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  ICONINFO info{TRUE, 0, 0, mask, colour};
-  const HICON icon = CreateIconIndirect(&info);
-  DeleteObject(colour);
-  DeleteObject(mask);
-  return icon;
+  memory.Reset();
+  screen.Reset();
+  // The icon is made of copies: the bitmaps go with this scope.
+  ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
+  return OwnedIcon(CreateIconIndirect(&info));
 }
 
 }  // namespace
@@ -68,11 +62,7 @@ TrayIcon::TrayIcon(HWND frame, HINSTANCE instance)
       icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QUILLET), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))) {}
 
-TrayIcon::~TrayIcon() {
-  Show(false);
-  if (icon_) DestroyIcon(icon_);
-  if (dayIcon_) DestroyIcon(dayIcon_);
-}
+TrayIcon::~TrayIcon() { Show(false); }
 
 bool TrayIcon::Notify(DWORD action) {
   NOTIFYICONDATAW data{};
@@ -94,10 +84,9 @@ void TrayIcon::Show(bool shown) {
 }
 
 void TrayIcon::Update(const std::optional<Day>& today) {
-  const HICON previous = dayIcon_;
-  dayIcon_ = today ? DrawDayIcon(*today) : nullptr;
+  // The shell lets go of the old icon before it is destroyed.
+  const OwnedIcon previous = std::exchange(dayIcon_, today ? DrawDayIcon(*today) : OwnedIcon());
   if (shown_) Notify(NIM_MODIFY);
-  if (previous) DestroyIcon(previous);
 }
 
 void TrayIcon::Restore() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "framework/Handles.h"
 #include "platform/WinApi.h"
 
 namespace quillet::win {
@@ -31,11 +32,11 @@ class TrayIcon {
 
  private:
   bool Notify(DWORD action);
-  HICON Current() const { return dayIcon_ ? dayIcon_ : icon_; }
+  HICON Current() const { return dayIcon_ ? dayIcon_.Get() : icon_.Get(); }
 
   HWND frame_;
-  HICON icon_;
-  HICON dayIcon_ = nullptr;
+  OwnedIcon icon_;
+  OwnedIcon dayIcon_;
   bool shown_ = false;  // as asked, whether or not the shell took it
 };
 

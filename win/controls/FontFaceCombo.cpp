@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Gdi.h"
 #include "platform/Wide.h"
 
 namespace quillet::win {
@@ -10,15 +11,13 @@ std::vector<std::string> InstalledFaces() {
   std::vector<std::wstring> faces;
   LOGFONTW all{};
   all.lfCharSet = DEFAULT_CHARSET;  // and no face: every family, once a character set
-  HDC screen = GetDC(nullptr);
   EnumFontFamiliesExW(
-      screen, &all,
+      WindowDc(nullptr).Get(), &all,
       [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) -> int {
         if (font->lfFaceName[0] != L'@') reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(font->lfFaceName);
         return 1;
       },
       reinterpret_cast<LPARAM>(&faces), 0);
-  ReleaseDC(nullptr, screen);
   std::sort(faces.begin(), faces.end(),
             [](const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) < 0; });
   faces.erase(std::unique(faces.begin(), faces.end()), faces.end());

@@ -1,5 +1,6 @@
 #include "framework/Dpi.h"
 
+#include "framework/Gdi.h"
 
 namespace quillet::win {
 
@@ -15,10 +16,8 @@ Function User32Function(const char* name) {
 
 int SystemDpi() {
   static const int dpi = [] {
-    const HDC screen = GetDC(nullptr);
-    const int found = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
-    if (screen) ReleaseDC(nullptr, screen);
-    return SaneDpi(found);
+    const WindowDc screen(nullptr);
+    return SaneDpi(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kBaseDpi);
   }();
   return dpi;
 }

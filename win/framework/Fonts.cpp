@@ -9,15 +9,13 @@ bool IsInstalled(const wchar_t* face) {
   wanted.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
   bool found = false;
-  HDC screen = GetDC(nullptr);
   EnumFontFamiliesExW(
-      screen, &wanted,
+      WindowDc(nullptr).Get(), &wanted,
       [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM data) -> int {
         *reinterpret_cast<bool*>(data) = true;
         return 0;
       },
       reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
   return found;
 }
 

@@ -1,44 +1,29 @@
 #pragma once
 
+#include <utility>
+
+#include "platform/UniqueHandle.h"
 #include "platform/WinApi.h"
 
 namespace quillet::win {
 
-// A GDI object (font, bitmap, brush, pen, region) deleted with its owner.
-template <class Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(other.Release());
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-
-  Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  Handle Release() {
-    Handle handle = handle_;
-    handle_ = nullptr;
-    return handle;
-  }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
+template <class Object>
+struct GdiObjectTraits {
+  using Handle = Object;
+  static bool Holds(Object object) { return object != nullptr; }
+  static bool Close(Object object) { return DeleteObject(object) != FALSE; }
 };
+
+// A GDI object (font, bitmap, brush, pen, region) deleted with its owner. Released when Windows
+// takes it over: SetWindowRgn's region, SetClipboardData's bitmap.
+template <class Object>
+using GdiObject = UniqueHandle<GdiObjectTraits<Object>>;
 
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
+using Region = GdiObject<HRGN>;
 
 // The header of an uncompressed DIB whose rows run top down, as GDI+ and a screen copy lay them out.
 inline BITMAPINFO TopDownBitmapInfo(int width, int height, WORD bitCount) {
@@ -52,20 +37,47 @@ inline BITMAPINFO TopDownBitmapInfo(int width, int height, WORD bitCount) {
   return info;
 }
 
-// A device context made with CreateDC or CreateCompatibleDC, deleted with DeleteDC.
-class OwnedDc {
+struct OwnedDcTraits {
+  using Handle = HDC;
+  static bool Holds(HDC dc) { return dc != nullptr; }
+  static bool Close(HDC dc) { return DeleteDC(dc) != FALSE; }
+};
+
+// A device context made with CreateDC, CreateCompatibleDC or a print dialog, deleted with DeleteDC.
+using OwnedDc = UniqueHandle<OwnedDcTraits>;
+
+// A context borrowed from a window (GetDC, GetWindowDC) or the screen (a null window), given back
+// with ReleaseDC.
+class WindowDc {
  public:
-  explicit OwnedDc(HDC dc = nullptr) : dc_(dc) {}
-  ~OwnedDc() {
-    if (dc_) DeleteDC(dc_);
+  // The window's client area; the whole screen for nullptr.
+  explicit WindowDc(HWND hwnd) : WindowDc(hwnd, GetDC(hwnd)) {}
+  // The whole window, frame and caption too.
+  static WindowDc WholeWindow(HWND hwnd) { return WindowDc(hwnd, GetWindowDC(hwnd)); }
+  ~WindowDc() { Reset(); }
+  WindowDc(WindowDc&& other) noexcept : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      hwnd_ = other.hwnd_;
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
   }
-  OwnedDc(const OwnedDc&) = delete;
-  OwnedDc& operator=(const OwnedDc&) = delete;
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
 
   HDC Get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }
+  // Gives the context back now.
+  void Reset() {
+    if (dc_) ReleaseDC(hwnd_, std::exchange(dc_, nullptr));
+  }
 
  private:
+  WindowDc(HWND hwnd, HDC dc) : hwnd_(hwnd), dc_(dc) {}
+
+  HWND hwnd_;
   HDC dc_;
 };
 

@@ -14,13 +14,13 @@ HMENU SubmenuHolding(HMENU menu, UINT command) {
   return nullptr;
 }
 
-void AppendProgramMenu(HMENU popup, HMENU programMenu) {
+void AppendProgramMenu(HMENU popup, OwnedMenu programMenu) {
   if (!programMenu) return;
-  const HMENU program = GetSubMenu(programMenu, 0);
-  if (program && RemoveMenu(programMenu, 0, MF_BYPOSITION)) {
+  const HMENU program = GetSubMenu(programMenu.Get(), 0);
+  // Removed, not deleted: from here `popup` owns it.
+  if (program && RemoveMenu(programMenu.Get(), 0, MF_BYPOSITION)) {
     AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(program), L"확장 메뉴");
   }
-  DestroyMenu(programMenu);
 }
 
 void TrackMenu(HWND owner, HMENU popup, POINT at) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/Handles.h"
 #include "platform/WinApi.h"
 
 namespace quillet::win {
@@ -9,7 +10,7 @@ HMENU SubmenuHolding(HMENU menu, UINT command);
 
 // "확장 메뉴" at the end of `popup`: the program's own menu, a menu bar holding one popup as the
 // tray's is made, whose popup moves over; the bar is destroyed. Nothing without it.
-void AppendProgramMenu(HMENU popup, HMENU programMenu);
+void AppendProgramMenu(HMENU popup, OwnedMenu programMenu);
 
 // Tracks a popup menu at a screen point with `owner` taking its commands. The owner takes the
 // foreground first and gets a WM_NULL after, so that the menu closes when the user clicks away.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "framework/Screen.h"
 #include "platform/Wide.h"
 #include "resources/resource.h"
@@ -70,12 +71,13 @@ class MessageDialog final : public Dialog {
     const RECT textRect = ItemRect(IDC_MESSAGE_TEXT);
     const int margin = units.bottom;
 
-    HDC dc = GetDC(hwnd());
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
     RECT needed{0, 0, units.right, 0};
-    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, previous);
-    ReleaseDC(hwnd(), dc);
+    {
+      const WindowDc dc(hwnd());
+      const Selection font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+      DrawTextW(dc.Get(), text_.c_str(), static_cast<int>(text_.size()), &needed,
+                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
 
     const RECT iconRect = ItemRect(IDC_MESSAGE_ICON);
     const int textHeight = std::max<int>(needed.bottom, iconRect.bottom - iconRect.top);

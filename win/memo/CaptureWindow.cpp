@@ -24,12 +24,7 @@ constexpr COLORREF kBlue = RGB(0x00, 0x00, 0xFF);
 CaptureWindow::CaptureWindow(HWND frame) : Dialog(IDD_CAPTURE), frame_(frame) {}
 
 CaptureWindow::~CaptureWindow() {
-  if (frozen_) {
-    SelectObject(frozen_, frozenPrevious_);
-    DeleteDC(frozen_);
-  }
-  if (frozenBitmap_) DeleteObject(frozenBitmap_);
-  if (picture_) DeleteObject(picture_);
+  if (frozen_) SelectObject(frozen_.Get(), frozenPrevious_);
 }
 
 WindowPtr<CaptureWindow> CaptureWindow::Make(HWND frame) {
@@ -42,17 +37,13 @@ WindowPtr<CaptureWindow> CaptureWindow::Make(HWND frame) {
 bool CaptureWindow::Freeze() {
   width_ = GetSystemMetrics(SM_CXSCREEN);
   height_ = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
+  const WindowDc screen(nullptr);
   if (!screen) return false;
-  frozen_ = CreateCompatibleDC(screen);
-  frozenBitmap_ = frozen_ ? CreateCompatibleBitmap(screen, width_, height_) : nullptr;
-  bool copied = false;
-  if (frozenBitmap_) {
-    frozenPrevious_ = SelectObject(frozen_, frozenBitmap_);
-    copied = BitBlt(frozen_, 0, 0, width_, height_, screen, 0, 0, SRCCOPY | CAPTUREBLT) != FALSE;
-  }
-  ReleaseDC(nullptr, screen);
-  return copied;
+  frozen_.Reset(CreateCompatibleDC(screen.Get()));
+  if (frozen_) frozenBitmap_.Reset(CreateCompatibleBitmap(screen.Get(), width_, height_));
+  if (!frozenBitmap_) return false;
+  frozenPrevious_ = SelectObject(frozen_.Get(), frozenBitmap_.Get());
+  return BitBlt(frozen_.Get(), 0, 0, width_, height_, screen.Get(), 0, 0, SRCCOPY | CAPTUREBLT) != FALSE;
 }
 
 bool CaptureWindow::OnInit() {
@@ -76,15 +67,15 @@ void CaptureWindow::PaintCaption(HDC dc) const {
 }
 
 void CaptureWindow::DrawOutline() const {
-  HDC dc = GetDC(hwnd());
-  if (!dc) return;
+  const WindowDc window(hwnd());
+  if (!window) return;
+  const HDC dc = window.Get();
   const int mode = SetROP2(dc, R2_NOT);
   HGDIOBJ pen = SelectObject(dc, GetStockObject(BLACK_PEN));
   const POINT corners[] = {start_, {current_.x, start_.y}, current_, {start_.x, current_.y}, start_};
   Polyline(dc, corners, 5);
   SelectObject(dc, pen);
   SetROP2(dc, mode);
-  ReleaseDC(hwnd(), dc);
 }
 
 // The dragged part on the clipboard and kept for the memo; false for an empty selection.
@@ -95,34 +86,26 @@ bool CaptureWindow::TakeRegion() {
   const Rect& part = area->selection;
   const int width = part.right - part.left;
   const int height = part.bottom - part.top;
-  HDC screen = GetDC(nullptr);
-  const auto copyPart = [&]() -> HBITMAP {
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC target = bitmap ? CreateCompatibleDC(screen) : nullptr;
-    if (!target) {
-      if (bitmap) DeleteObject(bitmap);
-      return nullptr;
-    }
-    HGDIOBJ previous = SelectObject(target, bitmap);
-    BitBlt(target, 0, 0, width, height, frozen_, part.left, part.top, SRCCOPY);
-    SelectObject(target, previous);
-    DeleteDC(target);
+  WindowDc screen(nullptr);
+  const auto copyPart = [&] {
+    Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    const OwnedDc target(bitmap ? CreateCompatibleDC(screen.Get()) : nullptr);
+    if (!target) return Bitmap();
+    const Selection selected(target.Get(), bitmap.Get());
+    BitBlt(target.Get(), 0, 0, width, height, frozen_.Get(), part.left, part.top, SRCCOPY);
     return bitmap;
   };
   picture_ = copyPart();
-  HBITMAP forClipboard = copyPart();
-  ReleaseDC(nullptr, screen);
-  if (!picture_) {
-    if (forClipboard) DeleteObject(forClipboard);
-    return false;
-  }
+  Bitmap forClipboard = copyPart();
+  screen.Reset();
+  if (!picture_) return false;
   // The clipboard owns its copy once it takes it; the memo never depends on the clipboard.
   if (forClipboard && OpenClipboard(hwnd())) {
     EmptyClipboard();
-    if (SetClipboardData(CF_BITMAP, forClipboard)) forClipboard = nullptr;
+    if (SetClipboardData(CF_BITMAP, forClipboard.Get())) forClipboard.Release();
     CloseClipboard();
   }
-  if (forClipboard) DeleteObject(forClipboard);
+  forClipboard.Reset();
   memoRect_ = area->memo;
   return true;
 }
@@ -142,7 +125,7 @@ bool CaptureWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd(), &paint);
-      BitBlt(dc, 0, 0, width_, height_, frozen_, 0, 0, SRCCOPY);
+      BitBlt(dc, 0, 0, width_, height_, frozen_.Get(), 0, 0, SRCCOPY);
       PaintCaption(dc);
       EndPaint(hwnd(), &paint);
       if (dragging_) DrawOutline();  // the repaint covered it
@@ -151,10 +134,7 @@ bool CaptureWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_TIMER:
       if (message.TimerId() != kBlinkTimer) return false;
       red_ = !red_;
-      if (HDC dc = GetDC(hwnd())) {
-        PaintCaption(dc);
-        ReleaseDC(hwnd(), dc);
-      }
+      if (const WindowDc window{hwnd()}) PaintCaption(window.Get());
       if (!dragging_) SetFocus(hwnd());
       return true;
     case WM_SETCURSOR:

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "geometry/Rect.h"
 
 namespace quillet::win {
@@ -17,7 +18,7 @@ class CaptureWindow final : public Dialog {
   ~CaptureWindow() override;
 
   // After a capture: the picture of the dragged part and where its memo goes.
-  HBITMAP picture() const { return picture_; }
+  HBITMAP picture() const { return picture_.Get(); }
   const Rect& memoRect() const { return memoRect_; }
 
  private:
@@ -37,10 +38,10 @@ class CaptureWindow final : public Dialog {
   HWND frame_;
   int width_ = 0;
   int height_ = 0;
-  HDC frozen_ = nullptr;
-  HBITMAP frozenBitmap_ = nullptr;
+  Bitmap frozenBitmap_;  // before its context: deleted after it
+  OwnedDc frozen_;
   HGDIOBJ frozenPrevious_ = nullptr;
-  HBITMAP picture_ = nullptr;
+  Bitmap picture_;
   Rect memoRect_{};
   bool dragging_ = false;
   bool finished_ = false;

@@ -1,8 +1,6 @@
 #include "memo/EditorMenu.h"
 
-#include <memory>
-#include <type_traits>
-
+#include "framework/Handles.h"
 #include "platform/Wide.h"
 #include "resources/MemoResources.h"
 
@@ -11,11 +9,6 @@ namespace {
 
 constexpr int kMacroSubmenuPosition = 3;
 constexpr std::size_t kMaxMacroItems = ID_EDITOR_MACRO_LAST - ID_EDITOR_MACRO_FIRST + 1;
-
-struct DestroyMenuHandle {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, DestroyMenuHandle>;
 
 // A '&' in a macro would underline the next character instead of showing itself.
 std::wstring MenuText(const std::string& text) {
@@ -41,8 +34,8 @@ void Check(HMENU menu, UINT id, bool checked) { CheckMenuItem(menu, id, MF_BYCOM
 }  // namespace
 
 UINT TrackEditorMenu(HWND owner, POINT screen, const EditorMenuState& state) {
-  const MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_EDITOR_MENU)));
-  HMENU popup = menu ? GetSubMenu(menu.get(), 0) : nullptr;
+  const OwnedMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_EDITOR_MENU)));
+  HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
   if (!popup) return 0;
   if (HMENU macros = GetSubMenu(popup, kMacroSubmenuPosition)) FillMacros(macros, state.macros);
   Enable(popup, ID_EDIT_UNDO, state.canUndo);

@@ -31,9 +31,9 @@
 namespace quillet::win {
 
 void MemoWindow::ShowMemoMenu(POINT at) {
-  HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MEMO_MENU));
+  const OwnedMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MEMO_MENU)));
   if (!menu) return;
-  HMENU popup = GetSubMenu(menu, 0);
+  HMENU popup = GetSubMenu(menu.Get(), 0);
   if (!expanded()) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
@@ -50,7 +50,6 @@ void MemoWindow::ShowMemoMenu(POINT at) {
   AppendProgramMenu(popup, services_.host.MakeProgramMenu());
   if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
   TrackMenu(hwnd(), popup, at);
-  DestroyMenu(menu);
 }
 
 void MemoWindow::AskToDelete(MemoRemoval how) const {

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include "framework/Gdi.h"
 #include "platform/Wide.h"
 
 namespace quillet::win {
@@ -15,7 +16,8 @@ void PrintRichText(HWND owner, HWND editor, const std::string& documentName) {
   if (!PrintDlgW(&dialog) || !dialog.hDC) return;
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-  const HDC printer = dialog.hDC;
+  const OwnedDc printerDc(dialog.hDC);
+  const HDC printer = printerDc.Get();
   SetMapMode(printer, MM_TEXT);
   const RECT page{0, 0, GetDeviceCaps(printer, HORZRES) / GetDeviceCaps(printer, LOGPIXELSX) * 1440,
                   GetDeviceCaps(printer, VERTRES) / GetDeviceCaps(printer, LOGPIXELSY) * 1440};
@@ -40,7 +42,6 @@ void PrintRichText(HWND owner, HWND editor, const std::string& documentName) {
     SendMessageW(editor, EM_FORMATRANGE, FALSE, 0);
     EndDoc(printer);
   }
-  DeleteDC(printer);
 }
 
 }  // namespace quillet::win

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/ColorChoice.h"
+#include "framework/Handles.h"
 #include "framework/PictureButtons.h"
 #include "memo/DesktopPanel.h"
 #include "memo/MemoColors.h"
@@ -39,9 +40,8 @@ class MemoWindowHost : public PanelHost {
   // Fills the "다른그룹으로 보내기" submenu (commands 5424…) and the "다른 그룹 열기" submenu
   // (5224…) with the group names; the group files listed, in the menus' order.
   virtual std::vector<std::string> FillGroupMenus(HMENU sendTo, HMENU openGroup) = 0;
-  // The tray's menu, "다른 그룹 열기" filled, for "확장 메뉴"; the caller destroys it. Nothing when it
-  // cannot be made.
-  virtual HMENU MakeProgramMenu() = 0;
+  // The tray's menu, "다른 그룹 열기" filled, for "확장 메뉴". Nothing when it cannot be made.
+  virtual OwnedMenu MakeProgramMenu() = 0;
 
  protected:
   ~MemoWindowHost() = default;

@@ -30,13 +30,10 @@ MemoMeasures MemoWindow::Measures() const { return MemoMeasures::At(dpi_); }
 Size MemoWindow::TitleTextSize() const {
   const Font font = MakeTitleFont(ParseTitleFont(record_.titleFont), dpi_);
   const std::wstring title = WidenCp949(record_.title);
-  HDC screen = GetDC(nullptr);
+  const WindowDc screen(nullptr);
   RECT measured{0, 0, 0, 0};
-  {
-    Selection selected(screen, font.Get());
-    DrawTextW(screen, title.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  }
-  ReleaseDC(nullptr, screen);
+  const Selection selected(screen.Get(), font.Get());
+  DrawTextW(screen.Get(), title.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   return Size{measured.right, measured.bottom};
 }
 

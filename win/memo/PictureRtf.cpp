@@ -20,8 +20,9 @@ std::string PictureRtf(HBITMAP bitmap) {
   if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return {};
   const int width = info.bmWidth;
   const int height = info.bmHeight;
-  HDC screen = GetDC(nullptr);
-  if (!screen) return {};
+  WindowDc screenDc(nullptr);
+  if (!screenDc) return {};
+  const HDC screen = screenDc.Get();
   const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
   const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
   const RECT frame{0, 0, Himetric(width, dpiX), Himetric(height, dpiY)};
@@ -37,7 +38,7 @@ std::string PictureRtf(HBITMAP bitmap) {
     StretchDIBits(metafile, 0, 0, width, height, 0, 0, width, height, pixels.data(), &dib, DIB_RGB_COLORS, SRCCOPY);
     picture = CloseEnhMetaFile(metafile);
   }
-  ReleaseDC(nullptr, screen);
+  screenDc.Reset();
   if (!picture) return {};
   std::vector<BYTE> bytes(GetEnhMetaFileBits(picture, 0, nullptr));
   const bool stored = !bytes.empty() && GetEnhMetaFileBits(picture, static_cast<UINT>(bytes.size()), bytes.data());

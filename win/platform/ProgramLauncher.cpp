@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "launcher/ProgramCommand.h"
+#include "platform/KernelHandle.h"
 #include "platform/WinApi.h"
 #include "platform/Wide.h"
 
@@ -44,8 +45,9 @@ bool Start(const wchar_t* program, std::wstring commandLine, WORD show) {
   if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Nothing waits on the program: its handles go at once.
+  const KernelHandle started(process.hProcess);
+  const KernelHandle thread(process.hThread);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/KernelHandle.h"
 #include "platform/TestTrace.h"
 #include "platform/WinApi.h"
 #include "time/TestMoment.h"
@@ -42,13 +43,13 @@ std::uint64_t LastWrite(const std::wstring& path) {
 
 // The moment the file holds (a line break after it is allowed); nothing while it cannot be read.
 std::optional<LocalTime> MomentIn(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   char text[64];
   DWORD got = 0;
-  const BOOL read = ReadFile(file, text, sizeof text, &got, nullptr);
-  CloseHandle(file);
+  const BOOL read = ReadFile(file.Get(), text, sizeof text, &got, nullptr);
+  file.Reset();
   if (!read) return std::nullopt;
   std::string_view moment(text, got);
   while (!moment.empty() && (moment.back() == '\n' || moment.back() == '\r')) moment.remove_suffix(1);

@@ -4,6 +4,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "platform/KernelHandle.h"
 #include "platform/Wide.h"
 #include "platform/WinApi.h"
 #include "storage/Paths.h"
@@ -11,27 +12,6 @@
 namespace quillet::win {
 
 namespace {
-
-class Handle {
- public:
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  ~Handle() { Close(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  HANDLE Get() const { return handle_; }
-  // Closing can report a write the system had deferred, so the result matters.
-  bool Close() {
-    if (!Valid()) return true;
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(handle) != FALSE;
-  }
-
- private:
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
-};
 
 class FindHandle {
  public:
@@ -109,10 +89,10 @@ enum class NewFile { Written, Exists, Failed };
 NewFile WriteNewFile(const std::string& path, std::string_view bytes) {
   const auto wide = ApiPath(path);
   if (!wide || wide->empty()) return NewFile::Failed;
-  Handle file(CreateFileW(wide->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return GetLastError() == ERROR_FILE_EXISTS ? NewFile::Exists : NewFile::Failed;
+  KernelHandle file(CreateFileW(wide->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return GetLastError() == ERROR_FILE_EXISTS ? NewFile::Exists : NewFile::Failed;
   bool ok = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) != FALSE;
-  ok = file.Close() && ok;
+  ok = file.Close() && ok;  // a write the system had deferred can fail here
   if (ok) return NewFile::Written;
   DeleteFileW(wide->c_str());
   return NewFile::Failed;
@@ -125,9 +105,9 @@ ReadOutcome Win32FileSystem::ReadFile(const std::string& path, std::string& byte
   const auto wide = ApiPath(path);
   if (!wide) return ReadOutcome::Missing;
   // A folder cannot be opened this way (no FILE_FLAG_BACKUP_SEMANTICS): access denied, so Unreadable.
-  Handle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.Valid()) {
+  const KernelHandle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return ReadOutcome::Missing;
     return ReadOutcome::Unreadable;
@@ -272,11 +252,9 @@ bool Win32FileSystem::DeleteFile(const std::string& path) {
 bool MayWriteFolder(const std::string& folder) {
   const auto probe = ApiPath(NormaliseFolder(folder) + "quillet-probe-" + std::to_string(GetCurrentProcessId()) + ".tmp");
   if (!probe || folder.empty()) return false;
-  const HANDLE file = CreateFileW(probe->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  return true;
+  const KernelHandle file(CreateFileW(probe->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return static_cast<bool>(file);
 }
 
 }  // namespace quillet::win

@@ -159,9 +159,7 @@ void MemoPage::OnSimpleViewBox() {
 void MemoPage::ShowFontSample() {
   const std::optional<std::string> face = SelectedFace(Item(IDC_NEW_FONT_FACE));
   const int points = SelectedSize(Item(IDC_NEW_TEXT_SIZE)).value_or(10);
-  const HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+  const int height = -MulDiv(points, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 72);
   LOGFONTW look{};
   look.lfHeight = height;
   look.lfWeight = Checked(IDC_NEW_BOLD) ? FW_BOLD : FW_NORMAL;

@@ -5,6 +5,7 @@
 #include "calendar/DayViews.h"
 #include "framework/Dialog.h"
 #include "framework/Fonts.h"
+#include "framework/Gdi.h"
 #include "framework/OwnerDrawnButton.h"
 #include "framework/Pictures.h"
 #include "framework/Screen.h"
@@ -40,14 +41,14 @@ class PageButton final : public OwnerDrawnButton {
     const SIZE size = picture ? PictureSize(picture) : SIZE{};
     if (picture && size.cx >= 2) {
       const int half = size.cx / 2;
-      const HDC source = CreateCompatibleDC(item.hDC);
+      const OwnedDc sourceDc(CreateCompatibleDC(item.hDC));
+      const HDC source = sourceDc.Get();
       const HGDIOBJ old = SelectObject(source, picture);
       const int x = area.left + (area.right - area.left - half) / 2;
       const int y = area.top + (area.bottom - area.top - size.cy) / 2;
       TransparentBlt(item.hDC, x, y, half, size.cy, source, selected_ ? half : 0, 0, half, size.cy,
                      kPictureTransparent);
       SelectObject(source, old);
-      DeleteDC(source);
       return;
     }
     RECT box = area;

@@ -119,14 +119,13 @@ namespace {
 
 // A grid's menu: add, edit, delete, the last two greyed off the rows. The chosen id or 0.
 UINT TrackGridMenu(HWND owner, POINT at, std::initializer_list<std::pair<UINT, const wchar_t*>> items, bool onRow) {
-  HMENU menu = CreatePopupMenu();
+  const OwnedMenu menu(CreatePopupMenu());
   for (const auto& [id, text] : items) {
-    AppendMenuW(menu, MF_STRING | (onRow || id == items.begin()->first ? 0 : MF_GRAYED), id, text);
+    AppendMenuW(menu.Get(), MF_STRING | (onRow || id == items.begin()->first ? 0 : MF_GRAYED), id, text);
   }
   SetForegroundWindow(owner);
   const UINT chosen = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
-  DestroyMenu(menu);
+      TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
   return chosen;
 }
 

@@ -19,16 +19,14 @@ HBITMAP SpeakerOnFace(HWND button) {
   const HBITMAP speaker = ProgramPicture(IDB_SPEAKER);
   if (!speaker) return nullptr;
   const SIZE size = PictureSize(speaker);
-  const HDC screen = GetDC(button);
-  const HBITMAP face = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  const HDC dc = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(dc, face);
+  const WindowDc screen(button);
+  const HBITMAP face = CreateCompatibleBitmap(screen.Get(), size.cx, size.cy);
+  const OwnedDc dc(CreateCompatibleDC(screen.Get()));
+  const HGDIOBJ old = SelectObject(dc.Get(), face);
   const RECT all{0, 0, size.cx, size.cy};
-  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  DrawKeyedPicture(dc, speaker, 0, 0);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(button, screen);
+  FillRect(dc.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+  DrawKeyedPicture(dc.Get(), speaker, 0, 0);
+  SelectObject(dc.Get(), old);
   return face;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
 #include "platform/Wide.h"
 #include "skin/GdiPlusImage.h"
@@ -18,9 +19,8 @@ namespace quillet::win {
 namespace {
 
 int DesktopDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
   return dpi > 0 ? dpi : 96;
 }
 

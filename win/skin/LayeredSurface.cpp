@@ -10,11 +10,11 @@ LayeredSurface::LayeredSurface(int width, int height) : width_(width), height_(h
   if (width <= 0 || height <= 0) return;
   const BITMAPINFO info = TopDownBitmapInfo(width, height, 32);
   void* bits = nullptr;
-  dib_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  dib_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dib_ || !bits) return;
-  dc_ = CreateCompatibleDC(nullptr);
+  dc_.Reset(CreateCompatibleDC(nullptr));
   if (!dc_) return;
-  previous_ = SelectObject(dc_, dib_);
+  previous_ = SelectObject(dc_.Get(), dib_.Get());
   auto bitmap = std::make_unique<Gdiplus::Bitmap>(width, height, width * 4, PixelFormat32bppPARGB,
                                                   static_cast<BYTE*>(bits));
   if (bitmap->GetLastStatus() == Gdiplus::Ok) bitmap_ = std::move(bitmap);
@@ -22,11 +22,7 @@ LayeredSurface::LayeredSurface(int width, int height) : width_(width), height_(h
 
 LayeredSurface::~LayeredSurface() {
   bitmap_.reset();
-  if (dc_) {
-    SelectObject(dc_, previous_);
-    DeleteDC(dc_);
-  }
-  if (dib_) DeleteObject(dib_);
+  if (dc_) SelectObject(dc_.Get(), previous_);
 }
 
 void LayeredSurface::FillScaled(Gdiplus::Bitmap& picture) {
@@ -49,10 +45,8 @@ bool LayeredSurface::Present(const LayeredWindowApi& api, HWND hwnd, POINT topLe
   SIZE size{width_, height_};
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-  HDC screen = GetDC(nullptr);
-  const bool done = api.Update(hwnd, screen, &topLeft, &size, dc_, &source, 0, &blend, ULW_ALPHA);
-  ReleaseDC(nullptr, screen);
-  return done;
+  const WindowDc screen(nullptr);
+  return api.Update(hwnd, screen.Get(), &topLeft, &size, dc_.Get(), &source, 0, &blend, ULW_ALPHA);
 }
 
 }  // namespace quillet::win

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "framework/Gdi.h"
 #include "platform/WinApi.h"
 
 namespace Gdiplus {
@@ -37,8 +38,8 @@ class LayeredSurface {
  private:
   int width_;
   int height_;
-  HDC dc_ = nullptr;
-  HBITMAP dib_ = nullptr;
+  Bitmap dib_;  // before its context: deleted after it
+  OwnedDc dc_;
   HGDIOBJ previous_ = nullptr;
   std::unique_ptr<Gdiplus::Bitmap> bitmap_;
 };

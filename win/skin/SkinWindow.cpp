@@ -292,9 +292,9 @@ void SkinWindow::ShowContextMenu(POINT at) {
   POINT client = at;
   ScreenToClient(hwnd(), &client);
   const int menuId = MenuAt(ToSkin(client));
-  HMENU menu = LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId));
+  const OwnedMenu menu(LoadMenuW(services_.instance, MAKEINTRESOURCEW(menuId)));
   if (!menu) return;
-  const HMENU popup = GetSubMenu(menu, 0);
+  const HMENU popup = GetSubMenu(menu.Get(), 0);
   skinList_ = ListSkins(services_.files, skinRoot_, editedRoot_);
   WidgetMenuState state;
   state.zPosition = zPosition();
@@ -307,7 +307,6 @@ void SkinWindow::ShowContextMenu(POINT at) {
   PrepareWidgetMenu(popup, state, services_.host.MakeProgramMenu());
   PrepareMenu(popup);
   TrackMenu(hwnd(), popup, at);
-  DestroyMenu(menu);
 }
 
 void SkinWindow::EditSkin() {

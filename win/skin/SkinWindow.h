@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Handles.h"
 #include "geometry/Dpi.h"
 #include "memo/DesktopPanel.h"
 #include "skin/SkinBuilder.h"
@@ -34,9 +35,9 @@ class SkinWindow;
 // What a skin window needs from the program around it (the main frame), besides a panel's.
 class WidgetHost : public PanelHost {
  public:
-  // The program's own menu (the tray's commands, "다른 그룹 열기" filled) for "확장 메뉴"; the
-  // caller destroys it. Nothing when it cannot be made.
-  virtual HMENU MakeProgramMenu() = 0;
+  // The program's own menu (the tray's commands, "다른 그룹 열기" filled) for "확장 메뉴". Nothing
+  // when it cannot be made.
+  virtual OwnedMenu MakeProgramMenu() = 0;
   // "<DESTROY_WINDOW>" on a widget that does not hide instead: the host destroys it once the
   // handler running the command has returned, and forgets it.
   virtual void DestroyWidget(SkinWindow& widget) = 0;

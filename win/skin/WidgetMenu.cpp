@@ -1,5 +1,7 @@
 #include "skin/WidgetMenu.h"
 
+#include <utility>
+
 #include "framework/Menus.h"
 #include "memo/PanelZOrder.h"
 #include "platform/Wide.h"
@@ -31,7 +33,7 @@ void FillSkinSubmenu(HMENU popup, const WidgetMenuState& state) {
 
 }  // namespace
 
-void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, HMENU programMenu) {
+void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, OwnedMenu programMenu) {
   Check(popup, ID_PANEL_NORMAL, state.zPosition == kZNormal);
   Check(popup, ID_PANEL_ALWAYS_ON_TOP, state.zPosition == kZAlwaysOnTop);
   Check(popup, ID_PANEL_DESKTOP, state.zPosition == kZDesktop);
@@ -44,7 +46,7 @@ void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, HMENU programM
   if (!state.hasAboutImage) DeleteMenu(popup, ID_SKIN_ABOUT, MF_BYCOMMAND);
   if (!programMenu) return;
   AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-  AppendProgramMenu(popup, programMenu);
+  AppendProgramMenu(popup, std::move(programMenu));
 }
 
 }  // namespace quillet::win

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Handles.h"
 #include "platform/WinApi.h"
 #include "skin/SkinList.h"
 
@@ -21,6 +22,6 @@ struct WidgetMenuState {
 // Readies any widget's menu before it opens: the checks of the z-position, 좌표 고정 and the
 // transparency, the Skin submenu, "Skin 정보" only with an about picture, and `programMenu` (the
 // frame's, may be null) appended last as "확장 메뉴", which `popup` then owns.
-void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, HMENU programMenu);
+void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, OwnedMenu programMenu);
 
 }  // namespace quillet::win

@@ -75,9 +75,7 @@ void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell, int dpi
   SetDpi(dpi);
   content_ = content;
   SetWindowTextW(hwnd(), WidenCp949(content.title).c_str());  // for tools that look for it
-  const HDC screen = GetDC(nullptr);
-  box_ = Layout(screen);
-  ReleaseDC(nullptr, screen);
+  box_ = Layout(WindowDc(nullptr).Get());
 
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
@@ -91,16 +89,15 @@ void DayBalloonWindow::Show(const DayBalloon& content, const RECT& cell, int dpi
   pointerX_ = std::clamp(centre - left, Px(kCorner), std::max<int>(Px(kCorner), box_.cx - Px(kCorner)));
 
   const int boxTop = below_ ? Px(kPointer) : 0;
-  HRGN shape = CreateRoundRectRgn(0, boxTop, box_.cx + 1, boxTop + box_.cy + 1, Px(kCorner), Px(kCorner));
+  Region shape(CreateRoundRectRgn(0, boxTop, box_.cx + 1, boxTop + box_.cy + 1, Px(kCorner), Px(kCorner)));
   const POINT pointer[3] = {
       {pointerX_ - Px(kPointerHalf), below_ ? Px(kPointer) + 1 : box_.cy - 1},
       {pointerX_ + Px(kPointerHalf), below_ ? Px(kPointer) + 1 : box_.cy - 1},
       {pointerX_, below_ ? 0 : height},
   };
-  HRGN tip = CreatePolygonRgn(pointer, 3, WINDING);
-  CombineRgn(shape, shape, tip, RGN_OR);
-  DeleteObject(tip);
-  SetWindowRgn(hwnd(), shape, FALSE);  // the window owns the region now
+  const Region tip(CreatePolygonRgn(pointer, 3, WINDING));
+  CombineRgn(shape.Get(), shape.Get(), tip.Get(), RGN_OR);
+  SetWindowRgn(hwnd(), shape.Release(), FALSE);  // the window owns the region now
   SetWindowPos(hwnd(), HWND_TOPMOST, left, top, box_.cx, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -112,16 +109,11 @@ void DayBalloonWindow::Hide() {
 void DayBalloonWindow::Paint(HDC dc) const {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  const HBRUSH background = CreateSolidBrush(kBackground);
-  FillRect(dc, &client, background);
-  DeleteObject(background);
-  HRGN shape = CreateRectRgn(0, 0, 0, 0);
-  if (GetWindowRgn(hwnd(), shape) != ERROR) {
-    const HBRUSH border = CreateSolidBrush(kBorder);
-    FrameRgn(dc, shape, border, 1, 1);
-    DeleteObject(border);
+  FillRect(dc, &client, Brush(CreateSolidBrush(kBackground)).Get());
+  const Region shape(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(hwnd(), shape.Get()) != ERROR) {
+    FrameRgn(dc, shape.Get(), Brush(CreateSolidBrush(kBorder)).Get(), 1, 1);
   }
-  DeleteObject(shape);
 
   SetBkMode(dc, TRANSPARENT);
   int y = (below_ ? Px(kPointer) : 0) + Px(kPadding);
@@ -138,12 +130,12 @@ void DayBalloonWindow::Paint(HDC dc) const {
   y += text(bold_.Get(), kHeading, content_.title, Px(kPadding));
   y += text(font_.Get(), kText, content_.anniversaryHeader, Px(kPadding));
   if (!content_.anniversaryRow.empty()) y += text(font_.Get(), RGB(170, 30, 30), content_.anniversaryRow, Px(kPadding));
-  const HPEN rule = CreatePen(PS_SOLID, 1, kBorder);
-  const HGDIOBJ oldPen = SelectObject(dc, rule);
-  MoveToEx(dc, Px(kPadding), y + Px(kLineGap) / 2 - 1, nullptr);
-  LineTo(dc, box_.cx - Px(kPadding), y + Px(kLineGap) / 2 - 1);
-  SelectObject(dc, oldPen);
-  DeleteObject(rule);
+  {
+    const Pen rule(CreatePen(PS_SOLID, 1, kBorder));
+    const Selection pen(dc, rule.Get());
+    MoveToEx(dc, Px(kPadding), y + Px(kLineGap) / 2 - 1, nullptr);
+    LineTo(dc, box_.cx - Px(kPadding), y + Px(kLineGap) / 2 - 1);
+  }
   y += Px(kLineGap);
   for (const DayScheduleRow& row : content_.schedules) {
     text(font_.Get(), kHeading, row.time, Px(kPadding));

@@ -6,6 +6,7 @@
 
 #include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
+#include "framework/Handles.h"
 
 #include <shellapi.h>
 
@@ -19,22 +20,17 @@ constexpr int kIconSize = 32;
 std::vector<std::uint32_t> DrawnOn(HICON icon, COLORREF background) {
   const BITMAPINFO info = TopDownBitmapInfo(kIconSize, kIconSize, 32);
   void* bits = nullptr;
-  const HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   std::vector<std::uint32_t> pixels;
   if (!dib || !bits) return pixels;
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, dib);
+  const OwnedDc dc(CreateCompatibleDC(nullptr));
+  const Selection selected(dc.Get(), dib.Get());
   const RECT all{0, 0, kIconSize, kIconSize};
-  const HBRUSH brush = CreateSolidBrush(background);
-  FillRect(dc, &all, brush);
-  DeleteObject(brush);
-  DrawIconEx(dc, 0, 0, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+  FillRect(dc.Get(), &all, Brush(CreateSolidBrush(background)).Get());
+  DrawIconEx(dc.Get(), 0, 0, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
   GdiFlush();
   const auto* first = static_cast<const std::uint32_t*>(bits);
   pixels.assign(first, first + kIconSize * kIconSize);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(dib);
   return pixels;
 }
 
@@ -61,9 +57,9 @@ std::unique_ptr<GdiPlusImage> ProgramIcon(const std::wstring& path) {
       return nullptr;
     }
   }
-  const std::vector<std::uint32_t> onBlack = DrawnOn(file.hIcon, RGB(0, 0, 0));
-  const std::vector<std::uint32_t> onWhite = DrawnOn(file.hIcon, RGB(255, 255, 255));
-  DestroyIcon(file.hIcon);
+  const OwnedIcon icon(file.hIcon);
+  const std::vector<std::uint32_t> onBlack = DrawnOn(icon.Get(), RGB(0, 0, 0));
+  const std::vector<std::uint32_t> onWhite = DrawnOn(icon.Get(), RGB(255, 255, 255));
   if (onBlack.empty() || onWhite.empty()) return nullptr;
   std::vector<std::uint32_t> premultiplied(onBlack.size());
   for (std::size_t i = 0; i < onBlack.size(); ++i) {

@@ -15,14 +15,14 @@ void KeepScreenshot(HWND window, const std::string& name) {
   GetWindowRect(window, &place);
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
-  HDC windowDc = GetWindowDC(window);
-  OwnedDc memory(CreateCompatibleDC(windowDc));
-  Bitmap bitmap(CreateCompatibleBitmap(windowDc, width, height));
+  WindowDc windowDc = WindowDc::WholeWindow(window);
+  OwnedDc memory(CreateCompatibleDC(windowDc.Get()));
+  Bitmap bitmap(CreateCompatibleBitmap(windowDc.Get(), width, height));
   {
     Selection into(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    BitBlt(memory.Get(), 0, 0, width, height, windowDc.Get(), 0, 0, SRCCOPY);
   }
-  ReleaseDC(window, windowDc);
+  windowDc.Reset();
   Gdiplus::Bitmap picture(bitmap.Get(), nullptr);
   GdiPlusCanvas canvas(picture);
   EXPECT_TRUE(canvas.SavePng(OutputPath(name + ".png"))) << name;

@@ -34,7 +34,7 @@ class RecordingHost final : public WidgetHost {
   PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
   void ArrangePanel(DesktopPanel&) override {}
   HWND CommandTarget() const override { return nullptr; }
-  HMENU MakeProgramMenu() override { return nullptr; }
+  OwnedMenu MakeProgramMenu() override { return {}; }
   void DestroyWidget(SkinWindow& widget) override {
     ++destroyed;
     if (onDestroy) onDestroy(widget);

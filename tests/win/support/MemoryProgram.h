@@ -35,7 +35,7 @@ class QuietMemoHost final : public MemoWindowHost {
   void HideMemoTip() override {}
   void FoldedMemoMoved(const MemoWindow&) override {}
   std::vector<std::string> FillGroupMenus(HMENU, HMENU) override { return {}; }
-  HMENU MakeProgramMenu() override { return nullptr; }
+  OwnedMenu MakeProgramMenu() override { return {}; }
 
  private:
   bool bulk_;

@@ -11,7 +11,7 @@ class QuietHost final : public WidgetHost, public ClockHost {
   PanelNeighbours Neighbours(const DesktopPanel&) const override { return {}; }
   void ArrangePanel(DesktopPanel&) override {}
   HWND CommandTarget() const override { return nullptr; }
-  HMENU MakeProgramMenu() override { return nullptr; }
+  OwnedMenu MakeProgramMenu() override { return {}; }
   void DestroyWidget(SkinWindow&) override {}
   void RunSetupCommand(SkinCommand) override {}
   void OnMinute(const LocalMinute&) override {}
