@@ -1,6 +1,6 @@
 #include "app/DesktopWidgets.h"
 
-#include "app/MemoBoard.h"
+#include "memo/MemoBoard.h"
 #include "calendar/DayInfoStore.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/PanelZOrder.h"

@@ -6,8 +6,8 @@
 
 #include "app/DesktopWidgets.h"
 #include "app/GlobalHotkeys.h"
-#include "app/MemoBoard.h"
-#include "app/MemoSearch.h"
+#include "memo/MemoBoard.h"
+#include "memo/MemoSearch.h"
 #include "app/RegisteredMessages.h"
 #include "app/SharedDrawing.h"
 #include "app/TrayIcon.h"

@@ -8,7 +8,7 @@
 
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
-#include "app/MemoBoard.h"
+#include "memo/MemoBoard.h"
 #include "framework/LayeredWindowApi.h"
 #include "memo/MemoListFormat.h"
 #include "memo/OleSession.h"

@@ -1,4 +1,4 @@
-#include "app/MemoTip.h"
+#include "memo/MemoTip.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
-#include "app/MemoSearch.h"
+#include "memo/MemoSearch.h"
 
 #include <commdlg.h>
 #include <richedit.h>
 
 #include <vector>
 
-#include "app/MemoBoard.h"
+#include "memo/MemoBoard.h"
 #include "framework/ClosingState.h"
 #include "framework/Dialog.h"
 #include "framework/ProgramMessageBox.h"

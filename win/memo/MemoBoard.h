@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MemoTip.h"
+#include "memo/MemoTip.h"
 #include "memo/Arranging.h"
 #include "memo/MemoListStore.h"
 #include "memo/MemoRecord.h"

@@ -1,4 +1,4 @@
-#include "app/MemoBoard.h"
+#include "memo/MemoBoard.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The whole group's commands of the main frame: show, hide, fold, z-positions and arranging.
-#include "app/MemoBoard.h"
+#include "memo/MemoBoard.h"
 #include "memo/PanelZOrder.h"
 #include "settings/SettingsStore.h"
 
