@@ -50,8 +50,6 @@ std::string TransparencyLabel(int value) {
   return text;
 }
 
-bool MemoHidingSelectable(int memoTipMode, int platformLevel) { return memoTipMode == 0 && platformLevel >= 2; }
-
 int StoredMemoHiding(int memoTipMode, bool boxTicked) { return memoTipMode > 0 ? 0 : (boxTicked ? 1 : 0); }
 
 int StoredMemoZPosition(int stored, bool boxTicked) {

@@ -46,8 +46,8 @@ constexpr int kMaxTransparency = 255;
 int ClampTransparency(int value);
 std::string TransparencyLabel(int value);
 
-// "마우스 선택시 메모 사라짐" works only without a folded-memo tip, and only on the NT family.
-bool MemoHidingSelectable(int memoTipMode, int platformLevel);
+// "마우스 선택시 메모 사라짐" works only without a folded-memo tip.
+constexpr bool MemoHidingSelectable(int memoTipMode) { return memoTipMode == 0; }
 // What "MouseOverHiding" stores when a page is applied: 0 whenever a tip mode is chosen.
 int StoredMemoHiding(int memoTipMode, bool boxTicked);
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kSettingsFileName = "QuilletDB.xml";
 constexpr const char* kPlaceholder = "$(TARGETPATH)\\";
-constexpr int kFullOpacity = 255;
 
 Point ParsePosition(const std::string& text, Point fallback) {
   Scanner scan(text);
@@ -187,13 +186,6 @@ void SettingsStore::ApplyLoadRules(SettingsLoadReport& report) {
     general.workMonitor = static_cast<int>(lastMonitor);
   }
   if (environment_.monitorCount > 1) general.enableDesktop = 0;
-
-  if (environment_.platformLevel < 2) {
-    for (int* transVal : {&settings_.clock.transVal, &settings_.calendar.transVal, &settings_.schedule.transVal,
-                          &settings_.rauncher.transVal}) {
-      *transVal = kFullOpacity;
-    }
-  }
 
   if (settings_.calendar.skinFile.empty()) {
     settings_.calendar.skinFile = programFolder + "CalendarSkin\\Quillet calendar\\Quillet calendar.ski";

@@ -61,9 +61,8 @@ TEST(PreferenceRules, TransparencyLabelsAndRange) {
 }
 
 TEST(PreferenceRules, TipModeHidingAndAlwaysOnTop) {
-  EXPECT_TRUE(MemoHidingSelectable(0, 2));
-  EXPECT_FALSE(MemoHidingSelectable(0, 1));  // the 9x family
-  EXPECT_FALSE(MemoHidingSelectable(1, 2));
+  EXPECT_TRUE(MemoHidingSelectable(0));
+  EXPECT_FALSE(MemoHidingSelectable(1));
   EXPECT_EQ(StoredMemoHiding(0, true), 1);
   EXPECT_EQ(StoredMemoHiding(0, false), 0);
   EXPECT_EQ(StoredMemoHiding(2, true), 0);

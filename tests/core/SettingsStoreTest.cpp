@@ -23,8 +23,8 @@ class SettingsStoreTest : public ::testing::Test {
     files.AddFolder("C:\\Users\\kim\\Documents");
   }
 
-  SettingsStore& Load(int monitors = 1, int platform = 2) {
-    SettingsEnvironment environment{kProgram, "C:\\Users\\kim\\Documents\\", monitors, platform};
+  SettingsStore& Load(int monitors = 1) {
+    SettingsEnvironment environment{kProgram, "C:\\Users\\kim\\Documents\\", monitors};
     store = std::make_unique<SettingsStore>(files, registry, clock, environment,
                                             [this](const std::string& folder) { starterFolders.push_back(folder); });
     report = store->LoadAll();
@@ -113,7 +113,7 @@ TEST_F(SettingsStoreTest, KeysSavedTheMomentTheyChangeLeaveTheOthersAlone) {
   EXPECT_FALSE(registry.Has("General", "StartDX"));
 }
 
-TEST_F(SettingsStoreTest, MonitorAndPlatformRulesApplyAtLoad) {
+TEST_F(SettingsStoreTest, MonitorRulesApplyAtLoad) {
   registry.WriteInt("General", "WorkMonitor", 5);
   registry.WriteInt("General", "EnableDesktop", 1);
   registry.WriteInt("Clock", "TransVal", 100);
@@ -131,10 +131,8 @@ TEST_F(SettingsStoreTest, MonitorAndPlatformRulesApplyAtLoad) {
   Load(2);
   EXPECT_EQ(values().general.workMonitor, 0);
 
-  Load(1, 1);
+  Load(1);
   EXPECT_EQ(values().general.enableDesktop, 1);
-  EXPECT_EQ(values().clock.transVal, 255);
-  EXPECT_EQ(values().schedule.transVal, 255);
 }
 
 TEST_F(SettingsStoreTest, TheTemporaryStorageGroupIsNeverTheStartupGroup) {
@@ -357,7 +355,7 @@ TEST(UserFilesFolder, AProgramFolderThatCannotBeWrittenSendsThemToThePerUserFold
 
   MemorySettingsBackend registry;
   FixedClock clock;
-  SettingsStore store(files, registry, clock, SettingsEnvironment{program, "", 1, 2, user}, [](const std::string&) {});
+  SettingsStore store(files, registry, clock, SettingsEnvironment{program, "", 1, user}, [](const std::string&) {});
   store.LoadAll();
   EXPECT_EQ(store.values().rauncherFile, user + "Rauncher00.xml");
 }

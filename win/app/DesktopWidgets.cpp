@@ -2,17 +2,10 @@
 
 #include "app/MemoBoard.h"
 #include "calendar/DayInfoStore.h"
-#include "framework/ProgramMessageBox.h"
 #include "memo/PanelZOrder.h"
 #include "settings/SettingsStore.h"
 
 namespace quillet::win {
-
-namespace {
-
-constexpr const char* kNeedsLayeredWindows = "Windows 2000 이상에서만 지원합니다";
-
-}  // namespace
 
 DesktopWidgets::DesktopWidgets(const Services& services) : services_(services) {
   services_.memos.SetWidgetPlaces([this](HWND except) { return Places(except); });
@@ -23,7 +16,7 @@ DesktopWidgets::~DesktopWidgets() { services_.memos.SetWidgetPlaces(nullptr); }
 SkinWindowServices DesktopWidgets::WidgetServices() {
   Settings& values = services_.settings.values();
   const SettingsEnvironment& where = services_.settings.Environment();
-  return SkinWindowServices{PanelServices{values.general, services_.layered, services_.platformLevel, *this},
+  return SkinWindowServices{PanelServices{values.general, *this},
                             *this,
                             services_.files,
                             services_.clock,
@@ -33,7 +26,7 @@ SkinWindowServices DesktopWidgets::WidgetServices() {
 }
 
 void DesktopWidgets::CreateClock() {
-  if (services_.platformLevel < 2 || clock_) return;
+  if (clock_) return;
   Settings& values = services_.settings.values();
   ClockSettings& settings = values.clock;
   WindowPtr<ClockWindow> clock(new ClockWindow(WidgetServices(), settings, values.clockSkinFolder, *this));
@@ -59,7 +52,7 @@ void DesktopWidgets::PlaceOnScreen(SkinWindow& widget, Point& position) {
 }
 
 void DesktopWidgets::CreateCalendar() {
-  if (services_.platformLevel < 2 || calendar_) return;
+  if (calendar_) return;
   Settings& values = services_.settings.values();
   CalendarSettings& settings = values.calendar;
   WindowPtr<CalendarWindow> calendar(new CalendarWindow(WidgetServices(), settings, values.calendarSkinFolder,
@@ -99,21 +92,12 @@ void DesktopWidgets::ApplyCalendarSettings() {
   if (settings.autoStart != 0 && !IsWindowVisible(calendar_->hwnd())) calendar_->FadeIn();
 }
 
-// Below platform level 2 there are no widgets: a request for one says so.
-bool DesktopWidgets::SaidNoLayeredWindows() const {
-  if (services_.platformLevel >= 2) return false;
-  ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-  return true;
-}
-
 void DesktopWidgets::ShowCalendar() {
-  if (SaidNoLayeredWindows()) return;
   if (calendar_) calendar_->FadeIn();
 }
 
 bool DesktopWidgets::MakeScheduleView() {
   if (scheduleView_) return true;
-  if (SaidNoLayeredWindows()) return false;
   Settings& values = services_.settings.values();
   WindowPtr<ScheduleViewWindow> view(new ScheduleViewWindow(WidgetServices(), values.schedule,
                                                             values.scheduleSkinFolder, services_.scheduleViewHost));
@@ -125,7 +109,7 @@ bool DesktopWidgets::MakeScheduleView() {
 
 void DesktopWidgets::StartScheduleView(bool todayHasSomething) {
   const int mode = services_.settings.values().schedule.startMode;
-  if (services_.platformLevel < 2 || mode == 0 || (mode == 2 && !todayHasSomething)) return;
+  if (mode == 0 || (mode == 2 && !todayHasSomething)) return;
   if (MakeScheduleView()) scheduleView_->FadeIn();
 }
 
@@ -163,7 +147,6 @@ void DesktopWidgets::ShowScheduleView() {
 
 bool DesktopWidgets::MakeLauncher() {
   if (launcher_) return true;
-  if (SaidNoLayeredWindows()) return false;
   Settings& values = services_.settings.values();
   WindowPtr<LauncherWindow> launcher(
       new LauncherWindow(WidgetServices(), values.rauncher, values.rauncherSkinFolder, values.rauncherFile));
@@ -175,7 +158,7 @@ bool DesktopWidgets::MakeLauncher() {
 
 void DesktopWidgets::StartLauncher() {
   const int mode = services_.settings.values().rauncher.startMode;
-  if (services_.platformLevel < 2 || mode == 0 || !MakeLauncher()) return;
+  if (mode == 0 || !MakeLauncher()) return;
   if (mode == 1 || launcher_->HasEntries()) launcher_->FadeIn();
 }
 
@@ -184,7 +167,6 @@ void DesktopWidgets::ShowLauncher() {
 }
 
 void DesktopWidgets::ShowClock() {
-  if (SaidNoLayeredWindows()) return;
   if (!clock_) return;
   const Settings& values = services_.settings.values();
   clock_->ShowFor(values.clock.viewMode != 0 ? values.general.hotKeyClockViewTime * 1000 : -1);
@@ -193,7 +175,6 @@ void DesktopWidgets::ShowClock() {
 void DesktopWidgets::ToggleFromHotkey(Widget which) {
   const Settings& values = services_.settings.values();
   if (which == Widget::Clock && values.clock.viewMode != 0) return ShowClock();
-  if (SaidNoLayeredWindows()) return;
   SkinWindow* widget = which == Widget::Clock      ? static_cast<SkinWindow*>(clock_.get())
                        : which == Widget::Calendar ? static_cast<SkinWindow*>(calendar_.get())
                        : MakeScheduleView()        ? static_cast<SkinWindow*>(scheduleView_.get())

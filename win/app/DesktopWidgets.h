@@ -17,7 +17,6 @@ class SettingsStore;
 
 namespace quillet::win {
 
-class LayeredWindowApi;
 class MemoBoard;
 
 // The widgets on the desktop, for the main frame: making them at start-up, showing them, keeping
@@ -31,8 +30,6 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
     SettingsStore& settings;
     FileSystem& files;
     const Clock& clock;
-    const LayeredWindowApi& layered;
-    int platformLevel;
     MemoBoard& memos;
     std::function<HMENU()> programMenu;  // the tray menu's commands, its group submenu filled
     std::function<void(const LocalMinute&)> onMinute;
@@ -47,13 +44,12 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   DesktopWidgets& operator=(const DesktopWidgets&) = delete;
 
   // Start-up: the clock at its saved place (moved back onto a monitor when needed), shown as its
-  // view mode says. Nothing below platform level 2.
+  // view mode says.
   void CreateClock();
   // "시계 보기": for "HotKeyClockViewTime" seconds, or for good in view mode 0.
   void ShowClock();
   ClockWindow* clock() { return clock_.get(); }
-  // Start-up: the calendar at its saved place, shown when "AutoStart" is on. Nothing below
-  // platform level 2.
+  // Start-up: the calendar at its saved place, shown when "AutoStart" is on.
   void CreateCalendar();
   // "달력 보기": shown for good.
   void ShowCalendar();
@@ -107,7 +103,6 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
-  bool SaidNoLayeredWindows() const;
   static void ApplyLook(SkinWindow& widget, const std::string& skinFile, int zPosition, int mouseOverHiding,
                         int transVal);
   void PlaceOnScreen(SkinWindow& widget, Point& position);

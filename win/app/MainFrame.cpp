@@ -42,7 +42,6 @@ MainFrame::MainFrame(const Services& services)
                           services.settings,
                           services.files,
                           services.clock,
-                          services.platformLevel,
                           services.settings.Environment().monitorCount,
                           *this} {
   using Arrangement = MemoBoard::Arrangement;
@@ -123,8 +122,8 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     if (closing_.InProgress()) return;  // closed while the box was up
   }
   memos_ = std::make_unique<MemoBoard>(MemoBoard::Services{
-      hwnd(), services_.settings, services_.files, services_.codec, services_.clock, services_.layered,
-      services_.platformLevel, services_.drawing.tahoma.Get(),
+      hwnd(), services_.settings, services_.files, services_.codec, services_.clock,
+      services_.drawing.tahoma.Get(),
       [this] {
         HideScheduleManager();
         restore_.reset();
@@ -136,8 +135,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     return;
   }
   widgets_ = std::make_unique<DesktopWidgets>(DesktopWidgets::Services{
-      hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
-      services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
+      hwnd(), services_.instance, services_.settings, services_.files, services_.clock, *memos_, [this] { return MakeProgramMenu(); },
       [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); },
       [this](SkinCommand command) { RunSetupCommand(command); }, *this, *this});
   widgets_->CreateClock();

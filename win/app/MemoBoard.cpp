@@ -42,8 +42,8 @@ MemoBoard::MemoBoard(const Services& services)
 MemoBoard::~MemoBoard() = default;
 
 MemoServices MemoBoard::WindowServices() {
-  return MemoServices{services_.settings, services_.files, services_.clock,       services_.layered,
-                      services_.platformLevel, services_.editTimeFont, *this, &OpenWithShell};
+  return MemoServices{services_.settings, services_.files, services_.clock, services_.editTimeFont, *this,
+                      &OpenWithShell};
 }
 
 std::vector<MemoRecord> MemoBoard::Records() const {

@@ -4,7 +4,6 @@
 
 #include "framework/Dpi.h"
 #include "framework/Keys.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/Docking.h"
 #include "memo/PanelZOrder.h"
@@ -78,7 +77,6 @@ Rect DesktopPanel::GetPanelRect() const {
 }
 
 bool DesktopPanel::SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags) {
-  if (!layeredWindows()) return false;
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (alpha == 255) {
     if (style & WS_EX_LAYERED) {
@@ -89,7 +87,7 @@ bool DesktopPanel::SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags) {
     return true;
   }
   if (!(style & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED);
-  return services_.layered.SetAttributes(hwnd(), key, alpha, flags);
+  return SetLayeredWindowAttributes(hwnd(), key, alpha, flags);
 }
 
 void DesktopPanel::OnActivatePanel(bool active) { active_ = active; }
@@ -146,10 +144,6 @@ void DesktopPanel::SetZPosition(int z) {
 }
 
 void DesktopPanel::FadeIn() {
-  if (!layeredWindows()) {
-    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
-    return;
-  }
   StopTimer(kFadeInTimer);
   StopTimer(kFadeOutTimer);
   fadeStep_ = std::max(fadeStep_, 0);
@@ -174,11 +168,6 @@ void DesktopPanel::FadeInStep() {
 }
 
 void DesktopPanel::FadeOut() {
-  if (!layeredWindows()) {
-    ShowWindow(hwnd(), SW_HIDE);
-    HideAfterFade();
-    return;
-  }
   StopTimer(kFadeInTimer);
   StopTimer(kFadeOutTimer);
   // A panel that was shown without a fade is fully there: it fades from the top.
@@ -207,7 +196,7 @@ void DesktopPanel::FadeOutStep() {
 }
 
 void DesktopPanel::StartMouseOverHiding() {
-  if (!layeredWindows() || hidingInProgress_) return;
+  if (hidingInProgress_) return;
   hidingInProgress_ = true;
   hiding_ = true;
   HidingStep();

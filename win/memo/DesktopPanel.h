@@ -13,7 +13,6 @@ struct GeneralSettings;
 namespace quillet::win {
 
 class DesktopPanel;
-class LayeredWindowApi;
 
 // What a dragged panel snaps to besides the screen and the monitors' work areas.
 struct PanelNeighbours {
@@ -36,8 +35,6 @@ class PanelHost {
 
 struct PanelServices {
   const GeneralSettings& general;  // the working values, so that changes apply at once
-  const LayeredWindowApi& layered;
-  int platformLevel;  // below 2: no layered windows, so no transparency, fades or hiding
   PanelHost& host;
 };
 
@@ -89,7 +86,6 @@ class DesktopPanel : public Dialog {
 
   void SetModified() { modified_ = true; }
   void StartMouseOverHiding();
-  bool layeredWindows() const { return services_.platformLevel > 1; }
   const PanelServices& services() const { return services_; }
 
   // Derived panels call these first when they override them.

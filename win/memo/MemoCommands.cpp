@@ -44,7 +44,6 @@ void MemoWindow::ShowMemoMenu(POINT at) {
   CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
   services_.host.FillGroupMenus(GetSubMenu(popup, GetMenuItemCount(popup) - 2), nullptr);
   AppendProgramMenu(popup, services_.host.MakeProgramMenu());
-  if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
   TrackMenu(hwnd(), popup, at);
   DestroyMenu(menu);
 }

@@ -30,8 +30,7 @@ RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 MemoWindow::MemoWindow(const MemoServices& services)
-    : DesktopPanel(IDD_MEMO, PanelServices{services.settings.values().general, services.layered,
-                                          services.platformLevel, services.host}),
+    : DesktopPanel(IDD_MEMO, PanelServices{services.settings.values().general, services.host}),
       services_(services),
       strip_(new TitleStrip(*this)) {
   editor_.reset(new MemoEditor(
@@ -82,7 +81,7 @@ WindowPtr<MemoWindow> MemoWindow::CreateFromRecord(const MemoServices& services,
 bool MemoWindow::OnInit() {
   DesktopPanel::OnInit();
   SetWindowTextW(hwnd(), L"");
-  if (layeredWindows()) SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
+  SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
 
   dpi_ = WindowDpi(hwnd());
   const Size client = ClientSize();

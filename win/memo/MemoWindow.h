@@ -60,8 +60,6 @@ struct MemoServices {
   SettingsStore& settings;  // "DefaultColorType" and "TitleFont" are written the moment they change
   FileSystem& files;
   const Clock& clock;
-  const LayeredWindowApi& layered;
-  int platformLevel;
   HFONT editTimeFont;  // the program's shared Tahoma
   MemoWindowHost& host;
   std::function<void(const std::string&)> openAddress;

@@ -143,7 +143,7 @@ void MemoPage::Reset() {
 // The hiding box only works without a folded-memo tip: choosing a tip clears it.
 void MemoPage::ShowHidingBox() {
   const int tipMode = SelectedItem(IDC_MEMO_TIP_MODE);
-  const bool selectable = MemoHidingSelectable(tipMode < 0 ? 0 : tipMode, services().platformLevel);
+  const bool selectable = MemoHidingSelectable(tipMode < 0 ? 0 : tipMode);
   if (!selectable) Check(IDC_MEMO_HIDING, false);
   Enable(IDC_MEMO_HIDING, selectable);
 }

@@ -52,7 +52,6 @@ bool ProgramPage::OnInit() {
                {IDC_KEY_CLIPBOARD, 18},
                {IDC_KEY_MINIMIZE_ALL, 19},
                {IDC_KEY_FIND, 20}});
-  Enable(IDC_KEY_SCHEDULES, services().platformLevel >= 2);
   return false;
 }
 
@@ -75,7 +74,7 @@ void ProgramPage::Apply() {
   general.captureAlwaysTop = Checked(IDC_CAPTURE_ON_TOP) ? 1 : 0;
   general.enableDesktop = Checked(IDC_ON_DESKTOP) ? 1 : 0;
   if ((general.showTrayIcon != 0) != trayWasShown) services().host.ShowTrayIcon(general.showTrayIcon != 0);
-  if (values().schedule.startMode != 0 && services().platformLevel >= 2) services().host.UpdateScheduleView();
+  if (values().schedule.startMode != 0) services().host.UpdateScheduleView();
   SetAutostart(general.startProgram != 0);
 }
 

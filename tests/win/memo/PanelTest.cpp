@@ -9,7 +9,6 @@
 
 #include "DialogScript.h"
 #include "framework/BitmapButton.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/ToolTips.h"
 #include "memo/DesktopPanel.h"
 #include "memo/PanelZOrder.h"
@@ -77,10 +76,7 @@ class DesktopPanelTest : public ::testing::Test {
     Place(100, 100, 180, 100);
     ShowWindow(panel->hwnd(), SW_SHOWNOACTIVATE);
   }
-  void TearDown() override {
-    panel.reset();
-    FreeLibrary(user32);
-  }
+  void TearDown() override { panel.reset(); }
 
   void Place(int x, int y, int width, int height) {
     SetWindowPos(panel->hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -102,10 +98,8 @@ class DesktopPanelTest : public ::testing::Test {
   }
 
   GeneralSettings general;
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  LayeredWindowApi layered{user32};
   FakeHost host;
-  WindowPtr<TestPanel> panel{new TestPanel(PanelServices{general, layered, 2, host})};
+  WindowPtr<TestPanel> panel{new TestPanel(PanelServices{general, host})};
 };
 
 TEST_F(DesktopPanelTest, ZPositionsPutThePanelWhereTheyShould) {
