@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ports/LocalTime.h"
+#include "settings/SettingModes.h"
 
 namespace quillet {
 
@@ -17,7 +18,7 @@ struct SpecialTimeSettings {
   int viewingBeforeTime = 3;     // seconds
   int viewingAfterTime = 1;      // seconds
   bool hasSound = false;         // SpecialAlarm not empty
-  int viewMode = 2;
+  ClockViewMode viewMode = ClockViewMode::AtSetTimes;
 };
 
 enum class SpecialTimeAction { None, Raise, Lower, PlaySound };

@@ -64,7 +64,7 @@ bool Application::StartUp() {
     RemoveStaleTemporaryFiles(files_, folder, clock_.Now());
   }
   settings_->WriteCommunicationVersion();
-  if (firstStart && !settings_->IsPortable() && settings_->values().general.startProgram != 0) SetAutostart(true);
+  if (firstStart && !settings_->IsPortable() && settings_->values().general.startProgram) SetAutostart(true);
 
   frame_ = MainFrame::Make(
       MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_, drawing_});

@@ -103,7 +103,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
-  static void ApplyLook(SkinWindow& widget, const std::string& skinFile, int zPosition, int mouseOverHiding,
+  static void ApplyLook(SkinWindow& widget, const std::string& skinFile, ZPosition zPosition, bool mouseOverHiding,
                         int transVal);
   void PlaceOnScreen(SkinWindow& widget, Point& position);
   bool MakeScheduleView();

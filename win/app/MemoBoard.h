@@ -73,7 +73,7 @@ class MemoBoard final : public MemoWindowHost {
   void ToggleShown();
   // "모두 펼치기" and "모두 접기".
   void SetAllExpanded(bool expanded);
-  void SetAllZPositions(int z);
+  void SetAllZPositions(ZPosition z);
   enum class Arrangement { AsTheyAre, ExpandedFirst, FoldedFirst };
   // "모두 정렬", "모두 펼친 후 정렬", "모두 접은 후 정렬".
   void ArrangeAll(Arrangement arrangement);

@@ -123,12 +123,12 @@ bool DesktopPanel::CursorInside() const {
   return cursor.x >= r.left && cursor.x < r.right && cursor.y >= r.top && cursor.y < r.bottom;
 }
 
-void DesktopPanel::SetZPosition(int z) {
-  if (zPosition_ == kZAlwaysOnTop && z != kZAlwaysOnTop) {
+void DesktopPanel::SetZPosition(ZPosition z) {
+  if (zPosition_ == ZPosition::AlwaysOnTop && z != ZPosition::AlwaysOnTop) {
     SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, kPositionFlags);
   }
   zPosition_ = z;
-  const ZPlace place = PlaceForZPosition(z, MonitorCount(), services_.general.enableDesktop != 0);
+  const ZPlace place = PlaceForZPosition(z, MonitorCount(), services_.general.enableDesktop);
   const HWND parent = GetAncestor(hwnd(), GA_PARENT);
   if (place == ZPlace::Desktop) {
     // Without the shell's desktop window nothing changes.
@@ -238,11 +238,11 @@ void DesktopPanel::HiddenCheck() {
 
 void DesktopPanel::BeginTemporaryShow(int milliseconds) {
   StopTimer(kTemporaryShowTimer);
-  if (zPosition_ == kZDesktop && MonitorCount() == 1 && services_.general.allowAllMinimize) MinimizeAllWindows();
+  if (zPosition_ == ZPosition::Desktop && MonitorCount() == 1 && services_.general.allowAllMinimize) MinimizeAllWindows();
   ShowPanel();
   SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (milliseconds == -1) {
-    if (zPosition_ != kZAlwaysOnTop) SetForegroundWindow(hwnd());
+    if (zPosition_ != ZPosition::AlwaysOnTop) SetForegroundWindow(hwnd());
     return;
   }
   StartTimer(kTemporaryShowTimer, static_cast<UINT>(std::max(milliseconds, 0)));
@@ -260,7 +260,7 @@ void DesktopPanel::Raise(bool on) {
   }
   raisedFrom_ = zPosition_;
   const bool visible = IsWindowVisible(hwnd()) != FALSE;
-  SetZPosition(kZAlwaysOnTop);
+  SetZPosition(ZPosition::AlwaysOnTop);
   if (visible) {
     SetForegroundWindow(hwnd());
   } else {
@@ -326,13 +326,13 @@ void DesktopPanel::OnCommand(UINT id, UINT notification) {
   }
   switch (id) {
     case ID_PANEL_NORMAL:
-      SetZPosition(kZNormal);
+      SetZPosition(ZPosition::Normal);
       break;
     case ID_PANEL_ALWAYS_ON_TOP:
-      SetZPosition(kZAlwaysOnTop);
+      SetZPosition(ZPosition::AlwaysOnTop);
       break;
     case ID_PANEL_DESKTOP:
-      SetZPosition(kZDesktop);
+      SetZPosition(ZPosition::Desktop);
       break;
     case ID_PANEL_HIDE:
       FadeOut();

@@ -4,6 +4,7 @@
 
 #include "framework/Dialog.h"
 #include "geometry/Rect.h"
+#include "memo/PanelZOrder.h"
 #include "widgets/ShowingAtSetTimes.h"
 
 namespace quillet {
@@ -47,9 +48,9 @@ class DesktopPanel : public Dialog {
  public:
   bool Create();
 
-  int zPosition() const { return zPosition_; }
+  ZPosition zPosition() const { return zPosition_; }
   // 0 normal, 1 always on top, 2 on the desktop, 3 at the bottom.
-  void SetZPosition(int z);
+  void SetZPosition(ZPosition z);
   void FadeIn();
   void FadeOut();
   // Shows the panel in front for `milliseconds` and then fades it out; -1 keeps it.
@@ -114,13 +115,13 @@ class DesktopPanel : public Dialog {
   PanelServices services_;
   bool modified_ = false;
   bool active_ = false;
-  int zPosition_ = 0;
+  ZPosition zPosition_ = ZPosition::Normal;
   bool movable_ = true;
   POINT pressPoint_{};
   RECT pressRect_{};
   int fadeStep_ = 0;
   Fade fade_ = Fade::Idle;
-  int raisedFrom_ = 0;
+  ZPosition raisedFrom_ = ZPosition::Normal;
   bool mouseOverHiding_ = false;
   bool hiding_ = false;
   bool hidingInProgress_ = false;

@@ -87,7 +87,7 @@ POINT SkinWindow::CursorInSkin() const {
   return ToSkin(cursor);
 }
 
-bool SkinWindow::Create(Point position, const std::string& skinPath, int zPosition, BYTE alpha) {
+bool SkinWindow::Create(Point position, const std::string& skinPath, ZPosition zPosition, BYTE alpha) {
   alpha_ = alpha;
   shownAlpha_ = alpha_;
   if (!DesktopPanel::Create()) return false;
@@ -441,7 +441,7 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_WINDOWPOSCHANGING: {
       // At the desktop level nothing may lift the window; going to the bottom is its own doing.
       auto* position = reinterpret_cast<WINDOWPOS*>(message.lParam);
-      if (zPosition() == kZDesktop && position->hwndInsertAfter != HWND_BOTTOM) position->flags |= SWP_NOZORDER;
+      if (zPosition() == ZPosition::Desktop && position->hwndInsertAfter != HWND_BOTTOM) position->flags |= SWP_NOZORDER;
       return false;
     }
     case WM_MOVE:

@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "memo/PanelZOrder.h"
 #include "platform/WinApi.h"
 #include "skin/SkinList.h"
 
 namespace quillet::win {
 
 struct WidgetMenuState {
-  int zPosition = 0;
+  ZPosition zPosition = ZPosition::Normal;
   bool movable = true;
   int alpha = 255;
   const std::vector<SkinChoice>* skins = nullptr;

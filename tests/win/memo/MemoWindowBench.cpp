@@ -49,7 +49,7 @@ void OpenHundredMemos(benchmark::State& state) {
     record.windowRect = Rect{x, y, x + 115, y + 85};
     record.expandedSize = Size{115, 85};
     record.colorType = i % 12;
-    record.paletteColor = static_cast<std::uint32_t>(settings.values().color.palette[static_cast<std::size_t>(i % 12)]);
+    record.paletteColor = settings.values().color.palette[static_cast<std::size_t>(i % 12)].value;
     record.contentFile = name;
     record.expanded = i % 4 == 0 ? 0 : 1;
     if (i % 3 == 0) record.title = "title " + std::to_string(i);

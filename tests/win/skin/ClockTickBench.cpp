@@ -43,10 +43,10 @@ void ClockWindowTick(benchmark::State& state) {
   Win32Clock clock;
   QuietHost host;
   ClockSettings settings;
-  settings.viewMode = 0;
+  settings.viewMode = ClockViewMode::Always;
   settings.transVal = 255;
   settings.position = Point{200, 200};
-  settings.allowMove = 1;
+  settings.allowMove = true;
   const SkinWindowServices services{PanelServices{general, host}, host, files, clock,
                                     GetModuleHandleW(nullptr), "", ""};
   {

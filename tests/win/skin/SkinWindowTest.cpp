@@ -106,7 +106,7 @@ class SkinWindowTest : public ::testing::Test {
  protected:
   WindowPtr<SkinWindow> MakeWindow(const std::string& skinPath) {
     WindowPtr<SkinWindow> window(new SkinWindow(services_, ""));
-    EXPECT_TRUE(window->Create(kPlace, skinPath, kZAlwaysOnTop, 255));
+    EXPECT_TRUE(window->Create(kPlace, skinPath, ZPosition::AlwaysOnTop, 255));
     return window;
   }
 
