@@ -23,7 +23,7 @@ struct SpecialTimeSettings {
 
 enum class SpecialTimeAction { None, Raise, Lower, PlaySound };
 
-// One tick of view mode 2 (the tick runs it in no other mode).
+// One tick of "설정 시간에 보기" (the tick runs it in no other view mode).
 // Raise: set the mark, fade in, redraw, remember the z-position and go always on top. Raise comes
 //   again on every tick of the lead-in while the panel is not yet fully shown, so the z-position
 //   is remembered only when the mark was clear.

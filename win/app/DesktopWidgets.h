@@ -46,7 +46,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   // Start-up: the clock at its saved place (moved back onto a monitor when needed), shown as its
   // view mode says.
   void CreateClock();
-  // "시계 보기": for "HotKeyClockViewTime" seconds, or for good in view mode 0.
+  // "시계 보기": for "HotKeyClockViewTime" seconds, or for good when it is always shown.
   void ShowClock();
   ClockWindow* clock() { return clock_.get(); }
   // Start-up: the calendar at its saved place, shown when "AutoStart" is on.
@@ -76,7 +76,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   // "런처 보기": made on first use, shown for good.
   void ShowLauncher();
   // Hotkeys 14, 15 and 17: with "HotKeyToggle" on a shown widget hides; else it shows for good
-  // and comes forward (the clock in view mode 1 shows for "HotKeyClockViewTime" seconds instead).
+  // and comes forward (a clock not always shown shows for "HotKeyClockViewTime" seconds instead).
   enum class Widget { Clock, Calendar, ScheduleView };
   void ToggleFromHotkey(Widget widget);
   // The end of the frame's periodic save: a moved clock writes its position.

@@ -49,7 +49,6 @@ class DesktopPanel : public Dialog {
   bool Create();
 
   ZPosition zPosition() const { return zPosition_; }
-  // 0 normal, 1 always on top, 2 on the desktop, 3 at the bottom.
   void SetZPosition(ZPosition z);
   void FadeIn();
   void FadeOut();
