@@ -117,10 +117,10 @@ DayBalloon DayBalloonOf(const std::vector<DayInfoRecord>& anniversaries, const S
   return balloon;
 }
 
-bool ShowsDayBalloon(int showToolTip, const std::vector<DayInfoRecord>& anniversaries, const ScheduleList& schedules,
+bool ShowsDayBalloon(DayTips showToolTip, const std::vector<DayInfoRecord>& anniversaries, const ScheduleList& schedules,
                      const CivilDate& date) {
-  if (showToolTip <= 0) return false;
-  if (showToolTip != 1) return true;
+  if (showToolTip == DayTips::Off) return false;
+  if (showToolTip == DayTips::Always) return true;
   if (!DayAnniversaries(anniversaries, date).empty()) return true;
   const auto onDate = [&](const PublicHoliday& holiday) { return holiday.date == date; };
   const std::vector<PublicHoliday> holidays = PublicHolidaysOf(date.year);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calendar/DayInfoRecord.h"
+#include "settings/SettingModes.h"
 #include "time/Gregorian.h"
 
 namespace quillet {
@@ -49,9 +50,9 @@ struct DayBalloon {
 DayBalloon DayBalloonOf(const std::vector<DayInfoRecord>& anniversaries, const ScheduleList& schedules,
                         const CivilDate& date);
 
-// "ShowToolTip": 0 never; 1 when the date has anniversaries, a public holiday or schedules of the
-// day; 2 always.
-bool ShowsDayBalloon(int showToolTip, const std::vector<DayInfoRecord>& anniversaries, const ScheduleList& schedules,
+// "ShowToolTip": when something is on: the date has anniversaries, a public holiday or schedules
+// of the day.
+bool ShowsDayBalloon(DayTips showToolTip, const std::vector<DayInfoRecord>& anniversaries, const ScheduleList& schedules,
                      const CivilDate& date);
 
 }  // namespace quillet

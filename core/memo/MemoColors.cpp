@@ -28,9 +28,9 @@ MemoColors ColorsFor(Colorref base, bool skinType) {
   return colors;
 }
 
-Colorref PaletteColor(const std::array<int, kPaletteSize>& palette, int index) {
+Colorref PaletteColor(const std::array<Bgr, kPaletteSize>& palette, int index) {
   const int wrapped = ((index % kPaletteSize) + kPaletteSize) % kPaletteSize;
-  return static_cast<Colorref>(palette[static_cast<std::size_t>(wrapped)]) & 0xFFFFFF;
+  return palette[static_cast<std::size_t>(wrapped)].value & 0xFFFFFF;
 }
 
 std::vector<Colorref> TitleStripColumn(Colorref base, int height) {

@@ -26,7 +26,7 @@ struct MemoColors {
 MemoColors ColorsFor(Colorref base, bool skinType);
 
 // The palette entry of a colour index; every index counts modulo the palette.
-Colorref PaletteColor(const std::array<int, kPaletteSize>& palette, int index);
+Colorref PaletteColor(const std::array<Bgr, kPaletteSize>& palette, int index);
 
 // The flash draws the memo in these instead of its own colour, alternately.
 constexpr Colorref kFlashColors[2] = {0xC83C32, 0xFAFAC8};

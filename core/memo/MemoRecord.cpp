@@ -6,9 +6,9 @@ namespace quillet {
 
 MemoRecord NewMemoRecord(const GeneralSettings& general) {
   MemoRecord record;
-  record.backColor = static_cast<std::uint32_t>(general.backgroundColor);
+  record.backColor = general.backgroundColor.value;
   record.paletteColor = FixedMemoValues::kNewMemoFrameColor;
-  record.zPosition = general.memoZPosition;
+  record.zPosition = static_cast<std::int32_t>(general.memoZPosition);
   record.titleFont = general.titleFont;
   return record;
 }

@@ -21,7 +21,7 @@ struct MemoRecord {
   std::uint32_t paletteColor = 0;  // COLORREF of title and frame
   std::int32_t expanded = 1;  // 0: folded to the title bar
   Size expandedSize;
-  std::int32_t zPosition = 0;  // 0 normal, 1 always on top, 2 on the desktop
+  std::int32_t zPosition = 0;  // a ZPosition's number, kept as the list holds it
   std::string contentFile;  // file name in the data folder, no folder part
   std::int32_t scrollLine = 0;
   std::string title;

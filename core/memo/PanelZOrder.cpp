@@ -2,17 +2,18 @@
 
 namespace quillet {
 
-ZPlace PlaceForZPosition(int z, int monitorCount, bool enableDesktop) {
+ZPlace PlaceForZPosition(ZPosition z, int monitorCount, bool enableDesktop) {
   switch (z) {
-    case kZAlwaysOnTop:
+    case ZPosition::AlwaysOnTop:
       return ZPlace::Topmost;
-    case kZDesktop:
+    case ZPosition::Desktop:
       return monitorCount == 1 && enableDesktop ? ZPlace::Desktop : ZPlace::Bottom;
-    case kZBottom:
+    case ZPosition::Bottom:
       return ZPlace::Bottom;
-    default:
-      return ZPlace::NotTopmost;
+    case ZPosition::Normal:
+      break;
   }
+  return ZPlace::NotTopmost;
 }
 
 }  // namespace quillet

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
+
 namespace quillet {
 
-// The four z-positions of a desktop panel.
-enum ZPosition { kZNormal = 0, kZAlwaysOnTop = 1, kZDesktop = 2, kZBottom = 3 };
+// The four z-positions of a desktop panel, numbered as memo lists and settings store them.
+enum class ZPosition : std::int32_t { Normal = 0, AlwaysOnTop = 1, Desktop = 2, Bottom = 3 };
 
 enum class ZPlace {
   NotTopmost,  // among the ordinary windows
@@ -14,6 +16,6 @@ enum class ZPlace {
 
 // Where z-position `z` puts a panel. The desktop is used only with one monitor and
 // "EnableDesktop" on: the shell's desktop window spans just the primary screen.
-ZPlace PlaceForZPosition(int z, int monitorCount, bool enableDesktop);
+ZPlace PlaceForZPosition(ZPosition z, int monitorCount, bool enableDesktop);
 
 }  // namespace quillet

@@ -73,7 +73,7 @@ FireSettings FireSettingsFrom(const Settings& settings) {
 
 FireDecision DecideFiring(const ScheduleRecord& record, FireKind kind, const FireSettings& settings) {
   FireDecision decision;
-  if (record.alertStyle != AlertStyle::None && settings.clockViewMode != 0) {
+  if (record.alertStyle != AlertStyle::None && settings.clockViewMode != ClockViewMode::Always) {
     decision.showClockMilliseconds = DelayMilliseconds(settings.clockShowSeconds);
   }
   const auto notice = [&](const ScheduleRecord& shown) -> std::optional<NotificationRequest> {

@@ -6,6 +6,7 @@
 #include "schedule/AlarmRules.h"
 #include "schedule/NotificationRequest.h"
 #include "schedule/ScheduleRecord.h"
+#include "settings/SettingModes.h"
 
 namespace quillet {
 
@@ -29,7 +30,7 @@ struct FireDecision {
 struct FireSettings {
   int autoCloseSeconds = 5;
   AlertStyle warningStyle = AlertStyle::Slide;
-  int clockViewMode = 2;
+  ClockViewMode clockViewMode = ClockViewMode::AtSetTimes;
   int clockShowSeconds = 4;
 };
 

@@ -50,20 +50,12 @@ std::string TransparencyLabel(int value) {
   return text;
 }
 
-bool MemoHidingSelectable(int memoTipMode, int platformLevel) { return memoTipMode == 0 && platformLevel >= 2; }
-
-int StoredMemoHiding(int memoTipMode, bool boxTicked) { return memoTipMode > 0 ? 0 : (boxTicked ? 1 : 0); }
-
-int StoredMemoZPosition(int stored, bool boxTicked) {
-  if (boxTicked) return 1;
-  return stored == 1 ? 0 : stored;
-}
 
 const ColorSettings& DefaultColors() {
   static const ColorSettings colors = [] {
     ColorSettings c;
     c.palette = kDefaultPalette;
-    c.randomColor = 0;
+    c.randomColor = false;
     return c;
   }();
   return colors;

@@ -31,6 +31,15 @@ std::optional<int> GridValueAt(const ValueGrid& grid, int index);
 // z-positions, "ShowToolTip", "AlarmType", "StartMode", "WorkMonitor"): the stored value clamped
 // to the items.
 int ChoiceIndexOf(int value, int count);
+template <class Mode>
+int ChoiceIndexOf(Mode value, int count) {
+  return ChoiceIndexOf(static_cast<int>(value), count);
+}
+// The mode of item `index` of such a combo, which lists every mode in order.
+template <class Mode>
+constexpr Mode ChoiceAt(int index) {
+  return static_cast<Mode>(index);
+}
 
 // The clock's user minutes: item 0 "Off" is −1, items 1–59 that minute. Out-of-range values
 // show "Off" below 1 and "59" above 59.
@@ -46,15 +55,18 @@ constexpr int kMaxTransparency = 255;
 int ClampTransparency(int value);
 std::string TransparencyLabel(int value);
 
-// "마우스 선택시 메모 사라짐" works only without a folded-memo tip, and only on the NT family.
-bool MemoHidingSelectable(int memoTipMode, int platformLevel);
-// What "MouseOverHiding" stores when a page is applied: 0 whenever a tip mode is chosen.
-int StoredMemoHiding(int memoTipMode, bool boxTicked);
+// "마우스 선택시 메모 사라짐" works only without a folded-memo tip.
+constexpr bool MemoHidingSelectable(MemoTipMode mode) { return mode == MemoTipMode::None; }
+// What "MouseOverHiding" stores when a page is applied: off whenever a tip mode is chosen.
+constexpr bool StoredMemoHiding(MemoTipMode mode, bool boxTicked) { return mode == MemoTipMode::None && boxTicked; }
 
-// Page 0's "항상 위" box: ticked for "MemoZPosition" 1; unticking turns 1 into 0 and keeps any
-// other stored position.
-constexpr bool IsMemoAlwaysOnTop(int memoZPosition) { return memoZPosition == 1; }
-int StoredMemoZPosition(int stored, bool boxTicked);
+// Page 0's "항상 위" box: ticked for always on top; unticking turns that into normal and keeps
+// any other stored position.
+constexpr bool IsMemoAlwaysOnTop(ZPosition z) { return z == ZPosition::AlwaysOnTop; }
+constexpr ZPosition StoredMemoZPosition(ZPosition stored, bool boxTicked) {
+  if (boxTicked) return ZPosition::AlwaysOnTop;
+  return stored == ZPosition::AlwaysOnTop ? ZPosition::Normal : stored;
+}
 
 // What "기본값" puts on each page. Settings the pages keep unchanged are not here.
 struct MemoPageDefaults {
@@ -64,46 +76,46 @@ struct MemoPageDefaults {
   static constexpr int kTransparency = 255;
   static constexpr int kTextColorIndex = 0;
   static constexpr int kTextSizeIndex = 2;  // 10 points
-  static constexpr int kSkinType = 0;
-  static constexpr int kFitTitleWidth = 1;
-  static constexpr int kMemoTipMode = 1;
-  static constexpr int kMouseOverHiding = 0;
-  static constexpr int kInactiveTitleCol = 0x804000;
-  static constexpr int kRestoreScrollPos = 1;
-  static constexpr int kHyperLink = 1;
+  static constexpr TitleBarStyle kSkinType = TitleBarStyle::Raised;
+  static constexpr bool kFitTitleWidth = true;
+  static constexpr MemoTipMode kMemoTipMode = MemoTipMode::Hover;
+  static constexpr bool kMouseOverHiding = false;
+  static constexpr Bgr kInactiveTitleCol{0x804000};
+  static constexpr bool kRestoreScrollPos = true;
+  static constexpr bool kHyperLink = true;
 };
 struct ProgramPageDefaults {
-  static constexpr int kDocking = 1;
-  static constexpr int kStartProgram = 1;
-  static constexpr int kViewMemoOnStart = 1;
-  static constexpr int kHotKeyToggle = 0;
-  static constexpr int kShowTrayIcon = 1;
-  static constexpr int kLeftBtnClickRun = 0;
-  static constexpr int kCaptureAlwaysTop = 0;
+  static constexpr bool kDocking = true;
+  static constexpr bool kStartProgram = true;
+  static constexpr bool kViewMemoOnStart = true;
+  static constexpr bool kHotKeyToggle = false;
+  static constexpr bool kShowTrayIcon = true;
+  static constexpr TrayClick kLeftBtnClickRun = TrayClick::ToggleMemos;
+  static constexpr bool kCaptureAlwaysTop = false;
 };
 // The twelve colours of a new palette, and "RandomColor" 0.
 const ColorSettings& DefaultColors();
 struct ClockPageDefaults {
-  static constexpr int kViewMode = 2;
-  static constexpr int kMouseOverHiding = 0;
+  static constexpr ClockViewMode kViewMode = ClockViewMode::AtSetTimes;
+  static constexpr bool kMouseOverHiding = false;
   static constexpr int kSpecialTime0 = 0;
   static constexpr int kSpecialTime30 = 30;
   static constexpr int kUserMinute = kMinuteOff;
   static constexpr int kViewingBeforeTime = 3;
   static constexpr int kViewingAfterTime = 1;
   static constexpr int kHotKeyClockViewTime = 3;
-  static constexpr int kZPosition = 1;
-  static constexpr int kStartView = 1;
+  static constexpr ZPosition kZPosition = ZPosition::AlwaysOnTop;
+  static constexpr bool kStartView = true;
   static constexpr int kTransVal = 255;
 };
 struct CalendarPageDefaults {
-  static constexpr int kMouseOverHiding = 0;
-  static constexpr int kAutoStart = 1;
-  static constexpr int kPosition160 = 0;
-  static constexpr int kShowToolTip = 1;
-  static constexpr int kMemorialDayCheck = 1;
+  static constexpr bool kMouseOverHiding = false;
+  static constexpr bool kAutoStart = true;
+  static constexpr ZPosition kPosition160 = ZPosition::Normal;
+  static constexpr DayTips kShowToolTip = DayTips::WhenSomething;
+  static constexpr bool kMemorialDayCheck = true;
   static constexpr int kAlarmType = 0;
-  static constexpr int kScheduleStartMode = 2;
+  static constexpr WidgetStartMode kScheduleStartMode = WidgetStartMode::WhenNeeded;
   static constexpr int kTransVal = 255;
 };
 

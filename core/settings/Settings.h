@@ -5,6 +5,8 @@
 
 #include "geometry/Rect.h"
 #include "settings/Hotkeys.h"
+#include "settings/Bgr.h"
+#include "settings/SettingModes.h"
 
 namespace quillet {
 
@@ -15,47 +17,47 @@ struct GeneralSettings {
   std::string memoDbFile;
   std::string alarmVer;
   std::string alarmFile;  // as stored
-  int backgroundColor = 0;
+  Bgr backgroundColor;
   int defaultColorType = 0;
-  int skinType = 0;
+  TitleBarStyle skinType = TitleBarStyle::Raised;
   int startDx = 0;
   int startDy = 0;
-  int bold = 0;
-  int underLine = 0;
-  int italic = 0;
-  int textColor = 0;
+  bool bold = false;
+  bool underLine = false;
+  bool italic = false;
+  Bgr textColor;
   int textSize = 0;
   std::string fontName;
   std::string titleFont;
-  int memoZPosition = 0;
-  int viewMemoOnStart = 0;
+  ZPosition memoZPosition = ZPosition::Normal;
+  bool viewMemoOnStart = false;
   int contractDx = 0;
-  int fitTitleWidth = 0;
+  bool fitTitleWidth = false;
   int minTransVal = 0;
   int maxTransVal = 0;
-  int docking = 0;
+  bool docking = false;
   int dockingSize = 0;
-  int startProgram = 0;
+  bool startProgram = false;
   int sortStart = 0;
-  int mouseOverHiding = 0;
+  bool mouseOverHiding = false;
   int hotKeyClockViewTime = 0;
-  int useRestore = 0;
-  int captureAlwaysTop = 0;
-  int simpleMemoInactive = 0;
-  int viewEditTime = 0;
-  int inactiveTitleCol = 0;
-  int leftBtnClickRun = 0;
-  int showTrayIcon = 0;
-  int memoTipMode = 0;
-  int colMemoTipArround = 0;
+  bool useRestore = false;
+  bool captureAlwaysTop = false;
+  bool simpleMemoInactive = false;
+  bool viewEditTime = false;
+  Bgr inactiveTitleCol;
+  TrayClick leftBtnClickRun = TrayClick::ToggleMemos;
+  bool showTrayIcon = false;
+  MemoTipMode memoTipMode = MemoTipMode::None;
+  Bgr colMemoTipArround;
   int workMonitor = 0;
-  int enableDesktop = 0;
-  int allowAllMinimize = 0;
-  int scrollMode = 0;
-  int restoreScrollPos = 0;
-  int hotKeyToggle = 0;
-  int hyperLink = 0;
-  int enableHotKey = 0;
+  bool enableDesktop = false;
+  bool allowAllMinimize = false;
+  ScrollMode scrollMode = ScrollMode::None;
+  bool restoreScrollPos = false;
+  bool hotKeyToggle = false;
+  bool hyperLink = false;
+  bool enableHotKey = false;
 
   // Derived at load, never stored: where the memos and the alarms are this session. They differ
   // from the stored values only while a stored location is unavailable.
@@ -66,7 +68,7 @@ struct GeneralSettings {
 // Values fixed while the general section loads; never stored.
 struct FixedMemoValues {
   static constexpr int kNewMemoFrameColor = 13027014;  // 0xC6C6C6
-  static constexpr int kNewMemoBackgroundColor = 11910870;  // 0xB5BED6
+  static constexpr Bgr kNewMemoBackgroundColor{0xB5BED6};
 };
 
 constexpr int kPaletteSize = 12;
@@ -75,14 +77,14 @@ constexpr int kPaletteSize = 12;
 constexpr const char* kDefaultTitleFont = "7816192|0|0|0|14|Tahoma";
 
 struct ColorSettings {
-  std::array<int, kPaletteSize> palette{};  // "색상 1" ... "색상 12"
-  int randomColor = 0;
+  std::array<Bgr, kPaletteSize> palette{};  // "색상 1" ... "색상 12"
+  bool randomColor = false;
 };
 
 struct ClockSettings {
   int transVal = 0;
-  int mouseOverHiding = 0;
-  int viewMode = 0;
+  bool mouseOverHiding = false;
+  ClockViewMode viewMode = ClockViewMode::Always;
   int specialTime0 = 0;
   int specialTime30 = 0;
   std::array<int, 3> specialTimes{};  // SpecialTime_2 ... SpecialTime_4
@@ -91,36 +93,36 @@ struct ClockSettings {
   std::string specialAlarm;
   std::string skinFile;
   Point position;
-  int zPosition = 0;
-  int startView = 0;
-  int allowMove = 0;
+  ZPosition zPosition = ZPosition::Normal;
+  bool startView = false;
+  bool allowMove = false;
 };
 
 constexpr int kAnniversaryCategoryCount = 11;
 
 struct CalendarSettings {
   int transVal = 0;
-  int mouseOverHiding = 0;
-  int autoStart = 0;
+  bool mouseOverHiding = false;
+  bool autoStart = false;
   int alarmType = 0;
   std::string skinFile;
   Point position;
-  int position160 = 0;  // z-position
-  int showToolTip = 0;
-  int memorialDayCheck = 0;
+  ZPosition position160 = ZPosition::Normal;
+  DayTips showToolTip = DayTips::Off;
+  bool memorialDayCheck = false;
   std::array<std::string, kAnniversaryCategoryCount> specialDays;
-  int allowMove = 0;
+  bool allowMove = false;
 };
 
 // The schedule view and the launcher keep the same keys.
 struct WidgetSettings {
   int transVal = 0;
-  int mouseOverHiding = 0;
-  int startMode = 0;
+  bool mouseOverHiding = false;
+  WidgetStartMode startMode = WidgetStartMode::Never;
   std::string skinFile;
   Point position;
-  int zPosition = 0;  // stored as "Position"
-  int allowMove = 0;
+  ZPosition zPosition = ZPosition::Normal;  // stored as "Position"
+  bool allowMove = false;
 };
 
 struct AlarmSettings {

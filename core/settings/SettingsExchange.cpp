@@ -30,59 +30,59 @@ void ExchangeGeneral(SettingsExchange& x, GeneralSettings& g, ColorSettings& col
   x.Text(kGeneral, "MemoDBFile", g.memoDbFile, "DefaultMemo.qld");
   x.Text(kGeneral, "AlarmVer", g.alarmVer, "");
   x.Path(kGeneral, "AlarmFile", g.alarmFile);
-  x.Int(kGeneral, "BackgroundColor", g.backgroundColor, 16513776);
+  x.Color(kGeneral, "BackgroundColor", g.backgroundColor, Bgr{16513776});
   x.Int(kGeneral, "DefaultColorType", g.defaultColorType, 0);
-  x.Int(kGeneral, "SkinType", g.skinType, 0);
+  x.Choice(kGeneral, "SkinType", g.skinType, TitleBarStyle::Raised);
   x.Int(kGeneral, "StartDX", g.startDx, 180);
   x.Int(kGeneral, "StartDY", g.startDy, 100);
-  x.Int(kGeneral, "MemoZPosition", g.memoZPosition, 0);
-  x.Int(kGeneral, "Bold", g.bold, 0);
-  x.Int(kGeneral, "UnderLine", g.underLine, 0);
-  x.Int(kGeneral, "Italic", g.italic, 0);
-  x.Int(kGeneral, "TextColor", g.textColor, 0);
+  x.Choice(kGeneral, "MemoZPosition", g.memoZPosition, ZPosition::Normal);
+  x.Flag(kGeneral, "Bold", g.bold, false);
+  x.Flag(kGeneral, "UnderLine", g.underLine, false);
+  x.Flag(kGeneral, "Italic", g.italic, false);
+  x.Color(kGeneral, "TextColor", g.textColor, Bgr{0});
   x.Int(kGeneral, "TextSize", g.textSize, 10);
   x.Text(kGeneral, "FontName", g.fontName, "굴림");
   x.Text(kGeneral, "TitleFont", g.titleFont, kDefaultTitleFont);
-  x.Int(kGeneral, "ViewMemoOnStart", g.viewMemoOnStart, 1);
+  x.Flag(kGeneral, "ViewMemoOnStart", g.viewMemoOnStart, true);
   x.Int(kGeneral, "ContractDX", g.contractDx, 180);
-  x.Int(kGeneral, "FitTitleWidth", g.fitTitleWidth, 1);
+  x.Flag(kGeneral, "FitTitleWidth", g.fitTitleWidth, true);
   x.Int(kGeneral, "MinTransVal", g.minTransVal, 255);
   x.Int(kGeneral, "MaxTransVal", g.maxTransVal, 255);
-  x.Int(kGeneral, "Docking", g.docking, 1);
+  x.Flag(kGeneral, "Docking", g.docking, true);
   x.Int(kGeneral, "DockingSize", g.dockingSize, 10);
-  x.Int(kGeneral, "StartProgram", g.startProgram, 1);
+  x.Flag(kGeneral, "StartProgram", g.startProgram, true);
   x.Int(kGeneral, "SortStart", g.sortStart, 15);
-  x.Int(kGeneral, "MouseOverHiding", g.mouseOverHiding, 0);
+  x.Flag(kGeneral, "MouseOverHiding", g.mouseOverHiding, false);
   x.Int(kGeneral, "HotKeyClockViewTime", g.hotKeyClockViewTime, 4);
-  x.Int(kGeneral, "UseRestore", g.useRestore, 1);
-  x.Int(kGeneral, "CaptureAlwaysTop", g.captureAlwaysTop, 1);
+  x.Flag(kGeneral, "UseRestore", g.useRestore, true);
+  x.Flag(kGeneral, "CaptureAlwaysTop", g.captureAlwaysTop, true);
   for (int i = 0; i < kPaletteSize; ++i) {
-    x.Int(kColor, kPaletteKeys[i], color.palette[i], kDefaultPalette[i], Persist::Preferences);
+    x.Color(kColor, kPaletteKeys[i], color.palette[i], kDefaultPalette[i], Persist::Preferences);
   }
-  x.Int(kColor, "RandomColor", color.randomColor, 0);
-  x.Int(kGeneral, "SimpleMemoInactive", g.simpleMemoInactive, 1);
-  x.Int(kGeneral, "ViewEditTime", g.viewEditTime, 1);
-  x.Int(kGeneral, "InactiveTitleCol", g.inactiveTitleCol, 8404992);
-  x.Int(kGeneral, "LeftBtnClickRun", g.leftBtnClickRun, 0);
-  x.Int(kGeneral, "ShowTrayIcon", g.showTrayIcon, 1);
-  x.Int(kGeneral, "MemoTipMode", g.memoTipMode, 4);
-  x.Int(kGeneral, "ColMemoTipArround", g.colMemoTipArround, 16764584, Persist::Never);
+  x.Flag(kColor, "RandomColor", color.randomColor, false);
+  x.Flag(kGeneral, "SimpleMemoInactive", g.simpleMemoInactive, true);
+  x.Flag(kGeneral, "ViewEditTime", g.viewEditTime, true);
+  x.Color(kGeneral, "InactiveTitleCol", g.inactiveTitleCol, Bgr{8404992});
+  x.Choice(kGeneral, "LeftBtnClickRun", g.leftBtnClickRun, TrayClick::ToggleMemos);
+  x.Flag(kGeneral, "ShowTrayIcon", g.showTrayIcon, true);
+  x.Choice(kGeneral, "MemoTipMode", g.memoTipMode, MemoTipMode::SelectedOrCtrlHover);
+  x.Color(kGeneral, "ColMemoTipArround", g.colMemoTipArround, Bgr{16764584}, Persist::Never);
   x.Int(kGeneral, "WorkMonitor", g.workMonitor, 0);
-  x.Int(kGeneral, "EnableDesktop", g.enableDesktop, 0);
-  x.Int(kGeneral, "AllowAllMinimize", g.allowAllMinimize, 1, Persist::Never);
-  x.Int(kGeneral, "ScrollMode", g.scrollMode, 0);
-  x.Int(kGeneral, "RestoreScrollPos", g.restoreScrollPos, 1);
-  x.Int(kGeneral, "HotKeyToggle", g.hotKeyToggle, 0);
-  x.Int(kGeneral, "HyperLink", g.hyperLink, 1);
-  x.Int(kGeneral, "EnableHotKey", g.enableHotKey, 1, Persist::Never);
+  x.Flag(kGeneral, "EnableDesktop", g.enableDesktop, false);
+  x.Flag(kGeneral, "AllowAllMinimize", g.allowAllMinimize, true, Persist::Never);
+  x.Choice(kGeneral, "ScrollMode", g.scrollMode, ScrollMode::None);
+  x.Flag(kGeneral, "RestoreScrollPos", g.restoreScrollPos, true);
+  x.Flag(kGeneral, "HotKeyToggle", g.hotKeyToggle, false);
+  x.Flag(kGeneral, "HyperLink", g.hyperLink, true);
+  x.Flag(kGeneral, "EnableHotKey", g.enableHotKey, true, Persist::Never);
 }
 
 void ExchangeClock(SettingsExchange& x, ClockSettings& c) {
   constexpr const char* kClock = "Clock";
   x.Int(kClock, "TransVal", c.transVal, 255);
-  x.Int(kClock, "MouseOverHiding", c.mouseOverHiding, 0);
-  x.Int(kClock, "ViewMode", c.viewMode, 2);
-  x.Int(kClock, "ZPosition", c.zPosition, 1);
+  x.Flag(kClock, "MouseOverHiding", c.mouseOverHiding, false);
+  x.Choice(kClock, "ViewMode", c.viewMode, ClockViewMode::AtSetTimes);
+  x.Choice(kClock, "ZPosition", c.zPosition, ZPosition::AlwaysOnTop);
   x.Text(kClock, "SpecialAlarm", c.specialAlarm, "");
   x.Int(kClock, "SpecialTime_0", c.specialTime0, 0);
   x.Int(kClock, "SpecialTime_30", c.specialTime30, 30);
@@ -91,8 +91,8 @@ void ExchangeClock(SettingsExchange& x, ClockSettings& c) {
   x.Int(kClock, "SpecialTime_4", c.specialTimes[2], -1);
   x.Int(kClock, "ViewingBeforeTime", c.viewingBeforeTime, 3);
   x.Int(kClock, "ViewingAfterTime", c.viewingAfterTime, 1);
-  x.Int(kClock, "StartView", c.startView, 1);
-  x.Int(kClock, "AllowMove", c.allowMove, 1);
+  x.Flag(kClock, "StartView", c.startView, true);
+  x.Flag(kClock, "AllowMove", c.allowMove, true);
   ExchangeClockPosition(x, c);
 }
 
@@ -104,28 +104,29 @@ void ExchangeClockPosition(SettingsExchange& x, ClockSettings& c) {
 void ExchangeCalendar(SettingsExchange& x, CalendarSettings& c) {
   constexpr const char* kCalendar = "Calendar";
   x.Int(kCalendar, "TransVal", c.transVal, 255);
-  x.Int(kCalendar, "MouseOverHiding", c.mouseOverHiding, 0);
-  x.Int(kCalendar, "AutoStart", c.autoStart, 1);
+  x.Flag(kCalendar, "MouseOverHiding", c.mouseOverHiding, false);
+  x.Flag(kCalendar, "AutoStart", c.autoStart, true);
   x.Int(kCalendar, "AlarmType", c.alarmType, 0);
-  x.Int(kCalendar, "Position160", c.position160, 0);
-  x.Int(kCalendar, "ShowToolTip", c.showToolTip, 1);
-  x.Int(kCalendar, "MemorialDayCheck", c.memorialDayCheck, 1);
+  x.Choice(kCalendar, "Position160", c.position160, ZPosition::Normal);
+  x.Choice(kCalendar, "ShowToolTip", c.showToolTip, DayTips::WhenSomething);
+  x.Flag(kCalendar, "MemorialDayCheck", c.memorialDayCheck, true);
   x.Path(kCalendar, "SkinFile", c.skinFile);
   x.Position(kCalendar, "WinSXSY", c.position, Point{260, 430});
-  x.Int(kCalendar, "AllowMove", c.allowMove, 1);
+  x.Flag(kCalendar, "AllowMove", c.allowMove, true);
   for (int i = 0; i < kAnniversaryCategoryCount; ++i) {
     x.Text(kCalendar, kSpecialDayKeys[i], c.specialDays[i], kSpecialDayNames[i], Persist::Never);
   }
 }
 
-void ExchangeWidget(SettingsExchange& x, const char* section, WidgetSettings& w, Point defaultPosition) {
+void ExchangeWidget(SettingsExchange& x, const char* section, WidgetSettings& w, Point defaultPosition,
+                    WidgetStartMode (*decodeStartMode)(int)) {
   x.Int(section, "TransVal", w.transVal, 255);
-  x.Int(section, "MouseOverHiding", w.mouseOverHiding, 0);
-  x.Int(section, "StartMode", w.startMode, 2);
-  x.Int(section, "Position", w.zPosition, 0);
+  x.Flag(section, "MouseOverHiding", w.mouseOverHiding, false);
+  x.ChoiceOr(section, "StartMode", w.startMode, WidgetStartMode::WhenNeeded, decodeStartMode);
+  x.Choice(section, "Position", w.zPosition, ZPosition::Normal);
   x.Path(section, "SkinFile", w.skinFile);
   x.Position(section, "WinSXSY", w.position, defaultPosition);
-  x.Int(section, "AllowMove", w.allowMove, 1);
+  x.Flag(section, "AllowMove", w.allowMove, true);
 }
 
 void ExchangeLauncherFile(SettingsExchange& x, std::string& rauncherFile, const std::string& userFilesFolder) {
@@ -155,8 +156,8 @@ void ExchangeAll(SettingsExchange& x, Settings& s, const std::string& userFilesF
   ExchangeGeneral(x, s.general, s.color);
   ExchangeClock(x, s.clock);
   ExchangeCalendar(x, s.calendar);
-  ExchangeWidget(x, "Schedule", s.schedule, kSchedulePosition);
-  ExchangeWidget(x, "Rauncher", s.rauncher, kLauncherPosition);
+  ExchangeWidget(x, "Schedule", s.schedule, kSchedulePosition, ModeFromStored<WidgetStartMode>);
+  ExchangeWidget(x, "Rauncher", s.rauncher, kLauncherPosition, LauncherStartModeFromStored);
   ExchangeLauncherFile(x, s.rauncherFile, userFilesFolder);
   ExchangeAlarm(x, s.alarm);
   ExchangeHotkeys(x, s.hotkeys);

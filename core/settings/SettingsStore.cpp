@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kSettingsFileName = "QuilletDB.xml";
 constexpr const char* kPlaceholder = "$(TARGETPATH)\\";
-constexpr int kFullOpacity = 255;
 
 Point ParsePosition(const std::string& text, Point fallback) {
   Scanner scan(text);
@@ -180,20 +179,13 @@ void SettingsStore::ApplyLoadRules(SettingsLoadReport& report) {
 
   general.backgroundColor = FixedMemoValues::kNewMemoBackgroundColor;
   // A program that moves with its folder cannot start with this computer.
-  if (portable_) general.startProgram = 0;
+  if (portable_) general.startProgram = false;
 
   const unsigned lastMonitor = static_cast<unsigned>(environment_.monitorCount - 1);
   if (!(static_cast<unsigned>(general.workMonitor) < lastMonitor)) {
     general.workMonitor = static_cast<int>(lastMonitor);
   }
-  if (environment_.monitorCount > 1) general.enableDesktop = 0;
-
-  if (environment_.platformLevel < 2) {
-    for (int* transVal : {&settings_.clock.transVal, &settings_.calendar.transVal, &settings_.schedule.transVal,
-                          &settings_.rauncher.transVal}) {
-      *transVal = kFullOpacity;
-    }
-  }
+  if (environment_.monitorCount > 1) general.enableDesktop = false;
 
   if (settings_.calendar.skinFile.empty()) {
     settings_.calendar.skinFile = programFolder + "CalendarSkin\\Quillet calendar\\Quillet calendar.ski";

@@ -22,7 +22,6 @@ struct SettingsEnvironment {
   std::string programFolder;    // folder of the executable, ending with a backslash
   std::string documentsFolder;  // the user's documents folder; may be empty
   int monitorCount = 1;
-  int platformLevel = 2;  // 1: Windows 9x family, 2: NT family
   // Where the files kept beside the program go (ChooseUserFilesFolder); empty: the program folder.
   std::string userFilesFolder = {};
   const std::string& UserFilesFolder() const { return userFilesFolder.empty() ? programFolder : userFilesFolder; }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ports/LocalTime.h"
+#include "settings/SettingModes.h"
 
 namespace quillet {
 
@@ -17,12 +18,12 @@ struct SpecialTimeSettings {
   int viewingBeforeTime = 3;     // seconds
   int viewingAfterTime = 1;      // seconds
   bool hasSound = false;         // SpecialAlarm not empty
-  int viewMode = 2;
+  ClockViewMode viewMode = ClockViewMode::AtSetTimes;
 };
 
 enum class SpecialTimeAction { None, Raise, Lower, PlaySound };
 
-// One tick of view mode 2 (the tick runs it in no other mode).
+// One tick of "설정 시간에 보기" (the tick runs it in no other view mode).
 // Raise: set the mark, fade in, redraw, remember the z-position and go always on top. Raise comes
 //   again on every tick of the lead-in while the panel is not yet fully shown, so the z-position
 //   is remembered only when the mark was clear.

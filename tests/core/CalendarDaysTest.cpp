@@ -148,9 +148,9 @@ TEST(DayViews, PagesAndWhenTheBalloonShows) {
     EXPECT_EQ(DayDialogPage(-1, kEntries, c.schedules, c.date), c.automatic);
     EXPECT_EQ(DayDialogPage(0, kEntries, c.schedules, c.date), DayPage::Information);
     EXPECT_EQ(DayDialogPage(2, kEntries, c.schedules, c.date), DayPage::Schedule);
-    EXPECT_EQ(ShowsDayBalloon(1, kEntries, c.schedules, c.date), c.balloonWhenNeeded);
-    EXPECT_FALSE(ShowsDayBalloon(0, kEntries, c.schedules, c.date));
-    EXPECT_TRUE(ShowsDayBalloon(2, kEntries, c.schedules, c.date));
+    EXPECT_EQ(ShowsDayBalloon(DayTips::WhenSomething, kEntries, c.schedules, c.date), c.balloonWhenNeeded);
+    EXPECT_FALSE(ShowsDayBalloon(DayTips::Off, kEntries, c.schedules, c.date));
+    EXPECT_TRUE(ShowsDayBalloon(DayTips::Always, kEntries, c.schedules, c.date));
   }
 }
 

@@ -22,8 +22,8 @@ TEST(MemoColors, ChannelsAreMultipliedTruncatedAndHeld) {
   EXPECT_EQ(plain.buttons, 0xC6C6C6u);
   EXPECT_EQ(ColorsFor(0xC6C6C6, true).buttons, 0xEDEDEDu);
 
-  std::array<int, kPaletteSize> palette{};
-  for (int i = 0; i < kPaletteSize; ++i) palette[static_cast<std::size_t>(i)] = 0x010101 * (i + 1);
+  std::array<Bgr, kPaletteSize> palette{};
+  for (int i = 0; i < kPaletteSize; ++i) palette[static_cast<std::size_t>(i)] = Bgr::FromStored(0x010101 * (i + 1));
   EXPECT_EQ(PaletteColor(palette, 13), 0x020202u);
   EXPECT_EQ(PaletteColor(palette, -1), 0x0C0C0Cu);
 }

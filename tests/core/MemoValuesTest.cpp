@@ -62,7 +62,7 @@ TEST(MemoTimes, NamesAndTimeTexts) {
 TEST(MemoRecord, NewMemosTakeTheirDefaultsFromTheSettings) {
   GeneralSettings general;
   general.backgroundColor = FixedMemoValues::kNewMemoBackgroundColor;
-  general.memoZPosition = 1;
+  general.memoZPosition = ZPosition::AlwaysOnTop;
   general.titleFont = "1|0|0|0|14|Tahoma";
   const MemoRecord record = NewMemoRecord(general);
   EXPECT_EQ(record.version, 150);

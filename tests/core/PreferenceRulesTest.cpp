@@ -61,22 +61,25 @@ TEST(PreferenceRules, TransparencyLabelsAndRange) {
 }
 
 TEST(PreferenceRules, TipModeHidingAndAlwaysOnTop) {
-  EXPECT_TRUE(MemoHidingSelectable(0, 2));
-  EXPECT_FALSE(MemoHidingSelectable(0, 1));  // the 9x family
-  EXPECT_FALSE(MemoHidingSelectable(1, 2));
-  EXPECT_EQ(StoredMemoHiding(0, true), 1);
-  EXPECT_EQ(StoredMemoHiding(0, false), 0);
-  EXPECT_EQ(StoredMemoHiding(2, true), 0);
+  EXPECT_TRUE(MemoHidingSelectable(MemoTipMode::None));
+  EXPECT_FALSE(MemoHidingSelectable(MemoTipMode::Hover));
+  EXPECT_TRUE(StoredMemoHiding(MemoTipMode::None, true));
+  EXPECT_FALSE(StoredMemoHiding(MemoTipMode::None, false));
+  EXPECT_FALSE(StoredMemoHiding(MemoTipMode::Selected, true));
 
+  using Z = ZPosition;
   const struct {
-    int stored;
+    Z stored;
     bool ticked;
-    int result;
-  } kZ[] = {{0, true, 1}, {2, true, 1}, {1, true, 1}, {1, false, 0}, {2, false, 2}, {0, false, 0}};
+    Z result;
+  } kZ[] = {{Z::Normal, true, Z::AlwaysOnTop},      {Z::Desktop, true, Z::AlwaysOnTop},
+            {Z::AlwaysOnTop, true, Z::AlwaysOnTop}, {Z::AlwaysOnTop, false, Z::Normal},
+            {Z::Desktop, false, Z::Desktop},        {Z::Normal, false, Z::Normal}};
   for (const auto& c : kZ) {
-    EXPECT_EQ(StoredMemoZPosition(c.stored, c.ticked), c.result) << c.stored << c.ticked;
+    const int stored = static_cast<int>(c.stored);
+    EXPECT_EQ(StoredMemoZPosition(c.stored, c.ticked), c.result) << stored << c.ticked;
     // What the box shows must survive an apply that leaves it alone.
-    EXPECT_EQ(StoredMemoZPosition(c.stored, IsMemoAlwaysOnTop(c.stored)), c.stored) << c.stored;
+    EXPECT_EQ(StoredMemoZPosition(c.stored, IsMemoAlwaysOnTop(c.stored)), c.stored) << stored;
   }
 }
 

@@ -77,7 +77,7 @@ TEST(LeadText, EveryBandAndItsEdges) {
 TEST(FireDecision, OnTimeNotificationsFollowTheRecordsStyle) {
   FireSettings settings;
   settings.autoCloseSeconds = 7;
-  settings.clockViewMode = 2;
+  settings.clockViewMode = ClockViewMode::AtSetTimes;
   settings.clockShowSeconds = 4;
   ScheduleRecord r = Of(Recurrence::Daily);
   r.alertStyle = AlertStyle::Slide;
@@ -124,7 +124,7 @@ TEST(FireDecision, WarningsAlwaysCloseAndMemosReplaceTheWindow) {
   FireSettings settings;
   settings.autoCloseSeconds = 5;
   settings.warningStyle = AlertStyle::Popup;
-  settings.clockViewMode = 0;
+  settings.clockViewMode = ClockViewMode::Always;
   ScheduleRecord r = Of(Recurrence::Daily);
   r.alertStyle = AlertStyle::PostIt;
   r.leadMinutes = 30;

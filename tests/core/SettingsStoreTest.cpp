@@ -23,8 +23,8 @@ class SettingsStoreTest : public ::testing::Test {
     files.AddFolder("C:\\Users\\kim\\Documents");
   }
 
-  SettingsStore& Load(int monitors = 1, int platform = 2) {
-    SettingsEnvironment environment{kProgram, "C:\\Users\\kim\\Documents\\", monitors, platform};
+  SettingsStore& Load(int monitors = 1) {
+    SettingsEnvironment environment{kProgram, "C:\\Users\\kim\\Documents\\", monitors};
     store = std::make_unique<SettingsStore>(files, registry, clock, environment,
                                             [this](const std::string& folder) { starterFolders.push_back(folder); });
     report = store->LoadAll();
@@ -55,13 +55,13 @@ TEST_F(SettingsStoreTest, AFirstStartGetsTheDefaultsAndAStarterDataFolder) {
   EXPECT_EQ(s.general.memoDbFile, "DefaultMemo.qld");
   EXPECT_EQ(s.general.alarmPath, "D:\\Tools\\memo_data\\QuilletAlarmInfo.qla");
   EXPECT_EQ(s.general.alarmVer, "160");
-  EXPECT_EQ(s.general.backgroundColor, 11910870);
+  EXPECT_EQ(s.general.backgroundColor, Bgr{11910870});
   EXPECT_EQ(s.general.startDx, 180);
   EXPECT_EQ(s.general.fontName, "굴림");
   EXPECT_EQ(s.general.titleFont, "7816192|0|0|0|14|Tahoma");
-  EXPECT_EQ(s.general.inactiveTitleCol, 8404992);
-  EXPECT_EQ(s.color.palette[11], 3315250);
-  EXPECT_EQ(s.clock.viewMode, 2);
+  EXPECT_EQ(s.general.inactiveTitleCol, Bgr{8404992});
+  EXPECT_EQ(s.color.palette[11], Bgr{3315250});
+  EXPECT_EQ(s.clock.viewMode, ClockViewMode::AtSetTimes);
   EXPECT_EQ(s.clock.specialTimes[2], -1);
   EXPECT_EQ(s.calendar.position, (Point{260, 430}));
   EXPECT_EQ(s.calendar.specialDays[10], "사용자4");
@@ -80,7 +80,7 @@ TEST_F(SettingsStoreTest, TheFullSaveWritesSavedKeysOnly) {
   registry.WriteInt("General", "BackgroundColor", 255);
   registry.WriteInt("General", "StartDX", 222);
   Load();
-  values().general.colMemoTipArround = 1;
+  values().general.colMemoTipArround = Bgr{1};
   EXPECT_TRUE(store->SaveAll());
   EXPECT_EQ(registry.ReadInt("General", "BackgroundColor", 0), 11910870);
   EXPECT_EQ(registry.ReadInt("General", "StartDX", 0), 222);
@@ -103,7 +103,7 @@ TEST_F(SettingsStoreTest, KeysSavedTheMomentTheyChangeLeaveTheOthersAlone) {
   values().general.defaultColorType = 7;
   values().general.titleFont = "255|0|0|1|16|굴림";
   values().general.startDx = 300;
-  values().color.palette[11] = 0x123456;
+  values().color.palette[11] = Bgr{0x123456};
   // The palette is written only when named: the full save leaves it to the preferences.
   EXPECT_TRUE(store->SaveGeneralKeys({"DefaultColorType", "TitleFont", "Type11"}));
   EXPECT_EQ(registry.ReadInt("Color", "Type11", 0), 0x123456);
@@ -113,14 +113,14 @@ TEST_F(SettingsStoreTest, KeysSavedTheMomentTheyChangeLeaveTheOthersAlone) {
   EXPECT_FALSE(registry.Has("General", "StartDX"));
 }
 
-TEST_F(SettingsStoreTest, MonitorAndPlatformRulesApplyAtLoad) {
+TEST_F(SettingsStoreTest, MonitorRulesApplyAtLoad) {
   registry.WriteInt("General", "WorkMonitor", 5);
   registry.WriteInt("General", "EnableDesktop", 1);
   registry.WriteInt("Clock", "TransVal", 100);
   registry.WriteInt("Schedule", "TransVal", 90);
   Load(2);
   EXPECT_EQ(values().general.workMonitor, 1);
-  EXPECT_EQ(values().general.enableDesktop, 0);
+  EXPECT_FALSE(values().general.enableDesktop);
   EXPECT_EQ(values().clock.transVal, 100);
 
   registry.WriteInt("General", "WorkMonitor", -1);
@@ -131,10 +131,59 @@ TEST_F(SettingsStoreTest, MonitorAndPlatformRulesApplyAtLoad) {
   Load(2);
   EXPECT_EQ(values().general.workMonitor, 0);
 
-  Load(1, 1);
-  EXPECT_EQ(values().general.enableDesktop, 1);
-  EXPECT_EQ(values().clock.transVal, 255);
-  EXPECT_EQ(values().schedule.transVal, 255);
+  Load(1);
+  EXPECT_TRUE(values().general.enableDesktop);
+}
+
+// Flags and modes are decoded once, as the windows used to read the number; a number a mode has
+// no enumerator for acts as the windows made of it, and the save writes the decoded value.
+TEST_F(SettingsStoreTest, StoredNumbersDecodeToTypedValuesAndSaveBack) {
+  using Read = int (*)(const Settings&);
+  const struct {
+    const char* section;
+    const char* key;
+    int stored;
+    Read read;
+    int decoded;
+    int written;
+  } kCases[] = {
+      {"General", "Bold", 1, [](const Settings& s) { return int{s.general.bold}; }, 1, 1},
+      {"General", "Bold", 2, [](const Settings& s) { return int{s.general.bold}; }, 1, 1},
+      {"General", "Docking", 0, [](const Settings& s) { return int{s.general.docking}; }, 0, 0},
+      {"Calendar", "AllowMove", -3, [](const Settings& s) { return int{s.calendar.allowMove}; }, 1, 1},
+      {"General", "SkinType", 1, [](const Settings& s) { return int(s.general.skinType); }, 1, 1},
+      {"General", "SkinType", -1, [](const Settings& s) { return int(s.general.skinType); }, 1, 1},
+      {"General", "MemoTipMode", 3, [](const Settings& s) { return int(s.general.memoTipMode); }, 3, 3},
+      {"General", "MemoTipMode", 9, [](const Settings& s) { return int(s.general.memoTipMode); }, 0, 0},
+      {"General", "ScrollMode", 2, [](const Settings& s) { return int(s.general.scrollMode); }, 2, 2},
+      {"General", "ScrollMode", 5, [](const Settings& s) { return int(s.general.scrollMode); }, 1, 1},
+      {"General", "ScrollMode", -2, [](const Settings& s) { return int(s.general.scrollMode); }, 0, 0},
+      {"General", "MemoZPosition", 3, [](const Settings& s) { return int(s.general.memoZPosition); }, 3, 3},
+      {"Clock", "ZPosition", 7, [](const Settings& s) { return int(s.clock.zPosition); }, 0, 0},
+      {"Calendar", "Position160", 2, [](const Settings& s) { return int(s.calendar.position160); }, 2, 2},
+      {"Clock", "ViewMode", 4, [](const Settings& s) { return int(s.clock.viewMode); }, 1, 1},
+      {"General", "LeftBtnClickRun", 7, [](const Settings& s) { return int(s.general.leftBtnClickRun); }, 7, 7},
+      {"General", "LeftBtnClickRun", 8, [](const Settings& s) { return int(s.general.leftBtnClickRun); }, -1, -1},
+      {"Calendar", "ShowToolTip", 3, [](const Settings& s) { return int(s.calendar.showToolTip); }, 2, 2},
+      {"Calendar", "ShowToolTip", -1, [](const Settings& s) { return int(s.calendar.showToolTip); }, 0, 0},
+      {"Schedule", "StartMode", 5, [](const Settings& s) { return int(s.schedule.startMode); }, 1, 1},
+      {"Rauncher", "StartMode", 5, [](const Settings& s) { return int(s.rauncher.startMode); }, 2, 2},
+      {"Rauncher", "StartMode", 0, [](const Settings& s) { return int(s.rauncher.startMode); }, 0, 0},
+  };
+  for (const auto& c : kCases) {
+    registry.WriteInt(c.section, c.key, c.stored);
+    Load();
+    EXPECT_EQ(c.read(values()), c.decoded) << c.section << "/" << c.key << " " << c.stored;
+    EXPECT_TRUE(store->SaveAll());
+    EXPECT_EQ(registry.ReadInt(c.section, c.key, 99), c.written) << c.section << "/" << c.key << " " << c.stored;
+  }
+  // Keys that are missing take their defaults, whatever the windows made of stray numbers.
+  registry = MemorySettingsBackend();
+  Load();
+  EXPECT_EQ(values().clock.zPosition, ZPosition::AlwaysOnTop);
+  EXPECT_EQ(values().general.memoTipMode, MemoTipMode::SelectedOrCtrlHover);
+  EXPECT_EQ(values().schedule.startMode, WidgetStartMode::WhenNeeded);
+  EXPECT_TRUE(values().calendar.autoStart);
 }
 
 TEST_F(SettingsStoreTest, TheTemporaryStorageGroupIsNeverTheStartupGroup) {
@@ -201,7 +250,7 @@ TEST_F(SettingsStoreTest, PortableModeKeepsEverythingInTheFileWithPlaceholders) 
   Load();
   ASSERT_TRUE(store->IsPortable());
   EXPECT_EQ(values().general.startDx, 300);
-  EXPECT_EQ(values().general.startProgram, 0) << "a portable program cannot start with the computer";
+  EXPECT_FALSE(values().general.startProgram) << "a portable program cannot start with the computer";
   EXPECT_EQ(values().general.dataFolder, "D:\\Tools\\data\\");
   EXPECT_EQ(values().clock.skinFile, "D:\\Tools\\ClockSkin\\A\\A.ski");
   EXPECT_EQ(values().clock.position, (Point{12, 34}));
@@ -259,14 +308,14 @@ TEST_F(SettingsStoreTest, SwitchingOffLeavesTheFileSayingZeroAndFillsTheRegistry
 TEST_F(SettingsStoreTest, SwitchingCarriesThePaletteAndTheHotkeysTargets) {
   registry.WriteString("HotKey", "HotKey03", "notepad.exe");
   Load();
-  values().color.palette[0] = 0x123456;
+  values().color.palette[0] = Bgr{0x123456};
   ASSERT_TRUE(store->SetPortableMode(true).ok);
   XmlSettingsDocument saved = XmlOnDisk();
   EXPECT_EQ(saved.ReadInt("Color", "Type00", 0), 0x123456);
   EXPECT_EQ(saved.ReadString("HotKey", "HotKey03", ""), "notepad.exe");
 
   store->Active().WriteString("HotKey", "HotKey05", "https://example.org");
-  values().color.palette[11] = 0x654321;
+  values().color.palette[11] = Bgr{0x654321};
   ASSERT_TRUE(store->SetPortableMode(false).ok);
   EXPECT_EQ(registry.ReadString("HotKey", "HotKey05", ""), "https://example.org");
   EXPECT_EQ(registry.ReadInt("Color", "Type11", 0), 0x654321);
@@ -357,7 +406,7 @@ TEST(UserFilesFolder, AProgramFolderThatCannotBeWrittenSendsThemToThePerUserFold
 
   MemorySettingsBackend registry;
   FixedClock clock;
-  SettingsStore store(files, registry, clock, SettingsEnvironment{program, "", 1, 2, user}, [](const std::string&) {});
+  SettingsStore store(files, registry, clock, SettingsEnvironment{program, "", 1, user}, [](const std::string&) {});
   store.LoadAll();
   EXPECT_EQ(store.values().rauncherFile, user + "Rauncher00.xml");
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   files.AddFile(program + "QuilletDB.xml", std::string(reinterpret_cast<const char*>(data), size));
   testing::MemorySettingsBackend registry;
   testing::FixedClock clock;
-  const SettingsEnvironment environment{program, "", 2, 2};
+  const SettingsEnvironment environment{program, "", 2};
   SettingsStore first(files, registry, clock, environment, nullptr);
   first.LoadAll();
   const bool portable = first.IsPortable();

@@ -24,7 +24,7 @@ TEST(DaySchedulePage, AddsAndEditsOneDaysDatedSchedules) {
   quillet::testing::MemoryFileSystem files;
   quillet::testing::MemorySettingsBackend registry;
   const quillet::testing::FixedClock clock;  // 09:30 on 8 December 2026
-  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
+  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1},
                          [](const std::string&) {});
   settings.LoadAll();
   ScheduleList list;

@@ -11,7 +11,6 @@
 #include "framework/Dialog.h"
 #include "framework/Fonts.h"
 #include "framework/InputDialog.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/MessageLoop.h"
 #include "framework/PostedCall.h"
 #include "framework/ProgramMessageBox.h"
@@ -429,27 +428,6 @@ TEST(ClosingState, EndsTheTrackedMenuAndEveryModalDialog) {
   KillTimer(nullptr, rescueColors);
   EXPECT_TRUE(endedColorDialog);
   EXPECT_FALSE(colorDialogOutlived);
-}
-
-TEST(LayeredWindowApi, FindsTheFunctionsByNameAndSetsConstantAlpha) {
-  EXPECT_FALSE(LayeredWindowApi(nullptr).available());
-  EXPECT_FALSE(LayeredWindowApi(nullptr).SetAttributes(nullptr, 0, 128, LWA_ALPHA));
-
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  ASSERT_NE(user32, nullptr);
-  const LayeredWindowApi layered(user32);
-  ASSERT_TRUE(layered.available());
-  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr,
-                                nullptr, nullptr, nullptr);
-  ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(layered.SetAttributes(window, 0, 128, LWA_ALPHA));
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  EXPECT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
-  EXPECT_EQ(alpha, 128);
-  EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
-  DestroyWindow(window);
-  FreeLibrary(user32);
 }
 
 TEST(Fonts, AreMadeWithCharacterOutputAndClipPrecision) {

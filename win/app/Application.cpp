@@ -21,29 +21,9 @@
 
 namespace quillet::win {
 
-namespace {
-
-int QueryPlatformLevel() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExA(&version)) return 2;
-#pragma GCC diagnostic pop
-  return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? 2 : 1;
-}
-
-}  // namespace
-
 Application::Application(HINSTANCE instance) : instance_(instance) {
   // Skins change the current folder; it must never be where DLLs are looked for.
   SetDllDirectoryW(L"");
-  platformLevel_ = QueryPlatformLevel();
-  if (platformLevel_ > 1) {
-    user32_.reset(LoadLibraryW(L"USER32.dll"));
-    if (!user32_) platformLevel_ = 1;
-    layered_ = LayeredWindowApi(user32_.get());
-  }
 }
 
 Application::~Application() { ShutDown(); }
@@ -69,7 +49,7 @@ bool Application::StartUp() {
 
   const std::string programFolder = ProgramFolder();
   const SettingsEnvironment environment{
-      programFolder, DocumentsFolder(), MonitorCount(), platformLevel_,
+      programFolder, DocumentsFolder(), MonitorCount(),
       ChooseUserFilesFolder(files_, programFolder, MayWriteFolder(programFolder), PerUserProgramFolder())};
   settings_ = std::make_unique<SettingsStore>(
       files_, registry_, clock_, environment,
@@ -84,10 +64,10 @@ bool Application::StartUp() {
     RemoveStaleTemporaryFiles(files_, folder, clock_.Now());
   }
   settings_->WriteCommunicationVersion();
-  if (firstStart && !settings_->IsPortable() && settings_->values().general.startProgram != 0) SetAutostart(true);
+  if (firstStart && !settings_->IsPortable() && settings_->values().general.startProgram) SetAutostart(true);
 
   frame_ = MainFrame::Make(
-      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_, layered_, platformLevel_, drawing_});
+      MainFrame::Services{instance_, *settings_, files_, codec_, clock_, messages_, drawing_});
   if (!frame_) {
     ShutDown();
     return false;
@@ -95,7 +75,7 @@ bool Application::StartUp() {
   ShowWindow(frame_->hwnd(), SW_SHOWMINIMIZED);
   UpdateWindow(frame_->hwnd());
 
-  if (platformLevel_ > 1) gdiPlus_ = std::make_unique<GdiPlusSession>();
+  gdiPlus_ = std::make_unique<GdiPlusSession>();
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   drawing_.tahoma = MakeFont(L"Tahoma", AtDpi(13, SystemDpi()), FW_NORMAL);
   drawing_.display = std::make_unique<OwnedDc>(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
@@ -113,7 +93,6 @@ void Application::ShutDown() {
   settings_.reset();
   gdiPlus_.reset();
   ole_.reset();
-  user32_.reset();
   singleInstance_.reset();
 }
 

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <type_traits>
 
 #include "app/RegisteredMessages.h"
 #include "app/SharedDrawing.h"
 #include "framework/Gdi.h"
 #include "framework/GdiPlusSession.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/WindowBase.h"
 #include "memo/OleSession.h"
 #include "platform/RegistrySettings.h"
@@ -23,11 +21,6 @@ namespace quillet::win {
 
 class MainFrame;
 class SingleInstance;
-
-struct FreeModule {
-  void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeModule>;
 
 // The process: decides whether it may run, loads the settings, runs the hidden main frame and
 // saves everything at the end.
@@ -46,14 +39,11 @@ class Application {
   void ShutDown();
 
   // Members go in the reverse order of their release: the frame and its windows first (they hold
-  // GDI+ objects and layered windows), GDI+ and USER32.dll after them, the instance lock last, so
-  // that a new start waits until everything is saved.
+  // GDI+ objects and layered windows), GDI+ after them, the instance lock last, so that a new
+  // start waits until everything is saved.
   HINSTANCE instance_;
-  int platformLevel_ = 1;  // 1: the Windows 9x family, 2: the NT family (layered windows, GDI+, widgets)
   std::unique_ptr<SingleInstance> singleInstance_;
   RegisteredMessages messages_;
-  ModuleHandle user32_;
-  LayeredWindowApi layered_{nullptr};
   std::unique_ptr<GdiPlusSession> gdiPlus_;
   std::unique_ptr<OleSession> ole_;  // the memo editors' clipboard, drag and drop and objects
   Win32FileSystem files_;

@@ -2,17 +2,10 @@
 
 #include "memo/MemoBoard.h"
 #include "calendar/DayInfoStore.h"
-#include "framework/ProgramMessageBox.h"
 #include "memo/PanelZOrder.h"
 #include "settings/SettingsStore.h"
 
 namespace quillet::win {
-
-namespace {
-
-constexpr const char* kNeedsLayeredWindows = "Windows 2000 이상에서만 지원합니다";
-
-}  // namespace
 
 DesktopWidgets::DesktopWidgets(const Services& services) : services_(services) {
   services_.memos.SetWidgetPlaces([this](HWND except) { return Places(except); });
@@ -23,7 +16,7 @@ DesktopWidgets::~DesktopWidgets() { services_.memos.SetWidgetPlaces(nullptr); }
 SkinWindowServices DesktopWidgets::WidgetServices() {
   Settings& values = services_.settings.values();
   const SettingsEnvironment& where = services_.settings.Environment();
-  return SkinWindowServices{PanelServices{values.general, services_.layered, services_.platformLevel, *this},
+  return SkinWindowServices{PanelServices{values.general, *this},
                             *this,
                             services_.files,
                             services_.clock,
@@ -33,16 +26,16 @@ SkinWindowServices DesktopWidgets::WidgetServices() {
 }
 
 void DesktopWidgets::CreateClock() {
-  if (services_.platformLevel < 2 || clock_) return;
+  if (clock_) return;
   Settings& values = services_.settings.values();
   ClockSettings& settings = values.clock;
   WindowPtr<ClockWindow> clock(new ClockWindow(WidgetServices(), settings, values.clockSkinFolder, *this));
   if (!clock->Create()) return;
   PlaceOnScreen(*clock, settings.position);
   clock_ = std::move(clock);
-  if (settings.viewMode == 0) {
+  if (settings.viewMode == ClockViewMode::Always) {
     clock_->FadeIn();
-  } else if (settings.startView != 0) {
+  } else if (settings.startView) {
     clock_->ShowFor(values.general.hotKeyClockViewTime * 1000);
   }
 }
@@ -59,7 +52,7 @@ void DesktopWidgets::PlaceOnScreen(SkinWindow& widget, Point& position) {
 }
 
 void DesktopWidgets::CreateCalendar() {
-  if (services_.platformLevel < 2 || calendar_) return;
+  if (calendar_) return;
   Settings& values = services_.settings.values();
   CalendarSettings& settings = values.calendar;
   WindowPtr<CalendarWindow> calendar(new CalendarWindow(WidgetServices(), settings, values.calendarSkinFolder,
@@ -68,11 +61,11 @@ void DesktopWidgets::CreateCalendar() {
   if (!calendar->Create()) return;
   PlaceOnScreen(*calendar, settings.position);
   calendar_ = std::move(calendar);
-  if (settings.autoStart != 0) calendar_->FadeIn();
+  if (settings.autoStart) calendar_->FadeIn();
 }
 
-void DesktopWidgets::ApplyLook(SkinWindow& widget, const std::string& skinFile, int zPosition, int mouseOverHiding,
-                               int transVal) {
+void DesktopWidgets::ApplyLook(SkinWindow& widget, const std::string& skinFile, ZPosition zPosition,
+                               bool mouseOverHiding, int transVal) {
   if (skinFile != widget.chosenSkin()) {
     if (skinFile.empty()) {
       widget.LoadDefaultSkin();
@@ -81,7 +74,7 @@ void DesktopWidgets::ApplyLook(SkinWindow& widget, const std::string& skinFile, 
     }
   }
   widget.SetZPosition(zPosition);
-  widget.SetMouseOverHidingEnabled(mouseOverHiding != 0);
+  widget.SetMouseOverHidingEnabled(mouseOverHiding);
   widget.SetTransparency(static_cast<BYTE>(transVal));
 }
 
@@ -96,24 +89,15 @@ void DesktopWidgets::ApplyCalendarSettings() {
   if (!calendar_) return;
   const CalendarSettings& settings = services_.settings.values().calendar;
   ApplyLook(*calendar_, settings.skinFile, settings.position160, settings.mouseOverHiding, settings.transVal);
-  if (settings.autoStart != 0 && !IsWindowVisible(calendar_->hwnd())) calendar_->FadeIn();
-}
-
-// Below platform level 2 there are no widgets: a request for one says so.
-bool DesktopWidgets::SaidNoLayeredWindows() const {
-  if (services_.platformLevel >= 2) return false;
-  ShowProgramMessage(services_.frame, kNeedsLayeredWindows);
-  return true;
+  if (settings.autoStart && !IsWindowVisible(calendar_->hwnd())) calendar_->FadeIn();
 }
 
 void DesktopWidgets::ShowCalendar() {
-  if (SaidNoLayeredWindows()) return;
   if (calendar_) calendar_->FadeIn();
 }
 
 bool DesktopWidgets::MakeScheduleView() {
   if (scheduleView_) return true;
-  if (SaidNoLayeredWindows()) return false;
   Settings& values = services_.settings.values();
   WindowPtr<ScheduleViewWindow> view(new ScheduleViewWindow(WidgetServices(), values.schedule,
                                                             values.scheduleSkinFolder, services_.scheduleViewHost));
@@ -124,28 +108,30 @@ bool DesktopWidgets::MakeScheduleView() {
 }
 
 void DesktopWidgets::StartScheduleView(bool todayHasSomething) {
-  const int mode = services_.settings.values().schedule.startMode;
-  if (services_.platformLevel < 2 || mode == 0 || (mode == 2 && !todayHasSomething)) return;
+  using Mode = WidgetStartMode;
+  const Mode mode = services_.settings.values().schedule.startMode;
+  if (mode == Mode::Never || (mode == Mode::WhenNeeded && !todayHasSomething)) return;
   if (MakeScheduleView()) scheduleView_->FadeIn();
 }
 
 void DesktopWidgets::ScheduleViewOnNewDay(bool todayHasSomething) {
-  const int mode = services_.settings.values().schedule.startMode;
+  using Mode = WidgetStartMode;
+  const Mode mode = services_.settings.values().schedule.startMode;
   if (!scheduleView_) {
     StartScheduleView(todayHasSomething);
     return;
   }
-  if (mode == 1) scheduleView_->Refresh();
-  if (mode == 0 || (mode == 2 && !todayHasSomething)) {
+  if (mode == Mode::Always) scheduleView_->Refresh();
+  if (mode == Mode::Never || (mode == Mode::WhenNeeded && !todayHasSomething)) {
     scheduleView_->FadeOut();
-  } else if (mode == 2) {
+  } else if (mode == Mode::WhenNeeded) {
     scheduleView_->Refresh();
     scheduleView_->FadeIn();
   }
 }
 
 void DesktopWidgets::ScheduleViewFollowsToday(bool todayHasSomething) {
-  if (services_.settings.values().schedule.startMode != 2) return;
+  if (services_.settings.values().schedule.startMode != WidgetStartMode::WhenNeeded) return;
   if (!scheduleView_) {
     StartScheduleView(todayHasSomething);
     return;
@@ -163,7 +149,6 @@ void DesktopWidgets::ShowScheduleView() {
 
 bool DesktopWidgets::MakeLauncher() {
   if (launcher_) return true;
-  if (SaidNoLayeredWindows()) return false;
   Settings& values = services_.settings.values();
   WindowPtr<LauncherWindow> launcher(
       new LauncherWindow(WidgetServices(), values.rauncher, values.rauncherSkinFolder, values.rauncherFile));
@@ -174,9 +159,9 @@ bool DesktopWidgets::MakeLauncher() {
 }
 
 void DesktopWidgets::StartLauncher() {
-  const int mode = services_.settings.values().rauncher.startMode;
-  if (services_.platformLevel < 2 || mode == 0 || !MakeLauncher()) return;
-  if (mode == 1 || launcher_->HasEntries()) launcher_->FadeIn();
+  const WidgetStartMode mode = services_.settings.values().rauncher.startMode;
+  if (mode == WidgetStartMode::Never || !MakeLauncher()) return;
+  if (mode == WidgetStartMode::Always || launcher_->HasEntries()) launcher_->FadeIn();
 }
 
 void DesktopWidgets::ShowLauncher() {
@@ -184,16 +169,14 @@ void DesktopWidgets::ShowLauncher() {
 }
 
 void DesktopWidgets::ShowClock() {
-  if (SaidNoLayeredWindows()) return;
   if (!clock_) return;
   const Settings& values = services_.settings.values();
-  clock_->ShowFor(values.clock.viewMode != 0 ? values.general.hotKeyClockViewTime * 1000 : -1);
+  clock_->ShowFor(values.clock.viewMode != ClockViewMode::Always ? values.general.hotKeyClockViewTime * 1000 : -1);
 }
 
 void DesktopWidgets::ToggleFromHotkey(Widget which) {
   const Settings& values = services_.settings.values();
-  if (which == Widget::Clock && values.clock.viewMode != 0) return ShowClock();
-  if (SaidNoLayeredWindows()) return;
+  if (which == Widget::Clock && values.clock.viewMode != ClockViewMode::Always) return ShowClock();
   SkinWindow* widget = which == Widget::Clock      ? static_cast<SkinWindow*>(clock_.get())
                        : which == Widget::Calendar ? static_cast<SkinWindow*>(calendar_.get())
                        : MakeScheduleView()        ? static_cast<SkinWindow*>(scheduleView_.get())
@@ -210,8 +193,10 @@ void DesktopWidgets::ToggleFromHotkey(Widget which) {
     widget->FadeIn();
   }
   // One always on top goes on top again; a normal one just comes forward.
-  if (widget->zPosition() == kZAlwaysOnTop) widget->SetZPosition(kZAlwaysOnTop);
-  if (widget->zPosition() == kZAlwaysOnTop || widget->zPosition() == kZNormal) SetForegroundWindow(widget->hwnd());
+  if (widget->zPosition() == ZPosition::AlwaysOnTop) widget->SetZPosition(ZPosition::AlwaysOnTop);
+  if (widget->zPosition() == ZPosition::AlwaysOnTop || widget->zPosition() == ZPosition::Normal) {
+    SetForegroundWindow(widget->hwnd());
+  }
 }
 
 void DesktopWidgets::SaveMovedPositions() {

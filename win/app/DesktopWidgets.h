@@ -17,7 +17,6 @@ class SettingsStore;
 
 namespace quillet::win {
 
-class LayeredWindowApi;
 class MemoBoard;
 
 // The widgets on the desktop, for the main frame: making them at start-up, showing them, keeping
@@ -31,8 +30,6 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
     SettingsStore& settings;
     FileSystem& files;
     const Clock& clock;
-    const LayeredWindowApi& layered;
-    int platformLevel;
     MemoBoard& memos;
     std::function<OwnedMenu()> programMenu;  // the tray menu's commands, its group submenu filled
     std::function<void(const LocalMinute&)> onMinute;
@@ -47,13 +44,12 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   DesktopWidgets& operator=(const DesktopWidgets&) = delete;
 
   // Start-up: the clock at its saved place (moved back onto a monitor when needed), shown as its
-  // view mode says. Nothing below platform level 2.
+  // view mode says.
   void CreateClock();
-  // "시계 보기": for "HotKeyClockViewTime" seconds, or for good in view mode 0.
+  // "시계 보기": for "HotKeyClockViewTime" seconds, or for good when it is always shown.
   void ShowClock();
   ClockWindow* clock() { return clock_.get(); }
-  // Start-up: the calendar at its saved place, shown when "AutoStart" is on. Nothing below
-  // platform level 2.
+  // Start-up: the calendar at its saved place, shown when "AutoStart" is on.
   void CreateCalendar();
   // "달력 보기": shown for good.
   void ShowCalendar();
@@ -80,7 +76,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   // "런처 보기": made on first use, shown for good.
   void ShowLauncher();
   // Hotkeys 14, 15 and 17: with "HotKeyToggle" on a shown widget hides; else it shows for good
-  // and comes forward (the clock in view mode 1 shows for "HotKeyClockViewTime" seconds instead).
+  // and comes forward (a clock not always shown shows for "HotKeyClockViewTime" seconds instead).
   enum class Widget { Clock, Calendar, ScheduleView };
   void ToggleFromHotkey(Widget widget);
   // The end of the frame's periodic save: a moved clock writes its position.
@@ -107,8 +103,7 @@ class DesktopWidgets final : public WidgetHost, private ClockHost {
   void OnMinute(const LocalMinute& now) override { services_.onMinute(now); }
   void OnDayChanged(const LocalMinute& now) override { services_.onDayChanged(now); }
   void SaveSettings() override;
-  bool SaidNoLayeredWindows() const;
-  static void ApplyLook(SkinWindow& widget, const std::string& skinFile, int zPosition, int mouseOverHiding,
+  static void ApplyLook(SkinWindow& widget, const std::string& skinFile, ZPosition zPosition, bool mouseOverHiding,
                         int transVal);
   void PlaceOnScreen(SkinWindow& widget, Point& position);
   bool MakeScheduleView();

@@ -43,7 +43,6 @@ MainFrame::MainFrame(const Services& services)
                           services.settings,
                           services.files,
                           services.clock,
-                          services.platformLevel,
                           services.settings.Environment().monitorCount,
                           *this} {
   using Arrangement = MemoBoard::Arrangement;
@@ -61,9 +60,9 @@ MainFrame::MainFrame(const Services& services)
   commands_.On(ID_EXPAND_ARRANGE, memos([](MemoBoard& m) { m.ArrangeAll(Arrangement::ExpandedFirst); }));
   commands_.On(ID_FOLD_ARRANGE, memos([](MemoBoard& m) { m.ArrangeAll(Arrangement::FoldedFirst); }));
   commands_.On(ID_ARRANGE_BY_POSITION, memos([](MemoBoard& m) { m.ArrangeByPosition(); }));
-  commands_.On(ID_ALL_ON_TOP, memos([](MemoBoard& m) { m.SetAllZPositions(kZAlwaysOnTop); }));
-  commands_.On(ID_ALL_NORMAL, memos([](MemoBoard& m) { m.SetAllZPositions(kZNormal); }));
-  commands_.On(ID_ALL_ON_DESKTOP, memos([](MemoBoard& m) { m.SetAllZPositions(kZDesktop); }));
+  commands_.On(ID_ALL_ON_TOP, memos([](MemoBoard& m) { m.SetAllZPositions(ZPosition::AlwaysOnTop); }));
+  commands_.On(ID_ALL_NORMAL, memos([](MemoBoard& m) { m.SetAllZPositions(ZPosition::Normal); }));
+  commands_.On(ID_ALL_ON_DESKTOP, memos([](MemoBoard& m) { m.SetAllZPositions(ZPosition::Desktop); }));
   commands_.On(ID_APP_ABOUT, [this] { ShowAboutBox(hwnd()); });
   commands_.On(ID_APP_EXIT, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
   commands_.On(ID_FIND_MEMOS, memos([this](MemoBoard& m) { search_.Run(hwnd(), m, closing_); }));
@@ -110,7 +109,7 @@ WindowPtr<MainFrame> MainFrame::Make(const Services& services) {
   }
   frame->StartTimer(kSaveTimer, TestMilliseconds(L"QUILLET_TEST_SAVE_MS", kSaveMilliseconds));
   frame->tray_ = std::make_unique<TrayIcon>(frame->hwnd(), services.instance);
-  frame->tray_->Show(services.settings.values().general.showTrayIcon != 0);
+  frame->tray_->Show(services.settings.values().general.showTrayIcon);
   return frame;
 }
 
@@ -124,8 +123,8 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     if (closing_.InProgress()) return;  // closed while the box was up
   }
   memos_ = std::make_unique<MemoBoard>(MemoBoard::Services{
-      hwnd(), services_.settings, services_.files, services_.codec, services_.clock, services_.layered,
-      services_.platformLevel, services_.drawing.tahoma.Get(),
+      hwnd(), services_.settings, services_.files, services_.codec, services_.clock,
+      services_.drawing.tahoma.Get(),
       [this] {
         HideScheduleManager();
         restore_.reset();
@@ -137,8 +136,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
     return;
   }
   widgets_ = std::make_unique<DesktopWidgets>(DesktopWidgets::Services{
-      hwnd(), services_.instance, services_.settings, services_.files, services_.clock, services_.layered,
-      services_.platformLevel, *memos_, [this] { return MakeProgramMenu(); },
+      hwnd(), services_.instance, services_.settings, services_.files, services_.clock, *memos_, [this] { return MakeProgramMenu(); },
       [this](const LocalMinute& now) { OnMinute(now); }, [this](const LocalMinute& now) { OnDayChanged(now); },
       [this](SkinCommand command) { RunSetupCommand(command); }, *this, *this});
   widgets_->CreateClock();
@@ -162,31 +160,31 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
 // "LeftBtnClickRun": what a left click on the tray icon does.
 void MainFrame::OnTrayLeftClick() {
   switch (services_.settings.values().general.leftBtnClickRun) {
-    case 0:
+    case TrayClick::ToggleMemos:
       if (memos_) memos_->ToggleShown();
       break;
-    case 1:
+    case TrayClick::NewMemo:
       if (memos_) memos_->NewMemo();
       break;
-    case 2:
+    case TrayClick::ScheduleManager:
       OpenScheduleManager();
       break;
-    case 3:
+    case TrayClick::ShowClock:
       if (widgets_ && widgets_->clock()) widgets_->ShowClock();
       break;
-    case 4:
+    case TrayClick::ShowCalendar:
       if (widgets_) widgets_->ShowCalendar();
       break;
-    case 5:
+    case TrayClick::Preferences:
       OpenPreferences(std::nullopt);
       break;
-    case 6:
+    case TrayClick::FindMemos:
       PostMessageW(hwnd(), WM_COMMAND, ID_FIND_MEMOS, 0);
       break;
-    case 7:
+    case TrayClick::Groups:
       OpenGroupsDialog();
       break;
-    default:
+    case TrayClick::Nothing:
       break;
   }
 }
@@ -262,7 +260,7 @@ void MainFrame::CloseNow() {
   try {
     if (!SaveBeforeClosing()) {
       closing_.Abandon();
-      tray_->Show(services_.settings.values().general.showTrayIcon != 0);
+      tray_->Show(services_.settings.values().general.showTrayIcon);
       return;
     }
     if (widgets_) widgets_->CloseAll();

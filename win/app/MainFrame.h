@@ -54,8 +54,6 @@ class MainFrame final : public Window,
     const TextCodec& codec;
     const Clock& clock;
     RegisteredMessages messages;
-    const LayeredWindowApi& layered;
-    int platformLevel;
     const SharedDrawing& drawing;  // made before the start-up sequence runs
   };
 

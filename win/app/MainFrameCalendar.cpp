@@ -47,7 +47,7 @@ bool MainFrame::TodayHasSomething() const {
 void MainFrame::CheckAnniversaries(const LocalMinute& now) {
   const Settings& values = services_.settings.values();
   CalendarWindow* calendar = widgets_ ? widgets_->calendar() : nullptr;
-  if (values.calendar.memorialDayCheck == 0 || !calendar || !alarms_) return;
+  if (!values.calendar.memorialDayCheck || !calendar || !alarms_) return;
   // The clock's first tick after start-up must not run the day's actions again.
   if (ClockWindow* clock = widgets_->clock()) clock->MarkDaySeen(now.Code());
   LunarDate lunar;

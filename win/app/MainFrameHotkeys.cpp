@@ -53,7 +53,7 @@ void MainFrame::OnHotkey(int action) {
     case kBrowser: OpenInBrowser(""); return;
     case kMinimizeAll: MinimizeAllWindows(); return;
     case kClipboardMemo:
-      if (memos_) memos_->AddClipboardMemo(services_.settings.values().general.captureAlwaysTop != 0);
+      if (memos_) memos_->AddClipboardMemo(services_.settings.values().general.captureAlwaysTop);
       return;
     case kClock:
     case kCalendar:
@@ -73,7 +73,7 @@ void MainFrame::CaptureFinished(bool captured) {
   if (!capture_) return;
   if (captured && GetKeyState(VK_CONTROL) >= 0 && memos_) {
     memos_->AddPictureMemo(capture_->memoRect(), capture_->picture(),
-                           services_.settings.values().general.captureAlwaysTop != 0);
+                           services_.settings.values().general.captureAlwaysTop);
   }
   capture_.reset();
 }

@@ -2,18 +2,11 @@
 // and the refresh of whatever shows schedules.
 #include "app/MainFrame.h"
 
-#include "framework/ProgramMessageBox.h"
 #include "memo/MemoWindow.h"
 #include "schedule/ScheduleEditDialog.h"
 #include "settings/SettingsStore.h"
 
 namespace quillet::win {
-
-namespace {
-
-constexpr const char* kNeedsNewerWindowsMessage = "Windows 2000 이상에서만 지원합니다";
-
-}  // namespace
 
 ScheduleDialogServices MainFrame::ScheduleServices() {
   return ScheduleDialogServices{services_.instance, services_.settings, services_.files, services_.clock,
@@ -24,10 +17,6 @@ ScheduleDialogServices MainFrame::ScheduleServices() {
 
 void MainFrame::OpenScheduleManager() {
   if (!alarms_) return;
-  if (services_.platformLevel < 2) {
-    ShowProgramMessage(hwnd(), kNeedsNewerWindowsMessage);
-    return;
-  }
   if (!scheduleManager_) {
     scheduleManager_ = ScheduleManagerDialog::Make(hwnd(), {ScheduleServices(), *alarms_, [this] {
                                                       if (widgets_ && widgets_->calendar()) widgets_->calendar()->Refresh();
@@ -42,14 +31,14 @@ void MainFrame::HideScheduleManager() {
 }
 
 void MainFrame::AddSchedule() {
-  if (!alarms_ || services_.platformLevel < 2) return;
+  if (!alarms_) return;
   if (std::optional<ScheduleRecord> record = EditSchedule(hwnd(), ScheduleServices(), nullptr)) {
     alarms_->Append(std::move(*record));
   }
 }
 
 void MainFrame::EditMemoSchedule(HWND memo) {
-  if (!alarms_ || !memos_ || services_.platformLevel < 2) return;
+  if (!alarms_ || !memos_) return;
   std::string contentFile;
   for (const MemoWindow* window : memos_->Windows()) {
     if (window->hwnd() == memo) contentFile = window->record().contentFile;

@@ -4,7 +4,6 @@
 
 #include "framework/Dpi.h"
 #include "framework/Keys.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/Docking.h"
 #include "memo/PanelZOrder.h"
@@ -79,7 +78,6 @@ Rect DesktopPanel::GetPanelRect() const {
 }
 
 bool DesktopPanel::SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags) {
-  if (!layeredWindows()) return false;
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (alpha == 255) {
     if (style & WS_EX_LAYERED) {
@@ -90,7 +88,7 @@ bool DesktopPanel::SetPanelAlpha(COLORREF key, BYTE alpha, DWORD flags) {
     return true;
   }
   if (!(style & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED);
-  return services_.layered.SetAttributes(hwnd(), key, alpha, flags);
+  return SetLayeredWindowAttributes(hwnd(), key, alpha, flags);
 }
 
 void DesktopPanel::OnActivatePanel(bool active) { active_ = active; }
@@ -126,12 +124,12 @@ bool DesktopPanel::CursorInside() const {
   return cursor.x >= r.left && cursor.x < r.right && cursor.y >= r.top && cursor.y < r.bottom;
 }
 
-void DesktopPanel::SetZPosition(int z) {
-  if (zPosition_ == kZAlwaysOnTop && z != kZAlwaysOnTop) {
+void DesktopPanel::SetZPosition(ZPosition z) {
+  if (zPosition_ == ZPosition::AlwaysOnTop && z != ZPosition::AlwaysOnTop) {
     SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, kPositionFlags);
   }
   zPosition_ = z;
-  const ZPlace place = PlaceForZPosition(z, MonitorCount(), services_.general.enableDesktop != 0);
+  const ZPlace place = PlaceForZPosition(z, MonitorCount(), services_.general.enableDesktop);
   const HWND parent = GetAncestor(hwnd(), GA_PARENT);
   if (place == ZPlace::Desktop) {
     // Without the shell's desktop window nothing changes.
@@ -147,10 +145,6 @@ void DesktopPanel::SetZPosition(int z) {
 }
 
 void DesktopPanel::FadeIn() {
-  if (!layeredWindows()) {
-    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
-    return;
-  }
   StopTimer(kFadeInTimer);
   StopTimer(kFadeOutTimer);
   fadeStep_ = std::max(fadeStep_, 0);
@@ -175,11 +169,6 @@ void DesktopPanel::FadeInStep() {
 }
 
 void DesktopPanel::FadeOut() {
-  if (!layeredWindows()) {
-    ShowWindow(hwnd(), SW_HIDE);
-    HideAfterFade();
-    return;
-  }
   StopTimer(kFadeInTimer);
   StopTimer(kFadeOutTimer);
   // A panel that was shown without a fade is fully there: it fades from the top.
@@ -208,7 +197,7 @@ void DesktopPanel::FadeOutStep() {
 }
 
 void DesktopPanel::StartMouseOverHiding() {
-  if (!layeredWindows() || hidingInProgress_) return;
+  if (hidingInProgress_) return;
   hidingInProgress_ = true;
   hiding_ = true;
   HidingStep();
@@ -250,11 +239,11 @@ void DesktopPanel::HiddenCheck() {
 
 void DesktopPanel::BeginTemporaryShow(int milliseconds) {
   StopTimer(kTemporaryShowTimer);
-  if (zPosition_ == kZDesktop && MonitorCount() == 1 && services_.general.allowAllMinimize) MinimizeAllWindows();
+  if (zPosition_ == ZPosition::Desktop && MonitorCount() == 1 && services_.general.allowAllMinimize) MinimizeAllWindows();
   ShowPanel();
   SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (milliseconds == -1) {
-    if (zPosition_ != kZAlwaysOnTop) SetForegroundWindow(hwnd());
+    if (zPosition_ != ZPosition::AlwaysOnTop) SetForegroundWindow(hwnd());
     return;
   }
   StartTimer(kTemporaryShowTimer, static_cast<UINT>(std::max(milliseconds, 0)));
@@ -272,7 +261,7 @@ void DesktopPanel::Raise(bool on) {
   }
   raisedFrom_ = zPosition_;
   const bool visible = IsWindowVisible(hwnd()) != FALSE;
-  SetZPosition(kZAlwaysOnTop);
+  SetZPosition(ZPosition::AlwaysOnTop);
   if (visible) {
     SetForegroundWindow(hwnd());
   } else {
@@ -338,13 +327,13 @@ void DesktopPanel::OnCommand(UINT id, UINT notification) {
   }
   switch (id) {
     case ID_PANEL_NORMAL:
-      SetZPosition(kZNormal);
+      SetZPosition(ZPosition::Normal);
       break;
     case ID_PANEL_ALWAYS_ON_TOP:
-      SetZPosition(kZAlwaysOnTop);
+      SetZPosition(ZPosition::AlwaysOnTop);
       break;
     case ID_PANEL_DESKTOP:
-      SetZPosition(kZDesktop);
+      SetZPosition(ZPosition::Desktop);
       break;
     case ID_PANEL_HIDE:
       FadeOut();

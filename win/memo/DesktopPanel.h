@@ -4,6 +4,7 @@
 
 #include "framework/Dialog.h"
 #include "geometry/Rect.h"
+#include "memo/PanelZOrder.h"
 #include "widgets/ShowingAtSetTimes.h"
 
 namespace quillet {
@@ -13,7 +14,6 @@ struct GeneralSettings;
 namespace quillet::win {
 
 class DesktopPanel;
-class LayeredWindowApi;
 
 // What a dragged panel snaps to besides the screen and the monitors' work areas.
 struct PanelNeighbours {
@@ -36,8 +36,6 @@ class PanelHost {
 
 struct PanelServices {
   const GeneralSettings& general;  // the working values, so that changes apply at once
-  const LayeredWindowApi& layered;
-  int platformLevel;  // below 2: no layered windows, so no transparency, fades or hiding
   PanelHost& host;
 };
 
@@ -50,9 +48,8 @@ class DesktopPanel : public Dialog {
  public:
   bool Create();
 
-  int zPosition() const { return zPosition_; }
-  // 0 normal, 1 always on top, 2 on the desktop, 3 at the bottom.
-  void SetZPosition(int z);
+  ZPosition zPosition() const { return zPosition_; }
+  void SetZPosition(ZPosition z);
   void FadeIn();
   void FadeOut();
   // Shows the panel in front for `milliseconds` and then fades it out; -1 keeps it.
@@ -89,7 +86,6 @@ class DesktopPanel : public Dialog {
 
   void SetModified() { modified_ = true; }
   void StartMouseOverHiding();
-  bool layeredWindows() const { return services_.platformLevel > 1; }
   const PanelServices& services() const { return services_; }
 
   // Derived panels call these first when they override them.
@@ -118,13 +114,13 @@ class DesktopPanel : public Dialog {
   PanelServices services_;
   bool modified_ = false;
   bool active_ = false;
-  int zPosition_ = 0;
+  ZPosition zPosition_ = ZPosition::Normal;
   bool movable_ = true;
   POINT pressPoint_{};
   RECT pressRect_{};
   int fadeStep_ = 0;
   Fade fade_ = Fade::Idle;
-  int raisedFrom_ = 0;
+  ZPosition raisedFrom_ = ZPosition::Normal;
   bool mouseOverHiding_ = false;
   bool hiding_ = false;
   bool hidingInProgress_ = false;

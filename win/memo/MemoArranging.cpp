@@ -25,7 +25,7 @@ void MemoBoard::ShowAll() {
   for (std::size_t i = 0; i < windows.size(); ++i) {
     MemoWindow* memo = windows[i];
     bulk_ = i + 1 < windows.size();
-    if (memo->record().zPosition == kZNormal) {
+    if (memo->record().zPosition == static_cast<std::int32_t>(ZPosition::Normal)) {
       SetWindowPos(memo->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
       SetForegroundWindow(memo->hwnd());
     } else {
@@ -55,7 +55,7 @@ void MemoBoard::SetAllExpanded(bool expanded) {
   }
 }
 
-void MemoBoard::SetAllZPositions(int z) {
+void MemoBoard::SetAllZPositions(ZPosition z) {
   for (MemoWindow* memo : Windows()) memo->ApplyZPosition(z);
   WriteList(Report::Failures);
 }

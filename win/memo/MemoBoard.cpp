@@ -43,8 +43,8 @@ MemoBoard::MemoBoard(const Services& services)
 MemoBoard::~MemoBoard() = default;
 
 MemoServices MemoBoard::WindowServices() {
-  return MemoServices{services_.settings, services_.files, services_.clock,       services_.layered,
-                      services_.platformLevel, services_.editTimeFont, *this, &OpenWithShell};
+  return MemoServices{services_.settings, services_.files, services_.clock, services_.editTimeFont, *this,
+                      &OpenWithShell};
 }
 
 std::vector<MemoRecord> MemoBoard::Records() const {
@@ -88,13 +88,13 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   // An empty or damaged list was replaced: its memos can be rebuilt from their content files.
   if (outcome.read.status == ListReadStatus::Replaced) PostMessageW(services_.frame, WM_COMMAND, ID_RECOVER_MEMOS, 0);
 
-  const bool show = general.viewMemoOnStart != 0;
+  const bool show = general.viewMemoOnStart;
   shown_ = show;
   for (std::size_t i = 0; i < records.size(); ++i) {
     bulk_ = i + 1 < records.size();
     Entry entry{records[i], MemoWindow::CreateFromRecord(WindowServices(), records[i])};
     if (entry.window) {
-      entry.window->ApplyZPosition(records[i].zPosition);
+      entry.window->ApplyRecordedZPosition();
       if (show) {
         ShowWindow(entry.window->hwnd(), SW_SHOWNOACTIVATE);
         UpdateWindow(entry.window->hwnd());
@@ -160,7 +160,7 @@ bool MemoBoard::RestoreMemo(const std::string& contentFile, bool save) {
   record.contentFile = contentFile;
   WindowPtr<MemoWindow> memo = MemoWindow::CreateFromRecord(WindowServices(), record);
   if (!memo) return false;
-  memo->ApplyZPosition(record.zPosition);  // a new memo's, pin and all
+  memo->ApplyRecordedZPosition();  // a new memo's, pin and all
   const HWND hwnd = memo->hwnd();
   ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd);
@@ -287,7 +287,7 @@ void MemoBoard::AddFilledMemo(const Rect& place, bool onTop, const std::function
     ShowProgramMessage(services_.frame, kCannotMakeMemoMessage);
     return;
   }
-  if (onTop) memo->ApplyZPosition(kZAlwaysOnTop);
+  if (onTop) memo->ApplyZPosition(ZPosition::AlwaysOnTop);
   const HWND hwnd = memo->hwnd();
   ShowWindow(hwnd, SW_SHOW);
   fill(*memo);

@@ -20,8 +20,6 @@ class TextCodec;
 
 namespace quillet::win {
 
-class LayeredWindowApi;
-
 // The memos of the current group: their records in list order, their windows, and the list file
 // they are written to. It answers the memo windows' questions on the main frame's behalf.
 class MemoBoard final : public MemoWindowHost {
@@ -32,8 +30,6 @@ class MemoBoard final : public MemoWindowHost {
     FileSystem& files;
     const TextCodec& codec;
     const Clock& clock;
-    const LayeredWindowApi& layered;
-    int platformLevel;
     HFONT editTimeFont;
     std::function<void()> closeGroupDialogs;  // the dialogs that belong to the open group
     std::function<OwnedMenu()> makeProgramMenu;   // the tray's menu, for the memos' "확장 메뉴"
@@ -77,7 +73,7 @@ class MemoBoard final : public MemoWindowHost {
   void ToggleShown();
   // "모두 펼치기" and "모두 접기".
   void SetAllExpanded(bool expanded);
-  void SetAllZPositions(int z);
+  void SetAllZPositions(ZPosition z);
   enum class Arrangement { AsTheyAre, ExpandedFirst, FoldedFirst };
   // "모두 정렬", "모두 펼친 후 정렬", "모두 접은 후 정렬".
   void ArrangeAll(Arrangement arrangement);

@@ -42,13 +42,13 @@ void MemoWindow::ShowMemoMenu(POINT at) {
     item.dwTypeData = text.data();
     SetMenuItemInfoW(popup, ID_MEMO_FOLD, FALSE, &item);
   }
-  const UINT checked = record_.zPosition == kZAlwaysOnTop ? ID_MEMO_ALWAYS_ON_TOP
-                       : record_.zPosition == kZDesktop   ? ID_MEMO_DESKTOP
-                                                           : ID_MEMO_NORMAL;
+  const ZPosition z = ModeFromStored<ZPosition>(record_.zPosition);
+  const UINT checked = z == ZPosition::AlwaysOnTop ? ID_MEMO_ALWAYS_ON_TOP
+                       : z == ZPosition::Desktop   ? ID_MEMO_DESKTOP
+                                                   : ID_MEMO_NORMAL;
   CheckMenuItem(popup, checked, MF_BYCOMMAND | MF_CHECKED);
   sendTargets_ = services_.host.FillGroupMenus(GetSubMenu(popup, GetMenuItemCount(popup) - 2), nullptr);
   AppendProgramMenu(popup, services_.host.MakeProgramMenu());
-  if (services_.platformLevel < 2) DeleteMenu(popup, ID_MEMO_SCHEDULE, MF_BYCOMMAND);
   TrackMenu(hwnd(), popup, at);
 }
 
@@ -199,7 +199,9 @@ void MemoWindow::OnCommand(UINT id, UINT notification) {
     case ID_MEMO_ALWAYS_ON_TOP:
     case ID_MEMO_NORMAL:
     case ID_MEMO_DESKTOP:
-      ApplyZPosition(id == ID_MEMO_ALWAYS_ON_TOP ? kZAlwaysOnTop : id == ID_MEMO_DESKTOP ? kZDesktop : kZNormal);
+      ApplyZPosition(id == ID_MEMO_ALWAYS_ON_TOP ? ZPosition::AlwaysOnTop
+                     : id == ID_MEMO_DESKTOP     ? ZPosition::Desktop
+                                                 : ZPosition::Normal);
       SetModified();
       return;
     case ID_MEMO_FOLD:

@@ -100,7 +100,7 @@ void MemoTip::Paint() {
   RECT client{};
   GetClientRect(hwnd(), &client);
   PaintMemoTipBorder(paint.Get(), Size{client.right, client.bottom}, border_,
-                     static_cast<Colorref>(services_.settings.general.colMemoTipArround), back_);
+                     services_.settings.general.colMemoTipArround.value, back_);
 }
 
 // The tip lies below the memo, so a move onto it hides it at once; no leave tracking is needed.

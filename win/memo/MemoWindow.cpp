@@ -30,8 +30,7 @@ RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 MemoWindow::MemoWindow(const MemoServices& services)
-    : DesktopPanel(IDD_MEMO, PanelServices{services.settings.values().general, services.layered,
-                                          services.platformLevel, services.host}),
+    : DesktopPanel(IDD_MEMO, PanelServices{services.settings.values().general, services.host}),
       services_(services),
       strip_(new TitleStrip(*this)) {
   editor_.reset(new MemoEditor(
@@ -82,13 +81,13 @@ WindowPtr<MemoWindow> MemoWindow::CreateFromRecord(const MemoServices& services,
 bool MemoWindow::OnInit() {
   DesktopPanel::OnInit();
   SetWindowTextW(hwnd(), L"");
-  if (layeredWindows()) SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
+  SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
 
   dpi_ = WindowDpi(hwnd());
   const Size client = ClientSize();
   const MemoMeasures m = Measures();
   DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-  if (general().scrollMode > 0) style |= WS_VSCROLL;
+  if (general().scrollMode != ScrollMode::None) style |= WS_VSCROLL;
   const Rect editorRect = MemoEditorRect(client, MemoViewState{}, FoldedWidth(m), m);
   if (!editor_->Create(style, ToRECT(editorRect), hwnd(), IDC_MEMO_EDITOR)) return false;
   const LPARAM mask = SendMessageW(editor_->hwnd(), EM_GETEVENTMASK, 0, 0);
@@ -105,7 +104,7 @@ bool MemoWindow::OnInit() {
     SetWindowPos(strip_->hwnd(), nullptr, 0, 0, client.width, m.titleStrip, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(strip_->hwnd(), SW_SHOWNOACTIVATE);
   }
-  SetMouseOverHidingEnabled(general().mouseOverHiding != 0);
+  SetMouseOverHidingEnabled(general().mouseOverHiding);
   return false;
 }
 
@@ -113,12 +112,17 @@ BYTE MemoWindow::GetTargetAlpha() const {
   return static_cast<BYTE>(expanded() ? general().maxTransVal : general().minTransVal);
 }
 
-bool MemoWindow::IsMouseOverHiding() const { return general().mouseOverHiding != 0; }
+bool MemoWindow::IsMouseOverHiding() const { return general().mouseOverHiding; }
+
+bool MemoWindow::TipOnSelection() const {
+  const MemoTipMode mode = general().memoTipMode;
+  return mode == MemoTipMode::Selected || mode == MemoTipMode::SelectedOrCtrlHover;
+}
 
 bool MemoWindow::SimpleView() const { return general().simpleMemoInactive && !active(); }
 
 MemoViewState MemoWindow::ViewState() const {
-  return MemoViewState{expanded(), record_.formatBarShown != 0, SimpleView(), general().viewEditTime != 0};
+  return MemoViewState{expanded(), record_.formatBarShown != 0, SimpleView(), general().viewEditTime};
 }
 
 Size MemoWindow::ClientSize() const {
@@ -140,7 +144,7 @@ void MemoWindow::SetColorIndex(int index) {
 }
 
 void MemoWindow::SetBaseColor(Colorref base) {
-  const MemoColors colors = ColorsFor(base, general().skinType != 0);
+  const MemoColors colors = ColorsFor(base, general().skinType == TitleBarStyle::Flat);
   record_.paletteColor = colors.base;
   record_.backColor = colors.title;
   ApplyColors(colors);
@@ -149,20 +153,27 @@ void MemoWindow::SetBaseColor(Colorref base) {
 void MemoWindow::ApplyColors(const MemoColors& colors) {
   colors_ = colors;
   SendMessageW(editor_->hwnd(), EM_SETBKGNDCOLOR, 0, colors.title);
-  strip_->SetColors(colors, general().skinType != 0);
+  strip_->SetColors(colors, general().skinType == TitleBarStyle::Flat);
   foldedButtons_.SetBackground(colors.base);
   if (formatBar_) formatBar_->SetBackground(colors.formatBar);
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void MemoWindow::ApplyZPosition(int z) {
-  record_.zPosition = z;
+void MemoWindow::ApplyZPosition(ZPosition z) {
+  record_.zPosition = static_cast<std::int32_t>(z);
+  ApplyRecordedZPosition();
+}
+
+// The record keeps whatever number its list held.
+void MemoWindow::ApplyRecordedZPosition() {
+  const ZPosition z = ModeFromStored<ZPosition>(record_.zPosition);
   SetZPosition(z);
-  strip_->SetPinned(z == kZAlwaysOnTop);
+  strip_->SetPinned(z == ZPosition::AlwaysOnTop);
 }
 
 void MemoWindow::TogglePin() {
-  ApplyZPosition(record_.zPosition == kZAlwaysOnTop ? kZNormal : kZAlwaysOnTop);
+  const bool pinned = ModeFromStored<ZPosition>(record_.zPosition) == ZPosition::AlwaysOnTop;
+  ApplyZPosition(pinned ? ZPosition::Normal : ZPosition::AlwaysOnTop);
   SetModified();
 }
 
@@ -225,10 +236,10 @@ void MemoWindow::ApplyNewMemoFormat() {
   const GeneralSettings& g = general();
   if (!g.fontName.empty()) format.SetFace(g.fontName);
   if (g.textSize > 0) format.SetSize(g.textSize);
-  format.SetColor(static_cast<COLORREF>(g.textColor));
-  if ((g.bold != 0) != format.Bold()) format.ToggleBold();
-  if ((g.italic != 0) != format.Italic()) format.ToggleItalic();
-  if ((g.underLine != 0) != format.Underline()) format.ToggleUnderline();
+  format.SetColor(g.textColor.value);
+  if (g.bold != format.Bold()) format.ToggleBold();
+  if (g.italic != format.Italic()) format.ToggleItalic();
+  if (g.underLine != format.Underline()) format.ToggleUnderline();
 }
 
 // --- flash ----------------------------------------------------------------------------------
@@ -245,12 +256,12 @@ void MemoWindow::Flash(bool expandFirst) {
 void MemoWindow::FlashStep() {
   if (flashCount_ >= kFlashes) {
     StopTimer(kFlashTimer);
-    ApplyColors(ColorsFor(record_.paletteColor, general().skinType != 0));
+    ApplyColors(ColorsFor(record_.paletteColor, general().skinType == TitleBarStyle::Flat));
     return;
   }
   const Colorref substitute = kFlashColors[flashCount_ % 2];
-  MemoColors colors = ColorsFor(record_.paletteColor, general().skinType != 0);
-  if (general().skinType) {
+  MemoColors colors = ColorsFor(record_.paletteColor, general().skinType == TitleBarStyle::Flat);
+  if (general().skinType == TitleBarStyle::Flat) {
     colors.title = substitute;
     colors.buttons = substitute;
   } else {
@@ -272,8 +283,7 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
       OnDoubleClick(message);
       return true;
     case WM_NCLBUTTONDOWN: {
-      const int tipMode = general().memoTipMode;
-      if (tipMode == 2 || tipMode == 4) services_.host.ShowMemoTip(*this);
+      if (TipOnSelection()) services_.host.ShowMemoTip(*this);
       return DesktopPanel::OnMessage(message, result);
     }
     case WM_NCRBUTTONDOWN:
@@ -343,8 +353,8 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
       picture.client = ClientSize();
       picture.expanded = expanded();
       picture.simple = SimpleView();
-      picture.skinType = general().skinType != 0;
-      picture.viewEditTime = general().viewEditTime != 0;
+      picture.skinType = general().skinType == TitleBarStyle::Flat;
+      picture.viewEditTime = general().viewEditTime;
       picture.colors = colors_;
       picture.title = WidenCp949(record_.title);
       picture.editTime = WidenCp949(record_.editTime);
@@ -352,7 +362,7 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
       picture.simpleTitleFont = simpleFont.Get();
       picture.titleColor = titleFont.color;
       picture.editTimeFont = services_.editTimeFont;
-      picture.editTimeColor = static_cast<COLORREF>(general().inactiveTitleCol);
+      picture.editTimeColor = general().inactiveTitleCol.value;
       PaintMemo(paint.Get(), picture);
       foldedButtons_.Paint(paint.Get());
       return true;

@@ -51,8 +51,6 @@ struct MemoServices {
   SettingsStore& settings;  // "DefaultColorType" and "TitleFont" are written the moment they change
   FileSystem& files;
   const Clock& clock;
-  const LayeredWindowApi& layered;
-  int platformLevel;
   HFONT editTimeFont;  // the program's shared Tahoma
   MemoWindowHost& host;
   std::function<void(const std::string&)> openAddress;
@@ -77,7 +75,8 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
   MemoEditor& editor() { return *editor_; }
   bool expanded() const { return record_.expanded != 0; }
 
-  void ApplyZPosition(int z);
+  void ApplyZPosition(ZPosition z);
+  void ApplyRecordedZPosition();
   void SetColorIndex(int index);
   void SetBaseColor(Colorref base);
   // Folds or unfolds at the right edge; the alpha at the end is the inactive one when
@@ -126,6 +125,8 @@ class MemoWindow final : public DesktopPanel, private MemoEditorHost, private Ti
 
   const GeneralSettings& general() const;
   bool SimpleView() const;
+  // The folded memo's tip comes with a click on it.
+  bool TipOnSelection() const;
   MemoViewState ViewState() const;
   // The chrome's measures at the DPI of the monitor the memo is on.
   MemoMeasures Measures() const;

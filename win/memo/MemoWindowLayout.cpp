@@ -39,8 +39,8 @@ Size MemoWindow::TitleTextSize() const {
 
 void MemoWindow::Fold(bool expand, bool inactive) {
   // The desktop level cannot take a window that grows: it leaves it for the duration.
-  const bool fromDesktop = record_.zPosition == kZDesktop && expand;
-  if (fromDesktop) SetZPosition(kZNormal);
+  const bool fromDesktop = ModeFromStored<ZPosition>(record_.zPosition) == ZPosition::Desktop && expand;
+  if (fromDesktop) SetZPosition(ZPosition::Normal);
   // Unseen while its shape changes; a hidden window has nothing to hide.
   const bool visible = IsWindowVisible(hwnd()) != FALSE;
   if (visible) SetPanelAlpha(0, 0, LWA_ALPHA);
@@ -53,7 +53,7 @@ void MemoWindow::Fold(bool expand, bool inactive) {
     Place(hwnd(), AtRightEdge(current, record_.expandedSize), SWP_NOACTIVATE);
   } else if (!record_.title.empty()) {
     ShowWindow(editor_->hwnd(), SW_HIDE);
-    const Size folded = FoldedMemoSize(true, TitleTextSize(), FoldedWidth(m), general().fitTitleWidth != 0, m);
+    const Size folded = FoldedMemoSize(true, TitleTextSize(), FoldedWidth(m), general().fitTitleWidth, m);
     Place(hwnd(), AtRightEdge(current, folded), SWP_NOACTIVATE);
   } else {
     // Without a title the first line of the text shows, read-only.
@@ -65,12 +65,12 @@ void MemoWindow::Fold(bool expand, bool inactive) {
   ShowParts();
   if (expand && GetFocus() == hwnd()) SetFocus(editor_->hwnd());
   SetPanelAlpha(0, inactive ? GetTargetAlpha() : 255, LWA_ALPHA);
-  if (fromDesktop) SetZPosition(kZDesktop);
+  if (fromDesktop) SetZPosition(ZPosition::Desktop);
 }
 
 void MemoWindow::ApplySettings() {
   // "타이틀 바" changes the strip and its buttons too, not the frame alone.
-  ApplyColors(ColorsFor(record_.paletteColor, general().skinType != 0));
+  ApplyColors(ColorsFor(record_.paletteColor, general().skinType == TitleBarStyle::Flat));
   // A fade in progress keeps its alpha; the size and look change anyway.
   const PanelShowState state = ShowState();
   if (state == PanelShowState::Shown || state == PanelShowState::Hidden) {
@@ -102,7 +102,7 @@ void MemoWindow::ShowParts() {
   if (formatBar_) ShowWindow(formatBar_->hwnd(), strip);
   foldedButtons_.Show(hwnd(), IDC_MEMO_EXPAND, !expand && !simple);
   foldedButtons_.Show(hwnd(), IDC_MEMO_TITLE, !expand && !simple);
-  if (general().scrollMode == 2) ShowScrollBar(editor_->hwnd(), SB_VERT, expand && active());
+  if (general().scrollMode == ScrollMode::WhileActive) ShowScrollBar(editor_->hwnd(), SB_VERT, expand && active());
   Layout();
 }
 

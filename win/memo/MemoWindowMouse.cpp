@@ -21,9 +21,10 @@ LRESULT MemoWindow::HitTest(const Message& message) {
   POINT client{message.X(), message.Y()};
   ScreenToClient(hwnd(), &client);
   if (foldedButtons_.Covers(client)) return HTCLIENT;
-  const int tipMode = general().memoTipMode;
-  if (!expanded() && tipMode > 0) {
-    if (tipMode == 1 || ((tipMode == 3 || tipMode == 4) && KeyHeld(VK_CONTROL))) services_.host.ShowMemoTip(*this);
+  const MemoTipMode tipMode = general().memoTipMode;
+  if (!expanded() && tipMode != MemoTipMode::None) {
+    const bool ctrlHover = tipMode == MemoTipMode::CtrlHover || tipMode == MemoTipMode::SelectedOrCtrlHover;
+    if (tipMode == MemoTipMode::Hover || (ctrlHover && KeyHeld(VK_CONTROL))) services_.host.ShowMemoTip(*this);
     return HTCAPTION;
   }
   ctrlDragging_ = false;
@@ -53,7 +54,6 @@ void MemoWindow::OnDoubleClick(const Message& message) {
     EditTitle();
     return;
   }
-  const int tipMode = general().memoTipMode;
   if (!expanded()) {
     Fold(true, false);
     services_.host.HideMemoTip();
@@ -64,14 +64,14 @@ void MemoWindow::OnDoubleClick(const Message& message) {
   ScreenToClient(hwnd(), &point);
   if (point.y < 0 || point.y >= Measures().titleStrip) return;
   Fold(false, false);
-  if (tipMode == 2 || tipMode == 4) {
+  if (TipOnSelection()) {
     services_.host.HideMemoTip();
     services_.host.ShowMemoTip(*this);
   }
 }
 
 bool MemoWindow::OnLink(const ENLINK& link) {
-  const bool enabled = general().hyperLink != 0;
+  const bool enabled = general().hyperLink;
   switch (link.msg) {
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(nullptr, enabled ? IDC_HAND : IDC_ARROW));

@@ -102,20 +102,21 @@ bool ColorPage::OnInit() {
 }
 
 void ColorPage::ShowColors(const ColorSettings& colors) {
-  for (std::size_t i = 0; i < swatches_.size(); ++i) swatches_[i].SetColor(static_cast<COLORREF>(colors.palette[i]));
-  Check(IDC_RANDOM_COLOR, colors.randomColor != 0);
+  for (std::size_t i = 0; i < swatches_.size(); ++i) swatches_[i].SetColor(colors.palette[i].value);
+  Check(IDC_RANDOM_COLOR, colors.randomColor);
 }
 
 void ColorPage::ShowSample(int index) {
   if (index < 0 || index >= kPaletteSize || !sample_ || !sample_->hwnd()) return;
-  sample_->Show(swatches_[static_cast<std::size_t>(index)].color(), index, values().general.skinType != 0);
+  const bool flat = values().general.skinType == TitleBarStyle::Flat;
+  sample_->Show(swatches_[static_cast<std::size_t>(index)].color(), index, flat);
 }
 
 // The palette is written at once: memos look their colours up by index whenever they paint.
 void ColorPage::Apply() {
   ColorSettings& colors = values().color;
-  for (std::size_t i = 0; i < swatches_.size(); ++i) colors.palette[i] = static_cast<int>(swatches_[i].color());
-  colors.randomColor = Checked(IDC_RANDOM_COLOR) ? 1 : 0;
+  for (std::size_t i = 0; i < swatches_.size(); ++i) colors.palette[i] = Bgr{swatches_[i].color()};
+  colors.randomColor = Checked(IDC_RANDOM_COLOR);
   services().settings.SaveGeneralKeys({"Type00", "Type01", "Type02", "Type03", "Type04", "Type05", "Type06",
                                        "Type07", "Type08", "Type09", "Type10", "Type11"});
 }

@@ -36,9 +36,9 @@ bool MemoPage::OnInit() {
   }
   FillSizeCombo(Item(IDC_NEW_TEXT_SIZE));
   SelectSize(Item(IDC_NEW_TEXT_SIZE), general.textSize);
-  Check(IDC_NEW_BOLD, general.bold != 0);
-  Check(IDC_NEW_ITALIC, general.italic != 0);
-  Check(IDC_NEW_UNDERLINE, general.underLine != 0);
+  Check(IDC_NEW_BOLD, general.bold);
+  Check(IDC_NEW_ITALIC, general.italic);
+  Check(IDC_NEW_UNDERLINE, general.underLine);
   const std::wstring face = KoreanFace();
   bold_ = MakeFont(face, -12, FW_BOLD);
   italic_ = MakeFont(face, -12, FW_NORMAL);
@@ -54,14 +54,14 @@ bool MemoPage::OnInit() {
   SendMessageW(Item(IDC_NEW_ITALIC), WM_SETFONT, reinterpret_cast<WPARAM>(italic_.Get()), FALSE);
   SendMessageW(Item(IDC_NEW_UNDERLINE), WM_SETFONT, reinterpret_cast<WPARAM>(underline_.Get()), FALSE);
   textColor_.Take(Item(IDC_NEW_TEXT_COLOR));
-  textColor_.SetColor(static_cast<COLORREF>(general.textColor));
+  textColor_.SetColor(general.textColor.value);
   timeColor_.Take(Item(IDC_INACTIVE_TITLE_COLOR));
-  timeColor_.SetColor(static_cast<COLORREF>(general.inactiveTitleCol));
+  timeColor_.SetColor(general.inactiveTitleCol.value);
   ShowFontSample();
 
   FillCombo(IDC_TITLE_BAR, {"볼록하게", "평평하게"});
   SelectItem(IDC_TITLE_BAR, ChoiceIndexOf(general.skinType, 2));
-  Check(IDC_FIT_TITLE_WIDTH, general.fitTitleWidth != 0);
+  Check(IDC_FIT_TITLE_WIDTH, general.fitTitleWidth);
   std::vector<std::string> monitors;
   for (int i = 1; i <= services().monitorCount; ++i) {
     char item[32];
@@ -75,13 +75,13 @@ bool MemoPage::OnInit() {
                                 "Ctrl Key 누른 상태에서 메모 위에 있을때", "선택되거나 Ctrll Key 누르고  메모위에 있을때"});
   SendMessageW(Item(IDC_MEMO_TIP_MODE), CB_SETDROPPEDWIDTH, 260, 0);
   SelectItem(IDC_MEMO_TIP_MODE, ChoiceIndexOf(general.memoTipMode, 5));
-  Check(IDC_MEMO_HIDING, general.mouseOverHiding != 0);
+  Check(IDC_MEMO_HIDING, general.mouseOverHiding);
   ShowHidingBox();
-  Check(IDC_SIMPLE_INACTIVE, general.simpleMemoInactive != 0);
-  Check(IDC_VIEW_EDIT_TIME, general.viewEditTime != 0);
-  Enable(IDC_VIEW_EDIT_TIME, general.simpleMemoInactive != 0);
-  Check(IDC_RESTORE_SCROLL, general.restoreScrollPos != 0);
-  Check(IDC_HYPERLINK, general.hyperLink != 0);
+  Check(IDC_SIMPLE_INACTIVE, general.simpleMemoInactive);
+  Check(IDC_VIEW_EDIT_TIME, general.viewEditTime);
+  Enable(IDC_VIEW_EDIT_TIME, general.simpleMemoInactive);
+  Check(IDC_RESTORE_SCROLL, general.restoreScrollPos);
+  Check(IDC_HYPERLINK, general.hyperLink);
   BindHotkeys({{IDC_KEY_NEW_MEMO, 0}, {IDC_KEY_SHOW_ALL, 1}, {IDC_KEY_HIDE_ALL, 2}});
   return false;
 }
@@ -94,22 +94,24 @@ void MemoPage::Apply() {
   general.minTransVal = SliderValue(IDC_FOLDED_ALPHA);
   general.maxTransVal = SliderValue(IDC_EXPANDED_ALPHA);
   general.memoZPosition = StoredMemoZPosition(general.memoZPosition, Checked(IDC_NEW_ON_TOP));
-  general.bold = Checked(IDC_NEW_BOLD) ? 1 : 0;
-  general.italic = Checked(IDC_NEW_ITALIC) ? 1 : 0;
-  general.underLine = Checked(IDC_NEW_UNDERLINE) ? 1 : 0;
-  general.textColor = static_cast<int>(textColor_.color());
+  general.bold = Checked(IDC_NEW_BOLD);
+  general.italic = Checked(IDC_NEW_ITALIC);
+  general.underLine = Checked(IDC_NEW_UNDERLINE);
+  general.textColor = Bgr{textColor_.color()};
   if (const std::optional<int> size = SelectedSize(Item(IDC_NEW_TEXT_SIZE))) general.textSize = *size;
   if (const std::optional<std::string> face = SelectedFace(Item(IDC_NEW_FONT_FACE))) general.fontName = *face;
-  if (SelectedItem(IDC_TITLE_BAR) >= 0) general.skinType = SelectedItem(IDC_TITLE_BAR);
-  general.fitTitleWidth = Checked(IDC_FIT_TITLE_WIDTH) ? 1 : 0;
+  if (SelectedItem(IDC_TITLE_BAR) >= 0) general.skinType = ChoiceAt<TitleBarStyle>(SelectedItem(IDC_TITLE_BAR));
+  general.fitTitleWidth = Checked(IDC_FIT_TITLE_WIDTH);
   if (SelectedItem(IDC_WORK_MONITOR) >= 0) general.workMonitor = SelectedItem(IDC_WORK_MONITOR);
-  if (SelectedItem(IDC_MEMO_TIP_MODE) >= 0) general.memoTipMode = SelectedItem(IDC_MEMO_TIP_MODE);
+  if (SelectedItem(IDC_MEMO_TIP_MODE) >= 0) {
+    general.memoTipMode = ChoiceAt<MemoTipMode>(SelectedItem(IDC_MEMO_TIP_MODE));
+  }
   general.mouseOverHiding = StoredMemoHiding(general.memoTipMode, Checked(IDC_MEMO_HIDING));
-  general.simpleMemoInactive = Checked(IDC_SIMPLE_INACTIVE) ? 1 : 0;
-  general.viewEditTime = Checked(IDC_VIEW_EDIT_TIME) ? 1 : 0;
-  general.inactiveTitleCol = static_cast<int>(timeColor_.color());
-  general.restoreScrollPos = Checked(IDC_RESTORE_SCROLL) ? 1 : 0;
-  general.hyperLink = Checked(IDC_HYPERLINK) ? 1 : 0;
+  general.simpleMemoInactive = Checked(IDC_SIMPLE_INACTIVE);
+  general.viewEditTime = Checked(IDC_VIEW_EDIT_TIME);
+  general.inactiveTitleCol = Bgr{timeColor_.color()};
+  general.restoreScrollPos = Checked(IDC_RESTORE_SCROLL);
+  general.hyperLink = Checked(IDC_HYPERLINK);
 }
 
 void MemoPage::Reset() {
@@ -130,29 +132,29 @@ void MemoPage::Reset() {
   textColor_.SetColor(0);
   SelectItem(IDC_NEW_TEXT_SIZE, D::kTextSizeIndex);
   ShowFontSample();
-  SelectItem(IDC_TITLE_BAR, D::kSkinType);
-  Check(IDC_FIT_TITLE_WIDTH, D::kFitTitleWidth != 0);
-  SelectItem(IDC_MEMO_TIP_MODE, D::kMemoTipMode);
-  Check(IDC_MEMO_HIDING, D::kMouseOverHiding != 0);
+  SelectItem(IDC_TITLE_BAR, ChoiceIndexOf(D::kSkinType, 2));
+  Check(IDC_FIT_TITLE_WIDTH, D::kFitTitleWidth);
+  SelectItem(IDC_MEMO_TIP_MODE, ChoiceIndexOf(D::kMemoTipMode, 5));
+  Check(IDC_MEMO_HIDING, D::kMouseOverHiding);
   ShowHidingBox();
-  timeColor_.SetColor(static_cast<COLORREF>(D::kInactiveTitleCol));
-  Check(IDC_RESTORE_SCROLL, D::kRestoreScrollPos != 0);
-  Check(IDC_HYPERLINK, D::kHyperLink != 0);
+  timeColor_.SetColor(D::kInactiveTitleCol.value);
+  Check(IDC_RESTORE_SCROLL, D::kRestoreScrollPos);
+  Check(IDC_HYPERLINK, D::kHyperLink);
 }
 
 // The hiding box only works without a folded-memo tip: choosing a tip clears it.
 void MemoPage::ShowHidingBox() {
   const int tipMode = SelectedItem(IDC_MEMO_TIP_MODE);
-  const bool selectable = MemoHidingSelectable(tipMode < 0 ? 0 : tipMode, services().platformLevel);
+  const bool selectable = MemoHidingSelectable(tipMode < 0 ? MemoTipMode::None : ChoiceAt<MemoTipMode>(tipMode));
   if (!selectable) Check(IDC_MEMO_HIDING, false);
   Enable(IDC_MEMO_HIDING, selectable);
 }
 
 void MemoPage::OnSimpleViewBox() {
   GeneralSettings& general = values().general;
-  general.simpleMemoInactive = Checked(IDC_SIMPLE_INACTIVE) ? 1 : 0;
-  general.viewEditTime = Checked(IDC_VIEW_EDIT_TIME) ? 1 : 0;
-  Enable(IDC_VIEW_EDIT_TIME, general.simpleMemoInactive != 0);
+  general.simpleMemoInactive = Checked(IDC_SIMPLE_INACTIVE);
+  general.viewEditTime = Checked(IDC_VIEW_EDIT_TIME);
+  Enable(IDC_VIEW_EDIT_TIME, general.simpleMemoInactive);
   services().host.ApplyMemoSettings();
 }
 

@@ -49,7 +49,6 @@ WindowPtr<PreferencesDialog> PreferencesDialog::Make(const PreferencesServices& 
 }
 
 bool PreferencesDialog::OnInit() {
-  const bool widgets = services_.platformLevel >= 2;
   RECT first{};
   GetWindowRect(Item(kPageButtons[0].control), &first);
   MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&first), 2);
@@ -65,10 +64,6 @@ bool PreferencesDialog::OnInit() {
   GetWindowRect(Item(IDC_PAGE_FRAME), &pageArea_);
   MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&pageArea_), 2);
   InflateRect(&pageArea_, -1, -1);
-  if (!widgets) {
-    ShowWindow(Item(IDC_PAGE_CLOCK), SW_HIDE);
-    ShowWindow(Item(IDC_PAGE_CALENDAR), SW_HIDE);
-  }
   CentreOnCursorMonitor(hwnd(), HWND_TOPMOST);
   return false;
 }
@@ -77,15 +72,14 @@ bool PreferencesDialog::OnInit() {
 // page is made the first time it shows, and stays.
 PreferencesPage* PreferencesDialog::PageAt(Page page) {
   if (pages_[page]) return pages_[page].get();
-  const bool widgets = services_.platformLevel >= 2;
   WindowPtr<PreferencesPage> made;
   switch (page) {
     case kMemoPage: made.reset(new MemoPage(services_)); break;
     case kProgramPage: made.reset(new ProgramPage(services_)); break;
     case kColorPage: made.reset(new ColorPage(services_)); break;
     case kShortcutPage: made.reset(new ShortcutPage(services_)); break;
-    case kClockPage: if (widgets) made.reset(new ClockPage(services_)); break;
-    case kCalendarPage: if (widgets) made.reset(new CalendarPage(services_)); break;
+    case kClockPage: made.reset(new ClockPage(services_)); break;
+    case kCalendarPage: made.reset(new CalendarPage(services_)); break;
     default: break;
   }
   if (!made || !made->Make(hwnd(), pageArea_)) return nullptr;

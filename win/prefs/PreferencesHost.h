@@ -49,7 +49,6 @@ struct PreferencesServices {
   SettingsStore& settings;
   FileSystem& files;
   const Clock& clock;
-  int platformLevel;
   int monitorCount;
   PreferencesHost& host;
 };

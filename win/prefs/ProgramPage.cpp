@@ -33,15 +33,15 @@ ProgramPage::ProgramPage(const PreferencesServices& services) : PreferencesPage(
 
 bool ProgramPage::OnInit() {
   const GeneralSettings& general = values().general;
-  Check(IDC_DOCKING, general.docking != 0);
-  Check(IDC_MEMOS_ON_START, general.viewMemoOnStart != 0);
-  Check(IDC_HOTKEY_TOGGLE, general.hotKeyToggle != 0);
-  Check(IDC_TRAY_ICON, general.showTrayIcon != 0);
+  Check(IDC_DOCKING, general.docking);
+  Check(IDC_MEMOS_ON_START, general.viewMemoOnStart);
+  Check(IDC_HOTKEY_TOGGLE, general.hotKeyToggle);
+  Check(IDC_TRAY_ICON, general.showTrayIcon);
   FillCombo(IDC_TRAY_CLICK, {"모든메모 보기/숨기기", "새 메모 열기", "일정 관리", "시계 보기", "달력 보기", "환경 설정",
                              "메모 찾기", "메모 그룹 편집"});
   SelectItem(IDC_TRAY_CLICK, ChoiceIndexOf(general.leftBtnClickRun, 8));
-  Check(IDC_CAPTURE_ON_TOP, general.captureAlwaysTop != 0);
-  Check(IDC_ON_DESKTOP, general.enableDesktop != 0);
+  Check(IDC_CAPTURE_ON_TOP, general.captureAlwaysTop);
+  Check(IDC_ON_DESKTOP, general.enableDesktop);
   Enable(IDC_ON_DESKTOP, services().monitorCount <= 1);
   Check(IDC_PORTABLE, services().settings.IsPortable());
   ShowAutostartBox();
@@ -52,42 +52,41 @@ bool ProgramPage::OnInit() {
                {IDC_KEY_CLIPBOARD, 18},
                {IDC_KEY_MINIMIZE_ALL, 19},
                {IDC_KEY_FIND, 20}});
-  Enable(IDC_KEY_SCHEDULES, services().platformLevel >= 2);
   return false;
 }
 
 // Portable mode cannot start with the computer: the box shows 0 and cannot be ticked there.
 void ProgramPage::ShowAutostartBox() {
   const bool portable = services().settings.IsPortable();
-  Check(IDC_AUTOSTART, !portable && values().general.startProgram != 0);
+  Check(IDC_AUTOSTART, !portable && values().general.startProgram);
   Enable(IDC_AUTOSTART, !portable);
 }
 
 void ProgramPage::Apply() {
   GeneralSettings& general = values().general;
-  const bool trayWasShown = general.showTrayIcon != 0;
-  general.docking = Checked(IDC_DOCKING) ? 1 : 0;
-  general.startProgram = !services().settings.IsPortable() && Checked(IDC_AUTOSTART) ? 1 : 0;
-  general.viewMemoOnStart = Checked(IDC_MEMOS_ON_START) ? 1 : 0;
-  general.hotKeyToggle = Checked(IDC_HOTKEY_TOGGLE) ? 1 : 0;
-  general.showTrayIcon = Checked(IDC_TRAY_ICON) ? 1 : 0;
-  if (SelectedItem(IDC_TRAY_CLICK) >= 0) general.leftBtnClickRun = SelectedItem(IDC_TRAY_CLICK);
-  general.captureAlwaysTop = Checked(IDC_CAPTURE_ON_TOP) ? 1 : 0;
-  general.enableDesktop = Checked(IDC_ON_DESKTOP) ? 1 : 0;
-  if ((general.showTrayIcon != 0) != trayWasShown) services().host.ShowTrayIcon(general.showTrayIcon != 0);
-  if (values().schedule.startMode != 0 && services().platformLevel >= 2) services().host.UpdateScheduleView();
-  SetAutostart(general.startProgram != 0);
+  const bool trayWasShown = general.showTrayIcon;
+  general.docking = Checked(IDC_DOCKING);
+  general.startProgram = !services().settings.IsPortable() && Checked(IDC_AUTOSTART);
+  general.viewMemoOnStart = Checked(IDC_MEMOS_ON_START);
+  general.hotKeyToggle = Checked(IDC_HOTKEY_TOGGLE);
+  general.showTrayIcon = Checked(IDC_TRAY_ICON);
+  if (SelectedItem(IDC_TRAY_CLICK) >= 0) general.leftBtnClickRun = ChoiceAt<TrayClick>(SelectedItem(IDC_TRAY_CLICK));
+  general.captureAlwaysTop = Checked(IDC_CAPTURE_ON_TOP);
+  general.enableDesktop = Checked(IDC_ON_DESKTOP);
+  if (general.showTrayIcon != trayWasShown) services().host.ShowTrayIcon(general.showTrayIcon);
+  if (values().schedule.startMode != WidgetStartMode::Never) services().host.UpdateScheduleView();
+  SetAutostart(general.startProgram);
 }
 
 void ProgramPage::Reset() {
   using D = ProgramPageDefaults;
-  Check(IDC_DOCKING, D::kDocking != 0);
-  Check(IDC_AUTOSTART, !services().settings.IsPortable() && D::kStartProgram != 0);
-  Check(IDC_MEMOS_ON_START, D::kViewMemoOnStart != 0);
-  Check(IDC_HOTKEY_TOGGLE, D::kHotKeyToggle != 0);
-  Check(IDC_TRAY_ICON, D::kShowTrayIcon != 0);
-  SelectItem(IDC_TRAY_CLICK, D::kLeftBtnClickRun);
-  Check(IDC_CAPTURE_ON_TOP, D::kCaptureAlwaysTop != 0);
+  Check(IDC_DOCKING, D::kDocking);
+  Check(IDC_AUTOSTART, !services().settings.IsPortable() && D::kStartProgram);
+  Check(IDC_MEMOS_ON_START, D::kViewMemoOnStart);
+  Check(IDC_HOTKEY_TOGGLE, D::kHotKeyToggle);
+  Check(IDC_TRAY_ICON, D::kShowTrayIcon);
+  SelectItem(IDC_TRAY_CLICK, ChoiceIndexOf(D::kLeftBtnClickRun, 8));
+  Check(IDC_CAPTURE_ON_TOP, D::kCaptureAlwaysTop);
 }
 
 void ProgramPage::SwitchPortable(bool on) {
@@ -103,21 +102,21 @@ void ProgramPage::SwitchPortable(bool on) {
       Check(IDC_PORTABLE, false);
       return;
     }
-    const int startProgram = values().general.startProgram;
-    values().general.startProgram = 0;
+    const bool startProgram = values().general.startProgram;
+    values().general.startProgram = false;
     SetAutostart(false);
     const PortableSwitchResult result = settings.SetPortableMode(true);
     if (!result.ok) {
       // Nothing changed, so autostart stays as it was.
       values().general.startProgram = startProgram;
-      SetAutostart(startProgram != 0);
+      SetAutostart(startProgram);
       ShowProgramMessage(hwnd(), result.message);
       Check(IDC_PORTABLE, false);
     }
   } else {
     settings.SetPortableMode(false);
     if (ShowProgramMessage(hwnd(), kAutostartQuestion, MessageKind::Question) == IDYES) {
-      values().general.startProgram = 1;
+      values().general.startProgram = true;
       SetAutostart(true);
     }
   }

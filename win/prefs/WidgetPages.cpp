@@ -70,7 +70,7 @@ bool ClockPage::OnInit() {
   const Settings& all = values();
   const ClockSettings& clock = all.clock;
   CheckRadioButton(hwnd(), IDC_CLOCK_ALWAYS, IDC_CLOCK_AT_TIMES, IDC_CLOCK_ALWAYS + ChoiceIndexOf(clock.viewMode, kRadioCount));
-  Check(IDC_WIDGET_HIDING, clock.mouseOverHiding != 0);
+  Check(IDC_WIDGET_HIDING, clock.mouseOverHiding);
   Check(IDC_AT_HOUR, IsMinuteOn(clock.specialTime0));
   Check(IDC_AT_HALF_HOUR, IsMinuteOn(clock.specialTime30));
   const std::vector<std::string> minutes = MinuteItems();
@@ -84,7 +84,7 @@ bool ClockPage::OnInit() {
   FillGrid(IDC_CLOCK_SHOWN_SECONDS, kClockShownSecondsGrid, all.general.hotKeyClockViewTime, "초");
   FillCombo(IDC_CLOCK_Z_POSITION, {"보통 위치", "항상 위에", "바탕화면에 붙이기"});
   SelectItem(IDC_CLOCK_Z_POSITION, ChoiceIndexOf(clock.zPosition, kRadioCount));
-  Check(IDC_CLOCK_START_VIEW, clock.startView != 0);
+  Check(IDC_CLOCK_START_VIEW, clock.startView);
   SetupSlider(IDC_CLOCK_ALPHA, clock.transVal, IDC_CLOCK_ALPHA_LABEL);
   SetText(IDC_CLOCK_SOUND, clock.specialAlarm);
   FillSkins(all.clockSkinFolder, clock.skinFile);
@@ -95,9 +95,9 @@ bool ClockPage::OnInit() {
 void ClockPage::Apply() {
   ClockSettings& clock = values().clock;
   for (int mode = 0; mode < kRadioCount; ++mode) {
-    if (Checked(IDC_CLOCK_ALWAYS + mode)) clock.viewMode = mode;
+    if (Checked(IDC_CLOCK_ALWAYS + mode)) clock.viewMode = ChoiceAt<ClockViewMode>(mode);
   }
-  clock.mouseOverHiding = Checked(IDC_WIDGET_HIDING) ? 1 : 0;
+  clock.mouseOverHiding = Checked(IDC_WIDGET_HIDING);
   clock.specialTime0 = Checked(IDC_AT_HOUR) ? ClockPageDefaults::kSpecialTime0 : kMinuteOff;
   clock.specialTime30 = Checked(IDC_AT_HALF_HOUR) ? ClockPageDefaults::kSpecialTime30 : kMinuteOff;
   for (std::size_t i = 0; i < clock.specialTimes.size(); ++i) {
@@ -108,8 +108,10 @@ void ClockPage::Apply() {
   StoreGrid(IDC_SECONDS_BEFORE, kSecondsAroundGrid, clock.viewingBeforeTime);
   StoreGrid(IDC_SECONDS_AFTER, kSecondsAroundGrid, clock.viewingAfterTime);
   StoreGrid(IDC_CLOCK_SHOWN_SECONDS, kClockShownSecondsGrid, values().general.hotKeyClockViewTime);
-  if (SelectedItem(IDC_CLOCK_Z_POSITION) >= 0) clock.zPosition = SelectedItem(IDC_CLOCK_Z_POSITION);
-  clock.startView = Checked(IDC_CLOCK_START_VIEW) ? 1 : 0;
+  if (SelectedItem(IDC_CLOCK_Z_POSITION) >= 0) {
+    clock.zPosition = ChoiceAt<ZPosition>(SelectedItem(IDC_CLOCK_Z_POSITION));
+  }
+  clock.startView = Checked(IDC_CLOCK_START_VIEW);
   clock.transVal = SliderValue(IDC_CLOCK_ALPHA);
   clock.specialAlarm = Text(IDC_CLOCK_SOUND);
   clock.skinFile = ChosenSkin();
@@ -118,16 +120,16 @@ void ClockPage::Apply() {
 
 void ClockPage::Reset() {
   using D = ClockPageDefaults;
-  CheckRadioButton(hwnd(), IDC_CLOCK_ALWAYS, IDC_CLOCK_AT_TIMES, IDC_CLOCK_ALWAYS + D::kViewMode);
-  Check(IDC_WIDGET_HIDING, D::kMouseOverHiding != 0);
+  CheckRadioButton(hwnd(), IDC_CLOCK_ALWAYS, IDC_CLOCK_AT_TIMES, IDC_CLOCK_ALWAYS + ChoiceIndexOf(D::kViewMode, kRadioCount));
+  Check(IDC_WIDGET_HIDING, D::kMouseOverHiding);
   Check(IDC_AT_HOUR, IsMinuteOn(D::kSpecialTime0));
   Check(IDC_AT_HALF_HOUR, IsMinuteOn(D::kSpecialTime30));
   for (int i = 0; i < 3; ++i) SelectItem(IDC_USER_MINUTE_FIRST + i, MinuteIndexOf(D::kUserMinute));
   SelectItem(IDC_SECONDS_BEFORE, GridIndexOf(kSecondsAroundGrid, D::kViewingBeforeTime));
   SelectItem(IDC_SECONDS_AFTER, GridIndexOf(kSecondsAroundGrid, D::kViewingAfterTime));
   SelectItem(IDC_CLOCK_SHOWN_SECONDS, GridIndexOf(kClockShownSecondsGrid, D::kHotKeyClockViewTime));
-  SelectItem(IDC_CLOCK_Z_POSITION, D::kZPosition);
-  Check(IDC_CLOCK_START_VIEW, D::kStartView != 0);
+  SelectItem(IDC_CLOCK_Z_POSITION, ChoiceIndexOf(D::kZPosition, kRadioCount));
+  Check(IDC_CLOCK_START_VIEW, D::kStartView);
   SetupSlider(IDC_CLOCK_ALPHA, D::kTransVal, IDC_CLOCK_ALPHA_LABEL);
   OnAlpha(D::kTransVal);
   SetText(IDC_CLOCK_SOUND, "");
@@ -166,16 +168,16 @@ CalendarPage::CalendarPage(const PreferencesServices& services) : WidgetPage(IDD
 bool CalendarPage::OnInit() {
   const Settings& all = values();
   const CalendarSettings& calendar = all.calendar;
-  Check(IDC_WIDGET_HIDING, calendar.mouseOverHiding != 0);
-  Check(IDC_CALENDAR_AUTOSTART, calendar.autoStart != 0);
+  Check(IDC_WIDGET_HIDING, calendar.mouseOverHiding);
+  Check(IDC_CALENDAR_AUTOSTART, calendar.autoStart);
   CheckRadioButton(hwnd(), IDC_CALENDAR_NORMAL, IDC_CALENDAR_DESKTOP,
                    IDC_CALENDAR_NORMAL + ChoiceIndexOf(calendar.position160, kRadioCount));
   FillCombo(IDC_CALENDAR_TIPS, {"정보 안보기", "필요할 때만 보기", "항상 보기"});
   SelectItem(IDC_CALENDAR_TIPS, ChoiceIndexOf(calendar.showToolTip, 3));
-  Check(IDC_ANNIVERSARY_ALARM, calendar.memorialDayCheck != 0);
+  Check(IDC_ANNIVERSARY_ALARM, calendar.memorialDayCheck);
   FillCombo(IDC_ANNIVERSARY_ALARM_TYPE, {"슬라이드로 알림", "팝업으로 알림", "팝업 후 자동 닫기", "포스트잇으로 알림"});
   SelectItem(IDC_ANNIVERSARY_ALARM_TYPE, ChoiceIndexOf(calendar.alarmType, 4));
-  Enable(IDC_ANNIVERSARY_ALARM_TYPE, calendar.memorialDayCheck != 0);
+  Enable(IDC_ANNIVERSARY_ALARM_TYPE, calendar.memorialDayCheck);
   FillCombo(IDC_SCHEDULE_VIEW_MODE, {"안보기", "항상 보기", "필요할때 보기"});
   SelectItem(IDC_SCHEDULE_VIEW_MODE, ChoiceIndexOf(all.schedule.startMode, 3));
   SetupSlider(IDC_CALENDAR_ALPHA, calendar.transVal, IDC_CALENDAR_ALPHA_LABEL);
@@ -279,15 +281,17 @@ void CalendarPage::DeleteAnniversary() {
 void CalendarPage::Apply() {
   Settings& all = values();
   CalendarSettings& calendar = all.calendar;
-  calendar.mouseOverHiding = Checked(IDC_WIDGET_HIDING) ? 1 : 0;
-  calendar.autoStart = Checked(IDC_CALENDAR_AUTOSTART) ? 1 : 0;
+  calendar.mouseOverHiding = Checked(IDC_WIDGET_HIDING);
+  calendar.autoStart = Checked(IDC_CALENDAR_AUTOSTART);
   for (int position = 0; position < kRadioCount; ++position) {
-    if (Checked(IDC_CALENDAR_NORMAL + position)) calendar.position160 = position;
+    if (Checked(IDC_CALENDAR_NORMAL + position)) calendar.position160 = ChoiceAt<ZPosition>(position);
   }
-  if (SelectedItem(IDC_CALENDAR_TIPS) >= 0) calendar.showToolTip = SelectedItem(IDC_CALENDAR_TIPS);
-  calendar.memorialDayCheck = Checked(IDC_ANNIVERSARY_ALARM) ? 1 : 0;
+  if (SelectedItem(IDC_CALENDAR_TIPS) >= 0) calendar.showToolTip = ChoiceAt<DayTips>(SelectedItem(IDC_CALENDAR_TIPS));
+  calendar.memorialDayCheck = Checked(IDC_ANNIVERSARY_ALARM);
   if (SelectedItem(IDC_ANNIVERSARY_ALARM_TYPE) >= 0) calendar.alarmType = SelectedItem(IDC_ANNIVERSARY_ALARM_TYPE);
-  if (SelectedItem(IDC_SCHEDULE_VIEW_MODE) >= 0) all.schedule.startMode = SelectedItem(IDC_SCHEDULE_VIEW_MODE);
+  if (SelectedItem(IDC_SCHEDULE_VIEW_MODE) >= 0) {
+    all.schedule.startMode = ChoiceAt<WidgetStartMode>(SelectedItem(IDC_SCHEDULE_VIEW_MODE));
+  }
   calendar.transVal = SliderValue(IDC_CALENDAR_ALPHA);
   calendar.skinFile = ChosenSkin();
   services().host.ApplyCalendarSettings();
@@ -295,14 +299,14 @@ void CalendarPage::Apply() {
 
 void CalendarPage::Reset() {
   using D = CalendarPageDefaults;
-  Check(IDC_WIDGET_HIDING, D::kMouseOverHiding != 0);
-  Check(IDC_CALENDAR_AUTOSTART, D::kAutoStart != 0);
-  CheckRadioButton(hwnd(), IDC_CALENDAR_NORMAL, IDC_CALENDAR_DESKTOP, IDC_CALENDAR_NORMAL + D::kPosition160);
-  SelectItem(IDC_CALENDAR_TIPS, D::kShowToolTip);
-  Check(IDC_ANNIVERSARY_ALARM, D::kMemorialDayCheck != 0);
-  Enable(IDC_ANNIVERSARY_ALARM_TYPE, D::kMemorialDayCheck != 0);
+  Check(IDC_WIDGET_HIDING, D::kMouseOverHiding);
+  Check(IDC_CALENDAR_AUTOSTART, D::kAutoStart);
+  CheckRadioButton(hwnd(), IDC_CALENDAR_NORMAL, IDC_CALENDAR_DESKTOP, IDC_CALENDAR_NORMAL + ChoiceIndexOf(D::kPosition160, kRadioCount));
+  SelectItem(IDC_CALENDAR_TIPS, ChoiceIndexOf(D::kShowToolTip, 3));
+  Check(IDC_ANNIVERSARY_ALARM, D::kMemorialDayCheck);
+  Enable(IDC_ANNIVERSARY_ALARM_TYPE, D::kMemorialDayCheck);
   SelectItem(IDC_ANNIVERSARY_ALARM_TYPE, D::kAlarmType);
-  SelectItem(IDC_SCHEDULE_VIEW_MODE, D::kScheduleStartMode);
+  SelectItem(IDC_SCHEDULE_VIEW_MODE, ChoiceIndexOf(D::kScheduleStartMode, 3));
   SetupSlider(IDC_CALENDAR_ALPHA, D::kTransVal, IDC_CALENDAR_ALPHA_LABEL);
   OnAlpha(D::kTransVal);
 }

@@ -70,7 +70,7 @@ bool NotificationWindow::Open(NotificationCounters& counters) {
     Destroy();
     return false;
   }
-  SetZPosition(kZAlwaysOnTop);
+  SetZPosition(ZPosition::AlwaysOnTop);
   if (sliding_) {
     OpenSliding(counters);
   } else {

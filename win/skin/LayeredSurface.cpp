@@ -2,7 +2,6 @@
 
 #include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
-#include "framework/LayeredWindowApi.h"
 
 namespace quillet::win {
 
@@ -39,14 +38,14 @@ void LayeredSurface::FillScaled(Gdiplus::Bitmap& picture) {
                      &edges);
 }
 
-bool LayeredSurface::Present(const LayeredWindowApi& api, HWND hwnd, POINT topLeft, BYTE alpha) {
+bool LayeredSurface::Present(HWND hwnd, POINT topLeft, BYTE alpha) {
   if (!Valid()) return false;
   GdiFlush();  // GDI+ wrote straight into the section's memory
   SIZE size{width_, height_};
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
   const WindowDc screen(nullptr);
-  return api.Update(hwnd, screen.Get(), &topLeft, &size, dc_.Get(), &source, 0, &blend, ULW_ALPHA);
+  return UpdateLayeredWindow(hwnd, screen.Get(), &topLeft, &size, dc_.Get(), &source, 0, &blend, ULW_ALPHA) != FALSE;
 }
 
 }  // namespace quillet::win

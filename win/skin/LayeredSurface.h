@@ -11,8 +11,6 @@ class Bitmap;
 
 namespace quillet::win {
 
-class LayeredWindowApi;
-
 // The pixels of a per-pixel-alpha window: a top-down 32-bit DIB section, premultiplied, that a
 // GDI+ bitmap draws into directly and UpdateLayeredWindow reads from its memory DC. Made once
 // per skin load, so a redraw creates no GDI object.
@@ -33,7 +31,7 @@ class LayeredSurface {
   // at 96 DPI shown on a screen of more.
   void FillScaled(Gdiplus::Bitmap& picture);
   // The window shows these pixels at `topLeft`, every one times `alpha` / 255.
-  bool Present(const LayeredWindowApi& api, HWND hwnd, POINT topLeft, BYTE alpha);
+  bool Present(HWND hwnd, POINT topLeft, BYTE alpha);
 
  private:
   int width_;

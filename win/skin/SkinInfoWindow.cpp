@@ -1,14 +1,13 @@
 #include "skin/SkinInfoWindow.h"
 
-#include "framework/LayeredWindowApi.h"
 #include "resources/WidgetResources.h"
 #include "skin/GdiPlusCanvas.h"
 #include "skin/LayeredSurface.h"
 
 namespace quillet::win {
 
-SkinInfoWindow::SkinInfoWindow(std::unique_ptr<SkinImage> picture, const LayeredWindowApi& layered)
-    : Dialog(IDD_SKIN_INFO), picture_(std::move(picture)), layered_(layered) {}
+SkinInfoWindow::SkinInfoWindow(std::unique_ptr<SkinImage> picture)
+    : Dialog(IDD_SKIN_INFO), picture_(std::move(picture)) {}
 
 SkinInfoWindow::~SkinInfoWindow() = default;
 
@@ -26,7 +25,7 @@ bool SkinInfoWindow::OnInit() {
     canvas.DrawBackground(picture_.get());
   }
   SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
-  surface.Present(layered_, hwnd(), POINT{x, y}, 255);  // the window keeps what it was given
+  surface.Present(hwnd(), POINT{x, y}, 255);  // the window keeps what it was given
   return false;
 }
 

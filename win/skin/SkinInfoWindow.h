@@ -10,12 +10,10 @@ class SkinImage;
 
 namespace quillet::win {
 
-class LayeredWindowApi;
-
 // "Skin 정보": a skin's about picture alone, in its own shape, centred on the screen until a click.
 class SkinInfoWindow final : public Dialog {
  public:
-  SkinInfoWindow(std::unique_ptr<SkinImage> picture, const LayeredWindowApi& layered);
+  explicit SkinInfoWindow(std::unique_ptr<SkinImage> picture);
   ~SkinInfoWindow() override;
 
  private:
@@ -23,7 +21,6 @@ class SkinInfoWindow final : public Dialog {
   bool OnMessage(const Message& message, LRESULT& result) override;
 
   std::unique_ptr<SkinImage> picture_;
-  const LayeredWindowApi& layered_;
 };
 
 }  // namespace quillet::win

@@ -5,7 +5,6 @@
 #include "framework/Dpi.h"
 #include "framework/GdiPlusApi.h"
 #include "framework/Keys.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/Menus.h"
 #include "framework/ProgramMessageBox.h"
 #include "memo/PanelZOrder.h"
@@ -70,8 +69,8 @@ POINT SkinWindow::CursorInSkin() const {
   return ToSkin(cursor);
 }
 
-bool SkinWindow::Create(Point position, const std::string& skinPath, int zPosition, BYTE alpha) {
-  alpha_ = layeredWindows() ? alpha : 255;
+bool SkinWindow::Create(Point position, const std::string& skinPath, ZPosition zPosition, BYTE alpha) {
+  alpha_ = alpha;
   shownAlpha_ = alpha_;
   if (!DesktopPanel::Create()) return false;
   SetWindowPos(hwnd(), nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -200,7 +199,7 @@ void SkinWindow::Redraw() {
 }
 
 void SkinWindow::Present() {
-  if (!surface_ || !layeredWindows()) return;
+  if (!surface_) return;
   if (layeredPending_) {
     const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED);
@@ -208,13 +207,12 @@ void SkinWindow::Present() {
   }
   RECT window{};
   GetWindowRect(hwnd(), &window);
-  surface_->Present(services_.panel.layered, hwnd(), POINT{window.left, window.top}, shownAlpha_);
+  surface_->Present(hwnd(), POINT{window.left, window.top}, shownAlpha_);
 }
 
 // Fades and mouse-over hiding blend the whole picture: never SetLayeredWindowAttributes, which
 // would end the per-pixel presentation.
 bool SkinWindow::SetPanelAlpha(COLORREF, BYTE alpha, DWORD) {
-  if (!layeredWindows()) return false;
   shownAlpha_ = alpha;
   Present();
   return true;
@@ -223,7 +221,7 @@ bool SkinWindow::SetPanelAlpha(COLORREF, BYTE alpha, DWORD) {
 void SkinWindow::HideAfterFade() { shownAlpha_ = alpha_; }
 
 void SkinWindow::SetTransparency(BYTE alpha) {
-  alpha_ = layeredWindows() ? alpha : 255;
+  alpha_ = alpha;
   shownAlpha_ = alpha_;
   Present();
 }
@@ -333,7 +331,7 @@ void SkinWindow::ShowAboutImage() {
   if (!services_.files.FileExists(path)) return;
   std::unique_ptr<SkinImage> picture = images_->LoadFile(path);
   if (!picture) return;  // not a picture: nothing, as for a missing one
-  SkinInfoWindow info(std::move(picture), services_.panel.layered);
+  SkinInfoWindow info(std::move(picture));
   info.RunModal(hwnd());
 }
 
@@ -420,7 +418,7 @@ bool SkinWindow::OnMessage(const Message& message, LRESULT& result) {
     case WM_WINDOWPOSCHANGING: {
       // At the desktop level nothing may lift the window; going to the bottom is its own doing.
       auto* position = reinterpret_cast<WINDOWPOS*>(message.lParam);
-      if (zPosition() == kZDesktop && position->hwndInsertAfter != HWND_BOTTOM) position->flags |= SWP_NOZORDER;
+      if (zPosition() == ZPosition::Desktop && position->hwndInsertAfter != HWND_BOTTOM) position->flags |= SWP_NOZORDER;
       return false;
     }
     case WM_MOVE:

@@ -71,7 +71,7 @@ class SkinWindow : public DesktopPanel {
 
   // Hidden at `position`, with the skin of `skinPath` (the built-in one when it is empty or
   // cannot be loaded) at z-position `zPosition`. False when the window cannot be made.
-  bool Create(Point position, const std::string& skinPath, int zPosition, BYTE alpha);
+  bool Create(Point position, const std::string& skinPath, ZPosition zPosition, BYTE alpha);
 
   // The skin the user chose, kept even while a broken one shows the built-in skin.
   const std::string& chosenSkin() const { return chosenSkin_; }

@@ -34,9 +34,9 @@ void FillSkinSubmenu(HMENU popup, const WidgetMenuState& state) {
 }  // namespace
 
 void PrepareWidgetMenu(HMENU popup, const WidgetMenuState& state, OwnedMenu programMenu) {
-  Check(popup, ID_PANEL_NORMAL, state.zPosition == kZNormal);
-  Check(popup, ID_PANEL_ALWAYS_ON_TOP, state.zPosition == kZAlwaysOnTop);
-  Check(popup, ID_PANEL_DESKTOP, state.zPosition == kZDesktop);
+  Check(popup, ID_PANEL_NORMAL, state.zPosition == ZPosition::Normal);
+  Check(popup, ID_PANEL_ALWAYS_ON_TOP, state.zPosition == ZPosition::AlwaysOnTop);
+  Check(popup, ID_PANEL_DESKTOP, state.zPosition == ZPosition::Desktop);
   Check(popup, ID_PANEL_FIX_POSITION, !state.movable);
   if (const HMENU steps = SubmenuHolding(popup, ID_TRANSPARENCY_FIRST)) {
     CheckMenuRadioItem(steps, ID_TRANSPARENCY_FIRST, ID_TRANSPARENCY_LAST, TransparencyCommand(state.alpha),

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "memo/PanelZOrder.h"
 #include "platform/WinApi.h"
 #include "skin/SkinList.h"
 
 namespace quillet::win {
 
 struct WidgetMenuState {
-  int zPosition = 0;
+  ZPosition zPosition = ZPosition::Normal;
   bool movable = true;
   int alpha = 255;
   const std::vector<SkinChoice>* skins = nullptr;

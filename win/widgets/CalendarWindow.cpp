@@ -38,8 +38,8 @@ CalendarWindow::CalendarWindow(const SkinWindowServices& services, CalendarSetti
 CalendarWindow::~CalendarWindow() = default;
 
 bool CalendarWindow::Create() {
-  SetMouseOverHidingEnabled(settings_.mouseOverHiding != 0);
-  SetMovable(settings_.allowMove != 0);
+  SetMouseOverHidingEnabled(settings_.mouseOverHiding);
+  SetMovable(settings_.allowMove);
   const BYTE alpha = static_cast<BYTE>(std::clamp(settings_.transVal, 0, 255));
   anniversaries_.Load(nullptr);
   if (!SkinWindow::Create(settings_.position, settings_.skinFile, settings_.position160, alpha)) return false;
@@ -52,8 +52,8 @@ void CalendarWindow::StoreState() {
   settings_.skinFile = chosenSkin();
   settings_.position160 = zPosition();
   settings_.transVal = alpha();
-  settings_.mouseOverHiding = IsMouseOverHiding() ? 1 : 0;
-  settings_.allowMove = movable() ? 1 : 0;
+  settings_.mouseOverHiding = IsMouseOverHiding();
+  settings_.allowMove = movable();
 }
 
 bool CalendarWindow::OnInit() {
@@ -190,7 +190,7 @@ void CalendarWindow::OnCommand(UINT id, UINT notification) {
 
 // The balloon waits for the pointer to rest on a day, then follows it every half second.
 void CalendarWindow::WatchHover() {
-  if (settings_.showToolTip <= 0 || balloonDay_) return;
+  if (settings_.showToolTip == DayTips::Off || balloonDay_) return;
   const std::optional<CalendarCell> cell = CellUnderCursor();
   const std::optional<CivilDate> day = cell ? std::optional<CivilDate>(cell->date) : std::nullopt;
   if (SameDay(day, hoveredDay_)) return;

@@ -43,8 +43,8 @@ ClockWindow::ClockWindow(const SkinWindowServices& services, ClockSettings& sett
       host_(host) {}
 
 bool ClockWindow::Create() {
-  SetMouseOverHidingEnabled(settings_.mouseOverHiding != 0);
-  SetMovable(settings_.allowMove != 0);
+  SetMouseOverHidingEnabled(settings_.mouseOverHiding);
+  SetMovable(settings_.allowMove);
   const BYTE alpha = static_cast<BYTE>(std::clamp(settings_.transVal, 0, 255));
   if (!SkinWindow::Create(settings_.position, settings_.skinFile, settings_.zPosition, alpha)) return false;
   // A minute handler's message box must not stop the clock or the next minutes' checks; the
@@ -58,8 +58,8 @@ void ClockWindow::StoreState() {
   settings_.skinFile = chosenSkin();
   settings_.zPosition = raisedBySpecialTime_ ? zBeforeRaise_ : zPosition();
   settings_.transVal = alpha();
-  settings_.mouseOverHiding = IsMouseOverHiding() ? 1 : 0;
-  settings_.allowMove = movable() ? 1 : 0;
+  settings_.mouseOverHiding = IsMouseOverHiding();
+  settings_.allowMove = movable();
 }
 
 // Named for the tools that look for it; its picture has no caption to show the name.
@@ -84,8 +84,9 @@ void ClockWindow::OnSkinChosen() {
 }
 
 void ClockWindow::PrepareMenu(HMENU popup) {
-  CheckMenuItem(popup, ID_CLOCK_ALWAYS, MF_BYCOMMAND | (settings_.viewMode == 0 ? MF_CHECKED : MF_UNCHECKED));
-  CheckMenuItem(popup, ID_CLOCK_AT_SET_TIMES, MF_BYCOMMAND | (settings_.viewMode == 2 ? MF_CHECKED : MF_UNCHECKED));
+  const auto checked = [this](ClockViewMode mode) { return settings_.viewMode == mode ? MF_CHECKED : MF_UNCHECKED; };
+  CheckMenuItem(popup, ID_CLOCK_ALWAYS, MF_BYCOMMAND | checked(ClockViewMode::Always));
+  CheckMenuItem(popup, ID_CLOCK_AT_SET_TIMES, MF_BYCOMMAND | checked(ClockViewMode::AtSetTimes));
 }
 
 void ClockWindow::OnMoved() {
@@ -117,11 +118,11 @@ void ClockWindow::SpecialTime(const LocalTime& now) {
       raisedBySpecialTime_ = true;
       FadeIn();
       Redraw();
-      if (zPosition() != kZAlwaysOnTop) SetZPosition(kZAlwaysOnTop);
+      if (zPosition() != ZPosition::AlwaysOnTop) SetZPosition(ZPosition::AlwaysOnTop);
       break;
     case SpecialTimeAction::Lower:
       ForgetSpecialTimeRaise();
-      if (settings_.viewMode == 2) FadeOut();
+      if (settings_.viewMode == ClockViewMode::AtSetTimes) FadeOut();
       break;
     case SpecialTimeAction::PlaySound:
       PlaySoundW(WidenCp949(settings_.specialAlarm).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
@@ -134,19 +135,17 @@ void ClockWindow::SpecialTime(const LocalTime& now) {
 void ClockWindow::Tick() {
   const LocalTime now = skinServices().clock.Now();
   switch (settings_.viewMode) {
-    case 0:
+    case ClockViewMode::Always:
       // Hidden by the user or a skin's button: nothing to show until it comes back, which
       // redraws it first.
       if (IsWindowVisible(hwnd())) Redraw();
       break;
-    case 1:
+    case ClockViewMode::Hidden:
       if (ShowState() != PanelShowState::Hidden) Redraw();
       break;
-    case 2:
+    case ClockViewMode::AtSetTimes:
       SpecialTime(now);
       if (IsWindowVisible(hwnd())) Redraw();
-      break;
-    default:
       break;
   }
   const HeartbeatEvents events = heartbeat_.Tick(now);
@@ -165,12 +164,12 @@ void ClockWindow::OnCommand(UINT id, UINT notification) {
     SkinWindow::OnCommand(id, notification);
     return;
   }
-  SetViewMode(static_cast<int>(id - ID_CLOCK_ALWAYS));
+  SetViewMode(id == ID_CLOCK_ALWAYS ? ClockViewMode::Always : ClockViewMode::AtSetTimes);
 }
 
-void ClockWindow::SetViewMode(int mode) {
+void ClockWindow::SetViewMode(ClockViewMode mode) {
   settings_.viewMode = mode;
-  if (mode != 0) {
+  if (mode != ClockViewMode::Always) {
     FadeOut();
     return;
   }

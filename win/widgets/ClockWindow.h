@@ -35,7 +35,7 @@ class ClockWindow final : public SkinWindow {
   // Shown in front for `milliseconds`, then faded out; -1 keeps it.
   void ShowFor(int milliseconds) { BeginTemporaryShow(milliseconds); }
   // "ViewMode": 0 shows it for good, 1 and 2 fade it out (2 shows it again at the set times).
-  void SetViewMode(int mode);
+  void SetViewMode(ClockViewMode mode);
   // The state the settings keep, into the working values.
   void StoreState();
   // The next tick reports its minute again.
@@ -62,7 +62,7 @@ class ClockWindow final : public SkinWindow {
   ClockHost& host_;
   ClockHeartbeat heartbeat_;
   bool raisedBySpecialTime_ = false;
-  int zBeforeRaise_ = 0;
+  ZPosition zBeforeRaise_ = ZPosition::Normal;
 };
 
 }  // namespace quillet::win

@@ -50,8 +50,8 @@ LauncherWindow::LauncherWindow(const SkinWindowServices& services, WidgetSetting
 LauncherWindow::~LauncherWindow() = default;
 
 bool LauncherWindow::Create() {
-  SetMouseOverHidingEnabled(settings_.mouseOverHiding != 0);
-  SetMovable(settings_.allowMove != 0);
+  SetMouseOverHidingEnabled(settings_.mouseOverHiding);
+  SetMovable(settings_.allowMove);
   file_.Read(entries_);
   for (const LauncherEntry& entry : entries_) icons_.push_back(ProgramIcon(WidenUtf8(entry.pathUtf8)));
   const BYTE alpha = static_cast<BYTE>(std::clamp(settings_.transVal, 0, 255));
@@ -71,8 +71,8 @@ void LauncherWindow::StoreState() {
   settings_.skinFile = chosenSkin();
   settings_.zPosition = zPosition();
   settings_.transVal = alpha();
-  settings_.mouseOverHiding = IsMouseOverHiding() ? 1 : 0;
-  settings_.allowMove = movable() ? 1 : 0;
+  settings_.mouseOverHiding = IsMouseOverHiding();
+  settings_.allowMove = movable();
 }
 
 std::vector<LauncherShown> LauncherWindow::Entries() const {

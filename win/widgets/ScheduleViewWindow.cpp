@@ -14,8 +14,8 @@ ScheduleViewWindow::ScheduleViewWindow(const SkinWindowServices& services, Widge
     : SkinWindow(IDD_SCHEDULE_VIEW, IDR_SKIN_MENU, services, std::move(skinRoot)), settings_(settings), host_(host) {}
 
 bool ScheduleViewWindow::Create() {
-  SetMouseOverHidingEnabled(settings_.mouseOverHiding != 0);
-  SetMovable(settings_.allowMove != 0);
+  SetMouseOverHidingEnabled(settings_.mouseOverHiding);
+  SetMovable(settings_.allowMove);
   const BYTE alpha = static_cast<BYTE>(std::clamp(settings_.transVal, 0, 255));
   if (!SkinWindow::Create(settings_.position, settings_.skinFile, settings_.zPosition, alpha)) return false;
   FitToRows();
@@ -32,8 +32,8 @@ void ScheduleViewWindow::StoreState() {
   settings_.skinFile = chosenSkin();
   settings_.zPosition = zPosition();
   settings_.transVal = alpha();
-  settings_.mouseOverHiding = IsMouseOverHiding() ? 1 : 0;
-  settings_.allowMove = movable() ? 1 : 0;
+  settings_.mouseOverHiding = IsMouseOverHiding();
+  settings_.allowMove = movable();
 }
 
 std::vector<TodayItem> ScheduleViewWindow::ItemsOf(const CivilDate& date, int hour, int minute) const {

@@ -64,10 +64,10 @@ struct SpecialRow {
   SpecialTimeAction expected;
 };
 
-SpecialTimeSettings Defaults() { return SpecialTimeSettings{{0, 30, -1, -1, -1}, 3, 1, true, 2}; }
+SpecialTimeSettings Defaults() { return SpecialTimeSettings{{0, 30, -1, -1, -1}, 3, 1, true, ClockViewMode::AtSetTimes}; }
 
 SpecialTimeSettings With(int before, int after, bool sound, std::array<int, 5> minutes = {0, 30, -1, -1, -1}) {
-  return SpecialTimeSettings{minutes, before, after, sound, 2};
+  return SpecialTimeSettings{minutes, before, after, sound, ClockViewMode::AtSetTimes};
 }
 
 TEST(SpecialTimeStep, AroundTheSpecialMinutes) {
@@ -109,7 +109,7 @@ TEST(SpecialTimeStep, SettingsTakeTheMinutesInKeyOrder) {
   clock.specialTimes = {2, 3, 4};
   clock.viewingBeforeTime = 7;
   clock.viewingAfterTime = 8;
-  clock.viewMode = 1;
+  clock.viewMode = ClockViewMode::Hidden;
   EXPECT_FALSE(SpecialTimeSettingsOf(clock).hasSound);
   clock.specialAlarm = "ding.wav";
   const SpecialTimeSettings settings = SpecialTimeSettingsOf(clock);
@@ -117,7 +117,7 @@ TEST(SpecialTimeStep, SettingsTakeTheMinutesInKeyOrder) {
   EXPECT_EQ(settings.viewingBeforeTime, 7);
   EXPECT_EQ(settings.viewingAfterTime, 8);
   EXPECT_TRUE(settings.hasSound);
-  EXPECT_EQ(settings.viewMode, 1);
+  EXPECT_EQ(settings.viewMode, ClockViewMode::Hidden);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "MemoryFileSystem.h"
 #include "QuietHosts.h"
 #include "framework/GdiPlusSession.h"
-#include "framework/LayeredWindowApi.h"
 #include "schedule/AlarmFileFormat.h"
 #include "schedule/AlarmScheduler.h"
 #include "schedule/ScheduleManagerDialog.h"
@@ -50,9 +49,7 @@ std::vector<ScheduleRecord> Schedules(int due) {
 // A program's settings and data folder with the alarm file, and a scheduler over them.
 struct Fixture {
   explicit Fixture(int due)
-      : user32(LoadLibraryW(L"USER32.dll")),
-        layered(user32),
-        settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2}, [](const std::string&) {}) {
+      : settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1}, [](const std::string&) {}) {
     files.AddFolder("C:\\Quillet");
     settings.LoadAll();
     GeneralSettings& general = settings.values().general;
@@ -61,15 +58,12 @@ struct Fixture {
     files.AddFile(general.alarmFile, SerializeAlarmFile(Schedules(due)));
     frame = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   }
-  ~Fixture() {
-    DestroyWindow(frame);
-    FreeLibrary(user32);
-  }
+  ~Fixture() { DestroyWindow(frame); }
   AlarmScheduler::Services Services() {
     return AlarmScheduler::Services{
         frame, settings, files, codec, clock,
         [this] {
-          return SkinWindowServices{PanelServices{settings.values().general, layered, 2, host}, host, files, clock,
+          return SkinWindowServices{PanelServices{settings.values().general, host}, host, files, clock,
                                     GetModuleHandleW(nullptr), "", ""};
         },
         [](const std::string&) -> MemoWindow* { return nullptr; }, []() -> ClockWindow* { return nullptr; },
@@ -86,8 +80,6 @@ struct Fixture {
   }
 
   GdiPlusSession gdiPlus;
-  HMODULE user32;
-  LayeredWindowApi layered;
   testing::MemoryFileSystem files;
   testing::MemorySettingsBackend registry;
   testing::FixedClock clock{LocalTime{2026, 12, 8, 8, 0, 0, 0, 2}};

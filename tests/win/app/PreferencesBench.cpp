@@ -37,7 +37,7 @@ void OpenThePreferences(benchmark::State& state) {
   IdleHost host;
   const HWND frame = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                      nullptr, nullptr);
-  const PreferencesServices services{frame, settings, program.files, program.clock, 2, 1, host};
+  const PreferencesServices services{frame, settings, program.files, program.clock, 1, host};
   for (auto _ : state) {
     WindowPtr<PreferencesDialog> dialog = PreferencesDialog::Make(services, PreferencesDialog::kMemoPage, -1);
     if (!dialog) {

@@ -9,7 +9,6 @@
 #include "Fakes.h"
 #include "MemoryFileSystem.h"
 #include "memo/MemoBoard.h"
-#include "framework/LayeredWindowApi.h"
 #include "memo/MemoListFormat.h"
 #include "memo/OleSession.h"
 #include "settings/SettingsStore.h"
@@ -26,7 +25,7 @@ void PeriodicSaveOfAnUnchangedGroup(benchmark::State& state) {
   testing::MemorySettingsBackend registry;
   testing::FixedClock clock;
   testing::TinyCodec codec;
-  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
+  SettingsStore settings(files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1},
                          [](const std::string&) {});
   settings.LoadAll();
   const GeneralSettings& general = settings.values().general;
@@ -44,12 +43,10 @@ void PeriodicSaveOfAnUnchangedGroup(benchmark::State& state) {
   }
   files.AddFile(general.dataFolder + general.memoDbFile, SerializeMemoList(records));
 
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  const LayeredWindowApi layered(user32);
   const HWND frame = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                      nullptr, nullptr);
   {
-    MemoBoard board(MemoBoard::Services{frame, settings, files, codec, clock, layered, 2, nullptr, {}});
+    MemoBoard board(MemoBoard::Services{frame, settings, files, codec, clock, nullptr, {}});
     if (!board.OpenGroup(general.memoDbFile, true) || board.Windows().size() != kMemos) {
       state.SkipWithError("the group did not open");
     } else {
@@ -61,7 +58,6 @@ void PeriodicSaveOfAnUnchangedGroup(benchmark::State& state) {
     board.CloseAll();
   }
   DestroyWindow(frame);
-  FreeLibrary(user32);
 }
 
 BENCHMARK(PeriodicSaveOfAnUnchangedGroup)->Unit(benchmark::kMicrosecond);

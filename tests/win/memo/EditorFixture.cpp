@@ -24,7 +24,7 @@ class EditorFixture::HostWindow final : public Window {
 EditorFixture::EditorFixture()
     : clock(LocalTime{2026, 12, 8, 13, 5, 9, 0, 2}), window_(HostWindow::Make()) {
   settings.general.fontName = "굴림";
-  settings.general.restoreScrollPos = 1;
+  settings.general.restoreScrollPos = true;
   if (!window_) return;
   editor_.reset(new MemoEditor(*this, MemoEditorServices{
                                           settings,

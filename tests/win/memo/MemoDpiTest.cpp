@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "framework/LayeredWindowApi.h"
 #include "memo/OleSession.h"
 #include "resources/MemoResources.h"
 #include "support/MemoryProgram.h"
@@ -24,10 +23,8 @@ int Height(HWND hwnd) {
 TEST(MemoDpi, AMemoMovedBetweenScalesKeepsItsLook) {
   OleSession ole;
   testing::MemoryProgram program;
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  const LayeredWindowApi layered(user32);
   testing::QuietMemoHost host(false);
-  const MemoServices services{program.settings, program.files, program.clock, layered, 2, nullptr, host,
+  const MemoServices services{program.settings, program.files, program.clock, nullptr, host,
                               [](const std::string&) {}};
 
   MemoRecord record = NewMemoRecord(program.settings.values().general);
@@ -67,7 +64,6 @@ TEST(MemoDpi, AMemoMovedBetweenScalesKeepsItsLook) {
   EXPECT_EQ(Height(strip), 17);
 
   memo.reset();
-  FreeLibrary(user32);
 }
 
 }  // namespace

@@ -476,7 +476,7 @@ TEST(MemoEditor, TheWheelScrollsOneLineAndInactiveMemosTakeTheClicks) {
   EXPECT_EQ(wheel(WHEEL_DELTA), 4);
   EXPECT_EQ(fixture.scrollLine, 4);
   EXPECT_EQ(fixture.scrollRecords, 6);
-  fixture.settings.general.restoreScrollPos = 0;
+  fixture.settings.general.restoreScrollPos = false;
   EXPECT_EQ(wheel(-WHEEL_DELTA), 5);
   EXPECT_EQ(fixture.scrollLine, 4);
 

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/LayeredWindowApi.h"
 #include "memo/OleSession.h"
 #include "support/MemoryProgram.h"
 
@@ -50,16 +49,14 @@ void OpenHundredMemos(benchmark::State& state) {
     record.windowRect = Rect{x, y, x + 115, y + 85};
     record.expandedSize = Size{115, 85};
     record.colorType = i % 12;
-    record.paletteColor = static_cast<std::uint32_t>(settings.values().color.palette[static_cast<std::size_t>(i % 12)]);
+    record.paletteColor = settings.values().color.palette[static_cast<std::size_t>(i % 12)].value;
     record.contentFile = name;
     record.expanded = i % 4 == 0 ? 0 : 1;
     if (i % 3 == 0) record.title = "title " + std::to_string(i);
     records.push_back(record);
   }
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  const LayeredWindowApi layered(user32);
   testing::QuietMemoHost host(true);
-  const MemoServices services{settings, files, program.clock, layered, 2, nullptr, host, [](const std::string&) {}};
+  const MemoServices services{settings, files, program.clock, nullptr, host, [](const std::string&) {}};
 
   const double before = WorkingSetMegabytes();
   double added = 0;
@@ -85,7 +82,6 @@ void OpenHundredMemos(benchmark::State& state) {
   }
   state.counters["added_working_set_MB"] = added;
   state.counters["working_set_MB"] = before + added;
-  FreeLibrary(user32);
 }
 
 BENCHMARK(OpenHundredMemos)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -9,7 +9,6 @@
 
 #include "DialogScript.h"
 #include "framework/BitmapButton.h"
-#include "framework/LayeredWindowApi.h"
 #include "framework/ToolTips.h"
 #include "memo/DesktopPanel.h"
 #include "memo/PanelZOrder.h"
@@ -70,17 +69,14 @@ class TestPanel final : public DesktopPanel {
 class DesktopPanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    general.docking = 1;
+    general.docking = true;
     general.dockingSize = 10;
     FakeHost::commands.clear();
     ASSERT_TRUE(panel->Create());
     Place(100, 100, 180, 100);
     ShowWindow(panel->hwnd(), SW_SHOWNOACTIVATE);
   }
-  void TearDown() override {
-    panel.reset();
-    FreeLibrary(user32);
-  }
+  void TearDown() override { panel.reset(); }
 
   void Place(int x, int y, int width, int height) {
     SetWindowPos(panel->hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -102,10 +98,8 @@ class DesktopPanelTest : public ::testing::Test {
   }
 
   GeneralSettings general;
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  LayeredWindowApi layered{user32};
   FakeHost host;
-  WindowPtr<TestPanel> panel{new TestPanel(PanelServices{general, layered, 2, host})};
+  WindowPtr<TestPanel> panel{new TestPanel(PanelServices{general, host})};
 };
 
 TEST_F(DesktopPanelTest, ZPositionsPutThePanelWhereTheyShould) {
@@ -113,30 +107,30 @@ TEST_F(DesktopPanelTest, ZPositionsPutThePanelWhereTheyShould) {
   EXPECT_NE(ExStyle() & WS_EX_TOOLWINDOW, 0);
   EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
 
-  panel->SetZPosition(kZAlwaysOnTop);
+  panel->SetZPosition(ZPosition::AlwaysOnTop);
   EXPECT_NE(ExStyle() & WS_EX_TOPMOST, 0);
-  panel->SetZPosition(kZNormal);
+  panel->SetZPosition(ZPosition::Normal);
   EXPECT_EQ(ExStyle() & WS_EX_TOPMOST, 0);
-  panel->SetZPosition(kZBottom);
+  panel->SetZPosition(ZPosition::Bottom);
   EXPECT_EQ(GetWindow(hwnd, GW_HWNDNEXT), nullptr);
 
   // "EnableDesktop" off: the desktop position is the bottom of the z-order.
-  panel->SetZPosition(kZDesktop);
+  panel->SetZPosition(ZPosition::Desktop);
   EXPECT_EQ(GetWindow(hwnd, GW_HWNDNEXT), nullptr);
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
 
-  general.enableDesktop = 1;
+  general.enableDesktop = true;
   const HWND shellDesktop = FindWindowW(L"Progman", L"Program Manager");
-  panel->SetZPosition(kZNormal);
-  panel->SetZPosition(kZDesktop);
+  panel->SetZPosition(ZPosition::Normal);
+  panel->SetZPosition(ZPosition::Desktop);
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), shellDesktop ? shellDesktop : GetDesktopWindow());
-  panel->SetZPosition(kZNormal);
+  panel->SetZPosition(ZPosition::Normal);
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
 
   panel->Raise(true);
   EXPECT_NE(ExStyle() & WS_EX_TOPMOST, 0);
   panel->Raise(false);
-  EXPECT_EQ(panel->zPosition(), kZNormal);
+  EXPECT_EQ(panel->zPosition(), ZPosition::Normal);
   EXPECT_EQ(ExStyle() & WS_EX_TOPMOST, 0);
 }
 

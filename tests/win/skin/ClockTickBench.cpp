@@ -8,7 +8,6 @@
 
 #include "platform/WinApi.h"
 
-#include "framework/LayeredWindowApi.h"
 #include "platform/Win32Clock.h"
 #include "platform/Win32FileSystem.h"
 #include "settings/Settings.h"
@@ -39,18 +38,16 @@ void PumpUntimed(benchmark::State& state) {
 }
 
 void ClockWindowTick(benchmark::State& state) {
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  const LayeredWindowApi layered(user32);
   GeneralSettings general;
   Win32FileSystem files;
   Win32Clock clock;
   QuietHost host;
   ClockSettings settings;
-  settings.viewMode = 0;
+  settings.viewMode = ClockViewMode::Always;
   settings.transVal = 255;
   settings.position = Point{200, 200};
-  settings.allowMove = 1;
-  const SkinWindowServices services{PanelServices{general, layered, 2, host}, host, files, clock,
+  settings.allowMove = true;
+  const SkinWindowServices services{PanelServices{general, host}, host, files, clock,
                                     GetModuleHandleW(nullptr), "", ""};
   {
     WindowPtr<ClockWindow> window(new ClockWindow(services, settings, "", host));
@@ -66,13 +63,10 @@ void ClockWindowTick(benchmark::State& state) {
       }
     }
   }
-  FreeLibrary(user32);
 }
 
 // The same surface the skin windows present, with a half-transparent grey disc drawn once.
 void BareLayeredPresent(benchmark::State& state) {
-  HMODULE user32 = LoadLibraryW(L"USER32.dll");
-  const LayeredWindowApi layered(user32);
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -90,11 +84,11 @@ void BareLayeredPresent(benchmark::State& state) {
         canvas.FillPie(kSide / 2.0f, kSide / 2.0f, 70, 0, 360, 0, 0x80404040, true);
       }
       const POINT place{400, 200};
-      surface.Present(layered, hwnd, place, 255);
+      surface.Present(hwnd, place, 255);
       ShowWindow(hwnd, SW_SHOWNOACTIVATE);
       Pump(200);
       for (auto _ : state) {
-        if (!surface.Present(layered, hwnd, place, 255)) {
+        if (!surface.Present(hwnd, place, 255)) {
           state.SkipWithError("UpdateLayeredWindow failed");
           break;
         }
@@ -103,7 +97,6 @@ void BareLayeredPresent(benchmark::State& state) {
     }
   }
   if (hwnd) DestroyWindow(hwnd);
-  FreeLibrary(user32);
 }
 
 BENCHMARK(ClockWindowTick)->Unit(benchmark::kMicrosecond);

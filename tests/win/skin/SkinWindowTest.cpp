@@ -13,7 +13,6 @@
 #include "SkinTestSupport.h"
 #include "framework/Gdi.h"
 #include "framework/GdiPlusApi.h"
-#include "framework/LayeredWindowApi.h"
 #include "memo/PanelZOrder.h"
 #include "platform/Wide.h"
 #include "platform/Win32FileSystem.h"
@@ -105,11 +104,9 @@ bool Near(Argb a, Argb b) {
 
 class SkinWindowTest : public ::testing::Test {
  protected:
-  void TearDown() override { FreeLibrary(user32_); }
-
   WindowPtr<SkinWindow> MakeWindow(const std::string& skinPath) {
     WindowPtr<SkinWindow> window(new SkinWindow(services_, ""));
-    EXPECT_TRUE(window->Create(kPlace, skinPath, kZAlwaysOnTop, 255));
+    EXPECT_TRUE(window->Create(kPlace, skinPath, ZPosition::AlwaysOnTop, 255));
     return window;
   }
 
@@ -131,10 +128,8 @@ class SkinWindowTest : public ::testing::Test {
 
  private:
   GeneralSettings general_;
-  HMODULE user32_ = LoadLibraryW(L"USER32.dll");
-  LayeredWindowApi layered_{user32_};
   testing::FixedClock clock_;
-  SkinWindowServices services_{PanelServices{general_, layered_, 2, host_}, host_, files_, clock_,
+  SkinWindowServices services_{PanelServices{general_, host_}, host_, files_, clock_,
                                GetModuleHandleW(nullptr), "", ""};
 };
 

@@ -19,7 +19,7 @@ struct MemoryProgram {
   quillet::testing::MemoryFileSystem files;
   quillet::testing::MemorySettingsBackend registry;
   quillet::testing::FixedClock clock;
-  SettingsStore settings{files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1, 2},
+  SettingsStore settings{files, registry, clock, SettingsEnvironment{"C:\\Quillet\\", "", 1},
                          [](const std::string&) {}};
 };
 
