@@ -28,6 +28,10 @@ constexpr UINT_PTR kSaveTimer = 1001;
 constexpr UINT kSaveMilliseconds = 10000;
 constexpr UINT_PTR kDelayedCloseTimer = 1003;
 constexpr UINT_PTR kCaptureDelayTimer = 1004;
+// A timer, not a posted message: input and painting go first, so a large group's memos come while
+// the program answers.
+constexpr UINT_PTR kOpenMemosTimer = 1005;
+constexpr DWORD kOpenMemosSliceMilliseconds = 40;
 // Menus close and the screen settles before it is frozen.
 constexpr UINT kCaptureDelayMilliseconds = 150;
 constexpr UINT kDelayedCloseMilliseconds = 1000;
@@ -129,7 +133,7 @@ void MainFrame::RunStartUpSequence(const SettingsLoadReport& settingsReport) {
         HideScheduleManager();
         restore_.reset();
       },
-      [this] { return MakeProgramMenu(); }});
+      [this] { return MakeProgramMenu(); }, [this] { StartTimer(kOpenMemosTimer, 1); }});
   if (!memos_->OpenGroup(general.memoDbFile, true)) {
     ShowProgramMessage(hwnd(), kProgramCannotRunMessage);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -344,6 +348,12 @@ LRESULT MainFrame::OnMessage(const Message& message) {
         if (memos_) memos_->SaveChanged(false, MemoBoard::Report::Once);
         if (widgets_) widgets_->SaveMovedPositions();
         TraceLine("save done", services_.clock.Now());
+        return 0;
+      }
+      if (message.TimerId() == kOpenMemosTimer) {
+        if (closing_.InProgress()) return 0;  // again once the closing ends or is given up
+        StopTimer(kOpenMemosTimer);
+        if (memos_) memos_->MakeWaitingWindows(kOpenMemosSliceMilliseconds);
         return 0;
       }
       if (message.TimerId() == kCaptureDelayTimer) {

@@ -5,7 +5,8 @@
 
 namespace quillet::win {
 
-std::vector<MemoWindow*> MemoBoard::Windows() const {
+std::vector<MemoWindow*> MemoBoard::Windows() {
+  MakeWaitingWindows(kEveryWindow);
   std::vector<MemoWindow*> windows;
   for (const Entry& entry : entries_) {
     if (entry.window) windows.push_back(entry.window.get());

@@ -27,6 +27,10 @@ namespace quillet::win {
 
 namespace {
 
+// What opening a group makes at once; a larger group's other windows come on later turns of the
+// loop. A few dozen memos open in one go, as small groups always did.
+constexpr DWORD kFirstSliceMilliseconds = 250;
+
 constexpr const char* kCannotMakeMemoMessage = "새 메모를 만들수 없습니다.";
 
 void EmptyMenu(HMENU menu) {
@@ -88,25 +92,49 @@ bool MemoBoard::OpenGroup(const std::string& group, bool force) {
   // An empty or damaged list was replaced: its memos can be rebuilt from their content files.
   if (outcome.read.status == ListReadStatus::Replaced) PostMessageW(services_.frame, WM_COMMAND, ID_RECOVER_MEMOS, 0);
 
-  const bool show = general.viewMemoOnStart;
-  shown_ = show;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    bulk_ = i + 1 < records.size();
-    Entry entry{records[i], MemoWindow::CreateFromRecord(WindowServices(), records[i])};
+  shown_ = general.viewMemoOnStart;
+  for (MemoRecord& record : records) entries_.push_back(Entry{std::move(record), nullptr, true});
+  MakeWaitingWindows(kFirstSliceMilliseconds);
+  // A list that could not be read is not an empty group: its memos are there, only out of reach.
+  if (entries_.empty() && shown_ && outcome.read.status != ListReadStatus::Unreadable) NewMemo();
+  return true;
+}
+
+void MemoBoard::MakeWaitingWindows(DWORD milliseconds) {
+  if (!services_.continueOpening) milliseconds = kEveryWindow;  // no later turn to wait for
+  const ULONGLONG started = GetTickCount64();
+  const auto waiting = [this](std::size_t from) {
+    for (std::size_t i = from; i < entries_.size(); ++i) {
+      if (entries_[i].waiting) return i;
+    }
+    return entries_.size();
+  };
+  std::size_t next = waiting(0);
+  if (next == entries_.size()) return;
+  const bool firstSlice = next == 0;
+  while (next < entries_.size()) {
+    if (milliseconds != kEveryWindow && GetTickCount64() - started >= milliseconds) {
+      bulk_ = false;
+      services_.continueOpening();
+      return;
+    }
+    Entry& entry = entries_[next];
+    entry.waiting = false;
+    const std::size_t after = waiting(next + 1);
+    bulk_ = after < entries_.size();
+    entry.window = MemoWindow::CreateFromRecord(WindowServices(), entry.record);
     if (entry.window) {
       entry.window->ApplyRecordedZPosition();
-      if (show) {
+      if (shown_) {
         ShowWindow(entry.window->hwnd(), SW_SHOWNOACTIVATE);
         UpdateWindow(entry.window->hwnd());
       }
     }
-    entries_.push_back(std::move(entry));
+    next = after;
   }
   bulk_ = false;
-  if (!entries_.empty() && entries_.back().window) SetFocus(entries_.back().window->editor().hwnd());
-  // A list that could not be read is not an empty group: its memos are there, only out of reach.
-  if (entries_.empty() && show && outcome.read.status != ListReadStatus::Unreadable) NewMemo();
-  return true;
+  // The last memo takes the focus, unless the user went to another while the later ones came.
+  if (entries_.back().window && (firstSlice || !GetFocus())) SetFocus(entries_.back().window->editor().hwnd());
 }
 
 void MemoBoard::OpenGroupAt(int index) {
@@ -228,7 +256,7 @@ std::vector<Rect> MemoBoard::Places() const {
   return places;
 }
 
-MemoWindow* MemoBoard::FindByContentFile(const std::string& contentFile) const {
+MemoWindow* MemoBoard::FindByContentFile(const std::string& contentFile) {
   for (MemoWindow* memo : Windows()) {
     if (PathKey(memo->record().contentFile) == PathKey(contentFile)) return memo;
   }
@@ -413,6 +441,7 @@ void MemoBoard::ReportSaveFailure(Report report) {
 void MemoBoard::CloseAll() {
   HideMemoTip();
   for (Entry& entry : entries_) {
+    entry.waiting = false;
     if (!entry.window) continue;
     entry.record = entry.window->record();
     entry.window.reset();

@@ -33,6 +33,9 @@ class MemoBoard final : public MemoWindowHost {
     HFONT editTimeFont;
     std::function<void()> closeGroupDialogs;  // the dialogs that belong to the open group
     std::function<OwnedMenu()> makeProgramMenu;   // the tray's menu, for the memos' "확장 메뉴"
+    // Memos still wait for their windows: MakeWaitingWindows, please, on a later turn of the
+    // message loop (after input and painting).
+    std::function<void()> continueOpening;
   };
   explicit MemoBoard(const Services& services);
   ~MemoBoard();
@@ -51,7 +54,13 @@ class MemoBoard final : public MemoWindowHost {
   // "ViewMemoOnStart" is on, and a new memo when the group is empty. Unless `force`, the open
   // group is left alone. False when no data folder can be made: the program cannot go on.
   // A switch stops, after saying so, when the open group's memos or list cannot be saved.
+  // A large group's windows come in slices: what the first does not make, MakeWaitingWindows
+  // makes on later turns of the loop, so the program answers while they come.
   bool OpenGroup(const std::string& group, bool force);
+  // Makes waiting windows in list order for `milliseconds` (kEveryWindow: all of them); asks for
+  // another turn when some still wait.
+  static constexpr DWORD kEveryWindow = INFINITE;
+  void MakeWaitingWindows(DWORD milliseconds);
   // The open group closed with everything saved, `folder` the data folder, `group` opened there.
   void ChangeDataFolder(const std::string& folder, const std::string& group);
   // A memo of a content file back in the open group: default look, at the new-memo place,
@@ -80,10 +89,10 @@ class MemoBoard final : public MemoWindowHost {
   // "현재 위치기반 정렬": the list takes the order of the memos' places, then all are arranged.
   void ArrangeByPosition();
   MemoListStore& lists() { return lists_; }
-  // The memo windows in list order.
-  std::vector<MemoWindow*> Windows() const;
+  // The memo windows in list order, every waiting one made first.
+  std::vector<MemoWindow*> Windows();
   // The open memo with that content file, or none.
-  MemoWindow* FindByContentFile(const std::string& contentFile) const;
+  MemoWindow* FindByContentFile(const std::string& contentFile);
   // Where a new memo would go now; the widgets come back there when they are off every screen.
   Rect NewMemoPlace() const;
   // The visible widgets but `except`, which memos and widgets snap to as they move.
@@ -121,6 +130,7 @@ class MemoBoard final : public MemoWindowHost {
   struct Entry {
     MemoRecord record;  // while there is no window
     WindowPtr<MemoWindow> window;
+    bool waiting = false;  // its window is still to be made
     const MemoRecord& Current() const { return window ? window->record() : record; }
   };
 
