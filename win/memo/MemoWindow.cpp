@@ -47,12 +47,10 @@ WindowPtr<MemoWindow> MemoWindow::CreateNew(const MemoServices& services, const 
                                             const std::string& contentFile) {
   WindowPtr<MemoWindow> memo(new MemoWindow(services));
   memo->record_ = NewMemoRecord(memo->general());
-  if (!memo->Create()) return nullptr;
-  SetWindowPos(memo->hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-               SWP_NOACTIVATE | SWP_NOZORDER);
-  memo->ApplyZPosition(memo->general().memoZPosition);
   memo->record_.windowRect = place;
   memo->record_.expandedSize = Size{place.right - place.left, place.bottom - place.top};
+  if (!memo->Create()) return nullptr;
+  memo->ApplyZPosition(memo->general().memoZPosition);
   const LocalTime now = services.clock.Now();
   memo->record_.contentFile = contentFile;
   memo->record_.editTime = TimeText(now);
@@ -82,6 +80,11 @@ bool MemoWindow::OnInit() {
   DesktopPanel::OnInit();
   SetWindowTextW(hwnd(), L"");
   SetPanelAlpha(0, static_cast<BYTE>(general().maxTransVal), LWA_ALPHA);
+  // Where and as large as the record says before the parts are made, so that the editor is laid
+  // out once, at its size, and at the DPI of its monitor.
+  const Rect& place = record_.windowRect;
+  SetWindowPos(hwnd(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 
   dpi_ = WindowDpi(hwnd());
   const Size client = ClientSize();
@@ -319,6 +322,7 @@ bool MemoWindow::OnMessage(const Message& message, LRESULT& result) {
       }
       return true;
     case WM_SIZE:
+      if (!editor_->hwnd()) return true;  // OnInit lays the parts out as it makes them
       RecordWindowRect();
       if (expanded()) {
         const Rect& r = record_.windowRect;
