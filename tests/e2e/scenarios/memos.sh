@@ -320,6 +320,36 @@ popup|-|확장 메뉴" "$(tr '\t' '|' <<<"$menu" | sed '/|확장 메뉴$/q')"
   expect_eq "z-positions after closing" "2 1" "$(list_fields "$data/DefaultMemo.qld" zPosition | paste -sd' ')"
 }
 
+# A group of 500 memos: the frame answers while their windows are still coming, all of them come,
+# and what is typed into the first meanwhile is kept.
+memos_many() {
+  local lines first
+  fresh_program_folder >/dev/null || exit 1
+  python3 - "$(e2e_data_dir)" "$E2E_RUN/$E2E_SLUG.group.json" <<'PY' || fail "could not write the group"
+import json, os, sys
+folder, group = sys.argv[1], sys.argv[2]
+os.makedirs(folder, exist_ok=True)
+records = []
+for i in range(500):
+    left, top = (900, 600) if i == 0 else (20 + i % 10 * 80, 20 + i // 10 % 10 * 60 + i // 100 * 4)
+    records.append({"windowRect": {"left": left, "top": top, "right": left + 100, "bottom": top + 80},
+                    "expandedSize": {"width": 100, "height": 80}, "contentFile": "m%03d.rtf" % i})
+    with open(os.path.join(folder, "m%03d.rtf" % i), "w") as rtf:
+        rtf.write("{\\rtf1\\ansi memo %d\\par}" % i)
+json.dump(records, open(group, "w"))
+PY
+  quillet_data import "$E2E_RUN/$E2E_SLUG.group.json" "$(e2e_data_dir)/DefaultMemo.qld" || fail "could not import the group"
+  start_and_wait_frame
+  # All at once the group takes seconds; a frame that answers at once has the rest still coming.
+  must - send "$frame_title" 0 0 0 1
+  first=$(field "$(memo_at 950 650)" editor) || exit 1
+  must - post "$first" 0x102 0x41 0  # WM_CHAR "A"
+  lines=$(wait_memos 500 90) || exit 1
+  expect_memo "$(hwnd_at 950 650 "$lines")" length=7
+  close_by_broadcast
+  grep -q 'Amemo 0' "$(e2e_data_dir)/m000.rtf" || fail "the edit made while the memos came was lost"
+}
+
 # A memo of 200,000 characters opens whole and, edited and saved at closing, keeps every one.
 memos_large() {
   local lines editor text expected=$E2E_RUN/$E2E_SLUG.expected
