@@ -31,7 +31,7 @@ constexpr UINT_PTR kCaptureDelayTimer = 1004;
 // A timer, not a posted message: input and painting go first, so a large group's memos come while
 // the program answers.
 constexpr UINT_PTR kOpenMemosTimer = 1005;
-constexpr DWORD kOpenMemosSliceMilliseconds = 40;
+constexpr DWORD kOpenMemosSliceMilliseconds = 250;
 // Menus close and the screen settles before it is frozen.
 constexpr UINT kCaptureDelayMilliseconds = 150;
 constexpr UINT kDelayedCloseMilliseconds = 1000;

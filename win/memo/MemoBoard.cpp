@@ -113,7 +113,9 @@ void MemoBoard::MakeWaitingWindows(DWORD milliseconds) {
   if (next == entries_.size()) return;
   const bool firstSlice = next == 0;
   while (next < entries_.size()) {
-    if (milliseconds != kEveryWindow && GetTickCount64() - started >= milliseconds) {
+    // The user comes first: a key, a click or another program's question ends the slice.
+    const bool someoneWaits = HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE)) != 0;
+    if (milliseconds != kEveryWindow && (someoneWaits || GetTickCount64() - started >= milliseconds)) {
       bulk_ = false;
       services_.continueOpening();
       return;
