@@ -351,6 +351,17 @@ close_by_broadcast() {
   expect_program_ends "the close broadcast"
 }
 
+# wait_until SECONDS WHY COMMAND...: COMMAND succeeds within SECONDS, asked again every 0.1 s;
+# else the scenario fails with WHY.
+wait_until() {
+  local end=$((SECONDS + $1)) why=$2
+  shift 2
+  until "$@"; do
+    [ "$SECONDS" -ge "$end" ] && fail "$why"
+    sleep 0.1
+  done
+}
+
 # wait_for_line FILE TEXT SECONDS: a background driver has printed TEXT.
 wait_for_line() {
   local end=$((SECONDS + $3))

@@ -94,10 +94,12 @@ dpi_at_144() {
   # at 144 the middles of their places are 79 and 15 pixels from it.
   must - click-at "$(field "$memo" strip)" $((right - left - 79)) 12
   # The format bar, 20 pixels high at 96 DPI below the strip's 18, pushes the editor down.
-  wait_editor_top "$(field "$memo" editor)" $((top + $(at_dpi 38 144)))
+  wait_until 5 "the editor does not start at row $((top + $(at_dpi 38 144)))" \
+    editor_top_is "$(field "$memo" editor)" $((top + $(at_dpi 38 144)))
   screenshot dpi-144-active
   must - click-at "$(field "$memo" strip)" $((right - left - 15)) 13
-  wait_memo_rect "$hwnd" "the memo folded from its strip at 144 DPI" "$right" "$top" "$(at_dpi 18 144)"
+  wait_until 5 "the memo folded from its strip at 144 DPI: $(memo_line "$hwnd")" \
+    memo_rect_is "$hwnd" "$right" "$top" "$(at_dpi 18 144)"
   screenshot dpi-144-folded
 }
 
@@ -114,25 +116,16 @@ dpi_prefs_fit() {
   must - wait-gone "$prefs_title" 5
 }
 
-# wait_memo_rect HWND WHAT RIGHT TOP MINHEIGHT: the memo keeps its right edge and top, folded to
-# at least that height and at most twice it.
-wait_memo_rect() {
-  local end=$((SECONDS + 5)) line left top right bottom
-  while :; do
-    line=$(memo_line "$1")
-    read -r left top right bottom <<<"$(rect_of "$line")"
-    [ "$right" = "$3" ] && [ "$top" = "$4" ] && [ $((bottom - top)) -ge "$5" ] && [ $((bottom - top)) -lt $((2 * $5)) ] &&
-      return 0
-    [ "$SECONDS" -ge "$end" ] && fail "$2: $line"
-    sleep 0.1
-  done
+# memo_rect_is HWND RIGHT TOP MINHEIGHT: the memo keeps its right edge and top, folded to at least
+# that height and at most twice it.
+memo_rect_is() {
+  local left top right bottom
+  read -r left top right bottom <<<"$(rect_of "$(memo_line "$1")")"
+  [ "$right" = "$2" ] && [ "$top" = "$3" ] && [ $((bottom - top)) -ge "$4" ] && [ $((bottom - top)) -lt $((2 * $4)) ]
 }
 
-# wait_editor_top EDITOR TOP: the editor's rectangle starts at that screen row.
-wait_editor_top() {
-  local end=$((SECONDS + 5)) line
-  until line=$(driver wait-window "$1" 0 2>/dev/null) && [ "$(field "$line" rect | cut -d, -f2)" = "$2" ]; do
-    [ "$SECONDS" -ge "$end" ] && fail "the editor does not start at row $2: $line"
-    sleep 0.1
-  done
+# editor_top_is EDITOR TOP: the editor's rectangle starts at that screen row.
+editor_top_is() {
+  local line
+  line=$(driver wait-window "$1" 0 2>/dev/null) && [ "$(field "$line" rect | cut -d, -f2)" = "$2" ]
 }

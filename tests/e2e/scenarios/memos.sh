@@ -238,6 +238,9 @@ memos_delete() {
   case $text in '{\rtf'*ctrl*) ;; *) fail "ctrl.brt does not hold the memo's text: ${text:0:200}" ;; esac
 }
 
+# open_menu_has ITEM: the open popup menu lists ITEM (the driver's "ID\tMARK\tTEXT" line).
+open_menu_has() { driver menu "@class:#32768" 2>/dev/null | grep -qxF "$1"; }
+
 # The pin button and the three z-position commands, through the z-order and WS_EX_TOPMOST; with
 # "EnableDesktop" off the desktop position is the bottom. The memo menu comes up on a right press
 # on the frame.
@@ -300,11 +303,7 @@ popup|-|확장 메뉴" "$(tr '\t' '|' <<<"$menu" | sed '/|확장 메뉴$/q')"
   done
   screenshot memo-menu
   menu_pick "확장 메뉴"
-  local end=$((SECONDS + 5))
-  until driver menu "@class:#32768" 2>/dev/null | grep -qx $'32777\t-\t환경 설정'; do
-    [ "$SECONDS" -ge "$end" ] && fail "\"확장 메뉴\" did not open"
-    sleep 0.1
-  done
+  wait_until 5 "\"확장 메뉴\" did not open" open_menu_has $'32777\t-\t환경 설정'
   screenshot memo-extended-menu
   keys 0x1b 0x1b
   must - wait-gone "@class:#32768" 5

@@ -30,12 +30,11 @@ expect_view_says() {
 # view_shown: the view's window is visible (the driver must answer).
 # wait_view_shown 1|0: within 5 s the schedule view is shown, or gone.
 wait_view_shown() {
-  local end=$((SECONDS + 5))
-  until { view_shown && [ "$1" = 1 ]; } || { ! view_shown && [ "$1" = 0 ]; }; do
-    [ "$SECONDS" -ge "$end" ] && fail "the schedule view: expected shown=$1, found: $(view_line)"
-    sleep 0.2
-  done
+  local test=view_shown
+  [ "$1" = 1 ] || test=view_hidden
+  wait_until 5 "the schedule view: expected shown=$1" "$test"
 }
+view_hidden() { ! view_shown; }
 
 view_shown() {
   local lines
