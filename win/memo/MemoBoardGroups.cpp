@@ -69,8 +69,10 @@ void MemoBoard::MakeWaitingWindows(DWORD milliseconds) {
   if (next == entries_.size()) return;
   const bool firstSlice = next == 0;
   while (next < entries_.size()) {
-    // The user comes first: a key, a click or another program's question ends the slice.
-    const bool someoneWaits = HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE)) != 0;
+    // Later slices put the user first: a key, a click or another program's question ends them.
+    // The first runs its time whatever waits, so a small group opens whole, the focus on its last.
+    const bool someoneWaits =
+        !firstSlice && HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE)) != 0;
     if (milliseconds != kEveryWindow && (someoneWaits || GetTickCount64() - started >= milliseconds)) {
       bulk_ = false;
       services_.continueOpening();
